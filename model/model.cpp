@@ -1,0 +1,55 @@
+#include "model/model.h"
+
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+
+#include "files/prefs.h"
+
+int32_t Pos[64];
+int32_t Arr[MaxArrows][4];
+int32_t NArrows = 0;
+int32_t Flipped = 0;
+int32_t ShowCoords = 2;
+int32_t Coords = 0;
+int32_t Dpi = 2;
+float PicSiz = 4.0f;
+int32_t Theme = 0;
+int16_t Dk[NThemes][3];
+int16_t Lt[NThemes][3];
+int32_t SelPiece = 1;
+char ArrowStarted = 0;
+std::string StartFolder;
+
+namespace {
+// The eight colour themes: dark squares, light squares.
+const int16_t ThemeDark[NThemes][3] = {
+    {151, 113, 81}, {101, 128, 128}, {192, 192, 192}, {151, 201, 255},
+    {139, 201, 160}, {219, 167, 157}, {255, 201, 147}, {190, 190, 126}};
+const int16_t ThemeLight[NThemes][3] = {
+    {231, 208, 167}, {223, 223, 223}, {255, 255, 255}, {222, 254, 253},
+    {235, 254, 177}, {244, 225, 223}, {255, 225, 196}, {219, 219, 183}};
+}  // namespace
+
+uint32_t TickCount() {
+  using namespace std::chrono;
+  return static_cast<uint32_t>(
+      duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+uint32_t ThemeColour(const int16_t rgb[3]) {
+  return (rgb[0] & 0xFF) | (rgb[1] & 0xFF) << 8 | (rgb[2] & 0xFF) << 16;
+}
+
+void Init() {
+  StartPosition(nullptr);
+  for (int t = 0; t < NThemes; t++)
+    for (int k = 0; k < 3; k++) {
+      Dk[t][k] = ThemeDark[t][k];
+      Lt[t][k] = ThemeLight[t][k];
+    }
+  Theme = static_cast<int32_t>(TickCount() & 7);
+  std::error_code ec;
+  StartFolder = std::filesystem::current_path(ec).string();
+  ReadPrefs();
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The one diagram the program holds, the picture settings and the colour themes.
+// Every part of the program reads and writes these directly.
+#include <cstdint>
+#include <string>
+
+struct Surface;
+
+// Square codes held in Pos.
+enum : int32_t {
+  Empty = 0,
+  WK = 1, WQ, WR, WB, WN, WP,   // white king .. pawn
+  BK = 7, BQ, BR, BB, BN, BP,   // black king .. pawn
+  DotMark = 13,                 // dot marker
+  CrossMark = 14,               // cross marker
+};
+
+constexpr int MaxArrows = 32;
+constexpr int NThemes = 8;
+
+// Board cells, index column * 8 + row; column 0 the leftmost, row 0 the bottom row as displayed.
+// With Flipped 0 columns are files a..h and rows ranks 1..8; with Flipped 1 files h..a, ranks 8..1.
+extern int32_t Pos[64];
+// Arrows: from column, from row, to column, to row. Rows count from the TOP of the displayed board.
+// Arr[NArrows] is the pending arrow while one is being drawn.
+extern int32_t Arr[MaxArrows][4];
+extern int32_t NArrows;        // arrows in use, 0..32
+extern int32_t Flipped;        // 0 white at the bottom, 1 black at the bottom
+extern int32_t ShowCoords;     // coordinates setting: 0 Never, 1 Always, 2 Ask
+extern int32_t Coords;         // 0/1: does the export being written carry coordinates
+extern int32_t Dpi;            // picture size: 0 custom, 1 small, 2 medium, 3 large
+extern float PicSiz;           // printed width in inches
+extern int32_t Theme;          // 0..7, a row of Dk and Lt
+extern int16_t Dk[NThemes][3]; // dark square colours, red, green, blue
+extern int16_t Lt[NThemes][3]; // light square colours
+extern int32_t SelPiece;       // palette index of the tool: 0 eraser, 1..14 square codes, 15 arrows
+extern char ArrowStarted;      // 1 while an arrow's end square is awaited
+extern std::string StartFolder; // the working folder at start-up; prefs.txt lives there
+
+// Start-up: start position, themes, theme from the tick count, start folder, preferences.
+void Init();
+// Milliseconds since the system started, like the platform's tick count.
+uint32_t TickCount();
+// A theme colour as a platform colour value red + green*256 + blue*65536.
+uint32_t ThemeColour(const int16_t rgb[3]);
+
+// Presets and flip. The surface may be null: then no status message is written.
+void EmptyPosition(Surface *surface);
+void StartPosition(Surface *surface);
+void TypicalPosition(Surface *surface);
+void FlipPosition(Surface *surface);
+
+// Writes one line, cut to 80 characters, into the status strip under the board.
+void Scribe(Surface *surface, const char *text);

@@ -1,0 +1,65 @@
+#pragma once
+// Hooks for tests: a scripted responder for message boxes and file dialogs, a look at what the
+// windows show, and input as a user would give it.
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+// From now on message boxes and file dialogs answer from the script instead of asking a person.
+void UseScriptedResponder();
+
+struct BoxRecord {
+  HWND owner;
+  std::string text, caption;
+  UINT type;  // buttons and icon, as given to MessageBox
+};
+struct FileDialogRecord {
+  bool save;  // GetSaveFileName (true) or GetOpenFileName
+  HWND owner;
+  std::string filter;  // the filter pairs joined with '|'
+  std::string offered; // the name field's text when the dialog opened
+  std::string initialDir, defExt;
+  uint32_t flags;
+};
+
+// Answers given in order; when none is left a box answers IDOK (OK box) or IDNO (Yes/No box).
+void ScriptBoxAnswer(int answer);
+// The path the next file dialog returns; an empty path cancels it. When none is left, cancel.
+// For a save dialog with OFN_OVERWRITEPROMPT on an existing file, the overwrite question is a
+// message box of its own and takes the next box answer; a default extension is added as the
+// real dialog does when the typed name has no extension.
+void ScriptFileAnswer(const std::string &path);
+const std::vector<BoxRecord> &RecordedBoxes();
+const std::vector<FileDialogRecord> &RecordedFileDialogs();
+void ClearRecords();
+
+// The pixel of the window's backing image at client coordinates (x, y).
+COLORREF WindowPixel(HWND hwnd, int x, int y);
+int ClientWidth(HWND hwnd);
+int ClientHeight(HWND hwnd);
+// Writes the window's client area (the backing image) as a PNG file.
+bool SaveWindowImage(HWND hwnd, const std::string &path);
+// The button's bitmap face as set by BM_SETIMAGE (null when none).
+HBITMAP ButtonImage(HWND button);
+// The cursor last shown by SetCursor.
+HCURSOR CurrentCursor();
+
+// Dispatches posted messages and pending paints without waiting; returns when none is left.
+void PumpMessages();
+// Input as from a person: through Qt's event delivery, so it reaches the procedure as the real
+// message would (mouse at client coordinates; a menu item by its id; a control click).
+void ClickAt(HWND hwnd, int x, int y);
+void MoveMouseTo(HWND hwnd, int x, int y);
+bool ChooseMenuItem(HWND hwnd, int id);
+void ClickButton(HWND button);
+void CloseBox(HWND hwnd);  // the close box of the title bar
+
+// The menu bar as text: one entry per item, "Menu|Item|id" (pop-up titles as "Menu||0").
+std::vector<std::string> MenuBarTexts(HWND hwnd);
+// Top-level windows that are alive, optionally only those of one class.
+std::vector<HWND> TopLevelWindows(const char *className = nullptr);
+std::string WindowText(HWND hwnd);
+std::string ClassName(HWND hwnd);
+// Destroys every window left and forgets registered classes, the queue and the script.
+void ResetPlatform();

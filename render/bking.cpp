@@ -1,0 +1,5 @@
+// Placeholder until the artwork lands: draws nothing.
+#include "render/canvas.h"
+#include "render/glyphs.h"
+
+void BKing(int, int) {}

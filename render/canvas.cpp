@@ -1,0 +1,105 @@
+// The picture canvas and its primitives: plain loops over a byte per pixel.
+#include "render/canvas.h"
+
+#include <cmath>
+
+uint8_t Dot[CanvasSize][CanvasSize];
+
+void HLine(int y, int x1, int x2, uint8_t colour) {
+  for (int x = x1; x <= x2; x++) Dot[x][y] = colour;
+}
+
+void VLine(int x, int y1, int y2, uint8_t colour) {
+  for (int y = y1; y <= y2; y++) Dot[x][y] = colour;
+}
+
+void GrayHLine(int y, int x1, int x2) {
+  for (int x = x1; x <= x2; x++) Dot[x][y] = (x + y) & 1;
+}
+
+void GrayVLine(int x, int y1, int y2) {
+  for (int y = y1; y <= y2; y++) Dot[x][y] = (x + y) & 1;
+}
+
+void DLine(int x1, int x2, int y1, int y2, int offset) {
+  for (int x = x1; x <= x2; x++) {
+    int y = x + offset;
+    if (y >= y1 && y <= y2) Dot[x][y] = 1;
+  }
+}
+
+void HaloLine(int y, int x1, int x2, int sx) {
+  for (int x = x1 - 4; x <= x1; x++)
+    if (x > sx) Dot[x][y] = 0;
+  for (int x = x2 + 1; x <= x2 + 4; x++)
+    if (x < sx + 73) Dot[x][y] = 0;
+  HLine(y, x1, x2, 1);
+}
+
+void Line(int x1, int y1, int x2, int y2, uint8_t colour) {
+  // The slope is a 32-bit float; the arithmetic after it is double on that value, so exact
+  // halves land where the float puts them.
+  if (x1 != x2) {
+    float m = static_cast<float>(static_cast<double>(y2 - y1) / static_cast<double>(x2 - x1));
+    double md = m;
+    if (std::fabs(md) <= 1.0) {
+      if (x1 > x2) {
+        int t = x1; x1 = x2; x2 = t;
+        t = y1; y1 = y2; y2 = t;
+      }
+      for (int x = x1; x <= x2; x++) Dot[x][static_cast<int>(y1 + (x - x1) * md + 0.5)] = colour;
+      return;
+    }
+    if (y1 > y2) {
+      int t = x1; x1 = x2; x2 = t;
+      t = y1; y1 = y2; y2 = t;
+    }
+    for (int y = y1; y <= y2; y++) Dot[static_cast<int>(x1 + (y - y1) / md + 0.5)][y] = colour;
+    return;
+  }
+  if (y1 > y2) {
+    int t = y1; y1 = y2; y2 = t;
+  }
+  for (int y = y1; y <= y2; y++) Dot[x1][y] = colour;
+}
+
+void Rect(int x1, int y1, int x2, int y2, uint8_t colour) {
+  for (int x = x1; x <= x2; x++)
+    for (int y = y1; y <= y2; y++) Dot[x][y] = colour;
+}
+
+void TransparentRect(int x1, int y1, int x2, int y2, uint8_t colour) {
+  for (int x = x1; x <= x2; x++)
+    for (int y = y1; y <= y2; y++)
+      if ((x + y) & 1) Dot[x][y] = colour;
+}
+
+void GrayRect(int x1, int y1, int x2, int y2, uint8_t colour) {
+  for (int x = x1; x <= x2; x++)
+    for (int y = y1; y <= y2; y++) Dot[x][y] = ((x + y) & 1) ? colour : 1 - colour;
+}
+
+void EmptyB(int sx, int sy) {
+  for (int k = 0; k <= 20; k++) {
+    int c = 71 - 7 * k;
+    DLine(sx, sx + 71, sy, sy + 71, (sy - sx) + c);
+    DLine(sx, sx + 71, sy, sy + 71, (sy - sx) + c - 1);
+  }
+}
+
+void FilledCircle(int cx, int cy, int r, uint8_t colour) {
+  for (int d = -r; d <= r; d++) {
+    int h = static_cast<int>(std::sqrt(static_cast<double>(r * r - d * d)) + 0.5);
+    VLine(cx + d, cy - h, cy + h, colour);
+  }
+}
+
+void Equation(int x1, int y1, int x2, int y2, float *slope, float *intercept) {
+  if (x2 == x1) {
+    *slope = 10000000.0f;
+    *intercept = 0.0f;
+    return;
+  }
+  *slope = static_cast<float>(static_cast<double>(y2 - y1) / static_cast<double>(x2 - x1));
+  *intercept = static_cast<float>(y1 - x1 * static_cast<double>(*slope));
+}

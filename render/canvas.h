@@ -1,0 +1,36 @@
+#pragma once
+// The picture canvas and its drawing primitives.
+//
+// Dot[x][y]: x to the right, y upward (y = 1 is the bottom row of the finished picture).
+// 0 is white, 1 is black. Bounds of every primitive are inclusive; a loop whose first bound
+// is greater than its second draws nothing. No primitive clips: callers stay inside 0..629.
+// Gray is the one-pixel checkerboard fixed to the canvas: black where x + y is odd.
+#include <cstdint>
+
+constexpr int CanvasSize = 630;
+constexpr int SquarePixels = 72;
+
+extern uint8_t Dot[CanvasSize][CanvasSize];
+
+void HLine(int y, int x1, int x2, uint8_t colour);
+void VLine(int x, int y1, int y2, uint8_t colour);
+void GrayHLine(int y, int x1, int x2);
+void GrayVLine(int x, int y1, int y2);
+// 45-degree black line y = x + offset for x1..x2, kept to rows y1..y2.
+void DLine(int x1, int x2, int y1, int y2, int offset);
+// Black run x1..x2 on row y with up to four white pixels beyond each end, kept within
+// sx+1 .. sx+72 for the square whose left column is sx.
+void HaloLine(int y, int x1, int x2, int sx);
+void Line(int x1, int y1, int x2, int y2, uint8_t colour);
+void Rect(int x1, int y1, int x2, int y2, uint8_t colour);
+// Sets only the pixels with x + y odd.
+void TransparentRect(int x1, int y1, int x2, int y2, uint8_t colour);
+// Pixels with x + y odd get colour, the others 1 - colour.
+void GrayRect(int x1, int y1, int x2, int y2, uint8_t colour);
+// Diagonal hatching of the dark square with lower-left pixel (sx, sy).
+void EmptyB(int sx, int sy);
+void FilledCircle(int cx, int cy, int r, uint8_t colour);
+// Slope and intercept of the line through two points, as 32-bit floats.
+void Equation(int x1, int y1, int x2, int y2, float *slope, float *intercept);
+// trunc(v + 0.5): rounds the non-negative canvas coordinates half up.
+inline int Rnd(double v) { return static_cast<int>(v + 0.5); }

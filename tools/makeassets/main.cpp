@@ -1,0 +1,16 @@
+// makeassets FOLDER: writes the screen images (bmp/), cursors (cur/) and web-page images (gifs/)
+// into the run folder, drawn from the picture's own glyphs.
+#include <cstdio>
+#include <string>
+
+#include "tools/makeassets/assets.h"
+
+int main(int argc, char **argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: makeassets FOLDER\n");
+    return 2;
+  }
+  std::string folder = argv[1];
+  bool ok = WriteScreenImages(folder) && WriteWebGifs(folder);
+  return ok ? 0 : 1;
+}
