@@ -105,7 +105,7 @@ void SaveBMP(HWND hwnd) {
   Coords = DecideCoords(hwnd);
   if (!WriteBoth(MakeBMPFile, BMPFile)) return;
   // The clipboard picture also goes on the desktop's clipboard, ready to paste.
-  if (VClip) SetClipboardImageFile(BMPFile.c_str());
+  if (VClip) CopyPictureToClipboard(BMPFile.c_str());
   CheckLegal(1);
 }
 

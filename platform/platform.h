@@ -250,7 +250,3 @@ bool GetOpenFileName(OPENFILENAME *ofn);
 // Start-up of the window services (creates the application object); call once before anything
 // above. argc and argv may be the program's.
 void PlatformStart(int argc, char **argv);
-
-// Puts the picture in the image file at path on the desktop's clipboard, ready to paste into
-// another program. Returns false when the file cannot be read as an image.
-bool SetClipboardImageFile(const char *path);
