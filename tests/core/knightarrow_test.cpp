@@ -200,6 +200,19 @@ TEST(KnightArrow, MirroredMovesMatchTheirOwnConstants) {
   }
 }
 
+// The head edge LT of (3, 2) to (4, 4): the intercept is worked out in double from the float
+// slope, then stored as a float. Float arithmetic, or the corners the other way round, land one
+// float step lower, and that step moves a pixel below.
+TEST(KnightArrow, EquationInterceptFromTheFloatSlope) {
+  float m, b;
+  Equation(311, 320, 335, 336, &m, &b);
+  EXPECT_EQ(m, 0.666666686534881591796875f);
+  EXPECT_EQ(b, 112.66666412353515625f);
+  Equation(335, 336, 311, 320, &m, &b);
+  EXPECT_EQ(m, 0.666666686534881591796875f);
+  EXPECT_EQ(b, 112.666656494140625f);
+}
+
 // Pixels that move with the numerics, worked out by hand from float slopes and intercepts.
 TEST(KnightArrow, FloatEdgesPlaceSinglePixels) {
   // (3, 2) to (4, 4): the head's row 321 starts on edge LT, L = (311, 320), T = (335, 336).
