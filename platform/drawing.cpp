@@ -72,11 +72,16 @@ int DrawLines(Dc *dc, int x, int y, const QStringList &lines, const QRect *clipT
 
 }  // namespace
 
+// The surfaces' one font: close to the classic system font in size, without smoothing, so that
+// text is drawn in exactly the text colour.
 QFont SystemFont() {
-  QFont font("DejaVu Sans");
-  font.setPixelSize(13);
-  font.setHintingPreference(QFont::PreferFullHinting);
-  font.setStyleStrategy(QFont::NoAntialias);
+  static const QFont font = [] {
+    QFont f("DejaVu Sans");
+    f.setPixelSize(13);
+    f.setHintingPreference(QFont::PreferFullHinting);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+  }();
   return font;
 }
 

@@ -308,7 +308,11 @@ bool ShowWindow(HWND hwnd, int show) {
     widget->hide();
   } else {
     widget->show();
-    if (w->frame && QGuiApplication::platformName() == "xcb") w->frame->raise();
+    // Brought to the front and activated, where the display can (the headless one cannot).
+    if (w->frame && QGuiApplication::platformName() == "xcb") {
+      w->frame->raise();
+      w->frame->activateWindow();
+    }
   }
   return wasVisible;
 }

@@ -632,4 +632,16 @@ TEST_F(PlatformTest, TheCursorFollowsTheProcedureAndFallsBackToTheClassCursor) {
   std::filesystem::remove_all(dir);
 }
 
+TEST_F(PlatformTest, ASavedPictureGoesOnTheDesktopClipboard) {
+  std::filesystem::path dir = TempDir();
+  WriteBmp(dir / "clip.bmp", 3, 2, {0, 0, 0, 0, 0, 0});
+  EXPECT_TRUE(CopyPictureToClipboard((dir / "clip.bmp").c_str()));
+  int w = 0, h = 0;
+  ASSERT_TRUE(ClipboardPicture(&w, &h));
+  EXPECT_EQ(w, 3);
+  EXPECT_EQ(h, 2);
+  EXPECT_FALSE(CopyPictureToClipboard((dir / "missing.bmp").c_str()));
+  std::filesystem::remove_all(dir);
+}
+
 }  // namespace
