@@ -53,7 +53,7 @@ int DecideCoords(HWND owner) {
 }
 
 void SaveFailed(const std::string &path, const std::string &why) {
-  std::string text = "Cannot write file " + path + ":\n" + why + "\n\nThe diagram was not saved.";
+  std::string text = "Cannot write file " + path + ":\n" + why;
   MessageBox(MainWnd, text.c_str(), "Save failed", MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -122,8 +122,7 @@ void SaveHTM() {
 void OpenBRDFile(HWND hwnd) {
   std::string why;
   if (!ReadBRDFile(&why)) {
-    std::string text = "Cannot open file " + BRDFile + ":\n" + why +
-                       "\n\nThe diagram was left as it was.";
+    std::string text = "Cannot open file " + BRDFile + ":\n" + why;
     MessageBox(hwnd, text.c_str(), "Open failed", MB_OK | MB_ICONEXCLAMATION);
     return;
   }
