@@ -39,6 +39,13 @@ bool HasLine(const std::string &text, const std::string &line) {
 
 class FileCommands : public EditorWindow {
  protected:
+  void SetUp() override {
+    EditorWindow::SetUp();
+    // No name offered yet: a dialog opens in the start folder.
+    BMPFile.clear();
+    HTMFile.clear();
+    BRDFile.clear();
+  }
   void Command(int id) { SendMessage(hwnd, WM_COMMAND, static_cast<WPARAM>(id), 0); }
   fs::path In(const std::string &name) { return fs::path(folder) / name; }
 
