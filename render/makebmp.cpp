@@ -49,8 +49,10 @@ int PictureResolution(int coords) {
 
 void ComposeDiagram(int coords) {
   int size = PictureSize(coords);
-  for (int x = 1; x <= size; x++)
-    for (int y = 1; y <= size; y++) Dot[x][y] = 0;
+  // Column 0 and row 0 are never written to the file, but the move for coordinates copies them
+  // into column 30 and row 30: whiten them too, so nothing left from an earlier drawing shows.
+  for (int x = 0; x <= size; x++)
+    for (int y = 0; y <= size; y++) Dot[x][y] = 0;
 
   for (int y : {6, 7, 8, 585, 586, 587}) HLine(y, 6, 587, 1);
   for (int x : {6, 7, 8, 585, 586, 587}) VLine(x, 6, 587, 1);

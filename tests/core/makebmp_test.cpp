@@ -107,6 +107,19 @@ TEST(Picture, WithCoordinatesTheBoardMoves30Up) {
   EXPECT_EQ(FileRow(f, 1, 36), frame);
 }
 
+TEST(Picture, NothingLeftOnTheCanvasShows) {
+  EmptyBoard();
+  TypicalPosition(nullptr);
+  std::memset(Dot, 0, sizeof Dot);
+  std::vector<uint8_t> clean = Picture(1);
+  std::memset(Dot, 1, sizeof Dot);  // a canvas full of ink, edges included
+  EXPECT_EQ(Picture(1), clean);
+  std::memset(Dot, 0, sizeof Dot);
+  clean = Picture(0);
+  std::memset(Dot, 1, sizeof Dot);
+  EXPECT_EQ(Picture(0), clean);
+}
+
 TEST(Picture, Resolutions) {
   EmptyBoard();
   const struct {
