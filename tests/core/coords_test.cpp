@@ -13,6 +13,14 @@
 #include "render/makebmp.h"
 
 namespace {
+// Each test leaves the canvas white, as the picture writer expects of the columns and rows
+// it never whitens itself.
+class CleanCanvas : public ::testing::Test {
+ protected:
+  void TearDown() override { std::memset(Dot, 0, sizeof Dot); }
+};
+class CoordGlyphs : public CleanCanvas {};
+
 typedef void (*Glyph)(int, int);
 typedef std::set<std::pair<int, int>> Pixels;
 
@@ -57,7 +65,7 @@ const GlyphCase Digits[8] = {
     {Coord7, '7', 148, 25, 0, 19, 15, 60}, {Coord8, '8', 226, 25, 0, 16, 15, 60},
 };
 
-TEST(CoordGlyphs, LetterAPixelForPixel) {
+TEST_F(CoordGlyphs, LetterAPixelForPixel) {
   Whiten();
   CoordA(62, 7);
   Pixels black = BlackPixels();
@@ -81,7 +89,7 @@ TEST(CoordGlyphs, LetterAPixelForPixel) {
       EXPECT_EQ(black.count({62 + dx, 7 + dy}) == 1, dx <= 3 || (dx >= 12 && dx <= 15)) << dx;
 }
 
-TEST(CoordGlyphs, DigitOnePixelForPixel) {
+TEST_F(CoordGlyphs, DigitOnePixelForPixel) {
   Pixels one = GlyphPixels(Coord1);
   EXPECT_EQ(one.size(), 106u);
   Pixels want;
@@ -95,7 +103,7 @@ TEST(CoordGlyphs, DigitOnePixelForPixel) {
   EXPECT_EQ(one, want);
 }
 
-TEST(CoordGlyphs, EveryGlyphFillsItsRowsAndColumns) {
+TEST_F(CoordGlyphs, EveryGlyphFillsItsRowsAndColumns) {
   for (const GlyphCase *set : {Letters, Digits})
     for (int i = 0; i < 8; i++) {
       const GlyphCase &c = set[i];
@@ -121,7 +129,7 @@ TEST(CoordGlyphs, EveryGlyphFillsItsRowsAndColumns) {
     }
 }
 
-TEST(CoordGlyphs, CornerIsSetOnEveryCall) {
+TEST_F(CoordGlyphs, CornerIsSetOnEveryCall) {
   for (const GlyphCase *set : {Letters, Digits})
     for (int i = 0; i < 8; i++) {
       Pixels fresh = GlyphPixels(set[i].glyph, 200, 300);
@@ -137,7 +145,7 @@ TEST(CoordGlyphs, CornerIsSetOnEveryCall) {
     }
 }
 
-TEST(CoordGlyphs, PlacedOnTheBaselineAndInTheStrip) {
+TEST_F(CoordGlyphs, PlacedOnTheBaselineAndInTheStrip) {
   for (int file = 0; file < 8; file++) {
     Whiten();
     DrawFileLetter(file, 62 + 72 * 3);
@@ -169,7 +177,7 @@ Pixels Strips() {
   return p;
 }
 
-TEST(CoordGlyphs, PictureShowsLettersBelowAndDigitsLeft) {
+TEST_F(CoordGlyphs, PictureShowsLettersBelowAndDigitsLeft) {
   for (int flipped : {0, 1}) {
     StartPosition(nullptr);  // pieces on the edge squares must not reach into the strips
     Flipped = flipped;

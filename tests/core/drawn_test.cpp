@@ -14,6 +14,16 @@
 #include "render/glyphs.h"
 
 namespace {
+// Each test leaves the canvas white, as the picture writer expects of the columns and rows
+// it never whitens itself.
+class CleanCanvas : public ::testing::Test {
+ protected:
+  void TearDown() override { std::memset(Dot, 0, sizeof Dot); }
+};
+class BlackRook : public CleanCanvas {};
+class Silhouettes : public CleanCanvas {};
+class DrawnPieces : public CleanCanvas {};
+
 typedef void (*Glyph)(int, int);
 typedef std::set<std::pair<int, int>> Pixels;
 constexpr uint8_t Unwritten = 7;  // a value no routine writes
@@ -105,7 +115,7 @@ Pixels LaidRuns(const std::vector<Run> &runs) {
   return black;
 }
 
-TEST(BlackRook, CountAndRowsOnWhite) {
+TEST_F(BlackRook, CountAndRowsOnWhite) {
   Fill(0);
   BRook(9, 9);
   Pixels black = BlackIn(9, 9);
@@ -122,7 +132,7 @@ TEST(BlackRook, CountAndRowsOnWhite) {
   EXPECT_TRUE(black.count({42, 63}));
 }
 
-TEST(Silhouettes, CountsOfTheRunsAlone) {
+TEST_F(Silhouettes, CountsOfTheRunsAlone) {
   struct Case {
     Glyph silhouette;
     const char *runs;
@@ -139,7 +149,7 @@ TEST(Silhouettes, CountsOfTheRunsAlone) {
   }
 }
 
-TEST(Silhouettes, KnightEarsTouchOnlyByTheirHalo) {
+TEST_F(Silhouettes, KnightEarsTouchOnlyByTheirHalo) {
   // The second run of the knight's row 64 whitens the last pixel of the first.
   Fill(0);
   BKnightSilhouette(9, 9);
@@ -173,14 +183,14 @@ void ExpectHalos(Glyph piece, Glyph silhouette) {
     }
 }
 
-TEST(Silhouettes, HalosKeepTheHatchingOff) {
+TEST_F(Silhouettes, HalosKeepTheHatchingOff) {
   ExpectHalos(BKing, BKingSilhouette);
   ExpectHalos(BBishop, BBishopSilhouette);
   ExpectHalos(BKnight, BKnightSilhouette);
   ExpectHalos(BRook, BRook);  // the rook's own black rows
 }
 
-TEST(DrawnPieces, DetailsStayInsideTheSilhouette) {
+TEST_F(DrawnPieces, DetailsStayInsideTheSilhouette) {
   // White details only whiten black pixels of the silhouette or its halo and pads: the piece
   // leaves nothing black that the silhouette alone does not.
   for (auto [piece, silhouette] : {std::pair<Glyph, Glyph>{BKing, BKingSilhouette},
@@ -199,7 +209,7 @@ TEST(DrawnPieces, DetailsStayInsideTheSilhouette) {
   }
 }
 
-TEST(DrawnPieces, NeverWriteTheFirstColumnNorLeaveTheirSquare) {
+TEST_F(DrawnPieces, NeverWriteTheFirstColumnNorLeaveTheirSquare) {
   for (Glyph g : {BKing, BRook, BBishop, BKnight, Spot, Cross}) {
     Fill(Unwritten);
     g(153, 153);
@@ -213,7 +223,7 @@ TEST(DrawnPieces, NeverWriteTheFirstColumnNorLeaveTheirSquare) {
   }
 }
 
-TEST(DrawnPieces, MoveWithTheSquare) {
+TEST_F(DrawnPieces, MoveWithTheSquare) {
   for (Glyph g : {BKing, BRook, BBishop, BKnight, Spot, Cross}) {
     Fill(Unwritten);
     g(9, 9);
@@ -225,7 +235,7 @@ TEST(DrawnPieces, MoveWithTheSquare) {
   }
 }
 
-TEST(DrawnPieces, BishopPadsAndCleft) {
+TEST_F(DrawnPieces, BishopPadsAndCleft) {
   Fill(1);
   BBishop(9, 9);
   // The pads under the foot and over the top, and the foot's shoulders, are white.
@@ -244,14 +254,14 @@ TEST(DrawnPieces, BishopPadsAndCleft) {
   EXPECT_EQ(Dot[9 + 38][9 + 65], 1);
 }
 
-TEST(DrawnPieces, KnightPadComesFirst) {
+TEST_F(DrawnPieces, KnightPadComesFirst) {
   Fill(1);
   BKnight(9, 9);
   for (int u = 21; u <= 64; u++)
     for (int v = 4; v <= 6; v++) EXPECT_EQ(Dot[9 + u][9 + v], 0) << u << "," << v;
 }
 
-TEST(DrawnPieces, DrawingTwiceChangesNothing) {
+TEST_F(DrawnPieces, DrawingTwiceChangesNothing) {
   for (Glyph g : {BKing, BRook, BBishop, BKnight}) {
     Fill(0);
     EmptyB(9, 9);

@@ -8,6 +8,15 @@
 #include "render/glyphs.h"
 
 namespace {
+// Each test leaves the canvas white, as the picture writer expects of the columns and rows
+// it never whitens itself.
+class CleanCanvas : public ::testing::Test {
+ protected:
+  void TearDown() override { std::memset(Dot, 0, sizeof Dot); }
+};
+class SpotMarker : public CleanCanvas {};
+class CrossMarker : public CleanCanvas {};
+
 constexpr int Sx = 225, Sy = 153;  // a square in the middle of the canvas
 
 void Fill(uint8_t value) { std::memset(Dot, value, sizeof Dot); }
@@ -27,7 +36,7 @@ bool InDisc(int u, int v, int r) {
   return v >= 36 - h && v <= 36 + h;
 }
 
-TEST(Spot, BlackDiscInAWhiteRing) {
+TEST_F(SpotMarker, BlackDiscInAWhiteRing) {
   Fill(2);  // neither white nor black: shows what the dot writes
   Spot(Sx, Sy);
   int black = 0, white = 0;
@@ -54,7 +63,7 @@ TEST(Spot, BlackDiscInAWhiteRing) {
   }
 }
 
-TEST(Spot, OnALightSquareOnlyTheDiscIsNew) {
+TEST_F(SpotMarker, OnALightSquareOnlyTheDiscIsNew) {
   Fill(0);
   Spot(Sx, Sy);
   EXPECT_EQ(CountBlack(), 477);
@@ -62,7 +71,7 @@ TEST(Spot, OnALightSquareOnlyTheDiscIsNew) {
   EXPECT_EQ(CountBlack(), 477);
 }
 
-TEST(Spot, ClearsTheHatchingRoundIt) {
+TEST_F(SpotMarker, ClearsTheHatchingRoundIt) {
   Fill(0);
   EmptyB(Sx, Sy);
   Spot(Sx, Sy);
@@ -73,7 +82,7 @@ TEST(Spot, ClearsTheHatchingRoundIt) {
       }
 }
 
-TEST(Cross, ExactlyItsTwoStrokesOnALightSquare) {
+TEST_F(CrossMarker, ExactlyItsTwoStrokesOnALightSquare) {
   Fill(0);
   Cross(Sx, Sy);
   int black = 0;
@@ -89,7 +98,7 @@ TEST(Cross, ExactlyItsTwoStrokesOnALightSquare) {
   EXPECT_EQ(black, 205);
 }
 
-TEST(Cross, WhiteLinesClearTheHatchingBesideTheStrokes) {
+TEST_F(CrossMarker, WhiteLinesClearTheHatchingBesideTheStrokes) {
   Fill(1);
   Cross(Sx, Sy);
   auto At = [](int u, int v) { return Dot[Sx + u][Sy + v]; };
