@@ -41,8 +41,8 @@ const Stroke BishopDetails[] = {
     H(43, 41, 43), H(44, 41, 43), H(45, 40, 42), H(46, 40, 42), H(47, 39, 41), H(48, 39, 41),
     H(49, 39, 41), H(50, 38, 41), H(51, 38, 41), H(52, 37, 40), H(53, 37, 40), H(54, 36, 39),
     H(55, 36, 39), H(56, 36, 39),
-    // The neck under the top, and the cleft that splits the top in two.
-    H(57, 28, 44),
+    // The neck under the top, its corners rounded, and the cleft that splits it in two.
+    H(57, 28, 44), P(26, 58), P(45, 58), P(26, 68), P(45, 68), P(27, 69), P(44, 69),
     H(61, 33, 36), H(62, 33, 36), H(63, 33, 36), H(64, 33, 36), H(65, 33, 36), H(66, 33, 36),
     H(67, 33, 36), H(68, 33, 36), H(69, 33, 36), H(70, 32, 37),
 };

@@ -1,6 +1,7 @@
 // The black pieces drawn stroke by stroke: pixel counts, silhouettes, halos and placement.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -206,6 +207,35 @@ TEST_F(DrawnPieces, DetailsStayInsideTheSilhouette) {
     // ...and gives it details: a good part of the silhouette turns white, but not most of it.
     EXPECT_LT(black.size(), outline.size() * 19 / 20);
     EXPECT_GT(black.size(), outline.size() * 2 / 3);
+  }
+}
+
+// The pixels a routine writes, in square coordinates.
+std::set<std::pair<int, int>> Touched(Glyph g) {
+  Fill(Unwritten);
+  g(153, 153);
+  std::set<std::pair<int, int>> t;
+  for (auto &[p, c] : Written(153, 153)) t.insert(p);
+  return t;
+}
+
+TEST_F(DrawnPieces, DetailsWriteNothingBeyondSilhouetteHaloAndPads) {
+  struct Case {
+    Glyph piece, silhouette;
+    std::vector<std::array<int, 4>> pads;  // u1, v1, u2, v2
+  } cases[] = {
+      {BKing, BKingSilhouette, {}},
+      {BBishop, BBishopSilhouette,
+       {{1, 1, 6, 3}, {65, 1, 70, 3}, {7, 2, 27, 5}, {44, 2, 66, 5}, {25, 71, 47, 71},
+        {5, 16, 18, 19}, {53, 16, 66, 19}}},
+      {BKnight, BKnightSilhouette, {{21, 4, 64, 6}}},
+  };
+  for (const Case &c : cases) {
+    auto want = Touched(c.silhouette);
+    for (auto &r : c.pads)
+      for (int u = r[0]; u <= r[2]; u++)
+        for (int v = r[1]; v <= r[3]; v++) want.insert({u, v});
+    EXPECT_EQ(Touched(c.piece), want);
   }
 }
 
