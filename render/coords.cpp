@@ -17,7 +17,8 @@ struct Span {
   int dy, dx1, dx2;
 };
 
-// a: a round bowl closed by the stem on its right, which ends in a short tail (32 spans, 195 pixels)
+// a: a round bowl closed by the stem on its right, which ends in a short tail
+// (32 spans, 195 pixels)
 const Span GlyphA[] = {
     {0, 5, 10}, {0, 15, 17}, {1, 3, 12}, {1, 14, 17}, {2, 2, 17}, {3, 1, 16},
     {4, 1, 5}, {4, 11, 16}, {5, 0, 4}, {5, 12, 15}, {6, 0, 3}, {6, 12, 15},
@@ -64,7 +65,8 @@ const Span GlyphE[] = {
     {15, 1, 5}, {15, 12, 16}, {16, 2, 15}, {17, 3, 14}, {18, 6, 11},
 };
 
-// f: a stem from four rows below the baseline, hooked right at the top, with its bar (32 spans, 185 pixels)
+// f: a stem from four rows below the baseline, hooked right at the top, with its bar
+// (32 spans, 185 pixels)
 const Span GlyphF[] = {
     {0, 2, 6}, {1, 2, 8}, {2, 3, 9}, {3, 5, 9}, {4, 6, 9}, {5, 6, 9}, {6, 6, 9}, {7, 6, 9},
     {8, 6, 9}, {9, 6, 9}, {10, 6, 9}, {11, 6, 9}, {12, 6, 9}, {13, 6, 9}, {14, 6, 9}, {15, 6, 9},
