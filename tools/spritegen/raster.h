@@ -14,7 +14,7 @@ enum Tone : uint8_t { Bare, Paper, Ink, Margin };
 enum OpKind {
   Outlined,   // the shape with an ink outline of the given width round a paper inside
   Filled,     // the shape filled with the tone
-  Stroked,    // a line of the given width along the path, in the tone
+  Stroked,    // a line of the given width along the path, in the tone, on the piece only
   Cleared,    // the shape taken away again (Bare)
   Symmetric,  // the left half (x < 36) copied mirrored onto the right half
 };
