@@ -16,11 +16,11 @@ const char *BandLine = "M 14.5 15.5 C 20 17.5 28 18.5 36 18.5 C 44 18.5 52 17.5 
 // The queen's shapes, shared by the white and the black queen.
 const std::vector<Op> QueenOps = {
     // crown: five points rising from the band, the middle one highest
-    {Outlined, Edge, "M 36 56 L 31 32 L 22 50 L 19.5 31 L 9 44 L 15 21 L 36 21 S"},
+    {Outlined, Edge, "M 36 58 L 31 33 L 22 52 L 19.5 32 L 9 46 L 15 21 L 36 21 S"},
     // the balls on the points
-    {Outlined, Edge, "E 9 46.5 4.9 4.9"},
-    {Outlined, Edge, "E 22 53 4.9 4.9"},
-    {Outlined, Edge, "E 36 58 5.2 5.2"},
+    {Outlined, Edge, "E 9 48.5 4.9 4.9"},
+    {Outlined, Edge, "E 22 55 4.9 4.9"},
+    {Outlined, Edge, "E 36 60.5 5.2 5.2"},
     {Outlined, Edge, Band},
     {Stroked, Inner, BandLine},
     {Symmetric},
@@ -61,8 +61,8 @@ const std::vector<PieceArt> &Pieces() {
       {"WBishop", "wbishop", "The white bishop: a mitre with its slit and ball on a collar and foot.",
        Figure,
        {
-           {Outlined, Edge, "E 36 62 4.9 4.9"},
-           {Outlined, Edge, "M 36 59 C 31 55 18 48 18 37 C 18 30 24 26 36 26 S"},
+           {Outlined, Edge, "E 36 61 4.9 4.9"},
+           {Outlined, Edge, "M 36 58 C 31 54 18 47.5 18 37 C 18 30 24 26 36 26 S"},
            {Outlined, Edge, "M 36 25 L 26 25 C 26 21 24 18 21 15 L 36 15 S"},
            {Outlined, Edge, "E 36 26 14 4.2"},
            {Outlined, Edge, "M 36 17 C 26 17 16 16.5 13 14 C 10.5 12 10.5 8.5 13 7 L 36 7 S"},

@@ -36,9 +36,6 @@ void Draw(Grid &g, const Op &op, const Path &path, Style style) {
           if (g.at[x][y] != Bare && Distance(path, c) < op.width / 2)
             g.at[x][y] = Swap(op.tone, style);
           break;
-        case Cleared:
-          if (Covers(path, c)) g.at[x][y] = Bare;
-          break;
         case Symmetric:
           break;
       }
@@ -55,6 +52,7 @@ bool NearBare(const Grid &g, int x, int y, double radius) {
     }
   return false;
 }
+
 // Some cell within distance sqrt(radius2) of (x, y) is part of the piece or, with margin, of
 // its margin.
 bool Within(const Grid &g, int x, int y, int radius2, bool margin) {
@@ -121,9 +119,7 @@ Grid Render(const PieceArt &art) {
         for (int y = 0; y < Cells; y++) g.at[Cells - 1 - x][y] = g.at[x][y];
       continue;
     }
-    Path path = ParsePath(op.path);
-    Draw(g, op, path, art.style);
-    if (op.mirrored) Draw(g, op, Mirror(path), art.style);
+    Draw(g, op, ParsePath(op.path), art.style);
   }
 
   // A figure's outline is closed: paper never touches the outside. A solid piece keeps an ink
