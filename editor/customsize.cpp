@@ -1,14 +1,12 @@
 // The custom size window: a small window beside the main one in which the user types the
 // picture's printed width in inches.
-#include <algorithm>
-#include <cfloat>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "editor/editor.h"
+#include "files/numbers.h"
 #include "files/prefs.h"
 #include "model/model.h"
 
@@ -23,46 +21,32 @@ HWND CustomWnd = nullptr;  // the open window, null when none
 HWND SizeField = nullptr;  // its size field
 char SizeText[32];         // the size text as shown and as read back
 
-// A size with one decimal, as "%3.1f" writes it in the C locale. The window services set the
-// user's locale, whose decimal comma would otherwise turn 4.0 into "4,0".
-std::string OneDecimal(float size) {
-  char text[64];
-  auto [end, ec] = std::to_chars(text, text + sizeof text, static_cast<double>(size),
-                                 std::chars_format::fixed, 1);
-  if (ec != std::errc()) return "?";
-  return std::string(text, end);
-}
-
-// The decimal number at the start of the text; 0.0 when there is none. Text that reads as
-// infinity or not-a-number ("inf", "nan") counts as none; a number beyond a float's range counts
-// as huge (or as zero when its exponent is negative), so that clamping gives what was meant.
-float LeadingNumber(const char *text) {
-  while (*text == ' ' || *text == '\t') text++;
-  if (*text == '+') text++;
-  const char *end = text + std::strlen(text);
-  float value = 0.0f;
-  auto [last, ec] = std::from_chars(text, end, value);
-  if (ec == std::errc::result_out_of_range) {
-    const char *e = std::find_if(text, last, [](char c) { return c == 'e' || c == 'E'; });
-    if (e + 1 < last && e[1] == '-') return 0.0f;
-    return *text == '-' ? -FLT_MAX : FLT_MAX;
-  }
-  if (ec != std::errc() || !std::isfinite(value)) return 0.0f;
-  return value;
+// The decimal number at the start of the typed text; 0.0 when there is none. A number begins
+// with a digit or a point: the words "inf" and "nan", which the number reader also takes, count
+// as none. A number too large to hold reads as infinity and is clamped like any other.
+double TypedSize(const char *text) {
+  const char *p = text;
+  while (*p == ' ' || *p == '\t') p++;
+  if (*p == '+' || *p == '-') p++;
+  if ((*p < '0' || *p > '9') && *p != '.') return 0.0;
+  double inches = 0.0;
+  if (!LeadingFloat(text, &inches) || std::isnan(inches)) return 0.0;
+  return inches;
 }
 
 // "Ok": take the typed size, close the window, confirm and remember the size.
 void TakeCustomSize(HWND hwnd) {
   SizeText[0] = '\0';
   GetWindowText(SizeField, SizeText, SizeTextRead);
-  PicSiz = LeadingNumber(SizeText);
-  if (PicSiz < 1.0f) PicSiz = 1.0f;
-  if (PicSiz > 6.0f) PicSiz = 6.0f;
+  double inches = TypedSize(SizeText);
+  if (inches < 1.0) inches = 1.0;
+  if (inches > 6.0) inches = 6.0;
+  PicSiz = static_cast<float>(inches);
   // The size typed here is a custom size even if another size was chosen meanwhile: the box
   // below and the preferences must not claim a custom size that is not in effect.
   Dpi = 0;
   DestroyWindow(hwnd);
-  std::string text = "CUSTOM Picture size " + OneDecimal(PicSiz) + " inches\n" +
+  std::string text = "CUSTOM Picture size " + FixedDecimals(PicSiz, 1) + " inches\n" +
                      "Size effective only on inserting bmp in Word\n" +
                      "Your preference will be remembered\n";
   MessageBox(nullptr, text.c_str(), "Picture Size", MB_OK | MB_ICONEXCLAMATION);
@@ -97,8 +81,8 @@ LRESULT CustomSizeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CREATE: {
       CustomWnd = hwnd;
-      std::string size = OneDecimal(PicSiz);
-      std::snprintf(SizeText, sizeof SizeText, "%s", size.c_str());
+      // "%3.1f", written the same whatever the desktop's locale (no decimal comma).
+      std::snprintf(SizeText, sizeof SizeText, "%s", FixedDecimals(PicSiz, 1).c_str());
       SizeField = CreateWindowEx(0, "Edit", SizeText, WS_CHILD | WS_VISIBLE | WS_BORDER, 200, 10,
                                  60, 20, hwnd, reinterpret_cast<HMENU>(intptr_t{SizeFieldId}),
                                  Inst, nullptr);
