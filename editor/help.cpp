@@ -94,7 +94,8 @@ LRESULT HlpProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 // file dialogs move the current folder wherever the user last saved. A missing page draws
 // nothing. The page is read afresh on every paint, and only as far as the window shows.
 void DspHelpFile(HDC hdc) {
-  std::string path = StartFolder.empty() ? HFName : StartFolder + "/" + HFName;
+  std::string path = HFName;
+  if (!StartFolder.empty()) path = StartFolder + (StartFolder.back() == '/' ? "" : "/") + HFName;
   FILE *file = std::fopen(path.c_str(), "rb");
   if (!file) return;
   SetTextColor(hdc, RGB(0, 0, 0));
