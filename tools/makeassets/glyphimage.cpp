@@ -133,13 +133,13 @@ Image36 ArrowToolImage() {
   // Along the diagonal from the lower left to the upper right: u runs along the arrow from its
   // tip backwards, v across it.
   Image36 image;
-  const double tipX = 30.0, tipY = 5.0, headLength = 11.0, headHalfWidth = 7.0;
-  const double shaftLength = 33.0, shaftHalfWidth = 1.6;
+  const double tipX = 30.0, tipY = 5.0, headLength = 12.0, headHalfWidth = 7.5;
+  const double shaftLength = 33.0, shaftHalfWidth = 1.8;
   for (int y = 0; y < ImageSide; y++)
     for (int x = 0; x < ImageSide; x++) {
       double dx = tipX - x, dy = y - tipY;  // towards the lower left
       double u = (dx + dy) / std::sqrt(2.0), v = (dx - dy) / std::sqrt(2.0);
-      bool head = u >= 0 && u <= headLength && std::fabs(v) <= u * headHalfWidth / headLength;
+      bool head = u >= 1.0 && u <= headLength && std::fabs(v) <= (u + 0.5) * headHalfWidth / headLength;
       bool shaft = u > headLength - 1 && u <= shaftLength && std::fabs(v) <= shaftHalfWidth;
       if (head || shaft) SetPixel(image, x, y, ArrowRed);
     }
