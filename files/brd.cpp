@@ -1,7 +1,256 @@
-// Placeholder: the position file lands with the headless core.
+// The position file: the model written as lines of text, and read back.
+//
+// Every line ends in CR CR LF (the line's CR LF passed once more through a text stream that
+// turns LF into CR LF). Value fields start at column 20; the custom size's number at column 27.
+// Pieces are written as four-character entries: a letter for the content, the square's name,
+// and a space.
 #include "files/brd.h"
 
-std::string BRDText(int) { return std::string(); }
-bool MakeBRDFile(int, std::string *) { return false; }
-bool ReadBRDText(const std::string &, std::string *) { return false; }
-bool ReadBRDFile(std::string *) { return false; }
+#include <cstring>
+#include <vector>
+
+#include "files/atomicwrite.h"
+#include "files/numbers.h"
+#include "files/paths.h"
+#include "model/model.h"
+
+namespace {
+const char Banner[] = "Boardsmith by Hallam Pryce <hallam.pryce@boardsmith.example>";
+const char EndOfLine[] = "\r\r\n";
+constexpr int ValueColumn = 20;
+constexpr int CustomSizeColumn = 27;
+// A position file is a few hundred bytes; anything near this size is something else.
+constexpr size_t MaxFileBytes = 1 << 20;
+
+// The three lists of the file: their letters, and the square codes those letters stand for.
+struct PieceList {
+  const char *header;
+  const char *letters;  // the letter of code first, first + 1, ...
+  int32_t first;
+};
+const PieceList Lists[3] = {
+    {"White Pieces:", "KQRBNP", WK},
+    {"Black Pieces:", "kqrbnp", BK},
+    {"Dot and Cross:", "DC", DotMark},
+};
+
+// Labels the fixed lines start with, by line number counted from 0. The reader takes values by
+// column only, but a file whose lines do not carry these labels is not a position file.
+struct Label {
+  int line;
+  const char *text;
+};
+const Label Labels[] = {
+    {1, "Flipped:"}, {2, "Coords:"}, {3, "Size:"}, {4, "Colour theme:"}, {5, "White Pieces:"},
+    {7, "Black Pieces:"}, {9, "Dot and Cross:"}, {11, "Arrows:"}};
+constexpr int FixedLines = 12;  // banner to the arrow count
+
+void Pad(std::string &line, size_t column) { line.resize(column > line.size() ? column : line.size(), ' '); }
+
+std::string Field(const char *label, const std::string &value) {
+  std::string line = label;
+  Pad(line, ValueColumn);
+  return line + value;
+}
+
+// The list entries of codes first .. first + count - 1, scanned by rows, then columns.
+std::string ListLine(const PieceList &list) {
+  int count = static_cast<int>(std::strlen(list.letters));
+  std::string line;
+  for (int row = 0; row < 8; row++)
+    for (int column = 0; column < 8; column++) {
+      int k = Pos[column * 8 + row] - list.first;
+      if (k < 0 || k >= count) continue;
+      line += list.letters[k];
+      line += static_cast<char>(Flipped ? 'h' - column : 'a' + column);
+      line += static_cast<char>(Flipped ? '8' - row : '1' + row);
+      line += ' ';
+    }
+  return line;
+}
+
+std::string Fail(std::string *why, const std::string &reason) {
+  if (why) *why = reason;
+  return reason;
+}
+
+// Everything the file sets, read in full before any of it reaches the model.
+struct Position {
+  int32_t pos[64] = {};
+  int32_t arr[MaxArrows][4] = {};
+  int32_t nArrows = 0;
+  int32_t flipped = 0;
+  int32_t coords = 0;
+  int32_t dpi = 2;
+  float picSiz = 4.0f;
+  int32_t theme = 0;
+};
+
+// The text from column on, or nothing when the line is shorter.
+const char *At(const std::string &line, size_t column) {
+  return column <= line.size() ? line.c_str() + column : "";
+}
+
+bool StartsWith(const std::string &line, size_t column, const char *text) {
+  return line.compare(column < line.size() ? column : line.size(), std::strlen(text), text) == 0;
+}
+
+// Splits the text into lines at LF; the CRs before each LF belong to the line end.
+std::vector<std::string> Lines(const std::string &text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    size_t last = end;
+    while (last > start && text[last - 1] == '\r') last--;
+    lines.push_back(text.substr(start, last - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+// Sets the squares named by the entries of one list line. Entries stand every four characters;
+// the last may lack its space. Letters outside the list and squares off the board are skipped.
+void ReadList(const std::string &line, const PieceList &list, int flipped, int32_t pos[64]) {
+  for (size_t at = 0; at + 2 < line.size(); at += 4) {
+    const char *letter = line[at] ? std::strchr(list.letters, line[at]) : nullptr;
+    int column = line[at + 1] - 'a', row = line[at + 2] - '1';
+    if (!letter || column < 0 || column > 7 || row < 0 || row > 7) continue;
+    if (flipped) column = 7 - column, row = 7 - row;
+    pos[column * 8 + row] = list.first + static_cast<int32_t>(letter - list.letters);
+  }
+}
+
+// Reads one whitespace-separated integer at *p, like scanf's "%d". False when there is none.
+bool NextInt(const char *&p, int32_t *value) {
+  while (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n' || *p == '\v' || *p == '\f') p++;
+  const char *digits = (*p == '-' || *p == '+') ? p + 1 : p;
+  if (*digits < '0' || *digits > '9') return false;
+  *value = LeadingInt(p);
+  p = digits;
+  while (*p >= '0' && *p <= '9') p++;
+  return true;
+}
+
+// Parses the whole text into *out. Returns the empty string on success, else the reason.
+std::string Parse(const std::string &text, Position *out, std::string *why) {
+  if (text.empty()) return Fail(why, "The file is empty.");
+  for (unsigned char c : text)
+    if (c < 0x20 && c != '\r' && c != '\n' && c != '\t')
+      return Fail(why, "It is not a position file: it holds binary data.");
+
+  std::vector<std::string> lines = Lines(text);
+  if (static_cast<int>(lines.size()) < FixedLines)
+    return Fail(why, "It is not a complete position file: it ends after " +
+                         std::to_string(lines.size()) + " lines, before the arrow count.");
+  for (const Label &label : Labels)
+    if (!StartsWith(lines[label.line], 0, label.text))
+      return Fail(why, "It is not a position file: line " + std::to_string(label.line + 1) +
+                           " does not begin with \"" + label.text + "\".");
+
+  Position &p = *out;
+  p.flipped = StartsWith(lines[1], ValueColumn, "YES") ? 1 : 0;
+  p.coords = StartsWith(lines[2], ValueColumn, "YES") ? 1 : 0;
+
+  const std::string &size = lines[3];
+  if (StartsWith(size, ValueColumn, "SMA")) {
+    p.dpi = 1, p.picSiz = 2.0f;
+  } else if (StartsWith(size, ValueColumn, "MED")) {
+    p.dpi = 2, p.picSiz = 4.0f;
+  } else if (StartsWith(size, ValueColumn, "LAR")) {
+    p.dpi = 3, p.picSiz = 6.0f;
+  } else {
+    // A custom width; the model holds 1.0 to 6.0 inches, and no number (or not a number) is 1.0.
+    double inches = 0.0;
+    if (!LeadingFloat(At(size, CustomSizeColumn), &inches) || inches != inches) inches = 1.0;
+    p.dpi = 0;
+    p.picSiz = static_cast<float>(inches < 1.0 ? 1.0 : inches > 6.0 ? 6.0 : inches);
+  }
+
+  int theme = LeadingInt(At(lines[4], ValueColumn));
+  p.theme = theme < 0 ? 0 : theme > NThemes - 1 ? NThemes - 1 : theme;
+
+  for (int k = 0; k < 3; k++) ReadList(lines[6 + 2 * k], Lists[k], p.flipped, p.pos);
+
+  int count = LeadingInt(At(lines[11], ValueColumn));
+  count = count < 0 ? 0 : count > MaxArrows ? MaxArrows : count;
+  // The records follow the count line as whitespace-separated numbers. A file that ends (or
+  // holds something else) before all of them keeps the complete records it has.
+  size_t rest = 0;
+  for (int k = 0; k < FixedLines; k++) {
+    rest = text.find('\n', rest);
+    rest = rest == std::string::npos ? text.size() : rest + 1;
+  }
+  const char *q = text.c_str() + rest;
+  p.nArrows = 0;
+  for (int i = 0; i < count; i++) {
+    int32_t record[4];
+    bool complete = true;
+    for (int k = 0; k < 4 && complete; k++) complete = NextInt(q, &record[k]);
+    if (!complete) break;
+    std::memcpy(p.arr[i], record, sizeof record);
+    p.nArrows = i + 1;
+  }
+  return std::string();
+}
+}  // namespace
+
+std::string BRDText(int coords) {
+  std::vector<std::string> lines;
+  lines.push_back(Banner);
+  lines.push_back(Field("Flipped:", Flipped ? "YES" : "NO"));
+  lines.push_back(Field("Coords:", coords ? "YES" : "NO"));
+  switch (Dpi) {
+    case 1: lines.push_back(Field("Size:", "SMALL")); break;
+    case 2: lines.push_back(Field("Size:", "MEDIUM")); break;
+    case 3: lines.push_back(Field("Size:", "LARGE")); break;
+    case 0: {
+      // "%3.1f": one decimal, at least three characters wide; it starts at column 27.
+      std::string number = FixedDecimals(PicSiz, 1);
+      if (number.size() < 3) number.insert(0, 3 - number.size(), ' ');
+      lines.push_back(Field("Size:", "CUSTOM " + number));
+      break;
+    }
+    default: lines.push_back(Field("Size:", "MEDIUM")); break;  // not a size the model holds
+  }
+  lines.push_back(Field("Colour theme:", std::to_string(Theme)));
+  for (const PieceList &list : Lists) {
+    lines.push_back(list.header);
+    lines.push_back(ListLine(list));
+  }
+  int arrows = NArrows < 0 ? 0 : NArrows > MaxArrows ? MaxArrows : NArrows;
+  lines.push_back(Field("Arrows:", std::to_string(arrows)));
+  for (int i = 0; i < arrows; i++)
+    lines.push_back(std::to_string(Arr[i][0]) + " " + std::to_string(Arr[i][1]) + " " +
+                    std::to_string(Arr[i][2]) + " " + std::to_string(Arr[i][3]));
+  lines.push_back("End of File");
+
+  std::string text;
+  for (const std::string &line : lines) text += line + EndOfLine;
+  return text;
+}
+
+bool MakeBRDFile(int coords, std::string *why) {
+  return WriteFileAtomically(BRDFile, BRDText(coords), why);
+}
+
+bool ReadBRDText(const std::string &text, std::string *why) {
+  Position p;
+  if (!Parse(text, &p, why).empty()) return false;
+  std::memcpy(Pos, p.pos, sizeof Pos);
+  std::memcpy(Arr, p.arr, sizeof Arr);
+  NArrows = p.nArrows;
+  Flipped = p.flipped;
+  Coords = p.coords;
+  Dpi = p.dpi;
+  PicSiz = p.picSiz;
+  Theme = p.theme;
+  return true;
+}
+
+bool ReadBRDFile(std::string *why) {
+  std::string text;
+  if (!ReadFileBounded(BRDFile, MaxFileBytes, &text, why)) return false;
+  return ReadBRDText(text, why);
+}

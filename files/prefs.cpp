@@ -1,12 +1,95 @@
-// Placeholder: the preferences land with the headless core.
+// The preferences file: four lines in the start folder, the picture size on the second and the
+// coordinates setting on the fourth. Lines end in CR LF.
 #include "files/prefs.h"
 
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "files/atomicwrite.h"
+#include "files/numbers.h"
 #include "model/model.h"
 
-void ReadPrefs() {
-  ShowCoords = 2;
-  Dpi = 2;
-  PicSiz = 4.0f;
+namespace {
+// Each read takes at most 79 characters, like the lines of the file were always read.
+constexpr int LineBuffer = 80;
+
+// Reads the next line (or the next 79 characters of a longer one) into line. At the end of the
+// file line keeps what it held, so the last line read stands.
+void ReadLine(FILE *f, char line[LineBuffer]) {
+  char buffer[LineBuffer];
+  if (std::fgets(buffer, LineBuffer, f)) std::memcpy(line, buffer, LineBuffer);
 }
-bool WritePrefs(std::string *) { return false; }
-std::string PrefsPath() { return StartFolder + "/prefs.txt"; }
+
+bool Begins(const char *line, const char *prefix) {
+  return std::strncmp(line, prefix, std::strlen(prefix)) == 0;
+}
+
+// The number after the first word of a "CUSTOM 2.50" line, kept within the 1.0 to 6.0 inches
+// the custom-size window allows. No number (or not a number) leaves PicSiz as it is.
+void ReadCustomSize(const char *line) {
+  const char *p = line;
+  while (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n' || *p == '\v' || *p == '\f') p++;
+  while (*p && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n' && *p != '\v' && *p != '\f') p++;
+  double inches;
+  if (LeadingFloat(p, &inches) && inches == inches) PicSiz = static_cast<float>(inches);
+  if (!(PicSiz >= 1.0f)) PicSiz = 1.0f;
+  if (PicSiz > 6.0f) PicSiz = 6.0f;
+}
+}  // namespace
+
+std::string PrefsPath() {
+  if (StartFolder.empty()) return "prefs.txt";
+  if (StartFolder.back() == '/') return StartFolder + "prefs.txt";
+  return StartFolder + "/prefs.txt";
+}
+
+void ReadPrefs() {
+  std::string path = PrefsPath();
+  struct stat st;
+  FILE *f = nullptr;
+  if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) f = std::fopen(path.c_str(), "r");
+  if (!f) {
+    ShowCoords = 2;
+    Dpi = 2;
+    PicSiz = 4.0f;
+    return;
+  }
+  char line[LineBuffer] = "";
+  ReadLine(f, line);
+  ReadLine(f, line);
+  if (Begins(line, "CUST")) {
+    Dpi = 0;
+    ReadCustomSize(line);
+  } else if (Begins(line, "SMALL")) {
+    Dpi = 1, PicSiz = 2.0f;
+  } else if (Begins(line, "MEDIUM")) {
+    Dpi = 2, PicSiz = 4.0f;
+  } else if (Begins(line, "LARGE")) {
+    Dpi = 3, PicSiz = 6.0f;
+  }
+  ReadLine(f, line);
+  ReadLine(f, line);
+  if (Begins(line, "YES"))
+    ShowCoords = 1;
+  else if (Begins(line, "NO"))
+    ShowCoords = 0;
+  else if (Begins(line, "ASK"))
+    ShowCoords = 2;
+  std::fclose(f);
+}
+
+bool WritePrefs(std::string *why) {
+  std::string size;
+  switch (Dpi) {
+    case 0: size = "CUSTOM " + FixedDecimals(PicSiz, 2); break;
+    case 1: size = "SMALL"; break;
+    case 3: size = "LARGE"; break;
+    default: size = "MEDIUM"; break;
+  }
+  const char *coords = ShowCoords == 0 ? "NO" : ShowCoords == 1 ? "YES" : "ASK";
+  std::string text = "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\n" + size + "\r\n" +
+                     "Coordinates (YES, NO, ASK):\r\n" + coords + "\r\n";
+  return WriteFileAtomically(PrefsPath(), text, why);
+}

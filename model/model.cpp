@@ -41,13 +41,17 @@ uint32_t ThemeColour(const int16_t rgb[3]) {
   return (rgb[0] & 0xFF) | (rgb[1] & 0xFF) << 8 | (rgb[2] & 0xFF) << 16;
 }
 
-void Init() {
-  StartPosition(nullptr);
+void InitThemes() {
   for (int t = 0; t < NThemes; t++)
     for (int k = 0; k < 3; k++) {
       Dk[t][k] = ThemeDark[t][k];
       Lt[t][k] = ThemeLight[t][k];
     }
+}
+
+void Init() {
+  StartPosition(nullptr);
+  InitThemes();
   Theme = static_cast<int32_t>(TickCount() & 7);
   std::error_code ec;
   StartFolder = std::filesystem::current_path(ec).string();

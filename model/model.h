@@ -39,6 +39,8 @@ extern std::string StartFolder; // the working folder at start-up; prefs.txt liv
 
 // Start-up: start position, themes, theme from the tick count, start folder, preferences.
 void Init();
+// Fills Dk and Lt with the eight colour themes (part of Init; the exporter needs only this).
+void InitThemes();
 // Milliseconds since the system started, like the platform's tick count.
 uint32_t TickCount();
 // A theme colour as a platform colour value red + green*256 + blue*65536.

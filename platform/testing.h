@@ -40,15 +40,22 @@ int ClientWidth(HWND hwnd);
 int ClientHeight(HWND hwnd);
 // Writes the window's client area (the backing image) as a PNG file.
 bool SaveWindowImage(HWND hwnd, const std::string &path);
+// Writes the whole window as it shows on screen (menu bar, client area and controls) as PNG.
+bool SaveWindowShot(HWND hwnd, const std::string &path);
 // The button's bitmap face as set by BM_SETIMAGE (null when none).
 HBITMAP ButtonImage(HWND button);
-// The cursor last shown by SetCursor.
+// The size of the picture on the desktop clipboard; false when it holds none.
+bool ClipboardPicture(int *width, int *height);
+// The cursor last shown by SetCursor. A mouse move over a window first shows its class cursor
+// (when the class has one), as the platform's default handling does.
 HCURSOR CurrentCursor();
 
 // Dispatches posted messages and pending paints without waiting; returns when none is left.
+// A quit message stays for GetMessage.
 void PumpMessages();
 // Input as from a person: through Qt's event delivery, so it reaches the procedure as the real
-// message would (mouse at client coordinates; a menu item by its id; a control click).
+// message would (mouse at client coordinates; a menu item by its id; a control click). Each
+// then pumps the messages, so the procedure has handled the input when the call returns.
 void ClickAt(HWND hwnd, int x, int y);
 void MoveMouseTo(HWND hwnd, int x, int y);
 bool ChooseMenuItem(HWND hwnd, int id);

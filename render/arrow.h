@@ -2,8 +2,12 @@
 // The picture's arrows: from the centre of square (c0, r0) to the centre of (c1, r1), columns
 // from the left and rows from the bottom of the board.
 
+// Draws the arrow when the two squares lie on one column, row or diagonal, or a knight's move
+// apart; any other pair, a square with itself, or an end outside 0..7 draws nothing. Every pixel
+// it writes lies within 15 pixels of the rectangle spanned by the two centres, on the squares.
 void Arrow(int c0, int r0, int c1, int r1);
 
+// The heads of the column, row and diagonal arrows, each drawn round its anchor point.
 void VerticalUpArrowHead(int x, int y);
 void VerticalDnArrowHead(int x, int y);
 void HorizRtArrowHead(int x, int y);

@@ -1,0 +1,14 @@
+#pragma once
+// Reading and writing the numbers of the text files, the same whatever locale the program runs
+// in (a desktop locale may write decimal commas; our files always carry a point).
+#include <cstddef>
+#include <string>
+
+// The integer at the start of text (after white space, an optional sign), like atoi but
+// saturating at the limits of a 32-bit int. No number gives 0; *found says whether one was there.
+int LeadingInt(const char *text, bool *found = nullptr);
+// The decimal number at the start of text, like strtod in the C locale. Returns false when there
+// is none; a number too large for a double gives infinity, one too small 0.
+bool LeadingFloat(const char *text, double *value);
+// value with the given number of decimals, like printf's "%.Nf".
+std::string FixedDecimals(double value, int decimals);

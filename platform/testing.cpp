@@ -1,0 +1,158 @@
+// Hooks for tests: what the windows show, and input delivered through Qt as a person gives it.
+#include <QApplication>
+#include <QMouseEvent>
+
+#include "platform/internal.h"
+#include "platform/testing.h"
+
+namespace {
+
+void SendMouse(Window *w, QEvent::Type type, int x, int y, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+  QPointF local(x, y);
+  QPointF global = w->client->mapToGlobal(local);
+  QMouseEvent event(type, local, global, button, buttons, Qt::NoModifier);
+  QApplication::sendEvent(w->client, &event);
+}
+
+QAction *FindAction(QWidget *menu, int id) {
+  if (!menu) return nullptr;
+  for (QAction *action : menu->actions()) {
+    if (action->menu()) {
+      if (QAction *found = FindAction(action->menu(), id)) return found;
+    } else if (action->data().isValid() && action->data().toInt() == id) {
+      return action;
+    }
+  }
+  return nullptr;
+}
+
+void AddTexts(QWidget *menu, const QString &title, std::vector<std::string> &out) {
+  for (QAction *action : menu->actions()) {
+    if (action->menu()) {
+      out.push_back(action->text().toStdString() + "||0");
+      AddTexts(action->menu(), action->text(), out);
+    } else {
+      out.push_back(title.toStdString() + "|" + action->text().toStdString() + "|" +
+                    std::to_string(action->data().toInt()));
+    }
+  }
+}
+
+}  // namespace
+
+COLORREF WindowPixel(HWND hwnd, int x, int y) {
+  Window *w = LiveWindow(hwnd);
+  if (!w || !w->image.rect().contains(x, y)) return CLR_INVALID;
+  return ColourOf(w->image.pixel(x, y));
+}
+
+int ClientWidth(HWND hwnd) {
+  Window *w = LiveWindow(hwnd);
+  return w ? w->image.width() : 0;
+}
+
+int ClientHeight(HWND hwnd) {
+  Window *w = LiveWindow(hwnd);
+  return w ? w->image.height() : 0;
+}
+
+bool SaveWindowImage(HWND hwnd, const std::string &path) {
+  Window *w = LiveWindow(hwnd);
+  return w && !w->image.isNull() && w->image.save(QString::fromStdString(path), "PNG");
+}
+
+bool SaveWindowShot(HWND hwnd, const std::string &path) {
+  Window *w = LiveWindow(hwnd);
+  if (!w || !w->Widget()) return false;
+  return w->Widget()->grab().save(QString::fromStdString(path), "PNG");
+}
+
+HBITMAP ButtonImage(HWND button) {
+  Window *w = LiveWindow(button);
+  return w ? w->buttonImage : nullptr;
+}
+
+HCURSOR CurrentCursor() { return ShownCursor; }
+
+void PumpMessages() {
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  // A window whose procedure never validates would be painted for ever: stop somewhere.
+  for (int i = 0; i < 100000 && DispatchOnePending(); i++) {
+  }
+}
+
+void ClickAt(HWND hwnd, int x, int y) {
+  Window *w = LiveWindow(hwnd);
+  if (!w || !w->client) return;
+  SendMouse(w, QEvent::MouseButtonPress, x, y, Qt::LeftButton, Qt::LeftButton);
+  if (LiveWindow(hwnd)) SendMouse(w, QEvent::MouseButtonRelease, x, y, Qt::LeftButton, Qt::NoButton);
+  PumpMessages();
+}
+
+void MoveMouseTo(HWND hwnd, int x, int y) {
+  Window *w = LiveWindow(hwnd);
+  if (!w || !w->client) return;
+  SendMouse(w, QEvent::MouseMove, x, y, Qt::NoButton, Qt::NoButton);
+  PumpMessages();
+}
+
+bool ChooseMenuItem(HWND hwnd, int id) {
+  Window *w = LiveWindow(hwnd);
+  QAction *action = w ? FindAction(w->menuBar, id) : nullptr;
+  if (!action) return false;
+  action->trigger();
+  PumpMessages();
+  return true;
+}
+
+void ClickButton(HWND button) {
+  Window *w = LiveWindow(button);
+  if (!w || !w->button) return;
+  w->button->click();
+  PumpMessages();
+}
+
+void CloseBox(HWND hwnd) {
+  Window *w = LiveWindow(hwnd);
+  if (!w || !w->frame) return;
+  w->frame->close();
+  PumpMessages();
+}
+
+std::vector<std::string> MenuBarTexts(HWND hwnd) {
+  std::vector<std::string> texts;
+  Window *w = LiveWindow(hwnd);
+  if (w && w->menuBar) AddTexts(w->menuBar, QString(), texts);
+  return texts;
+}
+
+std::vector<HWND> TopLevelWindows(const char *className) {
+  std::vector<HWND> windows;
+  for (Window *w : AllWindows())
+    if (!w->parent && (!className || QString::fromStdString(w->className)
+                                             .compare(className, Qt::CaseInsensitive) == 0))
+      windows.push_back(w);
+  return windows;
+}
+
+std::string WindowText(HWND hwnd) {
+  Window *w = LiveWindow(hwnd);
+  if (!w) return std::string();
+  return w->edit ? w->edit->text().toStdString() : w->title;
+}
+
+std::string ClassName(HWND hwnd) {
+  Window *w = LiveWindow(hwnd);
+  return w ? w->className : std::string();
+}
+
+void ResetPlatform() {
+  for (HWND w : TopLevelWindows()) DestroyWindow(w);
+  ClearQueue();
+  ForgetClasses();
+  ResetResponder();
+  ShownCursor = nullptr;
+  PointerWidget = nullptr;
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}

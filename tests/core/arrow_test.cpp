@@ -1,0 +1,232 @@
+// The picture's column, row and diagonal arrows, what Arrow refuses to draw, and where every
+// arrow between two squares of the board may write.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <vector>
+
+#include "model/model.h"
+#include "render/arrow.h"
+#include "render/canvas.h"
+#include "render/knightarrow.h"
+#include "render/makebmp.h"
+#include "tests/core/arrowprobe.h"
+
+using namespace arrowprobe;
+
+namespace {
+// A busy canvas, so that an arrow that writes anything at all shows.
+void FillPattern() {
+  for (int x = 0; x < CanvasSize; x++)
+    for (int y = 0; y < CanvasSize; y++) Dot[x][y] = static_cast<uint8_t>((x * 7 + y * 3) % 5 == 0);
+}
+
+std::vector<uint8_t> Snapshot() { return std::vector<uint8_t>(&Dot[0][0], &Dot[0][0] + sizeof Dot); }
+
+Tally Drawn(int c0, int r0, int c1, int r1) {
+  FillMarker();
+  Arrow(c0, r0, c1, r1);
+  return Count();
+}
+
+// The four column and row directions: (dc, dr) per square of length.
+const int Straight[4][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
+
+// A point given across and along an up arrow, placed for direction k of Straight.
+struct Placed {
+  int x, y;
+};
+Placed Turn(int k, int x, int y, int across, int along) {
+  switch (k) {
+    case 0: return {x + across, y + along};
+    case 1: return {x + across, y - along};
+    case 2: return {x + along, y + across};
+    default: return {x - along, y + across};
+  }
+}
+}  // namespace
+
+TEST(Arrow, ShapesThatAreNoneDrawNothing) {
+  FillPattern();
+  std::vector<uint8_t> before = Snapshot();
+  Arrow(3, 3, 3, 3);
+  Arrow(0, 0, 3, 1);
+  Arrow(0, 0, 2, 3);
+  Arrow(7, 7, 0, 1);
+  EXPECT_EQ(Snapshot(), before);
+}
+
+// A damaged position file can bring ends outside the board; Arrow draws nothing for them.
+TEST(Arrow, EndsOffTheBoardDrawNothing) {
+  FillPattern();
+  std::vector<uint8_t> before = Snapshot();
+  const int off[][4] = {{-1, 0, 0, 0}, {0, 8, 0, 6}, {3, 3, 3, 8}, {7, 7, 8, 8}, {3, 3, -1, 5},
+                        {0, 0, 0, -2}, {INT_MAX, 0, 0, 0}, {0, 0, INT_MIN, 0}, {INT_MIN, INT_MIN, INT_MAX, INT_MAX},
+                        {100, 100, 101, 102}};
+  for (const auto &a : off) Arrow(a[0], a[1], a[2], a[3]);
+  EXPECT_EQ(Snapshot(), before);
+}
+
+TEST(Arrow, ColumnAndRowArrowCounts) {
+  for (int k = 0; k < 4; k++)
+    for (int c = 0; c < 8; c++)
+      for (int r = 0; r < 8; r++) {
+        int c1 = c + 2 * Straight[k][0], r1 = r + 2 * Straight[k][1];
+        if (c1 < 0 || c1 > 7 || r1 < 0 || r1 > 7) continue;
+        Tally t = Drawn(c, r, c1, r1);
+        EXPECT_EQ(t.black, 736) << k << " from " << c << "," << r;
+        EXPECT_EQ(t.Written(), 1133) << k << " from " << c << "," << r;
+        EXPECT_EQ(t.white, 397) << k << " from " << c << "," << r;
+      }
+  EXPECT_EQ(Drawn(3, 2, 3, 3).black, 412);
+  EXPECT_EQ(Drawn(0, 0, 0, 7).black, 2356);
+}
+
+TEST(Arrow, ColumnAndRowArrowPixels) {
+  for (int k = 0; k < 4; k++) {
+    int c0 = 3, r0 = 3, c1 = c0 + 2 * Straight[k][0], r1 = r0 + 2 * Straight[k][1];
+    int x0 = CentreOf(c0), y0 = CentreOf(r0), x1 = CentreOf(c1), y1 = CentreOf(r1);
+    FillMarker();
+    Arrow(c0, r0, c1, r1);
+    auto At = [&](int x, int y, int across, int along) {
+      Placed p = Turn(k, x, y, across, along);
+      return Dot[p.x][p.y];
+    };
+    // The start centre is an even pixel: the transparent shaft leaves it alone.
+    EXPECT_EQ(Dot[x0][y0], Unwritten) << k;
+    // The cap just behind it: exactly 11 white pixels.
+    for (int a = -5; a <= 5; a++) EXPECT_EQ(At(x0, y0, a, -1), 0) << k << " cap " << a;
+    EXPECT_EQ(At(x0, y0, -6, -1), Unwritten) << k;
+    EXPECT_EQ(At(x0, y0, 6, -1), Unwritten) << k;
+    // Tail sides over the first 31 rows.
+    for (int l = 0; l <= 30; l++) {
+      EXPECT_EQ(At(x0, y0, -5, l), 0) << k << " side " << l;
+      EXPECT_EQ(At(x0, y0, 5, l), 0) << k << " side " << l;
+    }
+    EXPECT_EQ(At(x0, y0, 5, 31), Unwritten) << k;
+    // The point, 6 beyond the end centre, and the white tip beyond it.
+    EXPECT_EQ(At(x1, y1, 0, 6), 1) << k;
+    EXPECT_EQ(At(x1, y1, 0, 7), 0) << k;
+    EXPECT_EQ(At(x1, y1, 0, 8), 0) << k;
+    EXPECT_EQ(At(x1, y1, 0, 9), Unwritten) << k;
+    // The head's base row: white wings and the opaque block's gray between them.
+    for (int a = 5; a <= 15; a++) {
+      EXPECT_EQ(At(x1, y1, -a, -19), 0) << k << " base " << -a;
+      EXPECT_EQ(At(x1, y1, a, -19), 0) << k << " base " << a;
+    }
+    for (int a = -4; a <= 4; a++) {
+      Placed p = Turn(k, x1, y1, a, -19);
+      EXPECT_EQ(Dot[p.x][p.y], (p.x + p.y) & 1) << k << " gap " << a;
+    }
+    // The head's seventh row (7 pixels wide, level with the end centre) alternates from a black
+    // end, so the centre itself is white: the head's pattern is not the canvas checkerboard.
+    for (int a = -3; a <= 3; a++) EXPECT_EQ(At(x1, y1, a, 0), (a + 3) % 2 == 0 ? 1 : 0) << k << " head " << a;
+    EXPECT_EQ(At(x1, y1, -4, 0), 0) << k;
+    EXPECT_EQ(At(x1, y1, 5, 0), 0) << k;
+  }
+}
+
+TEST(Arrow, DiagonalArrowCounts) {
+  Tally upRight = Drawn(2, 2, 4, 4), upLeft = Drawn(4, 2, 2, 4);
+  Tally downRight = Drawn(2, 4, 4, 2), downLeft = Drawn(4, 4, 2, 2);
+  EXPECT_EQ(upRight.black, 1107);
+  EXPECT_EQ(upRight.Written(), 1591);
+  EXPECT_EQ(upLeft.black, 1107);
+  EXPECT_EQ(upLeft.Written(), 1591);
+  EXPECT_EQ(downRight.black, 1113);
+  EXPECT_EQ(downRight.Written(), 1584);
+  EXPECT_EQ(downLeft.black, 1094);
+  EXPECT_EQ(downLeft.Written(), 1563);
+  EXPECT_EQ(Drawn(2, 2, 3, 3).black, 603);
+  EXPECT_EQ(Drawn(0, 0, 7, 7).black, 3627);
+  // The same shape draws the same pixels wherever it stands.
+  for (int c = 0; c < 6; c++)
+    for (int r = 2; r < 8; r++) {
+      Tally t = Drawn(c, r, c + 2, r - 2);
+      EXPECT_EQ(t.black, 1113);
+      EXPECT_EQ(t.Written(), 1584);
+    }
+}
+
+TEST(Arrow, DiagonalArrowPixels) {
+  const int ends[4][4] = {{2, 2, 4, 4}, {2, 4, 4, 2}, {4, 2, 2, 4}, {4, 4, 2, 2}};
+  for (const auto &e : ends) {
+    FillMarker();
+    Arrow(e[0], e[1], e[2], e[3]);
+    EXPECT_EQ(Dot[CentreOf(e[0])][CentreOf(e[1])], 0) << e[0] << e[1];  // tail cap
+    EXPECT_EQ(Dot[CentreOf(e[2])][CentreOf(e[3])], 1) << e[2] << e[3];  // band, inverse gray
+  }
+  FillMarker();
+  Arrow(2, 2, 4, 4);
+  int x1 = CentreOf(4), y1 = CentreOf(4);
+  EXPECT_EQ(Dot[x1 + 3][y1 + 3], 1);
+  EXPECT_EQ(Dot[x1 + 4][y1 + 3], 0);
+  EXPECT_EQ(Dot[x1 + 3][y1 + 4], 0);
+  // Inside the head every pixel is written in inverse gray.
+  for (int j = 0; j <= 25; j++)
+    for (int x = x1 + 3 - 26 + j; x <= x1 + 3; x++) {
+      int y = y1 + 3 - j;
+      if (x == x1 + 3 - 26 + j) continue;  // the long side's edge, white in its outer parts
+      EXPECT_EQ(Dot[x][y], ((x + y) & 1) ? 0 : 1) << x << "," << y;
+    }
+}
+
+// Every pair of squares: nothing lands outside the board's squares (the frame stays as it was),
+// and each shape keeps within its margin of the rectangle spanned by the two centres.
+TEST(Arrow, EveryPairStaysOnItsSquares) {
+  FillMarker();
+  int drawn = 0;
+  for (int c0 = 0; c0 < 8; c0++)
+    for (int r0 = 0; r0 < 8; r0++)
+      for (int c1 = 0; c1 < 8; c1++)
+        for (int r1 = 0; r1 < 8; r1++) {
+          Arrow(c0, r0, c1, r1);
+          Box b = WrittenBoxAndClear();
+          int dc = c1 - c0, dr = r1 - r0;
+          int margin = dc == 0 || dr == 0 ? 15 : dc == dr || dc == -dr ? 4 : IsKnightMove(dc, dr) ? 7 : -1;
+          if (margin < 0 || (dc == 0 && dr == 0)) {
+            EXPECT_GT(b.x1, b.x2) << c0 << r0 << c1 << r1;
+            continue;
+          }
+          drawn++;
+          int xa = CentreOf(c0 < c1 ? c0 : c1), xb = CentreOf(c0 < c1 ? c1 : c0);
+          int ya = CentreOf(r0 < r1 ? r0 : r1), yb = CentreOf(r0 < r1 ? r1 : r0);
+          EXPECT_GE(b.x1, xa - margin) << c0 << r0 << c1 << r1;
+          EXPECT_LE(b.x2, xb + margin) << c0 << r0 << c1 << r1;
+          EXPECT_GE(b.y1, ya - margin) << c0 << r0 << c1 << r1;
+          EXPECT_LE(b.y2, yb + margin) << c0 << r0 << c1 << r1;
+          EXPECT_GE(b.x1, 9);
+          EXPECT_LE(b.x2, 584);
+          EXPECT_GE(b.y1, 9);
+          EXPECT_LE(b.y2, 584);
+        }
+  // 896 along columns and rows, 560 along diagonals, 336 knight moves.
+  EXPECT_EQ(drawn, 896 + 560 + 336);
+}
+
+// The typical position's arrow runs from d6 to e7 in both orientations: the composed picture is
+// the board without the arrow plus exactly that arrow.
+TEST(Arrow, TypicalPositionArrowInBothOrientations) {
+  Flipped = 0;
+  TypicalPosition(nullptr);
+  for (int flipped = 0; flipped <= 1; flipped++) {
+    if (flipped) FlipPosition(nullptr);
+    ASSERT_EQ(NArrows, 1);
+    ComposeDiagram(0);
+    std::vector<uint8_t> picture = Snapshot();
+    NArrows = 0;
+    ComposeDiagram(0);
+    NArrows = 1;
+    // d6 and e7: columns 3, 4 and rows 5, 6 from the bottom; turned round when flipped.
+    if (!flipped) Arrow(3, 5, 4, 6);
+    else Arrow(4, 2, 3, 1);
+    EXPECT_EQ(Snapshot(), picture) << flipped;
+    // The up-right point lies beyond the centre of e7.
+    if (!flipped) {
+      EXPECT_EQ(picture[(333 + 3) * CanvasSize + 477 + 3], 1);
+      EXPECT_EQ(picture[(333 + 4) * CanvasSize + 477 + 3], 0);
+    }
+  }
+  FlipPosition(nullptr);
+}

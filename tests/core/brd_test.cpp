@@ -1,0 +1,383 @@
+// The position file: its bytes, reading it back, and files that are damaged or not position
+// files at all.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "files/brd.h"
+#include "files/paths.h"
+#include "model/model.h"
+#include "tests/core/tempfolder.h"
+
+namespace {
+// Everything the reader may change, and ShowCoords, which it must not.
+struct Snapshot {
+  int32_t pos[64];
+  int32_t arr[MaxArrows][4];
+  int32_t nArrows, flipped, coords, dpi, theme, showCoords;
+  float picSiz;
+  bool operator==(const Snapshot &o) const {
+    return std::memcmp(pos, o.pos, sizeof pos) == 0 && nArrows == o.nArrows &&
+           std::memcmp(arr, o.arr, sizeof(arr[0]) * (nArrows > 0 ? nArrows : 0)) == 0 &&
+           flipped == o.flipped && coords == o.coords && dpi == o.dpi && theme == o.theme &&
+           showCoords == o.showCoords && picSiz == o.picSiz;
+  }
+};
+
+Snapshot Take() {
+  Snapshot s;
+  std::memcpy(s.pos, Pos, sizeof Pos);
+  std::memcpy(s.arr, Arr, sizeof Arr);
+  s.nArrows = NArrows, s.flipped = Flipped, s.coords = Coords, s.dpi = Dpi, s.theme = Theme;
+  s.showCoords = ShowCoords, s.picSiz = PicSiz;
+  return s;
+}
+
+// A model unlike anything the tests read, to see what a read replaces.
+void Scramble() {
+  for (int i = 0; i < 64; i++) Pos[i] = (i * 5) % 15;
+  for (int i = 0; i < MaxArrows; i++)
+    for (int k = 0; k < 4; k++) Arr[i][k] = (i + k) % 8;
+  NArrows = 5, Flipped = 1, Coords = 1, Dpi = 3, PicSiz = 6.0f, Theme = 6, ShowCoords = 1;
+}
+
+void StartBoard(int flipped) {
+  Flipped = flipped;
+  StartPosition(nullptr);
+  Dpi = 2, PicSiz = 4.0f, Theme = 3, Coords = 0;
+}
+
+std::string Lines(std::initializer_list<const char *> lines, const char *end = "\r\r\n") {
+  std::string text;
+  for (const char *line : lines) text += std::string(line) + end;
+  return text;
+}
+
+std::string Replace(std::string text, const std::string &from, const std::string &to) {
+  for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+// A file with the given size line, theme line, lists and arrow part.
+std::string File(const char *size, const char *theme, const char *white, const char *black,
+                 const char *markers, const std::string &arrows) {
+  return Lines({"Boardsmith by Hallam Pryce <hallam.pryce@boardsmith.example>",
+                "Flipped:            NO", "Coords:             NO", size, theme, "White Pieces:",
+                white, "Black Pieces:", black, "Dot and Cross:", markers}) +
+         arrows + Lines({"End of File"});
+}
+
+TEST(PositionFile, StartPositionBytes) {
+  StartBoard(0);
+  NArrows = 0;
+  std::string expected = Lines({
+      "Boardsmith by Hallam Pryce <hallam.pryce@boardsmith.example>",
+      "Flipped:            NO",
+      "Coords:             YES",
+      "Size:               MEDIUM",
+      "Colour theme:       3",
+      "White Pieces:",
+      "Ra1 Nb1 Bc1 Qd1 Ke1 Bf1 Ng1 Rh1 Pa2 Pb2 Pc2 Pd2 Pe2 Pf2 Pg2 Ph2 ",
+      "Black Pieces:",
+      "pa7 pb7 pc7 pd7 pe7 pf7 pg7 ph7 ra8 nb8 bc8 qd8 ke8 bf8 ng8 rh8 ",
+      "Dot and Cross:",
+      "",
+      "Arrows:             0",
+      "End of File",
+  });
+  EXPECT_EQ(BRDText(1), expected);
+  // The flipped start position lists the same men from rank 8 down, file h to a.
+  StartBoard(1);
+  std::string flipped = BRDText(0);
+  EXPECT_NE(flipped.find("Flipped:            YES\r\r\nCoords:             NO\r\r\n"), std::string::npos);
+  EXPECT_NE(flipped.find("White Pieces:\r\r\n"
+                         "Ph2 Pg2 Pf2 Pe2 Pd2 Pc2 Pb2 Pa2 Rh1 Ng1 Bf1 Ke1 Qd1 Bc1 Nb1 Ra1 \r\r\n"
+                         "Black Pieces:\r\r\n"
+                         "rh8 ng8 bf8 ke8 qd8 bc8 nb8 ra8 ph7 pg7 pf7 pe7 pd7 pc7 pb7 pa7 \r\r\n"),
+            std::string::npos) << flipped;
+}
+
+TEST(PositionFile, SizesAndArrowsAreWrittenAtTheirColumns) {
+  StartBoard(0);
+  Dpi = 1;
+  EXPECT_NE(BRDText(0).find("\nSize:               SMALL\r\r\n"), std::string::npos);
+  Dpi = 3;
+  EXPECT_NE(BRDText(0).find("\nSize:               LARGE\r\r\n"), std::string::npos);
+  Dpi = 0, PicSiz = 2.75f;
+  std::string text = BRDText(0);
+  size_t line = text.find("Size:");
+  EXPECT_EQ(text.substr(line, 33), "Size:               CUSTOM 2.8\r\r\n");
+  TypicalPosition(nullptr);
+  text = BRDText(0);
+  EXPECT_NE(text.find("Arrows:             1\r\r\n3 2 4 1\r\r\nEnd of File\r\r\n"), std::string::npos);
+  EXPECT_EQ(text.size() - text.rfind("End of File"), 14u);  // the last line ends in CR CR LF too
+}
+
+TEST(PositionFile, RoundTripsInBothOrientations) {
+  for (int flipped = 0; flipped < 2; flipped++) {
+    StartBoard(flipped);
+    TypicalPosition(nullptr);
+    Pos[9] = DotMark, Pos[18] = CrossMark;
+    NArrows = 3;
+    const int32_t more[2][4] = {{0, 0, 7, 7}, {6, 7, 5, 5}};
+    std::memcpy(Arr[1], more, sizeof more);
+    Snapshot written = Take();
+    written.coords = 1;
+    std::string text = BRDText(1);
+    Scramble();
+    ShowCoords = written.showCoords;
+    std::string why;
+    ASSERT_TRUE(ReadBRDText(text, &why)) << why;
+    EXPECT_TRUE(Take() == written) << "flipped " << flipped;
+    EXPECT_EQ(BRDText(1), text);
+  }
+}
+
+TEST(PositionFile, FlippedCustomSizeReadsBackFlippedCustomRounded) {
+  StartBoard(0);
+  FlipPosition(nullptr);
+  Pos[0] = WK;  // column 0, row 0 of a flipped board is h8
+  Dpi = 0, PicSiz = 2.75f;
+  std::string text = BRDText(0);
+  EXPECT_EQ(text.find("White Pieces:\r\r\nKh8 "), text.find("White Pieces:"));
+  Scramble();
+  ASSERT_TRUE(ReadBRDText(text));
+  EXPECT_EQ(Flipped, 1);
+  EXPECT_EQ(Dpi, 0);
+  EXPECT_EQ(PicSiz, 2.8f);
+  EXPECT_EQ(Pos[0], WK);
+  EXPECT_EQ(Pos[63], WR);  // a1 seen from black's side
+  EXPECT_EQ(ShowCoords, 1);  // the coordinates setting is the user's, not the file's
+}
+
+TEST(PositionFile, ReadsOtherLineEndsAndEntriesWithoutTrailingSpace) {
+  StartBoard(0);
+  TypicalPosition(nullptr);
+  Snapshot written = Take();
+  std::string text = BRDText(0);
+  std::string variants[] = {
+      Replace(text, "\r\r\n", "\r\n"),
+      Replace(text, "\r\r\n", "\n"),
+      Replace(Replace(text, " \r\r\n", "\r\r\n"), "\r\r\n", "\n"),
+      Replace(text, " \r\r\n", "\r\r\n"),
+      text.substr(0, text.size() - 3),  // no line end after the last line
+  };
+  for (const std::string &variant : variants) {
+    Scramble();
+    ShowCoords = written.showCoords;
+    std::string why;
+    ASSERT_TRUE(ReadBRDText(variant, &why)) << why;
+    EXPECT_TRUE(Take() == written) << variant;
+  }
+}
+
+TEST(PositionFile, ListsOfAnyLength) {
+  StartBoard(0);
+  EmptyPosition(nullptr);
+  for (int i = 0; i < 40; i++) Pos[i] = WN;     // 40 white knights: a 160-character line
+  for (int i = 40; i < 62; i++) Pos[i] = BP;
+  Pos[62] = DotMark, Pos[63] = CrossMark;
+  Snapshot written = Take();
+  std::string text = BRDText(0);
+  Scramble();
+  ShowCoords = written.showCoords;
+  ASSERT_TRUE(ReadBRDText(text));
+  EXPECT_TRUE(Take() == written);
+}
+
+TEST(PositionFile, SkipsEntriesThatNameNoSquareOrTheWrongList) {
+  std::string text = File("Size:               MEDIUM", "Colour theme:       2",
+                          "Ka1 ka2 Xb3 Qc3 Ki1 Ka9 Ka0 K`1 Nh8 Db4 R", "kh1 Pb1 pb2",
+                          "Da1 Cc3 Kd4 Dh", Lines({"Arrows:             0"}));
+  Scramble();
+  ASSERT_TRUE(ReadBRDText(text));
+  int32_t expected[64] = {};
+  expected[0] = DotMark;        // the marker list comes last and overwrites a1
+  expected[2 * 8 + 2] = CrossMark;
+  expected[7 * 8 + 7] = WN;
+  expected[7 * 8 + 0] = BK;
+  expected[1 * 8 + 1] = BP;
+  for (int i = 0; i < 64; i++) EXPECT_EQ(Pos[i], expected[i]) << i;
+}
+
+TEST(PositionFile, OutOfRangeNumbersAreClampedOrKept) {
+  struct Case {
+    const char *size, *theme;
+    int dpi;
+    float picSiz;
+    int theme_;
+  } cases[] = {
+      {"Size:               CUSTOM 0.5", "Colour theme:       99", 0, 1.0f, 7},
+      {"Size:               CUSTOM 17", "Colour theme:       -5", 0, 6.0f, 0},
+      {"Size:               CUSTOM", "Colour theme:", 0, 1.0f, 0},
+      {"Size:               CUSTOM nan", "Colour theme:       99999999999999", 0, 1.0f, 7},
+      {"Size:               CUSTOM inf", "Colour theme:       x", 0, 6.0f, 0},
+      {"Size:               CUSTOM 1e999", "Colour theme:       5", 0, 6.0f, 5},
+      {"Size:               CUSTOM -3", "Colour theme:       +4", 0, 1.0f, 4},
+      {"Size:               CUSTOM 3,5", "Colour theme:       6 ", 0, 3.0f, 6},
+      {"Size:               LARGE", "Colour theme:       1", 3, 6.0f, 1},
+      {"Size:               SMALL", "Colour theme:       1", 1, 2.0f, 1},
+  };
+  for (const Case &c : cases) {
+    Scramble();
+    ASSERT_TRUE(ReadBRDText(File(c.size, c.theme, "", "", "", Lines({"Arrows:             0"}))));
+    EXPECT_EQ(Dpi, c.dpi) << c.size;
+    EXPECT_EQ(PicSiz, c.picSiz) << c.size;
+    EXPECT_EQ(Theme, c.theme_) << c.theme;
+  }
+}
+
+TEST(PositionFile, ArrowCountsAndRecords) {
+  std::string many = "Arrows:             99\r\r\n";
+  for (int i = 0; i < 40; i++) many += std::to_string(i) + " 1 2 3\r\r\n";
+  Scramble();
+  ASSERT_TRUE(ReadBRDText(File("Size:               SMALL", "Colour theme:       0", "", "", "", many)));
+  EXPECT_EQ(NArrows, 32);
+  EXPECT_EQ(Arr[31][0], 31);
+
+  Scramble();
+  ASSERT_TRUE(ReadBRDText(File("Size:               SMALL", "Colour theme:       0", "", "", "",
+                               Lines({"Arrows:             -3", "1 2 3 4"}))));
+  EXPECT_EQ(NArrows, 0);
+
+  // Ends off the board are read as they stand (the picture leaves such arrows out); records may
+  // be spread over lines; a number too large for the model saturates.
+  Scramble();
+  ASSERT_TRUE(ReadBRDText(File("Size:               SMALL", "Colour theme:       0", "", "", "",
+                               Lines({"Arrows:             2", "100 -9 +3", "4", "99999999999 0 0 0"}))));
+  EXPECT_EQ(NArrows, 2);
+  const int32_t first[4] = {100, -9, 3, 4}, second[4] = {2147483647, 0, 0, 0};
+  EXPECT_EQ(std::memcmp(Arr[0], first, sizeof first), 0);
+  EXPECT_EQ(std::memcmp(Arr[1], second, sizeof second), 0);
+
+  // Missing or incomplete records: the count comes down to the complete records there are.
+  Scramble();
+  ASSERT_TRUE(ReadBRDText(File("Size:               SMALL", "Colour theme:       0", "", "", "",
+                               Lines({"Arrows:             3", "1 2 3 4", "5 6"}))));
+  EXPECT_EQ(NArrows, 1);
+  Scramble();
+  ASSERT_TRUE(ReadBRDText(Lines({"Boardsmith", "Flipped:", "Coords:", "Size:               MEDIUM",
+                                 "Colour theme:", "White Pieces:", "", "Black Pieces:", "",
+                                 "Dot and Cross:", "", "Arrows:             4"})));
+  EXPECT_EQ(NArrows, 0);
+}
+
+TEST(PositionFile, RefusesWhatIsNotAPositionFileAndKeepsTheModel) {
+  StartBoard(0);
+  TypicalPosition(nullptr);
+  std::string text = BRDText(0);
+  std::string garbage;
+  std::mt19937 random(7);
+  for (int i = 0; i < 3000; i++) garbage += static_cast<char>(random());
+  std::string longLine(10000, 'x');
+  std::string hostile[] = {
+      "",
+      garbage,
+      longLine,
+      longLine + "\r\n" + longLine + "\n",
+      Replace(text, "Colour theme:", std::string(1, '\0') + "olour theme:"),
+      Replace(text, "Black Pieces:", "Pieces of black:"),
+      "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\nSMALL\r\nCoordinates (YES, NO, ASK):\r\nASK\r\n",
+      std::string(20, '\n'),
+  };
+  for (const std::string &bytes : hostile) {
+    Scramble();
+    Snapshot before = Take();
+    std::string why;
+    EXPECT_FALSE(ReadBRDText(bytes, &why)) << bytes.substr(0, 80);
+    EXPECT_FALSE(why.empty());
+    EXPECT_TRUE(Take() == before);
+  }
+  // Every truncation: refused until the arrow count's label is there, read after that.
+  size_t countLine = text.find("Arrows:") + std::strlen("Arrows:");
+  for (size_t n = 0; n < text.size(); n++) {
+    Scramble();
+    Snapshot before = Take();
+    bool read = ReadBRDText(text.substr(0, n));
+    if (n < countLine) {
+      EXPECT_FALSE(read) << n;
+      EXPECT_TRUE(Take() == before) << n;
+    } else {
+      EXPECT_TRUE(read) << n;
+    }
+  }
+}
+
+TEST(PositionFile, LongLinesAnywhereAreReadSafely) {
+  StartBoard(0);
+  TypicalPosition(nullptr);
+  Snapshot written = Take();
+  std::string text = BRDText(0);
+  // A banner of 10,000 characters and a white list padded with 10,000 more.
+  std::string padded = std::string(10000, 'B') + text;
+  padded = Replace(padded, "\r\r\nBlack Pieces:", std::string(10000, ' ') + "\r\r\nBlack Pieces:");
+  Scramble();
+  ShowCoords = written.showCoords;
+  ASSERT_TRUE(ReadBRDText(padded));
+  EXPECT_TRUE(Take() == written);
+}
+
+TEST(PositionFile, DamagedCopiesNeverLeaveTheModelOutOfRange) {
+  StartBoard(0);
+  TypicalPosition(nullptr);
+  Dpi = 0, PicSiz = 3.5f;
+  NArrows = 4;
+  std::string text = BRDText(1);
+  std::mt19937 random(11);
+  const char alphabet[] = "0123456789-+. \r\nKQRBNPkqrbnpDCa-h1-8x\x01\xff";
+  for (int round = 0; round < 3000; round++) {
+    std::string copy = text;
+    for (int k = 0, n = 1 + random() % 6; k < n; k++) {
+      size_t at = random() % copy.size();
+      char c = alphabet[random() % (sizeof alphabet - 1)];
+      switch (random() % 3) {
+        case 0: copy[at] = c; break;
+        case 1: copy.insert(at, 1 + random() % 30, c); break;
+        default: copy.erase(at, 1 + random() % 10); break;
+      }
+    }
+    if (!ReadBRDText(copy)) continue;
+    ASSERT_GE(NArrows, 0);
+    ASSERT_LE(NArrows, MaxArrows);
+    ASSERT_GE(Theme, 0);
+    ASSERT_LE(Theme, 7);
+    ASSERT_GE(Dpi, 0);
+    ASSERT_LE(Dpi, 3);
+    ASSERT_GE(PicSiz, 1.0f);
+    ASSERT_LE(PicSiz, 6.0f);
+    for (int32_t code : Pos) ASSERT_TRUE(code >= 0 && code <= 14);
+  }
+}
+
+TEST(PositionFile, WritesAndReadsFiles) {
+  TempFolder folder;
+  StartBoard(0);
+  TypicalPosition(nullptr);
+  Snapshot written = Take();
+  BRDFile = folder / "pos.brd";
+  std::string why;
+  ASSERT_TRUE(MakeBRDFile(0, &why)) << why;
+  EXPECT_EQ(ReadWhole(BRDFile), BRDText(0));
+  Scramble();
+  ShowCoords = written.showCoords;
+  ASSERT_TRUE(ReadBRDFile(&why)) << why;
+  EXPECT_TRUE(Take() == written);
+
+  BRDFile = folder / "missing/pos.brd";
+  EXPECT_FALSE(MakeBRDFile(0, &why));
+  EXPECT_FALSE(why.empty());
+  Snapshot before = Take();
+  EXPECT_FALSE(ReadBRDFile(&why));
+  EXPECT_FALSE(why.empty());
+  BRDFile = folder.Path();  // a folder
+  EXPECT_FALSE(ReadBRDFile(&why));
+  BRDFile = folder / "huge.brd";
+  WriteWhole(BRDFile, BRDText(0) + std::string(2 << 20, ' '));
+  EXPECT_FALSE(ReadBRDFile(&why));
+  EXPECT_NE(why.find("too large"), std::string::npos) << why;
+  EXPECT_TRUE(Take() == before);
+}
+}  // namespace

@@ -1,0 +1,183 @@
+// The diagram picture: its composition on the canvas and the bytes of the BMP file.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "files/paths.h"
+#include "model/model.h"
+#include "render/canvas.h"
+#include "render/makebmp.h"
+#include "tests/core/tempfolder.h"
+
+namespace {
+uint32_t U32(const std::vector<uint8_t> &f, size_t at) {
+  return f[at] | f[at + 1] << 8 | f[at + 2] << 16 | static_cast<uint32_t>(f[at + 3]) << 24;
+}
+uint16_t U16(const std::vector<uint8_t> &f, size_t at) { return f[at] | f[at + 1] << 8; }
+
+void EmptyBoard() {
+  Flipped = 0;
+  EmptyPosition(nullptr);
+  Dpi = 2, PicSiz = 4.0f;
+}
+
+std::vector<uint8_t> Picture(int coords) {
+  ComposeDiagram(coords);
+  return EncodeBMP(coords);
+}
+
+// File row y (1 = bottom) of a picture.
+std::vector<uint8_t> FileRow(const std::vector<uint8_t> &f, int coords, int y) {
+  size_t stride = coords ? 80 : 76;
+  auto start = f.begin() + 62 + stride * (y - 1);
+  return std::vector<uint8_t>(start, start + stride);
+}
+
+int BlackPixels(int size) {
+  int n = 0;
+  for (int x = 1; x <= size; x++)
+    for (int y = 1; y <= size; y++) n += Dot[x][y] != 0;
+  return n;
+}
+
+TEST(Picture, EmptyBoardWithoutCoordinates) {
+  EmptyBoard();
+  std::vector<uint8_t> f = Picture(0);
+  ASSERT_EQ(f.size(), 45054u);
+  EXPECT_EQ(f[0], 'B');
+  EXPECT_EQ(f[1], 'M');
+  EXPECT_EQ(U32(f, 2), 45054u);
+  EXPECT_EQ(U32(f, 6), 0u);
+  EXPECT_EQ(U32(f, 10), 62u);
+  EXPECT_EQ(U32(f, 14), 40u);
+  EXPECT_EQ(U32(f, 18), 592u);
+  EXPECT_EQ(U32(f, 22), 592u);
+  EXPECT_EQ(U16(f, 26), 1);
+  EXPECT_EQ(U16(f, 28), 1);
+  EXPECT_EQ(U32(f, 30), 0u);
+  EXPECT_EQ(U32(f, 34), 44992u);
+  EXPECT_EQ(U32(f, 38), 5827u);
+  EXPECT_EQ(U32(f, 42), 5827u);
+  EXPECT_EQ(U32(f, 46), 0u);
+  EXPECT_EQ(U32(f, 50), 0u);
+  EXPECT_EQ(U32(f, 54), 0u);          // entry 0 black
+  EXPECT_EQ(U32(f, 58), 0x00FFFFFFu);  // entry 1 white
+
+  std::vector<uint8_t> white(76, 255);
+  white[74] = white[75] = 0;
+  EXPECT_EQ(FileRow(f, 0, 1), white);
+  std::vector<uint8_t> frame(76, 0);
+  frame[0] = 248, frame[73] = 31;
+  EXPECT_EQ(FileRow(f, 0, 6), frame);
+  EXPECT_EQ(FileRow(f, 0, 592), white);
+
+  // The frame, three pixels wide, and 32 hatched squares of 1,483 black pixels; the lower-left
+  // square is dark, its right neighbour light.
+  EXPECT_EQ(BlackPixels(592), (582 * 582 - 576 * 576) + 32 * 1483);
+  EXPECT_EQ(Dot[9][9], 1);
+  EXPECT_EQ(Dot[9 + 72][9], 0);
+  EXPECT_EQ(Dot[9 + 72][9 + 72], 1);
+}
+
+TEST(Picture, WithCoordinatesTheBoardMoves30Up) {
+  EmptyBoard();
+  TypicalPosition(nullptr);
+  ComposeDiagram(0);
+  std::vector<uint8_t> plain(&Dot[0][0], &Dot[0][0] + sizeof Dot);
+  std::vector<uint8_t> f = Picture(1);
+  ASSERT_EQ(f.size(), 49982u);
+  EXPECT_EQ(U32(f, 2), 49982u);
+  EXPECT_EQ(U32(f, 18), 624u);
+  EXPECT_EQ(U32(f, 34), 49920u);
+  EXPECT_EQ(U32(f, 38), 6142u);
+  for (int x = 1; x <= 592; x++)
+    for (int y = 1; y <= 592; y++)
+      ASSERT_EQ(Dot[x + 30][y + 30], plain[x * CanvasSize + y]) << x << "," << y;
+  // The frame's outer edge now lies at 36 and 617.
+  EXPECT_EQ(Dot[36][100], 1);
+  EXPECT_EQ(Dot[35][100], 0);
+  EXPECT_EQ(Dot[617][100], 1);
+  EXPECT_EQ(Dot[618][100], 0);
+  std::vector<uint8_t> frame(80, 0);  // row 36: frame from x = 36 to 617
+  frame[0] = 255, frame[1] = 255, frame[2] = 255, frame[3] = 255, frame[4] = 0xE0;  // x = 33..35 white, 36.. black
+  frame[77] = 0x7F;
+  EXPECT_EQ(FileRow(f, 1, 36), frame);
+}
+
+TEST(Picture, Resolutions) {
+  EmptyBoard();
+  const struct {
+    float inches;
+    int r592, r624;
+  } cases[] = {{2.0f, 11654, 12283}, {4.0f, 5827, 6142}, {6.0f, 3885, 4094}, {1.0f, 23307, 24567}};
+  for (const auto &c : cases) {
+    PicSiz = c.inches;
+    EXPECT_EQ(PictureResolution(0), c.r592) << c.inches;
+    EXPECT_EQ(PictureResolution(1), c.r624) << c.inches;
+    std::vector<uint8_t> f = EncodeBMP(1);
+    EXPECT_EQ(U32(f, 38), static_cast<uint32_t>(c.r624));
+    EXPECT_EQ(U32(f, 42), static_cast<uint32_t>(c.r624));
+  }
+}
+
+TEST(Picture, PixelsAreOneBitLeftmostHighWhiteSet) {
+  EmptyBoard();
+  ComposeDiagram(0);
+  Dot[1][1] = 1;
+  Dot[592][1] = 7;  // any non-zero byte is black
+  Dot[593][1] = 1;  // beyond the picture: not written
+  std::vector<uint8_t> row = FileRow(EncodeBMP(0), 0, 1);
+  EXPECT_EQ(row[0], 0x7F);
+  EXPECT_EQ(row[73], 0xFE);
+  EXPECT_EQ(row[74], 0);
+  EXPECT_EQ(row[75], 0);
+}
+
+TEST(Picture, SameDrawingInBothOrientationsAndForOddCodes) {
+  EmptyBoard();
+  Picture(0);
+  std::vector<uint8_t> empty(&Dot[0][0], &Dot[0][0] + sizeof Dot);
+  for (int32_t &code : Pos) code = 99;
+  Pos[5] = -4;
+  Flipped = 1;
+  Picture(0);
+  EXPECT_EQ(std::vector<uint8_t>(&Dot[0][0], &Dot[0][0] + sizeof Dot), empty);
+}
+
+TEST(Picture, ArrowsFromADamagedFileStayOffTheCanvas) {
+  EmptyBoard();
+  NArrows = 99;  // more than the list holds
+  for (int i = 0; i < MaxArrows; i++) {
+    Arr[i][0] = 100000 * (i % 3 - 1), Arr[i][1] = -7, Arr[i][2] = 8, Arr[i][3] = 2147483647;
+  }
+  std::vector<uint8_t> f = Picture(1);  // must not write outside Dot (the sanitizers watch)
+  EXPECT_EQ(f.size(), 49982u);
+  NArrows = -5;
+  EXPECT_EQ(Picture(0).size(), 45054u);
+  NArrows = 0;
+}
+
+TEST(Picture, WritesTheFileThroughATemporaryName) {
+  TempFolder folder;
+  EmptyBoard();
+  TypicalPosition(nullptr);
+  BMPFile = folder / "pos.bmp";
+  std::string why;
+  ASSERT_TRUE(MakeBMPFile(1, &why)) << why;
+  std::vector<uint8_t> expected = Picture(1);
+  std::string bytes = ReadWhole(BMPFile);
+  EXPECT_EQ(bytes, std::string(expected.begin(), expected.end()));
+
+  BMPFile = folder / "missing/pos.bmp";
+  EXPECT_FALSE(MakeBMPFile(0, &why));
+  EXPECT_FALSE(why.empty());
+  BMPFile = folder.Path();
+  EXPECT_FALSE(MakeBMPFile(0, &why));
+  EXPECT_TRUE(std::filesystem::is_directory(folder.Path()));
+  int files = 0;
+  for (auto &entry : std::filesystem::directory_iterator(folder.Path())) files += entry.is_regular_file();
+  EXPECT_EQ(files, 1);  // no temporary file left behind
+}
+}  // namespace

@@ -1,0 +1,15 @@
+// The main of the GUI tests: window services started headless, dialogs answered by the script.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/platform.h"
+#include "platform/testing.h"
+
+int main(int argc, char **argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  testing::InitGoogleTest(&argc, argv);
+  PlatformStart(argc, argv);
+  UseScriptedResponder();
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,139 @@
+// reviewsheet FOLDER: pictures for looking at the piece art.
+//   pieces.bmp        every square glyph (twelve pieces, dot, cross), one column each: full size on
+//                     a light and on a dark square, then at 36 x 36 as the screen shows them
+//                     (on the light and dark colours of theme 0, and in gray on white and on
+//                     the hatching)
+//   start.bmp         the start position with coordinates, white at the bottom
+//   start-flipped.bmp the same flipped, black at the bottom
+//   typical.bmp       the typical position with its arrow, without coordinates
+// View them as PNG, magnified: convert FOLDER/pieces.bmp -scale 400% pieces.png
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "files/atomicwrite.h"
+#include "model/model.h"
+#include "render/canvas.h"
+#include "render/glyphs.h"
+#include "render/makebmp.h"
+
+namespace {
+constexpr uint8_t Unwritten = 7;  // a canvas value no primitive writes
+constexpr int Pitch = 80;         // cell width of one glyph on the sheet
+
+struct Sheet {
+  int width, height;
+  std::vector<uint8_t> rgb;  // rows top to bottom
+  Sheet(int w, int h) : width(w), height(h), rgb(static_cast<size_t>(w) * h * 3, 255) {}
+  void Set(int x, int y, int r, int g, int b) {
+    uint8_t *p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+    p[0] = static_cast<uint8_t>(r), p[1] = static_cast<uint8_t>(g), p[2] = static_cast<uint8_t>(b);
+  }
+  void Gray(int x, int y, int v) { Set(x, y, v, v, v); }
+};
+
+// Draws glyph code on a square at (9, 9) of the canvas, on white, on the hatching, or on the
+// unwritten marker (to tell the glyph's pixels from the square's).
+enum Ground { Light, Dark, Marked };
+void DrawOn(int code, Ground ground) {
+  std::memset(Dot, ground == Marked ? Unwritten : 0, sizeof Dot);
+  if (ground == Dark) EmptyB(9, 9);
+  DrawSquareGlyph(code, 9, 9);
+}
+
+// The square (both glyph columns beyond it) at full size, top-left corner at (left, top).
+void PutFull(Sheet &s, int left, int top) {
+  for (int u = 0; u < 73; u++)
+    for (int v = 0; v < 73; v++) s.Gray(left + u, top + 72 - v, Dot[9 + u][9 + v] ? 0 : 255);
+}
+
+// 36 x 36: each screen pixel the mean of a 2 x 2 block, unwritten pixels showing colour rgb.
+void PutHalf(Sheet &s, int left, int top, const int rgb[3]) {
+  for (int u = 0; u < 36; u++)
+    for (int v = 0; v < 36; v++) {
+      int sum[3] = {0, 0, 0};
+      for (int i = 0; i < 2; i++)
+        for (int j = 0; j < 2; j++) {
+          uint8_t d = Dot[9 + 2 * u + i][9 + 2 * v + j];
+          for (int k = 0; k < 3; k++) sum[k] += d == Unwritten ? rgb[k] : d ? 0 : 255;
+        }
+      s.Set(left + u, top + 35 - v, sum[0] / 4, sum[1] / 4, sum[2] / 4);
+    }
+}
+
+void Put32(std::string &b, size_t at, uint32_t v) {
+  for (int k = 0; k < 4; k++) b[at + k] = static_cast<char>(v >> (8 * k));
+}
+
+bool WriteSheet(const Sheet &s, const std::string &path) {
+  size_t stride = (static_cast<size_t>(s.width) * 3 + 3) / 4 * 4;
+  std::string b(54 + stride * s.height, '\0');
+  b[0] = 'B', b[1] = 'M';
+  Put32(b, 2, static_cast<uint32_t>(b.size()));
+  Put32(b, 10, 54);
+  Put32(b, 14, 40);
+  Put32(b, 18, s.width);
+  Put32(b, 22, s.height);
+  b[26] = 1, b[28] = 24;
+  for (int y = 0; y < s.height; y++)
+    for (int x = 0; x < s.width; x++) {
+      const uint8_t *p = &s.rgb[(static_cast<size_t>(s.height - 1 - y) * s.width + x) * 3];
+      size_t at = 54 + y * stride + x * 3;
+      b[at] = static_cast<char>(p[2]), b[at + 1] = static_cast<char>(p[1]),
+      b[at + 2] = static_cast<char>(p[0]);
+    }
+  std::string why;
+  if (WriteFileAtomically(path, b, &why)) return true;
+  std::fprintf(stderr, "reviewsheet: %s\n", why.c_str());
+  return false;
+}
+
+bool WritePieces(const std::string &path) {
+  Sheet s(14 * Pitch + 8, 8 + 2 * Pitch + 2 * 44);
+  int light[3], dark[3];
+  for (int k = 0; k < 3; k++) light[k] = Lt[0][k] & 255, dark[k] = Dk[0][k] & 255;
+  const int white[3] = {255, 255, 255};
+  for (int code = 1; code <= 14; code++) {
+    int left = 8 + (code - 1) * Pitch;
+    DrawOn(code, Light);
+    PutFull(s, left, 8);
+    DrawOn(code, Dark);
+    PutFull(s, left, 8 + Pitch);
+    DrawOn(code, Marked);
+    PutHalf(s, left, 8 + 2 * Pitch, light);
+    PutHalf(s, left + 38, 8 + 2 * Pitch, dark);
+    PutHalf(s, left, 8 + 2 * Pitch + 44, white);
+    DrawOn(code, Dark);
+    PutHalf(s, left + 38, 8 + 2 * Pitch + 44, white);
+  }
+  return WriteSheet(s, path);
+}
+
+bool WriteDiagram(int coords, const std::string &path) {
+  ComposeDiagram(coords);
+  std::vector<uint8_t> bytes = EncodeBMP(coords);
+  std::string why;
+  if (WriteFileAtomically(path, std::string(bytes.begin(), bytes.end()), &why)) return true;
+  std::fprintf(stderr, "reviewsheet: %s\n", why.c_str());
+  return false;
+}
+}  // namespace
+
+int main(int argc, char **argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: reviewsheet FOLDER\n");
+    return 2;
+  }
+  std::string folder = argv[1];
+  Init();
+  PicSiz = 4.0f;
+  bool ok = WritePieces(folder + "/pieces.bmp");
+  StartPosition(nullptr);
+  ok = ok && WriteDiagram(1, folder + "/start.bmp");
+  FlipPosition(nullptr);
+  ok = ok && WriteDiagram(1, folder + "/start-flipped.bmp");
+  TypicalPosition(nullptr);
+  ok = ok && WriteDiagram(0, folder + "/typical.bmp");
+  return ok ? 0 : 1;
+}

@@ -1,0 +1,64 @@
+#pragma once
+// A piece drawn as a stack of outlined shapes on a 72 x 72 grid, later shapes over earlier ones,
+// then given its white margin.
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+constexpr int Cells = 72;
+
+// What a cell of the grid holds. Bare cells are not part of the piece and are in neither table.
+enum Tone : uint8_t { Bare, Paper, Ink, Margin };
+
+enum OpKind {
+  Outlined,   // the shape with an ink outline of the given width round a paper inside
+  Filled,     // the shape filled with the tone
+  Stroked,    // a line of the given width along the path, in the tone
+  Cleared,    // the shape taken away again (Bare)
+  Symmetric,  // the left half (x < 36) copied mirrored onto the right half
+};
+
+struct Op {
+  OpKind kind;
+  double width = 0;  // outline or line width in pixels; unused for Filled, Cleared, Symmetric
+  const char *path = nullptr;  // see geometry.h; unused for Symmetric
+  Tone tone = Ink;   // Filled and Stroked
+  bool mirrored = false;  // also draw the path's mirror image
+};
+
+// Figure: ink outlines round paper insides, as the white pieces are drawn.
+// Solid: the same shapes filled with ink and their outlines drawn as thin paper lines inside the
+// body, as the black pieces are drawn; ink strokes become paper strokes and the reverse.
+enum Style { Figure, Solid };
+
+struct PieceArt {
+  const char *name;   // routine, as "WKing"
+  const char *file;   // source under render/, as "wking"
+  const char *about;  // one line for the source's comment
+  Style style;
+  std::vector<Op> ops;
+};
+
+// Width of the paper lines of a solid piece, and of the ink rim they stop short of.
+constexpr double SolidLine = 1.9;
+constexpr double SolidRim = 3.0;
+// Every cell within this distance of the piece is in the white margin.
+constexpr int MarginRadius2 = 16;
+// Notches of the margin narrower than about twice this distance are closed.
+constexpr int ClosingRadius2 = 5;
+// Pieces of hatching stripe smaller than this, left beside the margin, join the margin.
+constexpr size_t SpeckSize = 6;
+
+struct Grid {
+  Tone at[Cells][Cells];  // [x][y]
+};
+
+Grid Render(const PieceArt &art);
+// Ink lies far enough inside the square for the whole margin to fit (cells 4..67); otherwise
+// stores the first cell outside and returns false.
+bool InkFits(const Grid &grid, int *x, int *y);
+
+typedef std::vector<std::pair<int, int>> PointList;  // (dx, dy), sorted by dx then dy
+// White list: paper and margin cells. Black list: ink cells.
+void Tables(const Grid &grid, PointList *white, PointList *black);
