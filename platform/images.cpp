@@ -96,6 +96,7 @@ bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, uint32
   if (!to || !from || (rop != SRCCOPY && rop != SRCAND && rop != SRCPAINT)) return false;
   QImage *target = to->Target(), *source = from->Target();
   if (!target || !source || w <= 0 || h <= 0) return false;
+  x = Coord(x), y = Coord(y), w = Coord(w), h = Coord(h), sx = Coord(sx), sy = Coord(sy);
   // The source rectangle cut to the source image, then the destination cut to the target.
   QRect wanted(x, y, w, h);
   QRect available = QRect(sx, sy, w, h) & source->rect();

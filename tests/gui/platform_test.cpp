@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -336,6 +337,34 @@ TEST_F(PlatformTest, AThinLineLeavesOutItsEndPoint) {
   ReleaseDC(h, dc);
 }
 
+TEST_F(PlatformTest, FarAwayCoordinatesAreCutToTheClientArea) {
+  HWND h = Make();
+  HDC dc = GetDC(h);
+  HBRUSH brush = CreateSolidBrush(RGB(5, 5, 5));
+  RECT everything{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+  FillRect(dc, &everything, brush);
+  EXPECT_EQ(CountPixels(h, RGB(5, 5, 5), RECT{0, 0, 200, 112}, true), 200 * 112);
+  HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 255));
+  HGDIOBJ old = SelectObject(dc, pen);
+  MoveToEx(dc, -1000000, 7, nullptr);
+  LineTo(dc, 1000000, 7);
+  EXPECT_EQ(CountPixels(h, RGB(0, 0, 255), RECT{0, 7, 200, 8}, true), 200);
+  MoveToEx(dc, INT32_MIN, INT32_MIN, nullptr);
+  LineTo(dc, INT32_MAX, INT32_MIN);  // far above the window: nothing
+  EXPECT_EQ(CountPixels(h, RGB(0, 0, 255), RECT{0, 7, 200, 8}, false), 0);
+  HDC mem = CreateCompatibleDC(dc);
+  EXPECT_TRUE(BitBlt(dc, INT32_MAX - 5, 0, INT32_MAX, INT32_MAX, dc, 0, 0, SRCCOPY));
+  EXPECT_TRUE(TextOut(dc, INT32_MAX, INT32_MAX, "x", 1));
+  EXPECT_TRUE(InvalidateRect(h, &everything, true));
+  DeleteDC(mem);
+  SelectObject(dc, old);
+  DeleteObject(pen);
+  DeleteObject(brush);
+  ReleaseDC(h, dc);
+  UpdateWindow(h);
+  EXPECT_EQ(WindowPixel(h, 100, 7), Background);
+}
+
 TEST_F(PlatformTest, AWidePenCoversItsWidthAcrossTheLine) {
   HWND h = Make();
   HDC dc = GetDC(h);
@@ -609,6 +638,10 @@ TEST_F(PlatformTest, MouseInputReachesTheProcedureWithPackedCoordinates) {
   EXPECT_EQ(Last(WM_LBUTTONDOWN).lParam, MAKELPARAM(30, 40));
   EXPECT_EQ(LOWORD(static_cast<uintptr_t>(Last(WM_LBUTTONDOWN).lParam)), 30);
   EXPECT_EQ(HIWORD(static_cast<uintptr_t>(Last(WM_LBUTTONDOWN).lParam)), 40);
+  HWND hidden = Make();  // never shown: input still arrives, as tests give it
+  ClickAt(hidden, 5, 6);
+  EXPECT_EQ(Last(WM_LBUTTONDOWN).hwnd, hidden);
+  EXPECT_EQ(Last(WM_LBUTTONDOWN).lParam, MAKELPARAM(5, 6));
 }
 
 TEST_F(PlatformTest, TheCursorFollowsTheProcedureAndFallsBackToTheClassCursor) {
