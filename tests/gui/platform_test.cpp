@@ -101,6 +101,26 @@ void WriteBmp(const std::filesystem::path &path, int w, int h, const std::vector
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<char *>(b.data()), size);
 }
 
+// A two-colour BMP of 8 x 1 pixels (palette black, white) with the given bits, left pixel first.
+void WriteMonoBmp(const std::filesystem::path &path, uint8_t bits) {
+  std::vector<uint8_t> b(66, 0);
+  auto put = [&b](size_t at, uint32_t v, int n) {
+    for (int i = 0; i < n; i++) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  put(2, 66, 4);
+  put(10, 62, 4);
+  put(14, 40, 4);
+  put(18, 8, 4);
+  put(22, 1, 4);
+  put(26, 1, 2);
+  put(28, 1, 2);
+  put(58, 0xFFFFFF, 4);  // palette entry 1: white
+  b[62] = bits;
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<char *>(b.data()), 66);
+}
+
 // A 2 x 2 icon, 32 bits a pixel, every pixel opaque in the given colour.
 void WriteIco(const std::filesystem::path &path, COLORREF colour) {
   std::vector<uint8_t> b;
@@ -461,6 +481,24 @@ TEST_F(PlatformTest, BitmapsLoadScaledAndCombineByAndAndOr) {
   EXPECT_EQ(WindowPixel(h, 100, 86), Background);
   EXPECT_TRUE(DeleteObject(mask));
   EXPECT_TRUE(DeleteObject(pic));
+
+  // A two-colour file reads as black and white, each pixel scaled to a 2 x 2 block.
+  WriteMonoBmp(dir / "mono.bmp", 0xA5);  // 1010 0101
+  HBITMAP mono = static_cast<HBITMAP>(
+      LoadImage(nullptr, (dir / "mono.bmp").c_str(), IMAGE_BITMAP, 16, 2, LR_LOADFROMFILE));
+  ASSERT_NE(mono, nullptr);
+  dc = GetDC(h);
+  mem = CreateCompatibleDC(dc);
+  old = SelectObject(mem, mono);
+  BitBlt(dc, 0, 0, 16, 2, mem, 0, 0, SRCCOPY);
+  SelectObject(mem, old);
+  DeleteDC(mem);
+  ReleaseDC(h, dc);
+  const bool bit[8] = {true, false, true, false, false, true, false, true};
+  for (int x = 0; x < 16; x++)
+    for (int y = 0; y < 2; y++)
+      EXPECT_EQ(WindowPixel(h, x, y), bit[x / 2] ? W : K) << x << "," << y;
+  DeleteObject(mono);
   std::filesystem::remove_all(dir);
 }
 
