@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,19 @@ TEST(Picture, WithCoordinatesTheBoardMoves30Up) {
   EXPECT_EQ(FileRow(f, 1, 36), frame);
 }
 
+TEST(Picture, NothingLeftOnTheCanvasShows) {
+  EmptyBoard();
+  TypicalPosition(nullptr);
+  std::memset(Dot, 0, sizeof Dot);
+  std::vector<uint8_t> clean = Picture(1);
+  std::memset(Dot, 1, sizeof Dot);  // a canvas full of ink, edges included
+  EXPECT_EQ(Picture(1), clean);
+  std::memset(Dot, 0, sizeof Dot);
+  clean = Picture(0);
+  std::memset(Dot, 1, sizeof Dot);
+  EXPECT_EQ(Picture(0), clean);
+}
+
 TEST(Picture, Resolutions) {
   EmptyBoard();
   const struct {
@@ -139,6 +153,26 @@ TEST(Picture, PixelsAreOneBitLeftmostHighWhiteSet) {
   EXPECT_EQ(row[73], 0xFE);
   EXPECT_EQ(row[74], 0);
   EXPECT_EQ(row[75], 0);
+}
+
+TEST(Picture, EveryPixelOfARandomCanvas) {
+  std::mt19937 random(3);
+  const uint8_t values[4] = {0, 1, 2, 255};
+  for (int coords = 0; coords < 2; coords++) {
+    for (int x = 0; x < CanvasSize; x++)
+      for (int y = 0; y < CanvasSize; y++) Dot[x][y] = values[random() % 4];
+    int size = PictureSize(coords), stride = coords ? 80 : 76;
+    std::vector<uint8_t> f = EncodeBMP(coords);
+    ASSERT_EQ(f.size(), 62u + static_cast<size_t>(stride) * size);
+    for (int y = 1; y <= size; y++) {
+      const uint8_t *row = &f[62 + static_cast<size_t>(stride) * (y - 1)];
+      for (int x = 1; x <= size; x++) {
+        int bit = row[(x - 1) / 8] >> (7 - (x - 1) % 8) & 1;
+        ASSERT_EQ(bit, Dot[x][y] == 0 ? 1 : 0) << x << "," << y;
+      }
+      for (int j = size / 8; j < stride; j++) ASSERT_EQ(row[j], 0);
+    }
+  }
 }
 
 TEST(Picture, SameDrawingInBothOrientationsAndForOddCodes) {
