@@ -28,7 +28,9 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	cd $(BUILD)/run && ./boardsmith
+	@cd $(BUILD)/run && if [ -x ./boardsmith ]; then ./boardsmith; else \
+	  echo "The desktop program is not built yet: exporting the sample position instead."; \
+	  ./boardsmith-export $(CURDIR)/samples/immortal.brd immortal.bmp; fi
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -142,8 +142,7 @@ std::string Parse(const std::string &text, Position *out, std::string *why) {
 
   std::vector<std::string> lines = Lines(text);
   if (static_cast<int>(lines.size()) < FixedLines)
-    return Fail(why, "It is not a complete position file: it ends after " +
-                         std::to_string(lines.size()) + " lines, before the arrow count.");
+    return Fail(why, "It is not a complete position file: it ends before the arrow count.");
   for (const Label &label : Labels)
     if (!StartsWith(lines[label.line], 0, label.text))
       return Fail(why, "It is not a position file: line " + std::to_string(label.line + 1) +

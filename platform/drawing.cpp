@@ -72,11 +72,16 @@ int DrawLines(Dc *dc, int x, int y, const QStringList &lines, const QRect *clipT
 
 }  // namespace
 
+// The surfaces' one font: close to the classic system font in size, without smoothing, so that
+// text is drawn in exactly the text colour.
 QFont SystemFont() {
-  QFont font("DejaVu Sans");
-  font.setPixelSize(13);
-  font.setHintingPreference(QFont::PreferFullHinting);
-  font.setStyleStrategy(QFont::NoAntialias);
+  static const QFont font = [] {
+    QFont f("DejaVu Sans");
+    f.setPixelSize(13);
+    f.setHintingPreference(QFont::PreferFullHinting);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+  }();
   return font;
 }
 
@@ -136,8 +141,8 @@ void Dc::Changed() const {
 
 void Dc::FillSolid(int left, int top, int right, int bottom, uint32_t colour) {
   QImage *image = Target();
-  if (!image || right <= left || bottom <= top) return;
-  QRect r = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & Bounds();
+  if (!image) return;
+  QRect r = Area(left, top, right, bottom) & Bounds();
   if (r.isEmpty()) return;
   FillPixels(image, r, PixelOf(colour));
   Changed();
@@ -216,7 +221,7 @@ bool MoveToEx(HDC hdc, int x, int y, POINT *old) {
   Dc *dc = LiveDc(hdc);
   if (!dc) return false;
   if (old) *old = POINT{dc->current.x(), dc->current.y()};
-  dc->current = QPoint(x, y);
+  dc->current = QPoint(Coord(x), Coord(y));
   return true;
 }
 
@@ -224,6 +229,7 @@ bool LineTo(HDC hdc, int x, int y) {
   Dc *dc = LiveDc(hdc);
   if (!dc) return false;
   QPoint from = dc->current;
+  x = Coord(x), y = Coord(y);
   dc->current = QPoint(x, y);
   QImage *image = dc->Target();
   if (!image || from == QPoint(x, y)) return true;
@@ -249,7 +255,7 @@ bool TextOut(HDC hdc, int x, int y, const char *text, int length) {
   if (!dc || !text || length < 0) return false;
   int n = 0;
   while (n < length && text[n]) n++;  // never past the terminating zero
-  DrawLines(dc, x, y, QStringList{TextOf(text, n)}, nullptr);
+  DrawLines(dc, Coord(x), Coord(y), QStringList{TextOf(text, n)}, nullptr);
   return true;
 }
 
@@ -268,8 +274,9 @@ int DrawText(HDC hdc, const char *text, int length, RECT *rect, UINT format) {
     s.remove(QLatin1Char('\r'));
     lines = s.split(QLatin1Char('\n'));
   }
-  QRect box(QPoint(rect->left, rect->top), QPoint(rect->right - 1, rect->bottom - 1));
-  return DrawLines(dc, rect->left, rect->top, lines, (format & DT_NOCLIP) ? nullptr : &box);
+  QRect box = Area(rect->left, rect->top, rect->right, rect->bottom);
+  return DrawLines(dc, Coord(rect->left), Coord(rect->top), lines,
+                   (format & DT_NOCLIP) ? nullptr : &box);
 }
 
 COLORREF SetTextColor(HDC hdc, COLORREF colour) {

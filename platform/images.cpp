@@ -41,15 +41,14 @@ HANDLE LoadImage(HINSTANCE, const char *name, UINT type, int cx, int cy, UINT fl
   QImage image = ReadImage(name, cx, cy);
   if (image.isNull()) return nullptr;
   if (type == IMAGE_BITMAP) {
-    // Transparent parts of a file read as black, as a bitmap has no transparency.
+    // A bitmap has no transparency: an alpha channel is ignored and the colours kept as stored
+    // (Qt's own conversion would darken them by their alpha).
     QImage opaque(image.size(), QImage::Format_RGB32);
-    opaque.fill(0xFF000000u);
     QImage argb = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < argb.height(); y++) {
       const QRgb *in = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
       QRgb *out = reinterpret_cast<QRgb *>(opaque.scanLine(y));
-      for (int x = 0; x < argb.width(); x++)
-        out[x] = qAlpha(in[x]) == 0 ? 0xFF000000u : (in[x] | 0xFF000000u);
+      for (int x = 0; x < argb.width(); x++) out[x] = in[x] | 0xFF000000u;
     }
     auto *bitmap = new GdiBitmap{opaque, 0, false};
     RegisterGdi(bitmap, GdiKind::Bitmap);
@@ -96,6 +95,7 @@ bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, uint32
   if (!to || !from || (rop != SRCCOPY && rop != SRCAND && rop != SRCPAINT)) return false;
   QImage *target = to->Target(), *source = from->Target();
   if (!target || !source || w <= 0 || h <= 0) return false;
+  x = Coord(x), y = Coord(y), w = Coord(w), h = Coord(h), sx = Coord(sx), sy = Coord(sy);
   // The source rectangle cut to the source image, then the destination cut to the target.
   QRect wanted(x, y, w, h);
   QRect available = QRect(sx, sy, w, h) & source->rect();

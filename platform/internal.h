@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <string>
@@ -27,6 +27,15 @@ inline COLORREF ColourOf(QRgb p) {
   return static_cast<COLORREF>(qRed(p) | qGreen(p) << 8 | qBlue(p) << 16);
 }
 inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+
+// Coordinates are held to a range far beyond any window, so that no sum of them overflows.
+inline int Coord(int v) { return std::clamp(v, -(1 << 20), 1 << 20); }
+// The pixels left..right-1 by top..bottom-1; empty when right <= left or bottom <= top.
+inline QRect Area(int left, int top, int right, int bottom) {
+  left = Coord(left), top = Coord(top), right = Coord(right), bottom = Coord(bottom);
+  if (right <= left || bottom <= top) return QRect();
+  return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
 
 // A text handed over by the program: UTF-8 when it is valid UTF-8, otherwise Latin-1 (help
 // pages may be either). length < 0 means zero-terminated.

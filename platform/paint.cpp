@@ -12,8 +12,7 @@ void Invalidate(Window *w, const QRect &r, bool erase) {
 bool InvalidateRect(HWND hwnd, const RECT *rect, bool erase) {
   Window *w = LiveWindow(hwnd);
   if (!w || w->kind != Kind::Class) return false;
-  QRect r = rect ? QRect(QPoint(rect->left, rect->top), QPoint(rect->right - 1, rect->bottom - 1))
-                 : w->image.rect();
+  QRect r = rect ? Area(rect->left, rect->top, rect->right, rect->bottom) : w->image.rect();
   Invalidate(w, r, erase);
   return true;
 }

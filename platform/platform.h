@@ -247,6 +247,10 @@ struct OPENFILENAME {
 bool GetSaveFileName(OPENFILENAME *ofn);
 bool GetOpenFileName(OPENFILENAME *ofn);
 
+// Puts the picture of an image file (a BMP) on the desktop clipboard, so that it pastes straight
+// into another program. False when the file cannot be read.
+bool CopyPictureToClipboard(const char *path);
+
 // Start-up of the window services (creates the application object); call once before anything
 // above. argc and argv may be the program's.
 void PlatformStart(int argc, char **argv);

@@ -44,6 +44,8 @@ bool SaveWindowImage(HWND hwnd, const std::string &path);
 bool SaveWindowShot(HWND hwnd, const std::string &path);
 // The button's bitmap face as set by BM_SETIMAGE (null when none).
 HBITMAP ButtonImage(HWND button);
+// The size of the picture on the desktop clipboard; false when it holds none.
+bool ClipboardPicture(int *width, int *height);
 // The cursor last shown by SetCursor. A mouse move over a window first shows its class cursor
 // (when the class has one), as the platform's default handling does.
 HCURSOR CurrentCursor();

@@ -162,7 +162,7 @@ Window *CreateControl(Kind kind, const char *title, uint32_t style, int x, int y
     win->edit->setFrame((style & WS_BORDER) != 0);
     win->edit->setText(TextOf(title));
   }
-  win->Widget()->setGeometry(x, y, std::max(w, 0), std::max(h, 0));
+  win->Widget()->setGeometry(Coord(x), Coord(y), std::clamp(w, 0, 8192), std::clamp(h, 0, 8192));
   win->Widget()->setVisible((style & WS_VISIBLE) != 0);
   return win;
 }
@@ -186,7 +186,7 @@ Window *CreateClassWindow(WindowClass *cls, const char *title, uint32_t style, i
   win->image.fill(PixelOf(win->background));
   if (parent) {
     win->client = new ClientWidget(win, ParentWidget(parent));
-    win->client->setGeometry(x, y, cw, ch);
+    win->client->setGeometry(Coord(x), Coord(y), cw, ch);
   } else {
     win->frame = new FrameWidget(win);
     win->client = new ClientWidget(win, win->frame);
@@ -194,7 +194,7 @@ Window *CreateClassWindow(WindowClass *cls, const char *title, uint32_t style, i
     win->frame->setWindowTitle(TextOf(title));
     if (IsGdi(cls->icon, GdiKind::Cursor)) win->frame->setWindowIcon(cls->icon->icon);
     win->frame->Arrange();
-    win->frame->move(x, y);
+    win->frame->move(Coord(x), Coord(y));
   }
   if (IsGdi(win->classCursor, GdiKind::Cursor)) win->client->setCursor(win->classCursor->cursor);
   // A new window is invalid, so that the first UpdateWindow or the message loop paints it.
@@ -308,7 +308,11 @@ bool ShowWindow(HWND hwnd, int show) {
     widget->hide();
   } else {
     widget->show();
-    if (w->frame && QGuiApplication::platformName() == "xcb") w->frame->raise();
+    // Brought to the front and activated, where the display can (the headless one cannot).
+    if (w->frame && QGuiApplication::platformName() == "xcb") {
+      w->frame->raise();
+      w->frame->activateWindow();
+    }
   }
   return wasVisible;
 }

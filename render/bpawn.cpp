@@ -9,7 +9,8 @@ void BPawn(int x, int y) {
   Rect(x + 18, y + 10, x + 53, y + 12, 1);
   HLine(y + 13, x + 19, x + 52, 1);
   HLine(y + 14, x + 20, x + 51, 1);
-  HLine(y + 15, x + 22, x + 49, 1);
+  HLine(y + 15, x + 24, x + 47, 1);
+  Rect(x + 26, y + 19, x + 45, y + 20, 1);
   HLine(y + 21, x + 27, x + 44, 1);
   Rect(x + 28, y + 22, x + 43, y + 23, 1);
   Rect(x + 29, y + 24, x + 42, y + 25, 1);

@@ -22,10 +22,10 @@ void GrayVLine(int x, int y1, int y2) {
 }
 
 void DLine(int x1, int x2, int y1, int y2, int offset) {
-  for (int x = x1; x <= x2; x++) {
-    int y = x + offset;
-    if (y >= y1 && y <= y2) Dot[x][y] = 1;
-  }
+  // Only the x whose y = x + offset falls within y1..y2 draw: walk just those.
+  int from = x1 > y1 - offset ? x1 : y1 - offset;
+  int to = x2 < y2 - offset ? x2 : y2 - offset;
+  for (int x = from; x <= to; x++) Dot[x][x + offset] = 1;
 }
 
 void HaloLine(int y, int x1, int x2, int sx) {

@@ -1,6 +1,8 @@
 // Composition of the diagram picture and the BMP writer.
 #include "render/makebmp.h"
 
+#include <cstring>
+
 #include "files/atomicwrite.h"
 #include "files/paths.h"
 #include "model/model.h"
@@ -23,6 +25,16 @@ void Put32(uint8_t *p, uint32_t v) {
   for (int k = 0; k < 4; k++) p[k] = static_cast<uint8_t>(v >> (8 * k));
 }
 
+// For eight canvas bytes in a row of memory: 1 in the lowest bit of each byte that is not white
+// (any non-zero value is ink), 0 elsewhere. Every step stays within its byte, so the result has
+// the bytes' own order in memory whatever the machine's byte order.
+uint64_t InkOf8(const uint8_t *p) {
+  const uint64_t low7 = 0x7F7F7F7F7F7F7F7FULL;
+  uint64_t v;
+  std::memcpy(&v, p, 8);
+  return ((((v & low7) + low7) | v) >> 7) & 0x0101010101010101ULL;
+}
+
 bool OnBoard(int v) { return v >= 0 && v <= 7; }
 }  // namespace
 
@@ -37,8 +49,10 @@ int PictureResolution(int coords) {
 
 void ComposeDiagram(int coords) {
   int size = PictureSize(coords);
-  for (int x = 1; x <= size; x++)
-    for (int y = 1; y <= size; y++) Dot[x][y] = 0;
+  // Column 0 and row 0 are never written to the file, but the move for coordinates copies them
+  // into column 30 and row 30: whiten them too, so nothing left from an earlier drawing shows.
+  for (int x = 0; x <= size; x++)
+    for (int y = 0; y <= size; y++) Dot[x][y] = 0;
 
   for (int y : {6, 7, 8, 585, 586, 587}) HLine(y, 6, 587, 1);
   for (int x : {6, 7, 8, 585, 586, 587}) VLine(x, 6, 587, 1);
@@ -90,13 +104,18 @@ std::vector<uint8_t> EncodeBMP(int coords) {
   Put32(h + 42, resolution);
   h[58] = h[59] = h[60] = 255;  // palette entry 1 white; entry 0 stays black
 
-  uint8_t *row = h + HeaderSize;
-  for (int y = 1; y <= size; y++, row += stride)
-    for (int j = 0; j < size / 8; j++) {
-      uint8_t bits = 0;
-      for (int k = 0; k < 8; k++)
-        if (Dot[8 * j + 1 + k][y] == 0) bits |= static_cast<uint8_t>(0x80 >> k);
-      row[j] = bits;
+  // Byte j of row y holds pixels x = 8j+1 .. 8j+8, the leftmost in the high bit, white set.
+  // The canvas keeps a column's pixels together, so eight rows of eight columns are taken at a
+  // time: eight bytes of each column in one word, turned into the eight rows' bits.
+  uint8_t *data = h + HeaderSize;
+  for (int j = 0; j < size / 8; j++)
+    for (int y = 1; y <= size; y += 8) {
+      uint64_t black = 0;
+      for (int k = 0; k < 8; k++) black |= InkOf8(&Dot[8 * j + 1 + k][y]) << (7 - k);
+      uint64_t white = ~black;
+      uint8_t rows[8];
+      std::memcpy(rows, &white, 8);
+      for (int i = 0; i < 8; i++) data[static_cast<size_t>(y - 1 + i) * stride + j] = rows[i];
     }
   return file;
 }

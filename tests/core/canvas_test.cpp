@@ -60,6 +60,20 @@ TEST(Canvas, VerticalAndDiagonalLines) {
   EXPECT_EQ(BlackPixels(), (Pixels{{10, 10}, {11, 11}, {12, 12}, {13, 13}, {14, 14}}));
 }
 
+TEST(Canvas, DiagonalLineKeptToItsBox) {
+  Whiten();
+  DLine(10, 20, 12, 15, 0);  // y = x, rows 12..15 only
+  EXPECT_EQ(BlackPixels(), (Pixels{{12, 12}, {13, 13}, {14, 14}, {15, 15}}));
+  Whiten();
+  DLine(10, 20, 0, 100, -5);  // every x in range, y = x - 5
+  EXPECT_EQ(BlackPixels().size(), 11u);
+  EXPECT_TRUE(BlackPixels().count({20, 15}));
+  Whiten();
+  DLine(10, 20, 40, 50, 0);  // the line misses the box
+  DLine(20, 10, 0, 100, 0);  // reversed bounds
+  EXPECT_TRUE(BlackPixels().empty());
+}
+
 TEST(Canvas, HatchingOfADarkSquare) {
   Whiten();
   EmptyB(9, 9);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ uint32_t U32(const std::vector<uint8_t> &f, size_t at) {
 uint16_t U16(const std::vector<uint8_t> &f, size_t at) { return f[at] | f[at + 1] << 8; }
 
 void EmptyBoard() {
+  // Column 0 and row 0 are never whitened, yet the move for coordinates copies them: start
+  // from the white canvas the program has, whatever earlier tests drew.
+  std::memset(Dot, 0, sizeof Dot);
   Flipped = 0;
   EmptyPosition(nullptr);
   Dpi = 2, PicSiz = 4.0f;
@@ -92,9 +96,12 @@ TEST(Picture, WithCoordinatesTheBoardMoves30Up) {
   EXPECT_EQ(U32(f, 18), 624u);
   EXPECT_EQ(U32(f, 34), 49920u);
   EXPECT_EQ(U32(f, 38), 6142u);
+  // The moved picture, but where the digits (x up to 34) and letters (y up to 36) stand.
   for (int x = 1; x <= 592; x++)
     for (int y = 1; y <= 592; y++)
-      ASSERT_EQ(Dot[x + 30][y + 30], plain[x * CanvasSize + y]) << x << "," << y;
+      if (x + 30 > 34 && y + 30 > 36) {
+        ASSERT_EQ(Dot[x + 30][y + 30], plain[x * CanvasSize + y]) << x << "," << y;
+      }
   // The frame's outer edge now lies at 36 and 617.
   EXPECT_EQ(Dot[36][100], 1);
   EXPECT_EQ(Dot[35][100], 0);
@@ -104,6 +111,19 @@ TEST(Picture, WithCoordinatesTheBoardMoves30Up) {
   frame[0] = 255, frame[1] = 255, frame[2] = 255, frame[3] = 255, frame[4] = 0xE0;  // x = 33..35 white, 36.. black
   frame[77] = 0x7F;
   EXPECT_EQ(FileRow(f, 1, 36), frame);
+}
+
+TEST(Picture, NothingLeftOnTheCanvasShows) {
+  EmptyBoard();
+  TypicalPosition(nullptr);
+  std::memset(Dot, 0, sizeof Dot);
+  std::vector<uint8_t> clean = Picture(1);
+  std::memset(Dot, 1, sizeof Dot);  // a canvas full of ink, edges included
+  EXPECT_EQ(Picture(1), clean);
+  std::memset(Dot, 0, sizeof Dot);
+  clean = Picture(0);
+  std::memset(Dot, 1, sizeof Dot);
+  EXPECT_EQ(Picture(0), clean);
 }
 
 TEST(Picture, Resolutions) {
@@ -133,6 +153,26 @@ TEST(Picture, PixelsAreOneBitLeftmostHighWhiteSet) {
   EXPECT_EQ(row[73], 0xFE);
   EXPECT_EQ(row[74], 0);
   EXPECT_EQ(row[75], 0);
+}
+
+TEST(Picture, EveryPixelOfARandomCanvas) {
+  std::mt19937 random(3);
+  const uint8_t values[4] = {0, 1, 2, 255};
+  for (int coords = 0; coords < 2; coords++) {
+    for (int x = 0; x < CanvasSize; x++)
+      for (int y = 0; y < CanvasSize; y++) Dot[x][y] = values[random() % 4];
+    int size = PictureSize(coords), stride = coords ? 80 : 76;
+    std::vector<uint8_t> f = EncodeBMP(coords);
+    ASSERT_EQ(f.size(), 62u + static_cast<size_t>(stride) * size);
+    for (int y = 1; y <= size; y++) {
+      const uint8_t *row = &f[62 + static_cast<size_t>(stride) * (y - 1)];
+      for (int x = 1; x <= size; x++) {
+        int bit = row[(x - 1) / 8] >> (7 - (x - 1) % 8) & 1;
+        ASSERT_EQ(bit, Dot[x][y] == 0 ? 1 : 0) << x << "," << y;
+      }
+      for (int j = size / 8; j < stride; j++) ASSERT_EQ(row[j], 0);
+    }
+  }
 }
 
 TEST(Picture, SameDrawingInBothOrientationsAndForOddCodes) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -98,6 +99,26 @@ void WriteBmp(const std::filesystem::path &path, int w, int h, const std::vector
       b[at + 2] = static_cast<uint8_t>(c);
     }
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<char *>(b.data()), size);
+}
+
+// A two-colour BMP of 8 x 1 pixels (palette black, white) with the given bits, left pixel first.
+void WriteMonoBmp(const std::filesystem::path &path, uint8_t bits) {
+  std::vector<uint8_t> b(66, 0);
+  auto put = [&b](size_t at, uint32_t v, int n) {
+    for (int i = 0; i < n; i++) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  put(2, 66, 4);
+  put(10, 62, 4);
+  put(14, 40, 4);
+  put(18, 8, 4);
+  put(22, 1, 4);
+  put(26, 1, 2);
+  put(28, 1, 2);
+  put(58, 0xFFFFFF, 4);  // palette entry 1: white
+  b[62] = bits;
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<char *>(b.data()), 66);
 }
 
 // A 2 x 2 icon, 32 bits a pixel, every pixel opaque in the given colour.
@@ -336,6 +357,34 @@ TEST_F(PlatformTest, AThinLineLeavesOutItsEndPoint) {
   ReleaseDC(h, dc);
 }
 
+TEST_F(PlatformTest, FarAwayCoordinatesAreCutToTheClientArea) {
+  HWND h = Make();
+  HDC dc = GetDC(h);
+  HBRUSH brush = CreateSolidBrush(RGB(5, 5, 5));
+  RECT everything{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+  FillRect(dc, &everything, brush);
+  EXPECT_EQ(CountPixels(h, RGB(5, 5, 5), RECT{0, 0, 200, 112}, true), 200 * 112);
+  HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 255));
+  HGDIOBJ old = SelectObject(dc, pen);
+  MoveToEx(dc, -1000000, 7, nullptr);
+  LineTo(dc, 1000000, 7);
+  EXPECT_EQ(CountPixels(h, RGB(0, 0, 255), RECT{0, 7, 200, 8}, true), 200);
+  MoveToEx(dc, INT32_MIN, INT32_MIN, nullptr);
+  LineTo(dc, INT32_MAX, INT32_MIN);  // far above the window: nothing
+  EXPECT_EQ(CountPixels(h, RGB(0, 0, 255), RECT{0, 7, 200, 8}, false), 0);
+  HDC mem = CreateCompatibleDC(dc);
+  EXPECT_TRUE(BitBlt(dc, INT32_MAX - 5, 0, INT32_MAX, INT32_MAX, dc, 0, 0, SRCCOPY));
+  EXPECT_TRUE(TextOut(dc, INT32_MAX, INT32_MAX, "x", 1));
+  EXPECT_TRUE(InvalidateRect(h, &everything, true));
+  DeleteDC(mem);
+  SelectObject(dc, old);
+  DeleteObject(pen);
+  DeleteObject(brush);
+  ReleaseDC(h, dc);
+  UpdateWindow(h);
+  EXPECT_EQ(WindowPixel(h, 100, 7), Background);
+}
+
 TEST_F(PlatformTest, AWidePenCoversItsWidthAcrossTheLine) {
   HWND h = Make();
   HDC dc = GetDC(h);
@@ -432,6 +481,24 @@ TEST_F(PlatformTest, BitmapsLoadScaledAndCombineByAndAndOr) {
   EXPECT_EQ(WindowPixel(h, 100, 86), Background);
   EXPECT_TRUE(DeleteObject(mask));
   EXPECT_TRUE(DeleteObject(pic));
+
+  // A two-colour file reads as black and white, each pixel scaled to a 2 x 2 block.
+  WriteMonoBmp(dir / "mono.bmp", 0xA5);  // 1010 0101
+  HBITMAP mono = static_cast<HBITMAP>(
+      LoadImage(nullptr, (dir / "mono.bmp").c_str(), IMAGE_BITMAP, 16, 2, LR_LOADFROMFILE));
+  ASSERT_NE(mono, nullptr);
+  dc = GetDC(h);
+  mem = CreateCompatibleDC(dc);
+  old = SelectObject(mem, mono);
+  BitBlt(dc, 0, 0, 16, 2, mem, 0, 0, SRCCOPY);
+  SelectObject(mem, old);
+  DeleteDC(mem);
+  ReleaseDC(h, dc);
+  const bool bit[8] = {true, false, true, false, false, true, false, true};
+  for (int x = 0; x < 16; x++)
+    for (int y = 0; y < 2; y++)
+      EXPECT_EQ(WindowPixel(h, x, y), bit[x / 2] ? W : K) << x << "," << y;
+  DeleteObject(mono);
   std::filesystem::remove_all(dir);
 }
 
@@ -609,6 +676,10 @@ TEST_F(PlatformTest, MouseInputReachesTheProcedureWithPackedCoordinates) {
   EXPECT_EQ(Last(WM_LBUTTONDOWN).lParam, MAKELPARAM(30, 40));
   EXPECT_EQ(LOWORD(static_cast<uintptr_t>(Last(WM_LBUTTONDOWN).lParam)), 30);
   EXPECT_EQ(HIWORD(static_cast<uintptr_t>(Last(WM_LBUTTONDOWN).lParam)), 40);
+  HWND hidden = Make();  // never shown: input still arrives, as tests give it
+  ClickAt(hidden, 5, 6);
+  EXPECT_EQ(Last(WM_LBUTTONDOWN).hwnd, hidden);
+  EXPECT_EQ(Last(WM_LBUTTONDOWN).lParam, MAKELPARAM(5, 6));
 }
 
 TEST_F(PlatformTest, TheCursorFollowsTheProcedureAndFallsBackToTheClassCursor) {
@@ -629,6 +700,18 @@ TEST_F(PlatformTest, TheCursorFollowsTheProcedureAndFallsBackToTheClassCursor) {
   EXPECT_EQ(CurrentCursor(), LoadCursor(nullptr, IDC_ARROW));
   EXPECT_EQ(SetCursor(BoardCursor), LoadCursor(nullptr, IDC_ARROW));
   EXPECT_EQ(CurrentCursor(), BoardCursor);
+  std::filesystem::remove_all(dir);
+}
+
+TEST_F(PlatformTest, ASavedPictureGoesOnTheDesktopClipboard) {
+  std::filesystem::path dir = TempDir();
+  WriteBmp(dir / "clip.bmp", 3, 2, {0, 0, 0, 0, 0, 0});
+  EXPECT_TRUE(CopyPictureToClipboard((dir / "clip.bmp").c_str()));
+  int w = 0, h = 0;
+  ASSERT_TRUE(ClipboardPicture(&w, &h));
+  EXPECT_EQ(w, 3);
+  EXPECT_EQ(h, 2);
+  EXPECT_FALSE(CopyPictureToClipboard((dir / "missing.bmp").c_str()));
   std::filesystem::remove_all(dir);
 }
 

@@ -5,7 +5,8 @@
 //                     the hatching)
 //   start.bmp         the start position with coordinates, white at the bottom
 //   start-flipped.bmp the same flipped, black at the bottom
-//   typical.bmp       the typical position with its arrow, without coordinates
+//   typical.bmp       the typical position with its arrow, white at the bottom, without
+//                     coordinates
 // View them as PNG, magnified: convert FOLDER/pieces.bmp -scale 400% pieces.png
 #include <cstdio>
 #include <cstring>
@@ -133,6 +134,7 @@ int main(int argc, char **argv) {
   ok = ok && WriteDiagram(1, folder + "/start.bmp");
   FlipPosition(nullptr);
   ok = ok && WriteDiagram(1, folder + "/start-flipped.bmp");
+  Flipped = 0;
   TypicalPosition(nullptr);
   ok = ok && WriteDiagram(0, folder + "/typical.bmp");
   return ok ? 0 : 1;

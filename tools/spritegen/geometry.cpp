@@ -99,13 +99,6 @@ Path ParsePath(const std::string &text) {
   return path;
 }
 
-Path Mirror(const Path &path) {
-  Path m = path;
-  for (Contour &c : m)
-    for (Pt &p : c.points) p = Mirrored(p);
-  return m;
-}
-
 bool Inside(const Path &path, Pt p) {
   bool in = false;
   for (const Contour &c : path) {

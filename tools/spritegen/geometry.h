@@ -32,8 +32,6 @@ constexpr double Axis = 36.0;
 
 // Parses a path text; on a syntax error prints the text and the reason and exits.
 Path ParsePath(const std::string &text);
-// The path mirrored about the axis.
-Path Mirror(const Path &path);
 // Inside the closed contours of the path (even-odd rule).
 bool Inside(const Path &path, Pt p);
 // Distance from p to the nearest edge of the path (closing edges included).

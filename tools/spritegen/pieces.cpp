@@ -10,17 +10,17 @@ constexpr double Inner = 2.6;  // lines inside a piece
 
 // The band at the foot of the king and the queen: a ring seen from the front, its lines
 // arching up in the middle.
-const char *Band = "M 36 25 C 28 25 20 24 14.5 22 L 14.5 9 C 20 7.5 28 7 36 7 S";
+const char *Band = "M 36 25 C 28 25 20 24 14.5 22 L 14.5 8 C 20 7.3 28 7 36 7 S";
 const char *BandLine = "M 14.5 15.5 C 20 17.5 28 18.5 36 18.5 C 44 18.5 52 17.5 57.5 15.5";
 
 // The queen's shapes, shared by the white and the black queen.
 const std::vector<Op> QueenOps = {
     // crown: five points rising from the band, the middle one highest
-    {Outlined, Edge, "M 36 56 L 31 32 L 22 50 L 19.5 31 L 9 44 L 15 21 L 36 21 S"},
+    {Outlined, Edge, "M 36 58 L 31 33 L 22 52 L 19.5 32 L 9 46 L 15 21 L 36 21 S"},
     // the balls on the points
-    {Outlined, Edge, "E 9 46.5 4.9 4.9"},
-    {Outlined, Edge, "E 22 53 4.9 4.9"},
-    {Outlined, Edge, "E 36 58 5.2 5.2"},
+    {Outlined, Edge, "E 9 48.5 4.9 4.9"},
+    {Outlined, Edge, "E 22 55 4.9 4.9"},
+    {Outlined, Edge, "E 36 60.5 5.2 5.2"},
     {Outlined, Edge, Band},
     {Stroked, Inner, BandLine},
     {Symmetric},
@@ -61,8 +61,8 @@ const std::vector<PieceArt> &Pieces() {
       {"WBishop", "wbishop", "The white bishop: a mitre with its slit and ball on a collar and foot.",
        Figure,
        {
-           {Outlined, Edge, "E 36 62 4.9 4.9"},
-           {Outlined, Edge, "M 36 59 C 31 55 18 48 18 37 C 18 30 24 26 36 26 S"},
+           {Outlined, Edge, "E 36 61 4.9 4.9"},
+           {Outlined, Edge, "M 36 58 C 31 54 18 47.5 18 37 C 18 30 24 26 36 26 S"},
            {Outlined, Edge, "M 36 25 L 26 25 C 26 21 24 18 21 15 L 36 15 S"},
            {Outlined, Edge, "E 36 26 14 4.2"},
            {Outlined, Edge, "M 36 17 C 26 17 16 16.5 13 14 C 10.5 12 10.5 8.5 13 7 L 36 7 S"},
@@ -74,14 +74,14 @@ const std::vector<PieceArt> &Pieces() {
        {
            {Outlined, Edge,
             "M 21 7 C 22 14 23.5 19 25.5 22 L 29.5 29.5 C 26 27.5 23 26 20.5 25 L 19.5 22 "
-            "L 9 22 C 6 22 4.5 24.5 4.5 27.5 L 4.5 34 C 4.5 37 7 38.5 10 40 "
-            "C 12.5 42 15 45.5 16 50 L 16.5 60 L 15.5 65.5 L 19 64 L 21 63 L 25.5 68 L 28.5 67.5 "
-            "L 30.5 63.5 C 40 63 50 58 56 51 C 61 45 65.5 37 66 28 L 66 7 Z"},
+            "L 9 22 C 6 22 4.5 24.5 4.5 27.5 L 4.5 35 C 4.5 37.5 6 39 8 40 "
+            "C 12 43 15.5 49 16.5 55 L 17 61.5 L 18.5 67.5 L 22 63.5 L 26 68 L 29.5 63.5 "
+            "C 40 63 50 58 56 51 C 61 45 65.5 37 66 28 L 66 7 Z"},
            // eye, nostril, mouth, the line of the jaw
-           {Filled, 0, "E 24 54 2.4 3"},
-           {Filled, 0, "E 10 33.5 1.9 1.9"},
-           {Stroked, Inner, "M 5.5 27.5 L 11 27.5"},
-           {Stroked, Inner, "M 30 31 C 28 35 25 37 20.5 37"},
+           {Filled, 0, "E 24 53.5 2.2 3.2"},
+           {Filled, 0, "E 11 34 1.7 1.7"},
+           {Stroked, Inner, "M 5 27.5 L 12 27.5"},
+           {Stroked, Inner, "M 29.5 31 C 27 36 24 38.5 19.5 39"},
            // the mane: short strokes down the back of the neck
            {Stroked, Inner, "M 37 63 L 38.5 58"},
            {Stroked, Inner, "M 44 61 L 44.5 56"},
@@ -95,9 +95,9 @@ const std::vector<PieceArt> &Pieces() {
        Figure,
        {
            {Outlined, Edge, "E 36 50.5 9.5 9.5"},
-           {Outlined, Edge, "M 36 43 L 30.5 43 C 30 33 27 25 20.5 18 L 36 18 S"},
+           {Outlined, Edge, "M 36 43 L 30.5 43 C 30 33 27 25 20.5 18 L 18.5 12 L 36 12 S"},
            {Outlined, Edge, "E 36 41.5 12 4"},
-           {Outlined, Edge, "M 36 19 L 26 19 C 19 19 15 15 15 11 L 15 7 L 36 7 S"},
+           {Outlined, Edge, "M 36 19.5 C 27 19.5 19.5 18.5 16.5 15.5 C 15 14 15 12 15 7 L 36 7 S"},
            {Symmetric},
        }},
       {"BQueen", "bqueen", "The black queen: the queen's shapes solid, with white lines inside.",

@@ -14,17 +14,15 @@ enum Tone : uint8_t { Bare, Paper, Ink, Margin };
 enum OpKind {
   Outlined,   // the shape with an ink outline of the given width round a paper inside
   Filled,     // the shape filled with the tone
-  Stroked,    // a line of the given width along the path, in the tone
-  Cleared,    // the shape taken away again (Bare)
+  Stroked,    // a line of the given width along the path, in the tone, on the piece only
   Symmetric,  // the left half (x < 36) copied mirrored onto the right half
 };
 
 struct Op {
   OpKind kind;
-  double width = 0;  // outline or line width in pixels; unused for Filled, Cleared, Symmetric
+  double width = 0;  // outline or line width in pixels; unused for Filled and Symmetric
   const char *path = nullptr;  // see geometry.h; unused for Symmetric
   Tone tone = Ink;   // Filled and Stroked
-  bool mirrored = false;  // also draw the path's mirror image
 };
 
 // Figure: ink outlines round paper insides, as the white pieces are drawn.
