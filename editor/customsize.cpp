@@ -65,7 +65,9 @@ ATOM RegisterCustomSizeWin() {
   wc.hInstance = Inst;
   wc.hbrBackground = CreateSolidBrush(RGB(255, 255, 240));
   wc.lpszClassName = "CustomSizeClass";
-  return RegisterClassEx(&wc);
+  ATOM atom = RegisterClassEx(&wc);
+  if (!atom) DeleteObject(wc.hbrBackground);  // registered already: the class keeps its own
+  return atom;
 }
 
 HWND CustomSizeWindow() {

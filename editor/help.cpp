@@ -60,7 +60,9 @@ ATOM RegisterHelpWin() {
   wc.hInstance = Inst;
   wc.hbrBackground = CreateSolidBrush(RGB(240, 240, 255));
   wc.lpszClassName = "HelpClass";
-  return RegisterClassEx(&wc);
+  ATOM atom = RegisterClassEx(&wc);
+  if (!atom) DeleteObject(wc.hbrBackground);  // registered already: the class keeps its own
+  return atom;
 }
 
 HWND HelpWindow() {

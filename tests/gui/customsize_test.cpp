@@ -11,6 +11,7 @@
 #include "files/prefs.h"
 #include "model/model.h"
 #include "platform/testing.h"
+#include "tests/gui/editor_fixture.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -227,5 +228,31 @@ TEST_F(CustomSize, UnwritablePreferencesAreReported) {
   EXPECT_NE(failed.text.find(PrefsPath()), std::string::npos) << failed.text;
   EXPECT_NE(failed.text.find("Cannot write"), std::string::npos) << failed.text;
   EXPECT_FALSE(fs::exists(folder_ / "gone"));
+}
+}  // namespace
+
+// Through the main window's menu, as a user gets there.
+namespace {
+class CustomSizeFromMenu : public EditorWindow {};
+
+TEST_F(CustomSizeFromMenu, OneWindowWhateverHowOftenCustomIsChosen) {
+  Choose(CmdCustom);
+  std::vector<HWND> open = TopLevelWindows("CustomSizeClass");
+  ASSERT_EQ(open.size(), 1u);
+  HWND w = open[0];
+  SetWindowText(GetDlgItem(w, 8001), "5.25");
+  Choose(CmdMedium);  // a size chosen meanwhile
+  Choose(CmdCustom);
+  EXPECT_EQ(TopLevelWindows("CustomSizeClass"), open);
+  EXPECT_EQ(Dpi, 0);
+  ClearRecords();
+  ClickButton(GetDlgItem(w, 8002));
+  PumpMessages();
+  EXPECT_FALSE(IsWindow(w));
+  EXPECT_TRUE(IsWindow(hwnd));
+  EXPECT_EQ(PicSiz, 5.25f);
+  ASSERT_EQ(RecordedBoxes().size(), 1u);
+  EXPECT_EQ(RecordedBoxes()[0].text, std::string("CUSTOM Picture size 5.2") + BoxTail);
+  EXPECT_NE(ReadAll(PrefsPath()).find("\r\nCUSTOM 5.25\r\n"), std::string::npos);
 }
 }  // namespace

@@ -11,6 +11,7 @@
 #include "editor/editor.h"
 #include "model/model.h"
 #include "platform/testing.h"
+#include "tests/gui/editor_fixture.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -250,5 +251,30 @@ TEST_F(Help, ShippedPagesFitTheWindow) {
     for (int y = 0; y < ClientHeight(w); y++)
       for (int x = 490; x < ClientWidth(w); x++) EXPECT_EQ(WindowPixel(w, x, y), Background);
   }
+}
+}  // namespace
+
+// Through the main window's menu, with the pages that come with the program.
+namespace {
+class HelpFromMenu : public EditorWindow {};
+
+TEST_F(HelpFromMenu, PagesAreFoundWhereverTheCurrentFolderIs) {
+  for (const char *name : {"readme.htm", "about.htm"})
+    std::filesystem::copy_file(std::filesystem::path(BS_RUN_DIR) / name,
+                               std::filesystem::path(folder) / name);
+  std::filesystem::create_directory(folder + "/elsewhere");
+  std::filesystem::current_path(folder + "/elsewhere");  // where a file dialog may leave it
+  for (int id : {CmdHelp, CmdAbout}) {
+    Choose(id);
+    std::vector<HWND> open = TopLevelWindows("HelpClass");
+    ASSERT_FALSE(open.empty());
+    HWND w = open.back();
+    int inked = 0;
+    for (int y = 5; y < 22; y++)
+      for (int x = 5; x < 200; x++) inked += WindowPixel(w, x, y) != RGB(240, 240, 255);
+    EXPECT_GT(inked, 20) << id;
+  }
+  EXPECT_EQ(TopLevelWindows("HelpClass").size(), 2u);
+  std::filesystem::current_path("/");
 }
 }  // namespace
