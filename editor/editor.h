@@ -14,8 +14,47 @@ extern std::string HFName;    // the help page to show: "readme.htm" or "about.h
 // Main window.
 int WinMain(HINSTANCE instance, HINSTANCE previous, const char *commandLine, int show);
 LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// Registers the main window's class and creates, shows and paints the window (WinMain's steps
+// 3 to 5; tests use it without the message loop). Returns null when the window was not created.
+HWND CreateMainWindow(int show);
+// The window's title: the program, its maker and its release date.
+extern const char *const MainTitle;
 
-// Board view.
+// Palette: image stem and button position of each palette index (0 eraser .. 15 arrow tool).
+extern const char *const PName[16];
+extern const int ButX[16];
+extern const int ButY[16];
+// Creation: the sixteen buttons with their faces, the cursors, pictures and masks.
+void CreatePalette(HWND hwnd);
+// Destruction: frees the button faces, pictures and masks.
+void FreePaletteImages();
+
+// Menus: the command ids, and the menu bar built from the command table.
+enum : int {
+  CmdOpenBRD = 1001, CmdSaveBMP = 1002, CmdClipboard = 1003, CmdSaveHTM = 1004, CmdExit = 1005,
+  CmdColours = 2001,
+  CmdSmall = 3001, CmdMedium = 3002, CmdLarge = 3003, CmdCustom = 3004,
+  CmdNever = 4001, CmdAlways = 4002, CmdAsk = 4003,
+  CmdFlip = 5001, CmdEmpty = 5002, CmdStart = 5003, CmdTypical = 5004,
+  CmdCheck = 6002,
+  CmdHelp = 7002, CmdAbout = 7003,
+};
+HMENU BuildMenuBar();
+// The virtual-clipboard item's text, showing where the clipboard picture goes.
+std::string ClipMenuText();
+
+// Settings commands: picture size (3001..3003) and coordinates (4001..4003).
+void PictureSizeCommand(HWND hwnd, int id);
+void ShowCoordsCommand(HWND hwnd, int id);
+
+// Mouse: the tool cursor over the board, and a left click on a square.
+void MouseMove(int x, int y);
+void LeftButtonDown(HWND hwnd, int x, int y);
+
+// Board view. Square (column c, row-from-top t) has its top-left pixel at
+// (SquareLeft + SquareStep * c, SquareTop + SquareStep * t) and is 36 x 36; a grid line runs
+// between neighbours.
+constexpr int SquareLeft = 220, SquareTop = 20, SquareStep = 37, SquareSide = 36;
 void DrawBoard(HDC hdc);
 void EmptySq(HDC hdc, int column, int rowFromTop);
 void DrawPiece(HDC hdc, int code, int x, int y);

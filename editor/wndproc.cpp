@@ -1,0 +1,107 @@
+// The main window's procedure: creation, painting, closing, destruction, commands and mouse.
+#include <cstdint>
+
+#include "editor/editor.h"
+#include "files/paths.h"
+#include "model/model.h"
+
+namespace {
+typedef void (*Preset)(Surface *);
+
+// A position command: the preset writes its status message, then the board is redrawn.
+void RunPreset(HWND hwnd, Preset preset) {
+  ArrowStarted = 0;  // the pending arrow's start belonged to the old position
+  HDC hdc = GetDC(hwnd);
+  preset(hdc);
+  DrawBoard(hdc);
+  ReleaseDC(hwnd, hdc);
+}
+
+void ChangeColours(HWND hwnd) {
+  Theme = Theme >= NThemes - 1 ? 0 : Theme + 1;
+  HDC hdc = GetDC(hwnd);
+  DrawBoard(hdc);
+  ReleaseDC(hwnd, hdc);
+}
+
+void SelectTool(HWND hwnd, int index) {
+  if (index < 0 || index > 15) return;  // only the palette's sixteen buttons choose a tool
+  SelPiece = index;
+  if (index != 15) return;
+  ArrowStarted = 0;
+  HDC hdc = GetDC(hwnd);
+  Scribe(hdc, "Arrow selected. Click on a square to start.");
+  ReleaseDC(hwnd, hdc);
+}
+
+void Command(HWND hwnd, int id, int code) {
+  switch (id) {
+    case CmdOpenBRD: FileIO(hwnd, 2); break;
+    case CmdSaveBMP: VClip = 0; FileIO(hwnd, 0); break;
+    case CmdClipboard:
+      VClip = 1;
+      BMPFile = ClipBMPPath();
+      SaveBMP(hwnd);
+      break;
+    case CmdSaveHTM: VClip = 0; FileIO(hwnd, 1); break;
+    case CmdExit: PostMessage(hwnd, WM_CLOSE, 0, 0); break;
+    case CmdColours: ChangeColours(hwnd); break;
+    case CmdSmall: case CmdMedium: case CmdLarge: PictureSizeCommand(hwnd, id); break;
+    case CmdCustom: Dpi = 0; CustomSizeWindow(); break;
+    case CmdNever: case CmdAlways: case CmdAsk: ShowCoordsCommand(hwnd, id); break;
+    case CmdFlip: RunPreset(hwnd, FlipPosition); break;
+    case CmdEmpty: RunPreset(hwnd, EmptyPosition); break;
+    case CmdStart: RunPreset(hwnd, StartPosition); break;
+    case CmdTypical: RunPreset(hwnd, TypicalPosition); break;
+    case CmdCheck: CheckLegal(0); break;
+    case CmdAbout: HFName = "about.htm"; HelpWindow(); break;
+    case CmdHelp: HFName = "readme.htm"; HelpWindow(); break;
+    default:
+      if (code == BN_CLICKED) SelectTool(hwnd, id);  // a palette button
+      break;
+  }
+}
+
+// Mouse positions come as signed 16-bit client coordinates.
+int LowSigned(LPARAM v) { return static_cast<int16_t>(v & 0xFFFF); }
+int HighSigned(LPARAM v) { return static_cast<int16_t>((v >> 16) & 0xFFFF); }
+}  // namespace
+
+LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_CREATE:
+      MainWnd = hwnd;
+      SetMenu(hwnd, BuildMenuBar());
+      CreatePalette(hwnd);
+      RegisterHelpWin();
+      RegisterCustomSizeWin();
+      return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC hdc = BeginPaint(hwnd, &ps);
+      DrawBoard(hdc);
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_CLOSE:
+      if (MessageBox(hwnd, "Are you sure you want to quit?", "Quit?",
+                     MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
+        DestroyWindow(hwnd);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      FreePaletteImages();
+      if (MainWnd == hwnd) MainWnd = nullptr;
+      return 0;
+    case WM_COMMAND:
+      Command(hwnd, LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_MOUSEMOVE:
+      MouseMove(LowSigned(lParam), HighSigned(lParam));
+      return 0;
+    case WM_LBUTTONDOWN:
+      LeftButtonDown(hwnd, LowSigned(lParam), HighSigned(lParam));
+      return 0;
+  }
+  return DefWindowProc(hwnd, msg, wParam, lParam);
+}
