@@ -181,6 +181,26 @@ TEST_F(WebGifs, LargeImagesAreTheGlyphsTheRightWayUp) {
   if (drawn == 0) GTEST_SKIP() << "no glyph draws anything yet";
 }
 
+TEST_F(WebGifs, ShrunkPiecesKeepTheirShareOfBlack) {
+  // A white piece stays white inside and a black piece keeps its white details: the black part
+  // of each shrunk image stays close to that of the glyph itself.
+  ASSERT_TRUE(written);
+  for (int code = 1; code <= 12; code++) {
+    Gif large = Read(std::string(SquareNames[code]) + "l");
+    ASSERT_TRUE(large.ok);
+    double full = large.Count(IsBlack) / (72.0 * 72.0);
+    if (full == 0) continue;  // a glyph not drawn yet
+    for (int s = 0; s < 2; s++) {
+      const int n = SquareSizes[s];
+      Gif g = Read(std::string(SquareNames[code]) + SizeLetters[s]);
+      ASSERT_TRUE(g.ok);
+      double ratio = g.Count(IsBlack) / static_cast<double>(n * n) / full;
+      EXPECT_GT(ratio, 0.8) << SquareNames[code] << SizeLetters[s];
+      EXPECT_LT(ratio, 1.25) << SquareNames[code] << SizeLetters[s];
+    }
+  }
+}
+
 TEST_F(WebGifs, DotKeepsItsRingAtEverySize) {
   ASSERT_TRUE(written);
   std::vector<bool> black = GlyphOnWhite(13);
