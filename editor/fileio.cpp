@@ -1,7 +1,134 @@
-// Placeholder: the file commands land with the save and open work.
-#include "editor/editor.h"
+// The file commands: save a picture or a web page under a chosen name (with the position file
+// beside it), save the virtual-clipboard picture, open a position file.
+//
+// Every save writes the position file, then the export, then shows the check's report as the
+// confirmation. A file that could not be written stops the save with a box naming the file
+// and the reason, and no confirmation follows; the writers replace files through a temporary
+// name, so an old file of that name is never left half written.
+#include <cstdio>
+#include <string>
 
-void FileIO(HWND, int) {}
-void SaveBMP(HWND) {}
-void SaveHTM() {}
-void OpenBRDFile(HWND) {}
+#include "check/check.h"
+#include "editor/editor.h"
+#include "files/brd.h"
+#include "files/htm.h"
+#include "files/paths.h"
+#include "model/model.h"
+#include "render/makebmp.h"
+
+namespace {
+// Room for the dialog's name field; the chosen path must fit it with its terminating zero.
+constexpr int PathCapacity = 4096;
+
+struct DialogMode {
+  const char *filter;  // one filter entry: text and pattern, each zero-terminated, then an empty one
+  std::string *name;   // the global path the dialog offers and receives
+  const char *defExt;
+  uint32_t flags;
+  bool save;
+};
+
+const DialogMode Modes[3] = {
+    {"BMP Files (*.bmp)\0*.bmp\0", &BMPFile, "bmp",
+     OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, true},
+    {"Web-Page Files (*.htm)\0*.htm\0", &HTMFile, "htm",
+     OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, true},
+    {"Boardsmith Files (*.brd)\0*.brd\0", &BRDFile, "brd",
+     OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, false},
+};
+
+// The path up to the first "." of its last component, so that a "." in a folder name
+// (v1.2/x.bmp) does not cut there; the whole path when that component holds none.
+std::string BaseName(const std::string &path) {
+  size_t slash = path.rfind('/');
+  size_t dot = path.find('.', slash == std::string::npos ? 0 : slash + 1);
+  return dot == std::string::npos ? path : path.substr(0, dot);
+}
+
+// The coordinates decision of one save: the setting, or the user's answer when it is Ask.
+int DecideCoords(HWND owner) {
+  if (ShowCoords == 0 || ShowCoords == 1) return ShowCoords;
+  int answer = MessageBox(owner, "Show Coordinates (a-h, 1-8)", "Show?", MB_YESNO | MB_ICONQUESTION);
+  return answer == IDYES ? 1 : 0;
+}
+
+void SaveFailed(const std::string &path, const std::string &why) {
+  std::string text = "Cannot write file " + path + ":\n" + why;
+  MessageBox(MainWnd, text.c_str(), "Save failed", MB_OK | MB_ICONEXCLAMATION);
+}
+
+// Writes the position file and then the export; on the first failure says so and returns false.
+bool WriteBoth(bool (*writeExport)(int, std::string *), const std::string &exportPath) {
+  std::string why;
+  if (!MakeBRDFile(Coords, &why)) {
+    SaveFailed(BRDFile, why);
+    return false;
+  }
+  if (!writeExport(Coords, &why)) {
+    SaveFailed(exportPath, why);
+    return false;
+  }
+  return true;
+}
+}  // namespace
+
+void FileIO(HWND hwnd, int mode) {
+  if (mode < 0 || mode > 2) return;
+  const DialogMode &m = Modes[mode];
+
+  // The dialog works on a buffer of its own; the last name of this kind is offered in it.
+  char file[PathCapacity];
+  std::snprintf(file, sizeof file, "%s", m.name->c_str());
+  OPENFILENAME ofn = {};
+  ofn.lStructSize = 76;
+  ofn.hwndOwner = hwnd;
+  ofn.lpstrFilter = m.filter;
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = PathCapacity;
+  ofn.lpstrInitialDir = StartFolder.c_str();
+  ofn.lpstrDefExt = m.defExt;
+  ofn.Flags = m.flags;
+  bool chosen = m.save ? GetSaveFileName(&ofn) : GetOpenFileName(&ofn);
+  if (!chosen) return;
+  *m.name = file;
+
+  if (mode == 0) SaveBMP(hwnd);
+  if (mode == 1) SaveHTM();
+  if (mode == 2) OpenBRDFile(hwnd);
+}
+
+void SaveBMP(HWND hwnd) {
+  if (BMPFile.empty()) return;
+  std::string base = BaseName(BMPFile);
+  BMPFile = base + ".bmp";
+  BRDFile = base + ".brd";
+  Coords = DecideCoords(hwnd);
+  if (!WriteBoth(MakeBMPFile, BMPFile)) return;
+  // The clipboard picture also goes on the desktop's clipboard, ready to paste.
+  if (VClip) CopyPictureToClipboard(BMPFile.c_str());
+  CheckLegal(1);
+}
+
+void SaveHTM() {
+  if (HTMFile.empty()) return;
+  std::string base = BaseName(HTMFile);
+  HTMFile = base + ".htm";
+  BRDFile = base + ".brd";
+  Coords = DecideCoords(nullptr);
+  if (!WriteBoth(MakeHTMFile, HTMFile)) return;
+  CheckLegal(2);
+}
+
+void OpenBRDFile(HWND hwnd) {
+  std::string why;
+  if (!ReadBRDFile(&why)) {
+    std::string text = "Cannot open file " + BRDFile + ":\n" + why;
+    MessageBox(hwnd, text.c_str(), "Open failed", MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  // A half-drawn arrow belongs to the old diagram: drop it.
+  ArrowStarted = 0;
+  HDC hdc = GetDC(hwnd);
+  DrawBoard(hdc);
+  ReleaseDC(hwnd, hdc);
+}

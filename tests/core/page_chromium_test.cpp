@@ -1,0 +1,195 @@
+// A written page opened in a real browser (headless Chromium) beside the generated gifs/:
+// every square shows its image on the theme's colour, pixel for pixel, and the frame is whole.
+// Skipped where Chromium or ImageMagick (to read the screenshot) is not installed.
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "files/htm.h"
+#include "files/paths.h"
+#include "model/model.h"
+#include "tools/makeassets/assets.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+const char *const Chromium = "/usr/bin/chromium";
+const int Frame = 6;
+
+struct Rgb {
+  int r, g, b;
+  bool operator==(const Rgb &o) const { return r == o.r && g == o.g && b == o.b; }
+};
+std::ostream &operator<<(std::ostream &out, const Rgb &c) {
+  return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
+}
+const Rgb BlackRgb = {0, 0, 0}, WhiteRgb = {255, 255, 255};
+
+// A screenshot read from the binary PPM that ImageMagick makes of the PNG.
+struct Shot {
+  int width = 0, height = 0;
+  std::vector<unsigned char> bytes;
+  Rgb At(int x, int y) const {
+    size_t i = (static_cast<size_t>(y) * width + x) * 3;
+    return {bytes[i], bytes[i + 1], bytes[i + 2]};
+  }
+};
+
+bool ReadPpm(const fs::path &path, Shot *shot) {
+  std::ifstream in(path, std::ios::binary);
+  std::string magic;
+  int maxval = 0;
+  in >> magic >> shot->width >> shot->height >> maxval;
+  in.get();
+  if (!in || magic != "P6" || maxval != 255 || shot->width <= 0 || shot->height <= 0) return false;
+  shot->bytes.resize(static_cast<size_t>(shot->width) * shot->height * 3);
+  in.read(reinterpret_cast<char *>(shot->bytes.data()), shot->bytes.size());
+  return static_cast<size_t>(in.gcount()) == shot->bytes.size();
+}
+
+// A square image as the browser should show it on a cell of the given colour.
+std::vector<Rgb> Composite(const fs::path &gifPath, Rgb cell, int *size) {
+  std::vector<Rgb> out;
+  int error = 0;
+  GifFileType *gif = DGifOpenFileName(gifPath.c_str(), &error);
+  if (!gif) return out;
+  if (DGifSlurp(gif) == GIF_OK && gif->ImageCount == 1 && gif->SColorMap) {
+    GraphicsControlBlock gcb;
+    int clear = DGifSavedExtensionToGCB(gif, 0, &gcb) == GIF_OK ? gcb.TransparentColor : -1;
+    *size = gif->SWidth;
+    for (int i = 0; i < gif->SWidth * gif->SHeight; i++) {
+      int index = gif->SavedImages[0].RasterBits[i];
+      const GifColorType &c = gif->SColorMap->Colors[index];
+      out.push_back(index == clear ? cell : Rgb{c.Red, c.Green, c.Blue});
+    }
+  }
+  DGifCloseFile(gif, &error);
+  return out;
+}
+
+class PageInChromium : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (access(Chromium, X_OK) != 0) GTEST_SKIP() << "Chromium is not installed";
+    if (std::system("command -v convert >/dev/null 2>&1") != 0)
+      GTEST_SKIP() << "ImageMagick is not installed";
+    folder = fs::temp_directory_path() / ("page_chromium_" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    ASSERT_TRUE(WriteWebGifs(folder.string()));
+  }
+  void TearDown() override {
+    if (!folder.empty()) fs::remove_all(folder);
+  }
+
+  // Writes the page of the current model and returns the browser's picture of it.
+  Shot PageScreenshot(const std::string &name, int coords) {
+    HTMFile = (folder / (name + ".htm")).string();
+    std::string why;
+    EXPECT_TRUE(MakeHTMFile(coords, &why)) << why;
+    fs::path png = folder / (name + ".png"), ppm = folder / (name + ".ppm");
+    std::string command = std::string("timeout 120 ") + Chromium +
+                          " --headless --no-sandbox --disable-gpu --disable-quic --no-first-run"
+                          " --disable-background-networking --disable-component-update"
+                          " --disable-sync --hide-scrollbars --force-device-scale-factor=1"
+                          " --force-color-profile=srgb"
+                          " --user-data-dir=" + (folder / "profile").string() +
+                          " --screenshot=" + png.string() + " --window-size=800,800 file://" +
+                          HTMFile + " >/dev/null 2>&1";
+    std::system(command.c_str());
+    Shot shot;
+    EXPECT_TRUE(fs::exists(png)) << "no screenshot from: " << command;
+    std::string convert = "convert " + png.string() + " -depth 8 ppm:" + ppm.string();
+    EXPECT_EQ(std::system(convert.c_str()), 0);
+    EXPECT_TRUE(ReadPpm(ppm, &shot));
+    return shot;
+  }
+
+  // Checks the board drawn from the top-left pixel of its frame: the frame rows and columns,
+  // and every square equal to its image on its colour.
+  void ExpectBoard(const Shot &shot, int size) {
+    // The frame's top-left corner is the first black pixel, row by row.
+    int x0 = -1, y0 = -1;
+    for (int y = 0; y < shot.height && y0 < 0; y++)
+      for (int x = 0; x < shot.width; x++)
+        if (shot.At(x, y) == BlackRgb) {
+          x0 = x, y0 = y;
+          break;
+        }
+    ASSERT_GE(x0, 0) << "no frame";
+    const int board = 8 * size, outer = board + 2 * Frame;
+    ASSERT_LE(x0 + outer, shot.width);
+    ASSERT_LE(y0 + outer, shot.height);
+    for (int k = 0; k < outer; k++)
+      for (int d = 0; d < Frame; d++) {
+        ASSERT_EQ(shot.At(x0 + k, y0 + d), BlackRgb) << "top frame " << k << "," << d;
+        ASSERT_EQ(shot.At(x0 + k, y0 + Frame + board + d), BlackRgb) << "bottom frame " << k;
+        ASSERT_EQ(shot.At(x0 + d, y0 + k), BlackRgb) << "left frame " << k;
+        ASSERT_EQ(shot.At(x0 + Frame + board + d, y0 + k), BlackRgb) << "right frame " << k;
+      }
+
+    const char *names[15] = {"e",  "wk", "wq", "wr", "wb", "wn", "wp",  "bk",
+                             "bq", "br", "bb", "bn", "bp", "dot", "cross"};
+    const char letter = size == 24 ? 's' : size == 48 ? 'm' : 'l';
+    const Rgb light = {Lt[Theme][0], Lt[Theme][1], Lt[Theme][2]};
+    const Rgb dark = {Dk[Theme][0], Dk[Theme][1], Dk[Theme][2]};
+    for (int t = 0; t < 8; t++)
+      for (int c = 0; c < 8; c++) {
+        int code = Pos[c * 8 + (7 - t)];
+        int n = 0;
+        fs::path gif = folder / "gifs" / (names[code] + std::string(1, letter) + ".gif");
+        std::vector<Rgb> want = Composite(gif, (t + c) % 2 == 0 ? light : dark, &n);
+        ASSERT_EQ(n, size);
+        int wrong = 0;
+        for (int y = 0; y < size; y++)
+          for (int x = 0; x < size; x++)
+            wrong += !(shot.At(x0 + Frame + c * size + x, y0 + Frame + t * size + y) ==
+                       want[y * size + x]);
+        EXPECT_EQ(wrong, 0) << "square in table row " << t << ", column " << c;
+      }
+  }
+
+  fs::path folder;
+};
+
+void SetUpModel(int flipped, int dpi, int theme) {
+  Init();
+  Flipped = flipped;
+  // Men of both colours and an arrow (which the page leaves out), with a dot and a cross.
+  TypicalPosition(nullptr);
+  Pos[4 * 8 + 3] = DotMark;
+  Pos[5 * 8 + 2] = CrossMark;
+  Dpi = dpi;
+  PicSiz = dpi == 1 ? 2.0f : dpi == 3 ? 6.0f : 4.0f;
+  Theme = theme;
+}
+}  // namespace
+
+TEST_F(PageInChromium, MediumPageWithCoordinatesShowsEveryImage) {
+  SetUpModel(0, 2, 0);
+  Shot shot = PageScreenshot("medium", 1);
+  ASSERT_GT(shot.width, 0);
+  ExpectBoard(shot, 48);
+}
+
+TEST_F(PageInChromium, LargeFlippedPageShowsEveryImage) {
+  SetUpModel(1, 3, 4);
+  Shot shot = PageScreenshot("large", 0);
+  ASSERT_GT(shot.width, 0);
+  ExpectBoard(shot, 72);
+}
+
+TEST_F(PageInChromium, CustomSizePageUsesTheSmallImages) {
+  SetUpModel(0, 0, 6);
+  PicSiz = 3.3f;
+  Shot shot = PageScreenshot("custom", 1);
+  ASSERT_GT(shot.width, 0);
+  ExpectBoard(shot, 24);
+}
