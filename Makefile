@@ -28,9 +28,7 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@cd $(BUILD)/run && if [ -x ./boardsmith ]; then ./boardsmith; else \
-	  echo "The desktop program is not built yet: exporting the sample position instead."; \
-	  ./boardsmith-export $(CURDIR)/samples/immortal.brd immortal.bmp; fi
+	cd $(BUILD)/run && ./boardsmith
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -152,6 +152,7 @@ TEST_F(Commands, CustomSetsCustomAtOnceAndWritesNothingYet) {
   EXPECT_EQ(PicSiz, 4.0f);
   EXPECT_FALSE(std::filesystem::exists(PrefsPath()));
   EXPECT_TRUE(RecordedBoxes().empty());
+  EXPECT_EQ(TopLevelWindows("CustomSizeClass").size(), 1u);
 }
 
 TEST_F(Commands, PositionCommandsWriteTheirMessageAndRepaint) {
@@ -193,11 +194,14 @@ TEST_F(Commands, CheckLegalShowsTheReportInAnOwnerlessBox) {
   EXPECT_TRUE(IsWindow(hwnd));
 }
 
-TEST_F(Commands, HelpAndAboutNameTheirPage) {
+TEST_F(Commands, HelpAndAboutNameTheirPageAndOpenTheViewer) {
   Choose(CmdAbout);
   EXPECT_EQ(HFName, "about.htm");
+  EXPECT_EQ(TopLevelWindows("HelpClass").size(), 1u);
   Choose(CmdHelp);
   EXPECT_EQ(HFName, "readme.htm");
+  EXPECT_EQ(TopLevelWindows("HelpClass").size(), 2u);
+  EXPECT_TRUE(RecordedBoxes().empty());
 }
 
 TEST_F(Commands, FileCommandsSetTheClipboardFlag) {
