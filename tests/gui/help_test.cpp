@@ -258,11 +258,15 @@ TEST_F(Help, ShippedPagesFitTheWindow) {
 namespace {
 class HelpFromMenu : public EditorWindow {};
 
-TEST_F(HelpFromMenu, PagesAreFoundWhereverTheCurrentFolderIs) {
+TEST_F(HelpFromMenu, PagesAreFoundAfterASaveInAnotherFolder) {
   for (const char *name : {"readme.htm", "about.htm"})
     std::filesystem::copy_file(std::filesystem::path(BS_RUN_DIR) / name,
                                std::filesystem::path(folder) / name);
   std::filesystem::create_directory(folder + "/elsewhere");
+  ShowCoords = 0;
+  ScriptFileAnswer(folder + "/elsewhere/diagram.bmp");
+  Choose(CmdSaveBMP);
+  ASSERT_TRUE(std::filesystem::exists(folder + "/elsewhere/diagram.bmp"));
   std::filesystem::current_path(folder + "/elsewhere");  // where a file dialog may leave it
   for (int id : {CmdHelp, CmdAbout}) {
     Choose(id);
