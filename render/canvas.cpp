@@ -47,6 +47,13 @@ void Line(int x1, int y1, int x2, int y2, uint8_t colour) {
         int t = x1; x1 = x2; x2 = t;
         t = y1; y1 = y2; y2 = t;
       }
+      // Rows, and diagonals of slope exactly +-1, step by whole pixels: the same pixels as
+      // the formula below, without its arithmetic (arrows are made mostly of such lines).
+      if (md == 0.0 || md == 1.0 || md == -1.0) {
+        int step = static_cast<int>(md);
+        for (int x = x1, y = y1; x <= x2; x++, y += step) Dot[x][y] = colour;
+        return;
+      }
       for (int x = x1; x <= x2; x++) Dot[x][static_cast<int>(y1 + (x - x1) * md + 0.5)] = colour;
       return;
     }
