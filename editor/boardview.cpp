@@ -93,6 +93,9 @@ void DrawPiece(HDC hdc, int code, int x, int y) {
 
 void DrawArrow(HDC hdc, int index) {
   const int32_t *a = Arr[index];
+  // Ends off the board come only from a damaged position file; such an arrow is not drawn.
+  for (int k = 0; k < 4; k++)
+    if (a[k] < 0 || a[k] > 7) return;
   int x1 = 237 + 37 * a[0], y1 = 37 + 37 * a[1];
   int x2 = 237 + 37 * a[2], y2 = 37 + 37 * a[3];
   HPEN pen = CreatePen(PS_SOLID, ArrowPenWidth, ArrowColour);
