@@ -100,6 +100,8 @@ TEST_F(CustomSize, OnlyNineCharactersCount) {
   EXPECT_EQ(PicSiz, 3.0f);
   TypeAndOk(ChooseCustom(), "1.0000000e1");  // the exponent starts at the 10th character
   EXPECT_EQ(PicSiz, 1.0f);
+  TypeAndOk(ChooseCustom(), "00000000025");  // nine zeros, then what would be 25
+  EXPECT_EQ(PicSiz, 1.0f);
 }
 
 TEST_F(CustomSize, ClosingWithoutOkWritesNothing) {

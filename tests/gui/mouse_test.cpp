@@ -165,7 +165,7 @@ TEST_F(Mouse, EveryKindOfArrowIsJudged) {
 }
 
 TEST_F(Mouse, ErasingRemovesOnlyTheFirstOfEqualArrowsAndKeepsTheOrder) {
-  const int arrows[4][4] = {{0, 0, 1, 1}, {3, 3, 3, 6}, {4, 4, 5, 6}, {3, 3, 3, 6}};
+  const int arrows[4][4] = {{3, 3, 5, 5}, {3, 3, 3, 6}, {4, 4, 5, 6}, {3, 3, 3, 6}};
   NArrows = 4;
   std::memcpy(Arr, arrows, sizeof arrows);
   ClickTool(15);
@@ -173,7 +173,7 @@ TEST_F(Mouse, ErasingRemovesOnlyTheFirstOfEqualArrowsAndKeepsTheOrder) {
   ASSERT_EQ(NArrows, 5);
   Arrow(3, 3, 3, 6);
   ASSERT_EQ(NArrows, 4);
-  EXPECT_EQ(ArrowAt(0), (std::vector<int>{0, 0, 1, 1}));
+  EXPECT_EQ(ArrowAt(0), (std::vector<int>{3, 3, 5, 5}));  // the same start only
   EXPECT_EQ(ArrowAt(1), (std::vector<int>{4, 4, 5, 6}));
   EXPECT_EQ(ArrowAt(2), (std::vector<int>{3, 3, 3, 6}));
   EXPECT_EQ(ArrowAt(3), (std::vector<int>{6, 3, 3, 3}));
