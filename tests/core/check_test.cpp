@@ -45,6 +45,7 @@ TEST(Check, EachRuleAlone) {
       {0, "Ke1 kf2", "? Check by king\n", 1, 0},  // diagonally touching
       {0, "Ke1 ke2", "? Check by king\n", 1, 0},  // straight above
       {0, "Ke1 kg1", "", 0, 0},                    // two columns apart
+      {0, "Ke1 kd3", "", 0, 0},                    // two rows apart
       {0, "Ke1 ke2 Ka8", "? White has more than 1 king\n", 1, 0},
       {0, "Ke1 ke2 Ka8 kd8", "? White has more than 1 king\n? Black has more than 1 king\n", 2, 0},
       {0, "Ke1 ke8 Pa1 Pb1", "? White pawn on 1st rank\n", 1, 0},  // one line for the rank

@@ -159,6 +159,6 @@ TEST(KnightArrow, WholeDrawingsArePinned) {
   EXPECT_EQ(HashOf(2, 2, 4, 3), 3155376065566934603ull);   // (+2, +1)
   EXPECT_EQ(HashOf(6, 1, 4, 2), 10231026497794406017ull);  // (-2, +1)
   EXPECT_EQ(HashOf(1, 6, 3, 5), 598250482706102260ull);    // (+2, -1)
-  EXPECT_EQ(HashOf(4, 3, 2, 2), 11230839395158614122ull);// (-2, -1)
-  EXPECT_EQ(HashOf(5, 1, 4, 3), 8323745234651040659ull); // (-1, +2)
+  EXPECT_EQ(HashOf(4, 3, 2, 2), 11230839395158614122ull);  // (-2, -1)
+  EXPECT_EQ(HashOf(5, 1, 4, 3), 8323745234651040659ull);   // (-1, +2)
 }
