@@ -1,6 +1,7 @@
 // The position check: its lines, counts and summaries.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "check/check.h"
@@ -11,99 +12,68 @@ namespace {
 // Puts code on the cell of (column, row).
 void Put(int column, int row, int32_t code) { Pos[column * 8 + row] = code; }
 
-// An empty board with one king each, far apart, white at the bottom.
-void TwoKings() {
-  Flipped = 0;
+// An empty board with the men named, each by its letter (white in capitals, D a dot, X a cross)
+// and its cell: column letter and row digit from the bottom left, the square's own name when
+// white is at the bottom.
+void Board(int flipped, const char *men) {
+  Flipped = flipped;
   EmptyPosition(nullptr);
-  Put(4, 0, WK);
-  Put(4, 7, BK);
+  const char *letters = " KQRBNPkqrbnpDX";
+  for (const char *m = men; m[0] && m[1] && m[2]; m += m[3] ? 4 : 3)
+    Put(m[1] - 'a', m[2] - '1', static_cast<int32_t>(std::strchr(letters, m[0]) - letters));
 }
 
-TEST(Check, StartPositionIsClean) {
+TEST(Check, StartAndTypicalPositionsAreClean) {
   for (int flipped = 0; flipped < 2; flipped++) {
     Flipped = flipped;
     StartPosition(nullptr);
     CheckResult r = CheckPosition(0, 0);
     EXPECT_EQ(r.text, "The position has 0 errors and 0 warnings");
-    EXPECT_EQ(r.errors, 0);
-    EXPECT_EQ(r.warnings, 0);
+    EXPECT_EQ(r.errors + r.warnings, 0);
+    TypicalPosition(nullptr);
+    EXPECT_EQ(CheckPosition(0, 0).text, "The position has 0 errors and 0 warnings");
   }
-  Flipped = 0;
-  TypicalPosition(nullptr);
-  EXPECT_EQ(CheckPosition(0, 0).text, "The position has 0 errors and 0 warnings");
 }
 
-TEST(Check, EmptyBoardHasNoKings) {
-  EmptyPosition(nullptr);
-  Put(3, 3, DotMark), Put(4, 4, CrossMark), Put(5, 5, 99), Put(6, 6, -3);  // not men
-  CheckResult r = CheckPosition(0, 0);
-  EXPECT_EQ(r.text, "? White has no king\n? Black has no king\n"
-                    "The position has 2 errors and 0 warnings");
-  EXPECT_EQ(r.errors, 2);
-  EXPECT_EQ(r.warnings, 0);
-}
-
-TEST(Check, KingsSideBySide) {
-  TwoKings();
-  Put(4, 7, Empty);
-  Put(5, 1, BK);  // diagonally touching
-  EXPECT_EQ(CheckPosition(0, 0).text, "? Check by king\nThe position has 1 errors and 0 warnings");
-  Put(5, 1, Empty);
-  Put(4, 1, BK);  // straight above
-  EXPECT_EQ(CheckPosition(0, 0).errors, 1);
-  Put(4, 1, Empty);
-  Put(6, 0, BK);  // two columns apart
-  EXPECT_EQ(CheckPosition(0, 0).text, "The position has 0 errors and 0 warnings");
-}
-
-TEST(Check, TwoWhiteKingsBesideTheBlackOne) {
-  TwoKings();
-  Put(4, 7, Empty);
-  Put(4, 1, BK);
-  Put(0, 7, WK);  // scanned after e1's king
-  CheckResult r = CheckPosition(0, 0);
-  EXPECT_EQ(r.text, "? White has more than 1 king\nThe position has 1 errors and 0 warnings");
-  Put(3, 7, BK);
-  EXPECT_EQ(CheckPosition(0, 0).text,
-            "? White has more than 1 king\n? Black has more than 1 king\n"
-            "The position has 2 errors and 0 warnings");
-}
-
-TEST(Check, PawnsOnTheBackRanksCountFromEachSide) {
-  TwoKings();
-  Put(0, 0, WP);
-  Put(1, 0, WP);  // a second pawn on the same rank adds no line
-  EXPECT_EQ(CheckPosition(0, 0).text, "? White pawn on 1st rank\nThe position has 1 errors and 0 warnings");
-  Flipped = 1;
-  EXPECT_EQ(CheckPosition(0, 0).text, "? White pawn on 8th rank\nThe position has 1 errors and 0 warnings");
-
-  TwoKings();
-  Put(0, 0, BP);
-  EXPECT_EQ(CheckPosition(0, 0).text, "? Black pawn on 8th rank\nThe position has 1 errors and 0 warnings");
-  Flipped = 1;
-  EXPECT_EQ(CheckPosition(0, 0).text, "? Black pawn on 1st rank\nThe position has 1 errors and 0 warnings");
-
-  TwoKings();
-  Put(0, 7, WP), Put(1, 7, BP), Put(2, 0, WP), Put(3, 0, BP);
-  EXPECT_EQ(CheckPosition(0, 0).text,
-            "? White pawn on 1st rank\n? Black pawn on 1st rank\n? White pawn on 8th rank\n"
-            "? Black pawn on 8th rank\nThe position has 4 errors and 0 warnings");
-}
-
-TEST(Check, Bishops) {
-  TwoKings();
-  Put(2, 0, WB), Put(4, 2, WB);  // both on dark squares
-  EXPECT_EQ(CheckPosition(0, 0).text,
-            "! White has 2 bishops of same colour\nThe position has 0 errors and 1 warnings");
-  Put(3, 2, WB);  // a third bishop: too many, and no longer a pair
-  EXPECT_EQ(CheckPosition(0, 0).text,
-            "! White has more than 2 bishops\nThe position has 0 errors and 1 warnings");
-  TwoKings();
-  Put(2, 7, BB), Put(5, 7, BB);  // one light, one dark
-  EXPECT_EQ(CheckPosition(0, 0).warnings, 0);
-  Put(5, 7, Empty), Put(3, 4, BB);  // both light
-  EXPECT_EQ(CheckPosition(0, 0).text,
-            "! Black has 2 bishops of same colour\nThe position has 0 errors and 1 warnings");
+TEST(Check, EachRuleAlone) {
+  const struct {
+    int flipped;
+    const char *men, *lines;
+    int errors, warnings;
+  } cases[] = {
+      {0, "Dd4 Xe5", "? White has no king\n? Black has no king\n", 2, 0},
+      {0, "Ke1 kf2", "? Check by king\n", 1, 0},  // diagonally touching
+      {0, "Ke1 ke2", "? Check by king\n", 1, 0},  // straight above
+      {0, "Ke1 kg1", "", 0, 0},                    // two columns apart
+      {0, "Ke1 kd3", "", 0, 0},                    // two rows apart
+      {0, "Ke1 ke2 Ka8", "? White has more than 1 king\n", 1, 0},
+      {0, "Ke1 ke2 Ka8 kd8", "? White has more than 1 king\n? Black has more than 1 king\n", 2, 0},
+      {0, "Ke1 ke8 Pa1 Pb1", "? White pawn on 1st rank\n", 1, 0},  // one line for the rank
+      {1, "Ke1 ke8 Pa1", "? White pawn on 8th rank\n", 1, 0},
+      {0, "Ke1 ke8 pa1", "? Black pawn on 8th rank\n", 1, 0},
+      {1, "Ke1 ke8 pa1", "? Black pawn on 1st rank\n", 1, 0},
+      {0, "Ke1 ke8 Pa8 pb8 Pc1 pd1",
+       "? White pawn on 1st rank\n? Black pawn on 1st rank\n? White pawn on 8th rank\n"
+       "? Black pawn on 8th rank\n", 4, 0},
+      {0, "Ke1 ke8 Bc1 Be3", "! White has 2 bishops of same colour\n", 0, 1},  // both dark
+      {0, "Ke1 ke8 Bc1 Be3 Bd3", "! White has more than 2 bishops\n", 0, 1},  // and no pair
+      {0, "Ke1 ke8 bc8 bf8", "", 0, 0},                                         // light and dark
+      {0, "Ke1 ke8 bc8 bd5", "! Black has 2 bishops of same colour\n", 0, 1},
+      {0, "Kd4 ke5 Pa1 Pb8 pc1 pd8 Bb2 Bf6 bg1 bc3",
+       "? White pawn on 1st rank\n? Black pawn on 1st rank\n? White pawn on 8th rank\n"
+       "? Black pawn on 8th rank\n? Check by king\n"
+       "! White has 2 bishops of same colour\n! Black has 2 bishops of same colour\n", 5, 2},
+  };
+  for (const auto &c : cases) {
+    Board(c.flipped, c.men);
+    if (!Pos[5 * 8 + 5] && !Pos[6 * 8 + 6]) Put(5, 5, 99), Put(6, 6, -3);  // codes that are not men
+    CheckResult r = CheckPosition(0, 0);
+    EXPECT_EQ(r.text, std::string(c.lines) + "The position has " + std::to_string(c.errors) +
+                          " errors and " + std::to_string(c.warnings) + " warnings")
+        << c.men;
+    EXPECT_EQ(r.errors, c.errors) << c.men;
+    EXPECT_EQ(r.warnings, c.warnings) << c.men;
+  }
 }
 
 TEST(Check, EveryRuleInOrder) {
@@ -125,22 +95,6 @@ TEST(Check, EveryRuleInOrder) {
             "The position has 4 errors and 6 warnings");
   EXPECT_EQ(r.errors, 4);
   EXPECT_EQ(r.warnings, 6);
-}
-
-TEST(Check, RanksKingsAndBishopPairsInOrder) {
-  EmptyPosition(nullptr);
-  Flipped = 0;
-  Put(3, 3, WK), Put(4, 4, BK);
-  Put(0, 0, WP), Put(1, 7, WP), Put(2, 0, BP), Put(3, 7, BP);
-  Put(1, 1, WB), Put(5, 5, WB), Put(6, 0, BB), Put(2, 2, BB);
-  CheckResult r = CheckPosition(0, 0);
-  EXPECT_EQ(r.text,
-            "? White pawn on 1st rank\n? Black pawn on 1st rank\n? White pawn on 8th rank\n"
-            "? Black pawn on 8th rank\n? Check by king\n"
-            "! White has 2 bishops of same colour\n! Black has 2 bishops of same colour\n"
-            "The position has 5 errors and 2 warnings");
-  EXPECT_EQ(r.errors, 5);
-  EXPECT_EQ(r.warnings, 2);
 }
 
 TEST(Check, SummariesOfTheFourCallers) {

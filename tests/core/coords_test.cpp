@@ -3,55 +3,34 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
-#include <set>
-#include <utility>
 
 #include "model/model.h"
 #include "render/canvas.h"
 #include "render/coords.h"
 #include "render/makebmp.h"
+#include "tests/core/testcanvas.h"
+
+using namespace testcanvas;
 
 namespace {
-// Each test leaves the canvas white, as the picture writer expects of the columns and rows
-// it never whitens itself.
-class CleanCanvas : public ::testing::Test {
- protected:
-  void TearDown() override { std::memset(Dot, 0, sizeof Dot); }
-};
 class CoordGlyphs : public CleanCanvas {};
 
-typedef void (*Glyph)(int, int);
-typedef std::set<std::pair<int, int>> Pixels;
-
-void Whiten() { std::memset(Dot, 0, sizeof Dot); }
-
-Pixels BlackPixels() {
-  Pixels p;
-  for (int x = 0; x < CanvasSize; x++)
-    for (int y = 0; y < CanvasSize; y++)
-      if (Dot[x][y]) p.insert({x, y});
-  return p;
-}
-
-// A glyph drawn alone on white with its corner at (x, y), in glyph coordinates.
-Pixels GlyphPixels(Glyph g, int x = 100, int y = 100) {
+// A glyph drawn alone on white with its corner at (100, 100), in glyph coordinates. The corner
+// left over from another glyph must not matter.
+Pixels GlyphPixels(Glyph g) {
   Whiten();
-  g(x, y);
-  Pixels p;
-  for (auto [px, py] : BlackPixels()) p.insert({px - x, py - y});
-  return p;
+  Xx = 417, Yy = 3;
+  g(100, 100);
+  return BlackPixels(100, 100);
 }
 
 struct GlyphCase {
   Glyph glyph;
   char name;
   int count;  // black pixels of the face we set out to draw
-  int top, left, right;
+  int top, left, right;  // rows run from 0 to top; columns left..right
   int placedX, placedY;  // corner in the picture for board column or row 0
 };
-
-// Rows run from 0 to top; columns left..right.
 const GlyphCase Letters[8] = {
     {CoordA, 'a', 195, 18, 0, 17, 62, 7}, {CoordB, 'b', 245, 27, 0, 17, 62, 7},
     {CoordC, 'c', 147, 18, 0, 15, 62, 7}, {CoordD, 'd', 249, 29, 0, 18, 62, 7},
@@ -66,27 +45,22 @@ const GlyphCase Digits[8] = {
 };
 
 TEST_F(CoordGlyphs, LetterAPixelForPixel) {
-  Whiten();
-  CoordA(62, 7);
-  Pixels black = BlackPixels();
+  Pixels black = GlyphPixels(CoordA);
   EXPECT_EQ(black.size(), 195u);
-  Pixels low, high;
+  Pixels low, high, wantLow, wantHigh;
   for (auto [x, y] : black) {
-    EXPECT_GE(y, 7);
-    EXPECT_LE(y, 25);
-    if (y == 7) low.insert({x, y});
-    if (y == 25) high.insert({x, y});
+    if (y == 0) low.insert({x, y});
+    if (y == 18) high.insert({x, y});
   }
-  Pixels wantLow, wantHigh;
-  for (int x = 67; x <= 72; x++) wantLow.insert({x, 7});
-  for (int x = 77; x <= 79; x++) wantLow.insert({x, 7});
-  for (int x = 69; x <= 74; x++) wantHigh.insert({x, 25});
+  for (int x = 5; x <= 10; x++) wantLow.insert({x, 0});
+  for (int x = 15; x <= 17; x++) wantLow.insert({x, 0});
+  for (int x = 7; x <= 12; x++) wantHigh.insert({x, 18});
   EXPECT_EQ(low, wantLow);
   EXPECT_EQ(high, wantHigh);
   // The bowl's sides and the stem in the middle rows.
   for (int dy = 6; dy <= 10; dy++)
     for (int dx = 0; dx <= 17; dx++)
-      EXPECT_EQ(black.count({62 + dx, 7 + dy}) == 1, dx <= 3 || (dx >= 12 && dx <= 15)) << dx;
+      EXPECT_EQ(black.count({dx, dy}) == 1, dx <= 3 || (dx >= 12 && dx <= 15)) << dx;
 }
 
 TEST_F(CoordGlyphs, DigitOnePixelForPixel) {
@@ -127,45 +101,6 @@ TEST_F(CoordGlyphs, EveryGlyphFillsItsRowsAndColumns) {
         EXPECT_TRUE(inked) << c.name << " row " << dy;
       }
     }
-}
-
-TEST_F(CoordGlyphs, CornerIsSetOnEveryCall) {
-  for (const GlyphCase *set : {Letters, Digits})
-    for (int i = 0; i < 8; i++) {
-      Pixels fresh = GlyphPixels(set[i].glyph, 200, 300);
-      Whiten();
-      Xx = 417, Yy = 3;  // left over from another glyph
-      set[i].glyph(200, 300);
-      set[i].glyph(200, 300);
-      EXPECT_EQ(Xx, 200);
-      EXPECT_EQ(Yy, 300);
-      Pixels again;
-      for (auto [x, y] : BlackPixels()) again.insert({x - 200, y - 300});
-      EXPECT_EQ(again, fresh) << set[i].name;
-    }
-}
-
-TEST_F(CoordGlyphs, PlacedOnTheBaselineAndInTheStrip) {
-  for (int file = 0; file < 8; file++) {
-    Whiten();
-    DrawFileLetter(file, 62 + 72 * 3);
-    Pixels placed = BlackPixels();
-    Pixels want;
-    for (auto [dx, dy] : GlyphPixels(Letters[file].glyph))
-      want.insert({62 + 72 * 3 + dx, Letters[file].placedY + dy});
-    EXPECT_EQ(placed, want) << Letters[file].name;
-    for (auto [x, y] : placed) EXPECT_TRUE(y >= 1 && y <= 36) << Letters[file].name << y;
-  }
-  for (int rank = 0; rank < 8; rank++) {
-    Whiten();
-    DrawRankDigit(rank, 60 + 72 * 5);
-    Pixels placed = BlackPixels();
-    Pixels want;
-    for (auto [dx, dy] : GlyphPixels(Digits[rank].glyph))
-      want.insert({Digits[rank].placedX + dx, 60 + 72 * 5 + dy});
-    EXPECT_EQ(placed, want) << Digits[rank].name;
-    for (auto [x, y] : placed) EXPECT_TRUE(x >= 15 && x <= 34) << Digits[rank].name << x;
-  }
 }
 
 // The strips of a picture with coordinates, as the letters and digits stand in it.

@@ -1,7 +1,6 @@
 // A written page opened in a real browser (headless Chromium) beside the generated gifs/:
 // every square shows its image on the theme's colour, pixel for pixel, and the frame is whole.
 // Skipped where Chromium or ImageMagick (to read the screenshot) is not installed.
-#include <gif_lib.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -15,6 +14,7 @@
 #include "files/htm.h"
 #include "files/paths.h"
 #include "model/model.h"
+#include "tests/core/gifread.h"
 #include "tools/makeassets/assets.h"
 
 namespace fs = std::filesystem;
@@ -56,21 +56,10 @@ bool ReadPpm(const fs::path &path, Shot *shot) {
 
 // A square image as the browser should show it on a cell of the given colour.
 std::vector<Rgb> Composite(const fs::path &gifPath, Rgb cell, int *size) {
+  GifImage gif = ReadGif(gifPath.string());
   std::vector<Rgb> out;
-  int error = 0;
-  GifFileType *gif = DGifOpenFileName(gifPath.c_str(), &error);
-  if (!gif) return out;
-  if (DGifSlurp(gif) == GIF_OK && gif->ImageCount == 1 && gif->SColorMap) {
-    GraphicsControlBlock gcb;
-    int clear = DGifSavedExtensionToGCB(gif, 0, &gcb) == GIF_OK ? gcb.TransparentColor : -1;
-    *size = gif->SWidth;
-    for (int i = 0; i < gif->SWidth * gif->SHeight; i++) {
-      int index = gif->SavedImages[0].RasterBits[i];
-      const GifColorType &c = gif->SColorMap->Colors[index];
-      out.push_back(index == clear ? cell : Rgb{c.Red, c.Green, c.Blue});
-    }
-  }
-  DGifCloseFile(gif, &error);
+  *size = gif.width;
+  for (const GifPixel &p : gif.pixels) out.push_back(p.clear ? cell : Rgb{p.r, p.g, p.b});
   return out;
 }
 
@@ -172,24 +161,16 @@ void SetUpModel(int flipped, int dpi, int theme) {
 }
 }  // namespace
 
-TEST_F(PageInChromium, MediumPageWithCoordinatesShowsEveryImage) {
-  SetUpModel(0, 2, 0);
-  Shot shot = PageScreenshot("medium", 1);
-  ASSERT_GT(shot.width, 0);
-  ExpectBoard(shot, 48);
-}
-
-TEST_F(PageInChromium, LargeFlippedPageShowsEveryImage) {
-  SetUpModel(1, 3, 4);
-  Shot shot = PageScreenshot("large", 0);
-  ASSERT_GT(shot.width, 0);
-  ExpectBoard(shot, 72);
-}
-
-TEST_F(PageInChromium, CustomSizePageUsesTheSmallImages) {
-  SetUpModel(0, 0, 6);
-  PicSiz = 3.3f;
-  Shot shot = PageScreenshot("custom", 1);
-  ASSERT_GT(shot.width, 0);
-  ExpectBoard(shot, 24);
+// Medium with coordinates, large flipped, and a custom size, which uses the small images.
+TEST_F(PageInChromium, EveryPageShowsEveryImage) {
+  const struct {
+    int flipped, dpi, theme, coords, square;
+  } cases[] = {{0, 2, 0, 1, 48}, {1, 3, 4, 0, 72}, {0, 0, 6, 1, 24}};
+  for (const auto &c : cases) {
+    SetUpModel(c.flipped, c.dpi, c.theme);
+    if (c.dpi == 0) PicSiz = 3.3f;
+    Shot shot = PageScreenshot("page" + std::to_string(c.square), c.coords);
+    ASSERT_GT(shot.width, 0);
+    ExpectBoard(shot, c.square);
+  }
 }

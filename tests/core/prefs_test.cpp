@@ -28,13 +28,8 @@ class Prefs : public ::testing::Test {
   std::string saved_;
 };
 
-TEST_F(Prefs, LivesInTheStartFolder) {
+TEST_F(Prefs, LivesInTheStartFolderAndMissingGivesAskAndMedium) {
   EXPECT_EQ(PrefsPath(), folder_ / "prefs.txt");
-  StartFolder = "/";
-  EXPECT_EQ(PrefsPath(), "/prefs.txt");
-}
-
-TEST_F(Prefs, MissingFileGivesAskAndMedium) {
   ShowCoords = 0, Dpi = 0, PicSiz = 1.5f;
   ReadPrefs();
   EXPECT_EQ(ShowCoords, 2);
@@ -123,16 +118,6 @@ TEST_F(Prefs, WritesFourLinesWithCRLF) {
                                           c.size + "\r\nCoordinates (YES, NO, ASK):\r\n" +
                                           c.coords + "\r\n");
   }
-}
-
-TEST_F(Prefs, RoundTrip) {
-  Dpi = 0, PicSiz = 2.75f, ShowCoords = 0;
-  ASSERT_TRUE(WritePrefs());
-  Dpi = 2, PicSiz = 4.0f, ShowCoords = 2;
-  ReadPrefs();
-  EXPECT_EQ(Dpi, 0);
-  EXPECT_EQ(PicSiz, 2.75f);
-  EXPECT_EQ(ShowCoords, 0);
 }
 
 TEST_F(Prefs, AFileThatCannotBeWrittenIsReported) {

@@ -1,8 +1,7 @@
 // The board view in the window's backing image: field, frame, grid, squares, labels, figures,
 // arrows, and the status line.
-#include <cstdio>
-#include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "render/canvas.h"
@@ -16,38 +15,6 @@ constexpr COLORREF BlackInk = RGB(0, 0, 0);
 bool Dark(COLORREF c) {
   return (c & 0xFF) < 128 && ((c >> 8) & 0xFF) < 128 && ((c >> 16) & 0xFF) < 128;
 }
-
-// A 24-bit 36 x 36 BMP: colour of column x given by a function.
-template <typename F>
-void WriteBMP(const std::string &path, F colour) {
-  std::string b = "BM";
-  auto put = [&](uint32_t v, int n) {
-    for (int i = 0; i < n; i++) b += static_cast<char>((v >> (8 * i)) & 0xFF);
-  };
-  put(54 + 108 * 36, 4);
-  put(0, 4);
-  put(54, 4);
-  put(40, 4);
-  put(36, 4);
-  put(36, 4);
-  put(1, 2);
-  put(24, 2);
-  put(0, 4);
-  put(108 * 36, 4);
-  put(2835, 4);
-  put(2835, 4);
-  put(0, 4);
-  put(0, 4);
-  for (int row = 0; row < 36; row++)
-    for (int x = 0; x < 36; x++) {
-      COLORREF c = colour(x);
-      b += static_cast<char>((c >> 16) & 0xFF);  // blue
-      b += static_cast<char>((c >> 8) & 0xFF);   // green
-      b += static_cast<char>(c & 0xFF);          // red
-    }
-  std::ofstream(path, std::ios::binary) << b;
-}
-}  // namespace
 
 class BoardView : public EditorWindow {
  protected:
@@ -65,34 +32,19 @@ class BoardView : public EditorWindow {
   }
   std::vector<COLORREF> FileLabel(int column) { return Area(229 + 37 * column, 318, 14, 18); }
   std::vector<COLORREF> RankLabel(int row) { return Area(200, 288 - 37 * row, 16, 20); }
-  // The arrow end point of square (c, t).
-  static int PointX(int c) { return 237 + 37 * c; }
-  static int PointY(int t) { return 37 + 37 * t; }
-  void SetArrows(std::vector<std::vector<int>> arrows) {
-    NArrows = static_cast<int>(arrows.size());
-    for (size_t i = 0; i < arrows.size(); i++)
-      for (int k = 0; k < 4; k++) Arr[i][k] = arrows[i][k];
-    Repaint();
-  }
 };
 
 TEST_F(BoardView, FieldFrameAndGrid) {
-  EXPECT_EQ(Pixel(198, 16), WhiteField);
-  EXPECT_EQ(Pixel(519, 335), WhiteField);
-  EXPECT_EQ(Pixel(205, 330), WhiteField);
-  EXPECT_EQ(Pixel(197, 100), WindowBackground);
-  EXPECT_EQ(Pixel(520, 100), WindowBackground);
-  EXPECT_EQ(Pixel(300, 14), WindowBackground);
-  EXPECT_EQ(Pixel(300, 336), WindowBackground);
+  for (auto [x, y] : std::vector<std::pair<int, int>>{{198, 16}, {519, 335}, {205, 330}})
+    EXPECT_EQ(Pixel(x, y), WhiteField) << x << "," << y;
+  for (auto [x, y] : std::vector<std::pair<int, int>>{{197, 100}, {520, 100}, {300, 14},
+                                                      {300, 336}})
+    EXPECT_EQ(Pixel(x, y), WindowBackground) << x << "," << y;
   // The frame, five pixels wide, round the squares.
-  for (int y : {40, 170, 300}) {
-    EXPECT_EQ(Pixel(217, y), BlackInk);
-    EXPECT_EQ(Pixel(517, y), BlackInk);
-    EXPECT_EQ(Pixel(216, y), BlackInk);
-    EXPECT_EQ(Pixel(518, y), BlackInk);
-    EXPECT_EQ(Pixel(212, y), WhiteField);
-  }
-  for (int x : {240, 370, 500}) {
+  for (int k : {40, 170, 300}) {
+    for (int x : {216, 217, 517, 518}) EXPECT_EQ(Pixel(x, k), BlackInk) << x << "," << k;
+    EXPECT_EQ(Pixel(212, k), WhiteField);
+    int x = k + 200;
     EXPECT_EQ(Pixel(x, 17), BlackInk);
     EXPECT_EQ(Pixel(x, 317), BlackInk);
     EXPECT_EQ(Pixel(x, 322), WhiteField);
@@ -112,23 +64,17 @@ TEST_F(BoardView, SquaresTakeTheThemeColours) {
   for (int theme = 0; theme < 8; theme++) {
     Theme = theme;
     Repaint();
-    SCOPED_TRACE(theme);
     for (int c = 0; c < 8; c++)
       for (int t = 0; t < 8; t++) {
         COLORREF expected = (c + t) % 2 == 0 ? LightColour(theme) : DarkColour(theme);
-        int left = 220 + 37 * c, top = 20 + 37 * t;
-        ASSERT_EQ(Pixel(left, top), expected) << c << "," << t;
-        ASSERT_EQ(Pixel(left + 35, top + 35), expected) << c << "," << t;
+        int left = SquareLeft + SquareStep * c, top = SquareTop + SquareStep * t;
+        ASSERT_EQ(Pixel(left, top), expected) << theme << ": " << c << "," << t;
+        ASSERT_EQ(Pixel(left + 35, top + 35), expected) << theme << ": " << c << "," << t;
       }
-    EXPECT_EQ(Pixel(230, 30), LightColour(theme));   // top left
-    EXPECT_EQ(Pixel(230, 300), DarkColour(theme));   // bottom left
-    EXPECT_EQ(Pixel(500, 300), LightColour(theme));  // bottom right
   }
 }
 
 TEST_F(BoardView, LabelsFollowTheOrientation) {
-  Flipped = 0;
-  Repaint();
   std::vector<std::vector<COLORREF>> files, ranks;
   for (int i = 0; i < 8; i++) {
     files.push_back(FileLabel(i));
@@ -159,9 +105,10 @@ TEST_F(BoardView, LabelsFollowTheOrientation) {
 }
 
 TEST_F(BoardView, FigureIsCombinedThroughItsMask) {
-  // Left half of the figure red, right half transparent.
-  WriteBMP(folder + "/pic.bmp", [](int x) { return x < 18 ? RGB(255, 0, 0) : RGB(0, 0, 0); });
-  WriteBMP(folder + "/mask.bmp", [](int x) { return x < 18 ? RGB(0, 0, 0) : RGB(255, 255, 255); });
+  // Left half of the figure red, right half transparent; 2 x 2 pixels scaled to the square,
+  // nearest pixel: no blend at the edge.
+  WriteHalves(folder + "/pic.bmp", 2, RGB(255, 0, 0), RGB(0, 0, 0));
+  WriteHalves(folder + "/mask.bmp", 2, RGB(0, 0, 0), RGB(255, 255, 255));
   Pics[WN] = static_cast<HBITMAP>(
       LoadImage(nullptr, (folder + "/pic.bmp").c_str(), IMAGE_BITMAP, 36, 36, LR_LOADFROMFILE));
   Mask[WN] = static_cast<HBITMAP>(
@@ -173,7 +120,7 @@ TEST_F(BoardView, FigureIsCombinedThroughItsMask) {
   Repaint();
   for (int t : {0, 7}) {
     COLORREF square = t == 0 ? LightColour(0) : DarkColour(0);
-    int top = 20 + 37 * t;
+    int top = SquareTop + SquareStep * t;
     EXPECT_EQ(Pixel(220, top), RGB(255, 0, 0));
     EXPECT_EQ(Pixel(237, top + 35), RGB(255, 0, 0));
     EXPECT_EQ(Pixel(238, top), square);
@@ -199,117 +146,68 @@ TEST_F(BoardView, EveryDrawnFigureChangesItsSquare) {
       for (int x = 100; x < 190; x++)
         for (int y = 100; y < 190; y++) glyphDraws = glyphDraws || Dot[x][y];
     }
-    if (glyphDraws) {
-      EXPECT_NE(Area(220, 20, 36, 36), empty);
-    } else {
-      EXPECT_EQ(Area(220, 20, 36, 36), empty);
-    }
+    EXPECT_EQ(Area(220, 20, 36, 36) != empty, glyphDraws);
   }
   // The arrow-start mark is centred on the arrow point.
   EXPECT_EQ(Pixel(PointX(0), PointY(0)), ArrowColour);
 }
 
-TEST_F(BoardView, HorizontalArrowShaftAndBarbs) {
-  SetArrows({{2, 3, 3, 3}});
-  int x1 = PointX(2), x2 = PointX(3), y = PointY(3);
-  for (int x = x1; x < x2 - 3; x += 4) EXPECT_EQ(Pixel(x, y), ArrowColour) << x;
-  EXPECT_NE(Pixel(x1 + 10, y - 5), ArrowColour);
-  EXPECT_NE(Pixel(x1 + 10, y + 5), ArrowColour);
-  // Barbs back to the upper left and the lower left, about 7 pixels each way.
-  EXPECT_EQ(Pixel(x2 - 4, y - 4), ArrowColour);
-  EXPECT_EQ(Pixel(x2 - 4, y + 4), ArrowColour);
-  EXPECT_EQ(Pixel(x2 - 6, y - 6), ArrowColour);
-  EXPECT_EQ(Pixel(x2 - 6, y + 6), ArrowColour);
-  EXPECT_NE(Pixel(x2 + 4, y - 4), ArrowColour);
-  EXPECT_NE(Pixel(x2 + 4, y + 4), ArrowColour);
-  EXPECT_NE(Pixel(x2 - 11, y - 11), ArrowColour);
-}
-
-TEST_F(BoardView, VerticalArrowHasSymmetricBarbs) {
-  SetArrows({{5, 1, 5, 4}});
-  int x = PointX(5), y1 = PointY(1), y2 = PointY(4);
-  for (int y = y1; y < y2 - 3; y += 5) EXPECT_EQ(Pixel(x, y), ArrowColour) << y;
-  EXPECT_EQ(Pixel(x - 4, y2 - 4), ArrowColour);
-  EXPECT_EQ(Pixel(x + 4, y2 - 4), ArrowColour);
-  EXPECT_NE(Pixel(x - 4, y2 + 4), ArrowColour);
-  EXPECT_NE(Pixel(x + 4, y2 + 4), ArrowColour);
-  EXPECT_EQ(Pixel(x, y2 + 5), DarkColour(0));  // no shaft beyond the end
-}
-
-TEST_F(BoardView, UpwardArrowBarbsPointDown) {
-  SetArrows({{1, 6, 1, 2}});
-  int x = PointX(1), y2 = PointY(2);
-  EXPECT_EQ(Pixel(x - 4, y2 + 4), ArrowColour);
-  EXPECT_EQ(Pixel(x + 4, y2 + 4), ArrowColour);
-  EXPECT_NE(Pixel(x - 4, y2 - 4), ArrowColour);
-  EXPECT_NE(Pixel(x + 4, y2 - 4), ArrowColour);
-}
-
-TEST_F(BoardView, SameSquareArrowIsTwoStrokesToTheRight) {
-  SetArrows({{4, 4, 4, 4}});
-  int x = PointX(4), y = PointY(4);
-  EXPECT_EQ(Pixel(x + 4, y + 4), ArrowColour);  // to the lower right
-  EXPECT_EQ(Pixel(x + 6, y + 6), ArrowColour);
-  EXPECT_EQ(Pixel(x + 4, y - 4), ArrowColour);  // to the upper right
-  EXPECT_EQ(Pixel(x + 6, y - 6), ArrowColour);
-  EXPECT_NE(Pixel(x - 4, y - 4), ArrowColour);
-  EXPECT_NE(Pixel(x - 4, y + 4), ArrowColour);
-  EXPECT_NE(Pixel(x + 12, y + 12), ArrowColour);
-}
-
-TEST_F(BoardView, KnightArrowAndDiagonalArrow) {
-  SetArrows({{1, 5, 3, 4}, {0, 7, 3, 4}});
-  // Knight shaft midpoint, diagonal shaft midpoint.
-  EXPECT_EQ(Pixel((PointX(1) + PointX(3)) / 2, (PointY(5) + PointY(4)) / 2), ArrowColour);
-  EXPECT_EQ(Pixel((PointX(0) + PointX(3)) / 2, (PointY(7) + PointY(4)) / 2), ArrowColour);
-  // The diagonal's barbs run back horizontally and vertically from its end.
-  EXPECT_EQ(Pixel(PointX(3) - 7, PointY(4)), ArrowColour);
-  EXPECT_EQ(Pixel(PointX(3) - 1, PointY(4) + 7), ArrowColour);
-}
-
-TEST_F(BoardView, ArrowsGoOverFiguresAndARepaintWithoutArrowsShowsNone) {
-  Pos[2 * 8 + 4] = WQ;
-  SetArrows({{2, 3, 2, 3}});
-  EXPECT_EQ(Pixel(PointX(2) + 5, PointY(3) + 5), ArrowColour);
-  NArrows = 0;
-  Repaint();
-  for (int d = 1; d < 8; d++) EXPECT_NE(Pixel(PointX(2) + d, PointY(3) + d), ArrowColour) << d;
-}
-
-class StatusLine : public EditorWindow {
- protected:
-  std::vector<COLORREF> Strip() {
-    std::vector<COLORREF> out;
-    for (int y = 338; y < 358; y++)
-      for (int x = 0; x < ClientWidth(hwnd); x++) out.push_back(Pixel(x, y));
-    return out;
+TEST_F(BoardView, ArrowShaftsAndBarbs) {
+  // Per arrow: pixels in the arrow colour and pixels not, as offsets from its end point.
+  using Offsets = std::vector<std::pair<int, int>>;
+  struct Case {
+    int arrow[4];
+    Offsets on, off;
+  };
+  const Case cases[] = {
+      // Horizontal: barbs back to the upper left and the lower left, about 7 pixels each way.
+      {{2, 3, 3, 3},
+       {{-37, 0}, {-20, 0}, {-5, 0}, {-4, -4}, {-4, 4}, {-6, -6}, {-6, 6}},
+       {{-27, -5}, {-27, 5}, {4, -4}, {4, 4}, {-11, -11}}},
+      // Downward: symmetric barbs, no shaft beyond the end.
+      {{5, 1, 5, 4}, {{0, -111}, {0, -50}, {0, -6}, {-4, -4}, {4, -4}}, {{-4, 4}, {4, 4}, {0, 5}}},
+      // Upward: barbs pointing down.
+      {{1, 6, 1, 2}, {{-4, 4}, {4, 4}}, {{-4, -4}, {4, -4}}},
+      // The same square: two strokes to the right, over the queen there.
+      {{4, 4, 4, 4}, {{4, 4}, {6, 6}, {4, -4}, {6, -6}}, {{-4, -4}, {-4, 4}, {12, 12}}},
+      // Diagonal: barbs run back horizontally and vertically; the shaft's middle.
+      {{0, 7, 3, 4}, {{-7, 0}, {-1, 7}, {-55, 55}}, {}},
+      // Knight: the shaft's middle.
+      {{1, 5, 3, 4}, {{-37, 18}}, {}},
+  };
+  Pos[4 * 8 + 3] = WQ;
+  for (const Case &k : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::vector<int>(k.arrow, k.arrow + 4)));
+    NArrows = 1;
+    std::copy(k.arrow, k.arrow + 4, Arr[0]);
+    Repaint();
+    int x = PointX(k.arrow[2]), y = PointY(k.arrow[3]);
+    for (auto [dx, dy] : k.on) EXPECT_EQ(Pixel(x + dx, y + dy), ArrowColour) << dx << "," << dy;
+    for (auto [dx, dy] : k.off) EXPECT_NE(Pixel(x + dx, y + dy), ArrowColour) << dx << "," << dy;
+    NArrows = 0;  // a repaint without arrows shows none
+    Repaint();
+    for (auto [dx, dy] : k.on) EXPECT_NE(Pixel(x + dx, y + dy), ArrowColour) << dx << "," << dy;
   }
-  void Write(const std::string &text) {
-    HDC hdc = GetDC(hwnd);
-    Scribe(hdc, text.c_str());
-    ReleaseDC(hwnd, hdc);
-  }
-};
+}
+
+using StatusLine = EditorWindow;
 
 TEST_F(StatusLine, TextAppearsInTheStripAndARepaintErasesIt) {
   std::vector<COLORREF> blank = Strip();
   for (COLORREF c : blank) ASSERT_EQ(c, WindowBackground);
   Write("Start position");
   std::vector<COLORREF> written = Strip();
-  EXPECT_NE(written, blank);
   int ink = 0;
   for (int x = 10; x < 520; x++)
     for (int y = 340; y < 356; y++) ink += Dark(Pixel(x, y));
   EXPECT_GT(ink, 20);
-  // Nothing outside the strip's rows.
-  for (int x = 0; x < ClientWidth(hwnd); x++) {
+  for (int x = 0; x < ClientWidth(hwnd); x++) {  // nothing outside the strip's rows
     EXPECT_EQ(Pixel(x, 338), WindowBackground);
     EXPECT_EQ(Pixel(x, 357), WindowBackground);
   }
   // A new message replaces the old one whole.
   Write("Arrow complete");
-  std::vector<COLORREF> other = Strip();
-  EXPECT_NE(other, written);
+  EXPECT_NE(Strip(), written);
   Write("Start position");
   EXPECT_EQ(Strip(), written);
   Repaint();
@@ -326,3 +224,4 @@ TEST_F(StatusLine, TextIsCutAfter80Characters) {
   Write(std::string(100, 'i'));
   EXPECT_EQ(Strip(), eighty);
 }
+}  // namespace
