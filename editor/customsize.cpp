@@ -60,14 +60,7 @@ void TakeCustomSize(HWND hwnd) {
 }  // namespace
 
 ATOM RegisterCustomSizeWin() {
-  WNDCLASSEX wc{};
-  wc.lpfnWndProc = CustomSizeProc;
-  wc.hInstance = Inst;
-  wc.hbrBackground = CreateSolidBrush(RGB(255, 255, 240));
-  wc.lpszClassName = "CustomSizeClass";
-  ATOM atom = RegisterClassEx(&wc);
-  if (!atom) DeleteObject(wc.hbrBackground);  // registered already: the class keeps its own
-  return atom;
+  return RegisterPlainClass("CustomSizeClass", CustomSizeProc, RGB(255, 255, 240));
 }
 
 HWND CustomSizeWindow() {

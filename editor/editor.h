@@ -74,6 +74,9 @@ void SaveBMP(HWND hwnd);
 void SaveHTM();
 void OpenBRDFile(HWND hwnd);
 
+// Registers a side window's class: no style, icon, cursor or menu, a solid background.
+ATOM RegisterPlainClass(const char *name, WNDPROC proc, COLORREF background);
+
 // Custom size window.
 ATOM RegisterCustomSizeWin();
 HWND CustomSizeWindow();

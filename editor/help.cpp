@@ -54,16 +54,7 @@ int ReadPiece(FILE *file, char *piece, long *budget) {
 }
 }  // namespace
 
-ATOM RegisterHelpWin() {
-  WNDCLASSEX wc{};
-  wc.lpfnWndProc = HlpProc;
-  wc.hInstance = Inst;
-  wc.hbrBackground = CreateSolidBrush(RGB(240, 240, 255));
-  wc.lpszClassName = "HelpClass";
-  ATOM atom = RegisterClassEx(&wc);
-  if (!atom) DeleteObject(wc.hbrBackground);  // registered already: the class keeps its own
-  return atom;
-}
+ATOM RegisterHelpWin() { return RegisterPlainClass("HelpClass", HlpProc, RGB(240, 240, 255)); }
 
 HWND HelpWindow() {
   return CreateWindowEx(0, "HelpClass", "Help", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 545, 0, 500,
