@@ -38,6 +38,11 @@ enum : int {
   CmdFlip = 5001, CmdEmpty = 5002, CmdStart = 5003, CmdTypical = 5004,
   CmdCheck = 6002,
   CmdHelp = 7002, CmdAbout = 7003,
+  // Commands of the grown editor: files, side to move, the Edit menu.
+  CmdOpenPGN = 1006, CmdSavePicture = 1007, CmdSavePage = 1008,
+  CmdRecentFirst = 1100, CmdRecentLast = 1107,  // the File menu's recent files, newest first
+  CmdWhiteToMove = 5005, CmdBlackToMove = 5006,
+  CmdUndo = 8001, CmdRedo = 8002, CmdCopyFEN = 8003, CmdPasteFEN = 8004, CmdEnterFEN = 8005,
 };
 HMENU BuildMenuBar();
 // The virtual-clipboard item's text, showing where the clipboard picture goes.

@@ -26,6 +26,7 @@ extern int32_t Pos[64];
 extern int32_t Arr[MaxArrows][4];
 extern int32_t NArrows;        // arrows in use, 0..32
 extern int32_t Flipped;        // 0 white at the bottom, 1 black at the bottom
+extern int32_t SideToMove;     // 0 white to move, 1 black to move
 extern int32_t ShowCoords;     // coordinates setting: 0 Never, 1 Always, 2 Ask
 extern int32_t Coords;         // 0/1: does the export being written carry coordinates
 extern int32_t Dpi;            // picture size: 0 custom, 1 small, 2 medium, 3 large
