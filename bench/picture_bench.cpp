@@ -68,10 +68,10 @@ static void SVGColour(benchmark::State &state) { Picture(state, PictureSVG, Styl
 static void SVGPage(benchmark::State &state) {
   Measure(state, [] { benchmark::DoNotOptimize(SVGPageText(1, StyleColour).data()); });
 }
-BENCHMARK(BMPFloor)->Unit(benchmark::kMicrosecond);
-BENCHMARK(PNGPrint)->Unit(benchmark::kMicrosecond);
-BENCHMARK(PNGColour)->Unit(benchmark::kMicrosecond);
-BENCHMARK(PDFPrint)->Unit(benchmark::kMicrosecond);
-BENCHMARK(SVGPrint)->Unit(benchmark::kMicrosecond);
-BENCHMARK(SVGColour)->Unit(benchmark::kMicrosecond);
-BENCHMARK(SVGPage)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BMPFloor)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(PNGPrint)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(PNGColour)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(PDFPrint)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(SVGPrint)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(SVGColour)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(SVGPage)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -6,6 +6,9 @@
 #include <cairo-svg.h>
 #include <cairo.h>
 
+#include <cstdio>
+#include <cstring>
+
 #include "render/colourraster.h"
 #include "render/picturefile.h"
 #include "render/vector/arrowshapes.h"
@@ -216,6 +219,20 @@ void DrawDiagram(cairo_t *cr, const VectorDiagram &d, double points) {
       Glyph(RankGlyph + (d.flipped ? 7 - k : k), 0, 72 * k);
     }
 }
+// The svg element's width and height as cairo writes them (points, the viewBox's units) said in
+// inches, the unit the picture's size is chosen in.
+void WidthInInches(std::string *svg, double inches) {
+  char value[32];
+  std::snprintf(value, sizeof value, "%gin", inches);
+  const size_t tag = svg->find("<svg"), end = svg->find('>', tag);
+  for (const char *name : {" width=\"", " height=\""}) {
+    size_t at = svg->find(name, tag);
+    if (at == std::string::npos || at > end) continue;
+    at += std::strlen(name);
+    size_t close = svg->find('"', at);
+    svg->replace(at, close - at, value);
+  }
+}
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) bool BoardsmithVectorPicture(
@@ -250,5 +267,6 @@ extern "C" __attribute__((visibility("default"))) bool BoardsmithVectorPicture(
     bytes->clear();
     return false;
   }
+  if (d->format == PictureSVG) WidthInInches(bytes, d->inches);
   return true;
 }

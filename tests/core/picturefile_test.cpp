@@ -133,12 +133,13 @@ TEST(PictureFile, FormatsSizesAndOrientations) {
     if (c.format == PicturePDF) {
       ASSERT_TRUE(std::regex_search(bytes, m, std::regex("/MediaBox \\[ 0 0 ([0-9.]+) ([0-9.]+) \\]")));
     } else {
-      ASSERT_TRUE(std::regex_search(bytes, m, std::regex("<svg[^>]* width=\"([0-9.]+)pt\" height=\"([0-9.]+)pt\"")));
+      ASSERT_TRUE(std::regex_search(bytes, m, std::regex("<svg[^>]* width=\"([0-9.]+)in\" height=\"([0-9.]+)in\"")));
       EXPECT_LT(bytes.size(), 400000u);
       EXPECT_EQ(bytes.find("<image"), std::string::npos);  // no bitmap inside
     }
-    EXPECT_NEAR(std::stod(m[1]), points, 0.01);
-    EXPECT_NEAR(std::stod(m[2]), points, 0.01);
+    const double want = c.format == PicturePDF ? points : c.inches;  // PDF in points, SVG in inches
+    EXPECT_NEAR(std::stod(m[1]), want, 0.01);
+    EXPECT_NEAR(std::stod(m[2]), want, 0.01);
     if (!Have(c.format == PicturePDF ? "pdftoppm" : "rsvg-convert")) continue;
     const Pixels back = Rendered(dir, path, c.format, size);
     ASSERT_EQ(back.width, size);
