@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <regex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "model/model.h"
@@ -227,4 +228,24 @@ TEST(PictureFile, FailuresAreReported) {
   EXPECT_FALSE(MakePictureFile(dir / "old.png", PictureSVG, 0, StylePrint, 0, &why));
   EXPECT_EQ(why.find("PDF and SVG pictures need the vector writer boardsmith-vector.so, which is not installed"), 0u) << why;
   EXPECT_EQ(ReadWhole(dir / "old.png"), "old");
+}
+
+// The exporter writes vector pictures on several threads at once: the glyphs are traced once,
+// under a lock, and every thread's picture comes out whole.
+TEST(PictureFile, VectorPicturesOnSeveralThreads) {
+  SetUpDiagram(1, 2, 4.0f, 5);
+  VectorDiagram diagrams[2] = {VectorDiagramOfModel(PictureSVG, 1, StylePrint),
+                               VectorDiagramOfModel(PicturePDF, 1, StyleColour)};
+  std::string bytes[8], why[8];
+  bool ok[8];
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 8; t++)
+    threads.emplace_back([&, t] { ok[t] = VectorPicture(diagrams[t % 2], &bytes[t], &why[t]); });
+  for (std::thread &t : threads) t.join();
+  // Between runs only numbers differ: the ids cairo counts, the PDF's date and offsets.
+  auto Letters = [](std::string text) { return std::erase_if(text, [](char c) { return c >= '0' && c <= '9'; }), text; };
+  for (int t = 0; t < 8; t++) {
+    ASSERT_TRUE(ok[t]) << why[t];
+    EXPECT_EQ(Letters(bytes[t]), Letters(bytes[t % 2])) << t;
+  }
 }
