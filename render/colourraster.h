@@ -11,5 +11,5 @@ constexpr uint8_t ArrowRed[3] = {180, 0, 0};
 // the top row first. Draws in Dot.
 std::vector<uint8_t> ComposeColour(int coords);
 // An RGB picture of from x from pixels made to x to pixels, each new pixel the average of the
-// area it covers (to <= 8192).
+// area it covers (to <= MaxColourPixels).
 std::vector<uint8_t> ScaleByArea(const std::vector<uint8_t> &rgb, int from, int to);

@@ -50,7 +50,7 @@ bool PictureBytes(int format, int coords, int style, int px, std::string *bytes,
   };
   if (style != StylePrint && style != StyleColour) return Fail("The picture style is neither print nor colour.");
   if (px == 0) px = DefaultColourPixels;
-  if (px < 8 || px > MaxColourPixels)
+  if (format == PicturePNG && style == StyleColour && (px < 8 || px > MaxColourPixels))
     return Fail("A colour picture is 8 to " + std::to_string(MaxColourPixels) + " pixels wide, not " +
                 std::to_string(px) + ".");
   switch (format) {

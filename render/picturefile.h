@@ -10,7 +10,7 @@ enum : int { PictureBMP = 0, PicturePNG = 1, PicturePDF = 2, PictureSVG = 3 };
 enum : int { StylePrint = 0, StyleColour = 1 };
 // Pixel width of a colour raster when none is asked for, and the widest one written.
 constexpr int DefaultColourPixels = 592;
-constexpr int MaxColourPixels = 8192;
+constexpr int MaxColourPixels = 4096;
 
 // The format named by a path's extension (.bmp .png .pdf .svg, any case), or -1.
 int PictureFormatOf(const std::string &path);

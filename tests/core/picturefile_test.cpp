@@ -203,7 +203,7 @@ TEST(PictureFile, FailuresAreReported) {
     int format, style, px;
     const char *reason;
   } cases[] = {
-      {dir / "old.png", PicturePNG, StyleColour, 100000, "A colour picture is 8 to 8192 pixels wide, not 100000."},
+      {dir / "old.png", PicturePNG, StyleColour, 100000, "A colour picture is 8 to 4096 pixels wide, not 100000."},
       {dir / "old.png", PictureBMP, StyleColour, 0, "A BMP picture is always the print picture; use PNG for colour."},
       {dir / "old.png", 7, StylePrint, 0, "Pictures are written as BMP, PNG, PDF or SVG."},
       {dir / "no-folder/x.png", PicturePNG, StylePrint, 0, nullptr},
