@@ -10,7 +10,7 @@ PACKAGES = g++ cmake make pkg-config googletest libgtest-dev libgmock-dev libben
            qt6-base-dev libgif-dev fonts-dejavu-core xvfb xauth imagemagick chromium \
            libpng-dev libcairo2-dev libpotrace-dev
 # What only the tests use: PDF and SVG renderers, and the HTML checker (vnu, from npm, on Java).
-TEST_PACKAGES = poppler-utils librsvg2-bin default-jre-headless nodejs npm
+TEST_PACKAGES = poppler-utils librsvg2-bin default-jre-headless nodejs
 NPM_TEST_PACKAGES = vnu-jar
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -29,6 +29,7 @@ deps:
 
 test-deps: deps
 	@$(MAKE) --no-print-directory deps PACKAGES="$(TEST_PACKAGES)"
+	@command -v npm >/dev/null 2>&1 || $(MAKE) --no-print-directory deps PACKAGES=npm
 	@command -v vnu >/dev/null 2>&1 || $(SUDO) npm install -g $(NPM_TEST_PACKAGES)
 
 build: deps
