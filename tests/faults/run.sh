@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Deliberate faults: applies each fault of faults.txt in turn to a clean copy of HEAD, builds,
+# Deliberate faults: applies each fault of faults.txt in turn to a clean copy of a revision, builds,
 # runs the whole suite and says which test caught it. A fault no test catches is a hole in the
 # suite. Usage: [REV=commit] tests/faults/run.sh [FAULTS-FILE]   (about a minute a fault on two
 # cores; REV names the revision to try, HEAD when not given)
