@@ -15,6 +15,7 @@
 namespace {
 constexpr uint8_t Unwritten = 7;
 constexpr int Bits = 8 * sizeof(potrace_word);
+constexpr int Room = 132;
 
 std::mutex Tracing;
 TracedGlyph Cache[NGlyphs];
@@ -70,9 +71,10 @@ TracedGlyph Trace(int glyph) {
   TracedGlyph traced;
   std::memset(Dot, Unwritten, sizeof Dot);
   Draw(glyph);
+  // Every glyph is drawn within Room pixels of the canvas's corner.
   int x1 = CanvasSize, y1 = CanvasSize, x2 = -1, y2 = -1;
-  for (int x = 0; x < CanvasSize; x++)
-    for (int y = 0; y < CanvasSize; y++)
+  for (int x = 0; x < Room; x++)
+    for (int y = 0; y < Room; y++)
       if (Dot[x][y] != Unwritten) {
         x1 = x < x1 ? x : x1, x2 = x > x2 ? x : x2;
         y1 = y < y1 ? y : y1, y2 = y > y2 ? y : y2;
