@@ -15,12 +15,12 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-// The files of a folder other than the images the fixture links in.
+// The files of a folder other than the images and program the fixture links in.
 Names FilesIn(const fs::path &folder) {
   Names names;
   for (const auto &entry : fs::directory_iterator(folder)) {
     std::string name = entry.path().filename().string();
-    if (name != "bmp" && name != "cur") names.push_back(name);
+    if (name != "bmp" && name != "cur" && name != "boardsmith") names.push_back(name);
   }
   std::sort(names.begin(), names.end());
   return names;
