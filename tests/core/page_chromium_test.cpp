@@ -30,7 +30,7 @@ struct Rgb {
 std::ostream &operator<<(std::ostream &out, const Rgb &c) {
   return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
 }
-const Rgb BlackRgb = {0, 0, 0}, WhiteRgb = {255, 255, 255};
+const Rgb BlackRgb = {0, 0, 0};
 
 // A screenshot read from the binary PPM that ImageMagick makes of the PNG.
 struct Shot {
