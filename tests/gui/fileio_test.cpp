@@ -198,6 +198,21 @@ TEST_F(FileCommands, OpenReplacesTheDiagramAndRepaints) {
   EXPECT_EQ(Pixel(CentreX(2), CentreY(4)), LightColour(5));
 }
 
+// The desktop starts the program with the position file opened (Exec=boardsmith %f).
+TEST_F(FileCommands, StartUpOpensThePositionFileItIsGiven) {
+  Command(CmdTypical);
+  Command(CmdFlip);
+  BRDFile = In("typ.brd").string();
+  ASSERT_TRUE(MakeBRDFile(0));
+  int32_t typical[64];
+  std::copy(Pos, Pos + 64, typical);
+  const std::string path = BRDFile;
+  PostQuitMessage(0);  // the message loop ends at once
+  EXPECT_EQ(WinMain(nullptr, nullptr, path.c_str(), SW_SHOWNORMAL), 0);
+  EXPECT_TRUE(std::equal(Pos, Pos + 64, typical));
+  EXPECT_EQ(Flipped, 1);
+}
+
 TEST_F(FileCommands, DamagedOrVanishedPositionFileLeavesTheDiagramAndSaysWhy) {
   Command(CmdTypical);
   int32_t before[64];
