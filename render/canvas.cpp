@@ -1,7 +1,9 @@
 // The picture canvas and its primitives: plain loops over a byte per pixel.
 #include "render/canvas.h"
 
+#include <array>
 #include <cmath>
+#include <cstring>
 
 thread_local constinit uint8_t Dot[CanvasSize][CanvasSize] = {};
 
@@ -92,6 +94,23 @@ void EmptyB(int sx, int sy) {
     DLine(sx, sx + 71, sy, sy + 71, (sy - sx) + c);
     DLine(sx, sx + 71, sy, sy + 71, (sy - sx) + c - 1);
   }
+}
+
+namespace {
+// EmptyB's lines are black where (v - u) mod 7 is 0 or 1, u and v counted from the square's
+// lower-left pixel: column u of the square is row u mod 7 of this table, made by the compiler.
+typedef std::array<std::array<uint8_t, SquarePixels>, 7> HatchTable;
+constexpr HatchTable MakeHatchColumns() {
+  HatchTable t{};
+  for (int a = 0; a < 7; a++)
+    for (int v = 0; v < SquarePixels; v++) t[a][v] = ((v - a) % 7 + 7) % 7 <= 1;
+  return t;
+}
+constexpr HatchTable HatchColumns = MakeHatchColumns();
+}  // namespace
+
+void HatchedSquare(int sx, int sy) {
+  for (int u = 0; u < SquarePixels; u++) std::memcpy(&Dot[sx + u][sy], HatchColumns[u % 7].data(), SquarePixels);
 }
 
 void FilledCircle(int cx, int cy, int r, uint8_t colour) {
