@@ -171,5 +171,5 @@ std::vector<uint8_t> EncodeBMP(int coords) {
 bool MakeBMPFile(int coords, std::string *why) {
   ComposeDiagram(coords);
   std::vector<uint8_t> bytes = EncodeBMP(coords);
-  return WriteFileAtomically(BMPFile, std::string(bytes.begin(), bytes.end()), why);
+  return WriteFileAtomically(BMPFile, std::string(reinterpret_cast<const char *>(bytes.data()), bytes.size()), why);
 }
