@@ -52,7 +52,11 @@ void HaloLine(int y, int x1, int x2, int sx) {
   HLine(y, x1, x2, 1);
 }
 
-void Line(int x1, int y1, int x2, int y2, uint8_t colour) {
+void Line(int x1, int y1, int x2, int y2, uint8_t colour) { LineAt(x1, y1, x2, y2, colour, 0, 0); }
+
+void LineAt(int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy) {
+  // Pixel (x, y) of the line is written at (x + ox, y + oy).
+  uint8_t *origin = &Dot[ox][oy];
   // The slope is a 32-bit float; the arithmetic after it is double on that value, so exact
   // halves land where the float puts them.
   if (x1 != x2) {
@@ -67,7 +71,7 @@ void Line(int x1, int y1, int x2, int y2, uint8_t colour) {
       // the formula below, without its arithmetic (arrows are made mostly of such lines).
       if (md == 0.0 || md == 1.0 || md == -1.0) {
         int step = static_cast<int>(md);
-        for (int x = x1, y = y1; x <= x2; x++, y += step) Dot[x][y] = colour;
+        for (int x = x1, y = y1; x <= x2; x++, y += step) origin[x * CanvasSize + y] = colour;
         return;
       }
       // md has 24 significant bits and the canvas is under 2^11 pixels, so for any slope not
@@ -75,10 +79,10 @@ void Line(int x1, int y1, int x2, int y2, uint8_t colour) {
       // values the formula gives.
       if (std::fabs(md) >= 0x1p-18) {
         double v = y1 + 0.5;
-        for (int x = x1; x <= x2; x++, v += md) Dot[x][static_cast<int>(v)] = colour;
+        for (int x = x1; x <= x2; x++, v += md) origin[x * CanvasSize + static_cast<int>(v)] = colour;
         return;
       }
-      for (int x = x1; x <= x2; x++) Dot[x][static_cast<int>(y1 + (x - x1) * md + 0.5)] = colour;
+      for (int x = x1; x <= x2; x++) origin[x * CanvasSize + static_cast<int>(y1 + (x - x1) * md + 0.5)] = colour;
       return;
     }
     if (y1 > y2) {
@@ -94,14 +98,14 @@ void Line(int x1, int y1, int x2, int y2, uint8_t colour) {
       int x = static_cast<int>(t);
       double fraction = t - x;
       if (fraction < 1e-9 || fraction > 1.0 - 1e-9 || t < 0.0) x = static_cast<int>(x1 + (y - y1) / md + 0.5);
-      Dot[x][y] = colour;
+      origin[x * CanvasSize + y] = colour;
     }
     return;
   }
   if (y1 > y2) {
     int t = y1; y1 = y2; y2 = t;
   }
-  for (int y = y1; y <= y2; y++) Dot[x1][y] = colour;
+  for (int y = y1; y <= y2; y++) origin[x1 * CanvasSize + y] = colour;
 }
 
 void Rect(int x1, int y1, int x2, int y2, uint8_t colour) {
