@@ -99,15 +99,26 @@ int PictureResolution(int coords) {
 
 void ComposeDiagram(int coords) {
   int size = PictureSize(coords);
-  // Column 0 and row 0 are never written to the file; they are whitened with the rest, so
-  // nothing left from an earlier drawing stays on the canvas the picture covers.
-  // The canvas keeps each column's pixels together: one fill a column.
-  for (int x = 0; x <= size; x++) std::memset(Dot[x], 0, size + 1);
-
   // With coordinates the board stands 30 pixels right and up, the glyphs in the margin this
   // leaves. Every part of the board is drawn in place there: the same pixels as drawing it at
   // the corner and moving it, since nothing drawn depends on where it stands.
   int o = coords ? 30 : 0;
+
+  // Columns 0..size, rows 0..size are whitened (column 0 and row 0 too, though never written to
+  // the file), so nothing left from an earlier drawing stays; the dark squares are skipped, as
+  // their hatching below writes every pixel of them. The canvas keeps each column's pixels
+  // together: one fill a stretch.
+  for (int x = 0; x <= size; x++) {
+    int u = x - 9 - o;
+    if (u < 0 || u >= 8 * 72) {
+      std::memset(Dot[x], 0, size + 1);
+      continue;
+    }
+    std::memset(Dot[x], 0, 9 + o);
+    for (int r = 0; r < 8; r++)
+      if ((u / 72 + r) % 2) std::memset(&Dot[x][9 + o + 72 * r], 0, 72);
+    std::memset(&Dot[x][585 + o], 0, size + 1 - (585 + o));
+  }
   for (int y : {6, 7, 8, 585, 586, 587}) HLine(y + o, 6 + o, 587 + o, 1);
   for (int x : {6, 7, 8, 585, 586, 587}) VLine(x + o, 6 + o, 587 + o, 1);
 
