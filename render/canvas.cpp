@@ -91,15 +91,18 @@ void LineAt(int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy, int 
       int t = x1; x1 = x2; x2 = t;
       t = y1; y1 = y2; y2 = t;
     }
-    // x1 + (y - y1) / md + 0.5 rounds a quotient. An estimate with 1 / md is within 1e-10 of it;
-    // only where the estimate lies that near a whole number can the two round differently, and
-    // there the formula itself decides.
-    const double inverse = 1.0 / md;
+    // x1 + (y - y1) / md + 0.5 rounds a quotient. An estimate in 32.32 fixed point, from 1 / md
+    // rounded to a unit of 2^-32, is within 700 units of it for any line on the canvas; only
+    // where the estimate lies within 2048 units of a whole number can the two round differently,
+    // and there the formula itself decides.
+    const int64_t step = std::llround(std::ldexp(1.0 / md, 32));
+    const int64_t start = static_cast<int64_t>(2 * x1 + 1) << 31;
+    constexpr uint32_t Near = 2048;
     Walk(y1, y2, [&](int y) {
-      double t = x1 + 0.5 + (y - y1) * inverse;
-      int x = static_cast<int>(t);
-      double fraction = t - x;
-      if (fraction < 1e-9 || fraction > 1.0 - 1e-9 || t < 0.0) x = static_cast<int>(x1 + (y - y1) / md + 0.5);
+      int64_t t = start + (y - y1) * step;
+      int x = static_cast<int>(t >> 32);
+      if (t < 0 || static_cast<uint32_t>(static_cast<uint32_t>(t) + Near) < 2 * Near)
+        x = static_cast<int>(x1 + (y - y1) / md + 0.5);
       origin[x * CanvasSize + y] = colour;
     });
     return;
