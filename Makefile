@@ -7,7 +7,7 @@ BUILD ?= build
 SANBUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 PACKAGES = g++ cmake make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev \
-           qt6-base-dev libgif-dev fonts-dejavu-core xvfb xauth imagemagick chromium
+           qt6-base-dev libgif-dev fonts-dejavu-core xvfb xauth imagemagick chromium hyperfine
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build run test test-sanitize bench clean
@@ -40,7 +40,8 @@ test-sanitize: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	$(BUILD)/bench
+	$(BUILD)/bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	bench/startup.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)

@@ -47,14 +47,9 @@ void DLine(int x1, int x2, int y1, int y2, int offset) {
 }
 
 void HaloLine(int y, int x1, int x2, int sx) {
-  int lo = x1 - 4 > sx ? x1 - 4 : sx + 1, hi = x2 + 4 < sx + 73 ? x2 + 4 : sx + 72;
-  if (x1 > x2) {  // no run: only the halos
-    HLine(y, lo, x1, 0);
-    HLine(y, x2 + 1, hi, 0);
-    return;
-  }
-  // White halo, black run, white halo, in one pass along the row.
-  for (int x = lo < x1 ? lo : x1; x <= (hi > x2 ? hi : x2); x++) Dot[x][y] = x >= x1 && x <= x2;
+  HLine(y, x1 - 4 > sx ? x1 - 4 : sx + 1, x1, 0);
+  HLine(y, x2 + 1, x2 + 4 < sx + 73 ? x2 + 4 : sx + 72, 0);
+  HLine(y, x1, x2, 1);
 }
 
 void Line(int x1, int y1, int x2, int y2, uint8_t colour) { LineAt(x1, y1, x2, y2, colour, 0, 0); }
