@@ -25,6 +25,7 @@ thread_local constinit int32_t Arr[MaxArrows][4] = {};
 thread_local constinit int32_t NArrows = 0;
 thread_local constinit int32_t Flipped = 0;
 thread_local constinit int32_t SideToMove = 0;
+thread_local constinit int32_t Castling = -1, EnPassant = -1, HalfMoves = 0, FullMoves = 1;
 thread_local constinit int32_t Coords = 0;
 thread_local constinit int32_t Dpi = 2;
 thread_local constinit float PicSiz = 4.0f;
