@@ -1,0 +1,138 @@
+// SAN reading and writing. Both look only at the moves that could match (same man, same
+// square) before testing them for legality, so a game replays quickly.
+#include "chess/san.h"
+
+#include <cstring>
+
+#include "chess/attack.h"
+#include "chess/fen.h"
+#include "model/model.h"
+
+namespace {
+const char PieceLetters[] = "KQRBNP";  // the letter of white code WK + index
+
+int Kind(int man) { return man >= BK ? man - (BK - WK) : man; }  // the white code of a man
+
+bool IsCastling(const Board &b, const Move &m) {
+  return Kind(b.man[m.from]) == WK && (m.to - m.from == 2 || m.from - m.to == 2);
+}
+
+// The legal moves of the man on from's kind to the square (from -1: any man of that kind).
+int LegalMovesTo(const Board &b, int kind, int to, Move out[MaxMoves]) {
+  Move candidates[MaxMoves];
+  int count = CandidateMoves(b, candidates), found = 0;
+  for (int k = 0; k < count; k++)
+    if (candidates[k].to == to && Kind(b.man[candidates[k].from]) == kind &&
+        KeepsKingSafe(b, candidates[k]))
+      out[found++] = candidates[k];
+  return found;
+}
+
+bool Refuse(std::string *why, const std::string &reason) {
+  if (why) *why = reason;
+  return false;
+}
+
+// The index of the character in the letters, or -1.
+int Letter(char c, const char *letters) {
+  const char *at = c ? std::strchr(letters, c) : nullptr;
+  return at ? static_cast<int>(at - letters) : -1;
+}
+
+int SquareFrom(char file, char rank) {
+  if (file < 'a' || file > 'h' || rank < '1' || rank > '8') return -1;
+  return SquareOf(file - 'a', rank - '1');
+}
+}  // namespace
+
+std::string WriteSAN(const Board &b, const Move &m) {
+  std::string san;
+  int man = b.man[m.from], kind = Kind(man);
+  if (IsCastling(b, m)) {
+    san = m.to > m.from ? "O-O" : "O-O-O";
+  } else {
+    bool capture = b.man[m.to] != 0 || (kind == WP && FileOf(m.from) != FileOf(m.to));
+    if (kind == WP) {
+      if (capture) san += static_cast<char>('a' + FileOf(m.from));
+    } else {
+      san += PieceLetters[kind - WK];
+      Move rivals[MaxMoves];
+      int count = kind == WK ? 0 : LegalMovesTo(b, kind, m.to, rivals);
+      bool other = false, sameFile = false, sameRank = false;
+      for (int k = 0; k < count; k++) {
+        if (rivals[k].from == m.from) continue;
+        other = true;
+        sameFile |= FileOf(rivals[k].from) == FileOf(m.from);
+        sameRank |= RankOf(rivals[k].from) == RankOf(m.from);
+      }
+      if (other && (!sameFile || sameRank)) san += static_cast<char>('a' + FileOf(m.from));
+      if (other && sameFile) san += static_cast<char>('1' + RankOf(m.from));
+    }
+    if (capture) san += 'x';
+    san += SquareName(m.to);
+    if (m.promotion) san += '=', san += PieceLetters[Kind(m.promotion) - WK];
+  }
+  Board after = b;
+  MakeMove(&after, m);
+  if (InCheck(after, after.side)) san += HasLegalMove(after) ? '+' : '#';
+  return san;
+}
+
+bool ReadSAN(const Board &b, const std::string &text, Move *move, std::string *why) {
+  if (text.empty()) return Refuse(why, "an empty move");
+  if (text.size() > 16) return Refuse(why, text.substr(0, 16) + "... is not a move");
+  // What matters is before the check sign and the glyphs.
+  std::string s = text;
+  while (!s.empty() && Letter(s.back(), "+#!?") >= 0) s.pop_back();
+  Move found[MaxMoves];
+  int count = 0;
+
+  if (s == "O-O" || s == "0-0" || s == "O-O-O" || s == "0-0-0") {
+    int from = b.side ? 60 : 4, to = s.size() == 3 ? from + 2 : from - 2;
+    count = LegalMovesTo(b, WK, to, found);
+    if (count && b.man[from] == (b.side ? BK : WK)) {
+      *move = found[0];
+      return true;
+    }
+    return Refuse(why, text + " is illegal");
+  }
+
+  // [piece] [from file] [from rank] [x or - or :] square [[=]promotion]
+  size_t i = 0, last = s.size();
+  int kind = WP, promotion = 0;
+  if (last > 0 && Letter(s[0], "KQRBNP") >= 0) kind = WK + Letter(s[0], "KQRBNP"), i = 1;
+  if (last >= 2 && s[last - 2] == '=' && Letter(s[last - 1], "QRBNqrbn") >= 0) {
+    promotion = WQ + Letter(s[last - 1], "QRBNqrbn") % 4;
+    last -= 2;
+  } else if (last >= 1 && Letter(s[last - 1], "QRBN") >= 0) {
+    promotion = WQ + Letter(s[last - 1], "QRBN");
+    last -= 1;
+  }
+  int to = last >= i + 2 ? SquareFrom(s[last - 2], s[last - 1]) : -1;
+  if (to >= 0) last -= 2;
+  if (last > i && Letter(s[last - 1], "x:-") >= 0) last--;
+  int fromFile = -1, fromRank = -1;
+  if (last > i && s[i] >= 'a' && s[i] <= 'h') fromFile = s[i++] - 'a';
+  if (last > i && s[i] >= '1' && s[i] <= '8') fromRank = s[i++] - '1';
+  if (to < 0 || i != last || (promotion && kind != WP))
+    return Refuse(why, text + " is not a move");
+  if (kind == WP && fromFile < 0) fromFile = FileOf(to);  // a pawn that captures names its file
+
+  Move candidates[MaxMoves];
+  int all = LegalMovesTo(b, kind, to, candidates);
+  for (int k = 0; k < all; k++) {
+    const Move &m = candidates[k];
+    if ((fromFile < 0 || FileOf(m.from) == fromFile) && (fromRank < 0 || RankOf(m.from) == fromRank) &&
+        (!promotion || Kind(m.promotion) == promotion) && !IsCastling(b, m))
+      found[count++] = m;
+  }
+  if (count == 1) {
+    *move = found[0];
+    return true;
+  }
+  if (count == 0) return Refuse(why, text + " is illegal");
+  std::string choices;
+  for (int k = 0; k < count; k++)
+    choices += (k == 0 ? "" : k + 1 < count ? ", " : " or ") + WriteSAN(b, found[k]);
+  return Refuse(why, text + " is ambiguous: " + choices);
+}
