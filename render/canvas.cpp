@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-uint8_t Dot[CanvasSize][CanvasSize];
+thread_local constinit uint8_t Dot[CanvasSize][CanvasSize] = {};
 
 void HLine(int y, int x1, int x2, uint8_t colour) {
   for (int x = x1; x <= x2; x++) Dot[x][y] = colour;

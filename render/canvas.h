@@ -5,12 +5,15 @@
 // 0 is white, 1 is black. Bounds of every primitive are inclusive; a loop whose first bound
 // is greater than its second draws nothing. No primitive clips: callers stay inside 0..629.
 // Gray is the one-pixel checkerboard fixed to the canvas: black where x + y is odd.
+//
+// Each thread has its own canvas (all white when the thread starts), so pictures can be composed
+// on several threads at once.
 #include <cstdint>
 
 constexpr int CanvasSize = 630;
 constexpr int SquarePixels = 72;
 
-extern uint8_t Dot[CanvasSize][CanvasSize];
+extern thread_local constinit uint8_t Dot[CanvasSize][CanvasSize];
 
 void HLine(int y, int x1, int x2, uint8_t colour);
 void VLine(int x, int y1, int y2, uint8_t colour);

@@ -1,18 +1,17 @@
 #pragma once
-// A piece drawn from point tables: first its white points, then its black points, each an
-// offset (dx, dy) from the square's lower-left pixel.
+// A piece drawn from a table of runs: each run a stretch of one column of its square, from the
+// square's lower-left pixel offset (dx, dy) upward, all white or all black. The runs never
+// overlap; pixels in none are left as they are (the hatching shows there).
 #include <cstddef>
 #include <cstdint>
 
-struct SpritePoint {
-  int32_t dx, dy;
+struct SpriteRun {
+  uint8_t dx, dy, length, colour;  // colour 0 white, 1 black
 };
 
 struct Sprite {
-  const SpritePoint *white;
-  size_t nwhite;
-  const SpritePoint *black;
-  size_t nblack;
+  const SpriteRun *runs;  // column by column from the left, each column from the bottom
+  size_t nruns;
 };
 
 void DrawSprite(const Sprite &sprite, int sx, int sy);

@@ -82,9 +82,14 @@ inline uint64_t CanvasHash() {
   return h;
 }
 
-inline Pixels Points(const SpritePoint *p, size_t n) {
+// The pixels of a sprite's runs of one colour.
+inline Pixels Points(const Sprite &sprite, uint8_t colour) {
   Pixels s;
-  for (size_t i = 0; i < n; i++) s.insert({p[i].dx, p[i].dy});
+  for (size_t i = 0; i < sprite.nruns; i++) {
+    const SpriteRun &r = sprite.runs[i];
+    if (r.colour == colour)
+      for (int k = 0; k < r.length; k++) s.insert({r.dx, r.dy + k});
+  }
   return s;
 }
 

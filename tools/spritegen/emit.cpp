@@ -1,4 +1,4 @@
-// Writing the generated sources: point tables as C++ arrays, the black pawn as fill calls.
+// Writing the generated sources: run tables as C++ arrays, the black pawn as fill calls.
 #include "tools/spritegen/emit.h"
 
 #include <cstdio>
@@ -13,11 +13,11 @@ std::string Format(const char *fmt, int a, int b) {
   return buf;
 }
 
-std::string Table(const char *name, const PointList &points) {
-  std::string out = std::string("const SpritePoint ") + name + "[] = {\n";
+std::string Table(const char *name, const RunList &runs) {
+  std::string out = std::string("const SpriteRun ") + name + "[] = {\n";
   std::string line = "   ";
-  for (auto [x, y] : points) {
-    std::string item = Format(" {%d, %d},", x, y);
+  for (const Run &r : runs) {
+    std::string item = Format(" {%d, %d, ", r.dx, r.dy) + Format("%d, %d},", r.length, r.colour);
     if (line.size() + item.size() > 100) {
       out += line + "\n";
       line = "   ";
@@ -77,22 +77,20 @@ Runs RowRuns(const Grid &g, const std::vector<std::vector<bool>> &in, int y) {
 }  // namespace
 
 std::string SpriteSource(const PieceArt &art, const Grid &grid) {
-  PointList white, black;
-  Tables(grid, &white, &black);
+  RunList runs;
+  ColumnRuns(grid, &runs);
   std::string out = Header;
   out += std::string("// ") + art.about + "\n";
   out += "#include <iterator>\n\n#include \"render/glyphs.h\"\n#include \"render/sprite.h\"\n\n";
   out += "namespace {\n";
   out += art.style == Figure
-             ? "// Set white first: the inside of the outline and the margin round it.\n"
-             : "// Set white first: the lines inside the body and the margin round it.\n";
-  out += Table("White", white);
-  out += art.style == Figure ? "\n// Then black: the outline and the inner lines.\n"
-                             : "\n// Then black: the body.\n";
-  out += Table("Black", black);
+             ? "// Column by column, bottom to top: (dx, dy, length, colour). White: the inside of the\n"
+               "// outline and the margin round it; black: the outline and the inner lines.\n"
+             : "// Column by column, bottom to top: (dx, dy, length, colour). White: the lines inside the\n"
+               "// body and the margin round it; black: the body.\n";
+  out += Table("Runs", runs);
   out += "}  // namespace\n\n";
-  out += std::string("const Sprite ") + art.name +
-         "Sprite = {White, std::size(White), Black, std::size(Black)};\n\n";
+  out += std::string("const Sprite ") + art.name + "Sprite = {Runs, std::size(Runs)};\n\n";
   out += std::string("void ") + art.name + "(int sx, int sy) { DrawSprite(" + art.name +
          "Sprite, sx, sy); }\n";
   return out;

@@ -178,13 +178,18 @@ bool InkFits(const Grid &grid, int *x, int *y) {
   return true;
 }
 
-void Tables(const Grid &grid, PointList *white, PointList *black) {
-  white->clear();
-  black->clear();
+void ColumnRuns(const Grid &grid, RunList *runs) {
+  runs->clear();
+  // 0 white, 1 black, -1 bare: cells left to what lies under the piece.
+  auto colour = [&](int x, int y) {
+    Tone t = grid.at[x][y];
+    return t == Ink ? 1 : t == Bare ? -1 : 0;
+  };
   for (int x = 0; x < Cells; x++)
-    for (int y = 0; y < Cells; y++) {
-      Tone t = grid.at[x][y];
-      if (t == Ink) black->push_back({x, y});
-      if (t == Paper || t == Margin) white->push_back({x, y});
+    for (int y = 0; y < Cells;) {
+      int c = colour(x, y), top = y;
+      while (top + 1 < Cells && colour(x, top + 1) == c) top++;
+      if (c >= 0) runs->push_back({x, y, top - y + 1, c});
+      y = top + 1;
     }
 }

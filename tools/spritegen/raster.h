@@ -57,6 +57,12 @@ Grid Render(const PieceArt &art);
 // stores the first cell outside and returns false.
 bool InkFits(const Grid &grid, int *x, int *y);
 
-typedef std::vector<std::pair<int, int>> PointList;  // (dx, dy), sorted by dx then dy
-// White list: paper and margin cells. Black list: ink cells.
-void Tables(const Grid &grid, PointList *white, PointList *black);
+// Up a column from cell (dx, dy): length cells of one colour, 0 white (paper and margin), 1 black
+// (ink).
+struct Run {
+  int dx, dy, length, colour;
+};
+typedef std::vector<Run> RunList;
+// The runs of the piece, column by column from the left, each column from the bottom; bare cells
+// are in none.
+void ColumnRuns(const Grid &grid, RunList *runs);
