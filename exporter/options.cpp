@@ -251,10 +251,11 @@ bool Settle(ExportOptions *o, std::vector<size_t> positional, std::string *probl
     return false;
   }
   if (!o->pattern.empty()) {
-    if (o->pattern.back() == '/') {
-      o->folder = o->pattern;
-      o->pattern += "{name}-{n}.bmp";
-    }
+    if (o->pattern.back() == '/') o->pattern += "{name}-{n}.bmp";
+    // The pattern's folder is made when missing, when its name has no fields.
+    size_t slash = o->pattern.find_last_of('/');
+    if (slash != std::string::npos && slash > 0 && o->pattern.find('{') > slash)
+      o->folder = o->pattern.substr(0, slash + 1);
     if (!PatternValid(o->pattern, problem)) return false;
     if (OutputKindOf(o->pattern) == OutputUnknown) {
       *problem = "-o PATTERN must end in " + OutputExtensions() + ": " + o->pattern;
@@ -328,6 +329,10 @@ ParseOutcome ParseCommandLine(int argc, char **argv, ExportOptions *o, std::stri
       if (problem->empty()) *problem = shown + " takes " + spec->value + ", not \"" + value + "\"";
       return ParseUsage;
     }
+  }
+  if (o->everyPly && o->ply >= 0) {
+    *problem = "--ply chooses one position, --every-ply all: give one of them";
+    return ParseUsage;
   }
   if (o->arrows.size() > 32) {
     *problem = "--arrow given " + std::to_string(o->arrows.size()) + " times; a diagram holds 32";

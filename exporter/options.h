@@ -18,7 +18,7 @@ struct ExportOptions {
   std::vector<Source> sources;
   std::string output;   // OUTPUT: one file for one position
   std::string pattern;  // -o PATTERN, a folder's "/" already turned into {name}-{n}.bmp
-  std::string folder;   // the folder of -o FOLDER/, made when missing
+  std::string folder;   // the folder of -o PATTERN when it has no fields, made when missing
   // Diagram options; -1 keeps what the position file says (or a new diagram's value).
   int coords = -1, flip = -1, theme = -1;
   int dpi = -1;         // 0 custom, 1 small, 2 medium, 3 large; -1 not given
