@@ -1,25 +1,43 @@
-// The picture canvas and its primitives: plain loops over a byte per pixel.
+// The picture canvas and its primitives: loops over a byte per pixel. The canvas keeps each
+// column's pixels together, so whatever runs up a column is one fill or one copy.
 #include "render/canvas.h"
 
+#include <array>
 #include <cmath>
+#include <cstring>
 
 thread_local constinit uint8_t Dot[CanvasSize][CanvasSize] = {};
+
+namespace {
+// Byte k is k & 1: a gray column from row y of column x is a copy from byte (x + y) & 1 on.
+typedef std::array<uint8_t, CanvasSize + 1> CheckerTable;
+constexpr CheckerTable MakeChecker() {
+  CheckerTable t{};
+  for (int k = 0; k <= CanvasSize; k++) t[k] = k & 1;
+  return t;
+}
+constexpr CheckerTable Checker = MakeChecker();
+
+// Rows y1..y2 of column x: copied from the checker table starting at parity.
+void CheckerColumn(int x, int y1, int y2, int parity) {
+  if (y1 <= y2) std::memcpy(&Dot[x][y1], &Checker[parity & 1], y2 - y1 + 1);
+}
+}  // namespace
 
 void HLine(int y, int x1, int x2, uint8_t colour) {
   for (int x = x1; x <= x2; x++) Dot[x][y] = colour;
 }
 
 void VLine(int x, int y1, int y2, uint8_t colour) {
-  for (int y = y1; y <= y2; y++) Dot[x][y] = colour;
+  if (y1 <= y2) std::memset(&Dot[x][y1], colour, y2 - y1 + 1);
 }
 
 void GrayHLine(int y, int x1, int x2) {
-  for (int x = x1; x <= x2; x++) Dot[x][y] = (x + y) & 1;
+  uint8_t v = (x1 + y) & 1;
+  for (int x = x1; x <= x2; x++, v ^= 1) Dot[x][y] = v;
 }
 
-void GrayVLine(int x, int y1, int y2) {
-  for (int y = y1; y <= y2; y++) Dot[x][y] = (x + y) & 1;
-}
+void GrayVLine(int x, int y1, int y2) { CheckerColumn(x, y1, y2, x + y1); }
 
 void DLine(int x1, int x2, int y1, int y2, int offset) {
   // Only the x whose y = x + offset falls within y1..y2 draw: walk just those.
@@ -71,17 +89,20 @@ void Line(int x1, int y1, int x2, int y2, uint8_t colour) {
 }
 
 void Rect(int x1, int y1, int x2, int y2, uint8_t colour) {
-  for (int x = x1; x <= x2; x++)
-    for (int y = y1; y <= y2; y++) Dot[x][y] = colour;
+  for (int x = x1; x <= x2; x++) VLine(x, y1, y2, colour);
 }
 
 void TransparentRect(int x1, int y1, int x2, int y2, uint8_t colour) {
   for (int x = x1; x <= x2; x++)
-    for (int y = y1; y <= y2; y++)
-      if ((x + y) & 1) Dot[x][y] = colour;
+    for (int y = y1 + ((x + y1 + 1) & 1); y <= y2; y += 2) Dot[x][y] = colour;
 }
 
 void GrayRect(int x1, int y1, int x2, int y2, uint8_t colour) {
+  // Black and white, the two colours of the canvas, are the checker table or its shift by one.
+  if (colour <= 1) {
+    for (int x = x1; x <= x2; x++) CheckerColumn(x, y1, y2, x + y1 + 1 - colour);
+    return;
+  }
   for (int x = x1; x <= x2; x++)
     for (int y = y1; y <= y2; y++) Dot[x][y] = ((x + y) & 1) ? colour : 1 - colour;
 }
@@ -92,6 +113,23 @@ void EmptyB(int sx, int sy) {
     DLine(sx, sx + 71, sy, sy + 71, (sy - sx) + c);
     DLine(sx, sx + 71, sy, sy + 71, (sy - sx) + c - 1);
   }
+}
+
+namespace {
+// EmptyB's lines are black where (v - u) mod 7 is 0 or 1, u and v counted from the square's
+// lower-left pixel: column u of the square is row u mod 7 of this table, made by the compiler.
+typedef std::array<std::array<uint8_t, SquarePixels>, 7> HatchTable;
+constexpr HatchTable MakeHatchColumns() {
+  HatchTable t{};
+  for (int a = 0; a < 7; a++)
+    for (int v = 0; v < SquarePixels; v++) t[a][v] = ((v - a) % 7 + 7) % 7 <= 1;
+  return t;
+}
+constexpr HatchTable HatchColumns = MakeHatchColumns();
+}  // namespace
+
+void HatchedSquare(int sx, int sy) {
+  for (int u = 0; u < SquarePixels; u++) std::memcpy(&Dot[sx + u][sy], HatchColumns[u % 7].data(), SquarePixels);
 }
 
 void FilledCircle(int cx, int cy, int r, uint8_t colour) {

@@ -32,6 +32,9 @@ void TransparentRect(int x1, int y1, int x2, int y2, uint8_t colour);
 void GrayRect(int x1, int y1, int x2, int y2, uint8_t colour);
 // Diagonal hatching of the dark square with lower-left pixel (sx, sy).
 void EmptyB(int sx, int sy);
+// The same square whitened and then hatched as EmptyB does: every pixel of it written, a column
+// at a time from a table (what EmptyB gives on a white canvas, without its line arithmetic).
+void HatchedSquare(int sx, int sy);
 void FilledCircle(int cx, int cy, int r, uint8_t colour);
 // Slope and intercept of the line through two points, as 32-bit floats.
 void Equation(int x1, int y1, int x2, int y2, float *slope, float *intercept);

@@ -101,15 +101,15 @@ void ComposeDiagram(int coords) {
   int size = PictureSize(coords);
   // Column 0 and row 0 are never written to the file, but the move for coordinates copies them
   // into column 30 and row 30: whiten them too, so nothing left from an earlier drawing shows.
-  for (int x = 0; x <= size; x++)
-    for (int y = 0; y <= size; y++) Dot[x][y] = 0;
+  // The canvas keeps each column's pixels together: one fill a column.
+  for (int x = 0; x <= size; x++) std::memset(Dot[x], 0, size + 1);
 
   for (int y : {6, 7, 8, 585, 586, 587}) HLine(y, 6, 587, 1);
   for (int x : {6, 7, 8, 585, 586, 587}) VLine(x, 6, 587, 1);
 
   for (int c = 0; c < 8; c++)
     for (int r = 0; r < 8; r++)
-      if ((c + r) % 2 == 0) EmptyB(9 + 72 * c, 9 + 72 * r);
+      if ((c + r) % 2 == 0) HatchedSquare(9 + 72 * c, 9 + 72 * r);  // EmptyB on the white canvas
 
   for (int c = 0; c < 8; c++)
     for (int r = 0; r < 8; r++) DrawSquareGlyph(Pos[c * 8 + r], 9 + 72 * c, 9 + 72 * r);
@@ -126,11 +126,10 @@ void ComposeDiagram(int coords) {
   // Move the drawing 30 pixels right and up, from the right so nothing is overwritten
   // before it has been copied.
   for (int x = 621; x >= 30; x--) {
-    for (int y = 0; y <= 29; y++) Dot[x][y] = 0;
-    for (int y = 0; y <= 591; y++) Dot[x][y + 30] = Dot[x - 30][y];
+    std::memset(Dot[x], 0, 30);
+    std::memcpy(&Dot[x][30], Dot[x - 30], 592);
   }
-  for (int x = 0; x <= 29; x++)
-    for (int y = 0; y <= 622; y++) Dot[x][y] = 0;
+  for (int x = 0; x <= 29; x++) std::memset(Dot[x], 0, 623);
   for (int c = 0; c < 8; c++) DrawFileLetter(Flipped ? 7 - c : c, 62 + 72 * c);
   for (int r = 0; r < 8; r++) DrawRankDigit(Flipped ? 7 - r : r, 60 + 72 * r);
 }
@@ -172,5 +171,5 @@ std::vector<uint8_t> EncodeBMP(int coords) {
 bool MakeBMPFile(int coords, std::string *why) {
   ComposeDiagram(coords);
   std::vector<uint8_t> bytes = EncodeBMP(coords);
-  return WriteFileAtomically(BMPFile, std::string(bytes.begin(), bytes.end()), why);
+  return WriteFileAtomically(BMPFile, std::string(reinterpret_cast<const char *>(bytes.data()), bytes.size()), why);
 }
