@@ -97,6 +97,14 @@ std::vector<std::string> GuardedInputs(const ExportOptions &o) {
       inputs.push_back(s.text);
   return inputs;
 }
+// True when the command line names one position: one position file or FEN, or one game's
+// position.
+bool OnePosition(const ExportOptions &o) {
+  if (o.sources.size() != 1) return false;
+  Source::Kind kind = o.sources[0].kind;
+  return kind == Source::PositionFile || kind == Source::FENText ||
+         (kind == Source::Games && !o.everyPly);
+}
 }  // namespace
 
 int RunExport(const ExportOptions &o, FILE *out, FILE *err) {
@@ -110,10 +118,18 @@ int RunExport(const ExportOptions &o, FILE *out, FILE *err) {
   }
   if (!results.OpenReport()) return 1;
   int workers = o.jobs > 0 ? o.jobs : static_cast<int>(std::thread::hardware_concurrency());
-  if (workers < 1) workers = 1;
+  const std::vector<std::string> guarded = GuardedInputs(o);
+  // One position (or one thread) needs no threads: read, export and hand out in turn.
+  if (workers <= 1 || OnePosition(o)) {
+    ReadSources(o, [&](Job &&job) {
+      Row row;
+      ExportJob(job, o, guarded, &row);
+      results.Take(std::move(row));
+    });
+    return results.Finish();
+  }
   // Positions read but not yet handed out: a few for each worker, whatever the batch's size.
   const long window = 4L * workers + 8;
-  const std::vector<std::string> guarded = GuardedInputs(o);
 
   std::mutex m;
   std::condition_variable changed;
