@@ -9,8 +9,10 @@
 #include "files/brd.h"
 #include "files/htm.h"
 #include "files/paths.h"
+#include "files/svgpage.h"
 #include "model/model.h"
 #include "render/makebmp.h"
+#include "render/picturefile.h"
 
 namespace {
 // The Pos cell that shows a board square (a1 = 0) in the diagram's orientation.
@@ -70,13 +72,31 @@ bool SetUp(const Job &job, const ExportOptions &o, std::string *failure) {
   return false;
 }
 
-bool WriteOutput(const std::string &path, std::string *why) {
+// The picture or page, in the format its name says; the classic page and the print BMP through
+// the save commands' own writers.
+bool WriteOutput(const std::string &path, const ExportOptions &o, std::string *why) {
   if (OutputKindOf(path) == OutputPage) {
+    if (o.page == 1) return MakeSVGPageFile(path, Coords, o.style < 0 ? StyleColour : o.style, why);
     HTMFile = path;
     return MakeHTMFile(Coords, why);
   }
-  BMPFile = path;
-  return MakeBMPFile(Coords, why);
+  int format = PictureFormatOf(path);
+  if (format == PictureBMP) {
+    BMPFile = path;
+    return MakeBMPFile(Coords, why);
+  }
+  return MakePictureFile(path, format, Coords, o.style < 0 ? StylePrint : o.style, o.px, why);
+}
+
+// The check's report after a save: its summary names the format written, as the editor's does.
+CheckResult ReportAfter(const std::string &path) {
+  OutputKind kind = OutputKindOf(path);
+  CheckResult check = CheckPosition(kind == OutputPage ? 2 : 1, 0);
+  const char *names[] = {"BMP", "HTM", "PNG", "PDF", "SVG"};
+  size_t at = check.text.rfind("BMP file saved");
+  if (kind != OutputBMP && kind != OutputPage && at != std::string::npos)
+    check.text.replace(at, 3, names[kind]);
+  return check;
 }
 }  // namespace
 
@@ -127,13 +147,13 @@ void ExportJob(const Job &job, const ExportOptions &o, const std::vector<std::st
       row->failure = "cannot write " + job.output + ": it is the position file being read";
       return;
     }
-  if (!WriteOutput(job.output, &why)) {
+  if (!WriteOutput(job.output, o, &why)) {
     row->failure = "cannot write " + job.output + ": " + (why.empty() ? "unknown error" : why);
     return;
   }
   row->output = job.output;
   row->written = true;
-  CheckResult check = CheckPosition(OutputKindOf(job.output) == OutputPage ? 2 : 1, 0);
+  CheckResult check = ReportAfter(job.output);
   row->errors = check.errors;
   row->warnings = check.warnings;
   row->report = check.text;

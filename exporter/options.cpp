@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "exporter/pattern.h"
+#include "render/picturefile.h"
 
 namespace {
 std::string Lower(std::string text) {
@@ -142,14 +143,17 @@ const OptionSpec Table[] = {
      [](ExportOptions *o, const std::string &, std::string *) { return o->everyPly = true; }},
     {"print-fen", 0, nullptr, "print each position's FEN instead of writing pictures",
      [](ExportOptions *o, const std::string &, std::string *) { return o->printFEN = true; }},
-    {"style", 0, "print|colour", "the 1-bit book diagram (default) or the theme's colours",
+    {"style", 0, "print|colour",
+     "the 1-bit book diagram (the pictures' default) or the theme's colours (the SVG page's)",
      [](ExportOptions *o, const std::string &v, std::string *) {
        int k = Word(v, {"print", "colour", "color"});
-       o->style = k > 0 ? 1 : 0;
+       o->style = k > 0 ? 1 : k;
        return k >= 0;
      }},
-    {"px", 0, "N", "pixel width of a colour raster picture",
-     [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 16, 16384, &o->px); }},
+    {"px", 0, "8..8192", "pixel width of a colour PNG (default 592)",
+     [](ExportOptions *o, const std::string &v, std::string *) {
+       return Number(v, 8, MaxColourPixels, &o->px);
+     }},
     {"page", 0, "gif|svg", "web page of GIF cells (default) or one page with an SVG diagram",
      [](ExportOptions *o, const std::string &v, std::string *) {
        o->page = Word(v, {"gif", "svg"});
@@ -252,15 +256,29 @@ bool Settle(ExportOptions *o, std::vector<size_t> positional, std::string *probl
   }
   if (!o->pattern.empty()) {
     if (o->pattern.back() == '/') o->pattern += "{name}-{n}.bmp";
-    // The pattern's folder is made when missing, when its name has no fields.
-    size_t slash = o->pattern.find_last_of('/');
-    if (slash != std::string::npos && slash > 0 && o->pattern.find('{') > slash)
-      o->folder = o->pattern.substr(0, slash + 1);
     if (!PatternValid(o->pattern, problem)) return false;
     if (OutputKindOf(o->pattern) == OutputUnknown) {
       *problem = "-o PATTERN must end in " + OutputExtensions() + ": " + o->pattern;
       return false;
     }
+    // The pattern's folder is made when missing, when its name has no fields.
+    size_t slash = o->pattern.find_last_of('/');
+    if (slash != std::string::npos && slash > 0 && o->pattern.find('{') > slash)
+      o->folder = o->pattern.substr(0, slash + 1);
+  }
+  // Every output has the kind of OUTPUT, of the pattern, or of the pictures beside the inputs.
+  OutputKind kind = OutputKindOf(!o->output.empty() ? o->output : !o->pattern.empty() ? o->pattern : "x.bmp");
+  if (o->style == 1 && kind == OutputBMP) {
+    *problem = "--style=colour needs a .png, .pdf or .svg picture or a page: a BMP is the print picture";
+    return false;
+  }
+  if (o->px && !(o->style == 1 && kind == OutputPNG)) {
+    *problem = "--px sets the width of a colour PNG (--style=colour and a .png output)";
+    return false;
+  }
+  if (o->page >= 0 && kind != OutputPage) {
+    *problem = "--page chooses the kind of an .htm or .html page";
+    return false;
   }
   return true;
 }
@@ -268,8 +286,13 @@ bool Settle(ExportOptions *o, std::vector<size_t> positional, std::string *probl
 
 OutputKind OutputKindOf(const std::string &path) {
   std::string ext = Extension(path);
-  if (ext == ".bmp") return OutputBMP;
   if (ext == ".htm" || ext == ".html") return OutputPage;
+  switch (PictureFormatOf(path)) {
+    case PictureBMP: return OutputBMP;
+    case PicturePNG: return OutputPNG;
+    case PicturePDF: return OutputPDF;
+    case PictureSVG: return OutputSVG;
+  }
   return OutputUnknown;
 }
 

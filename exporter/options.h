@@ -32,9 +32,9 @@ struct ExportOptions {
   bool quiet = false;
   int jobs = 0;  // 0: the number of cores
   std::string report;
-  int style = 0;  // 0 the 1-bit print picture, 1 the theme's colours
-  int px = 0;     // pixel width of a colour raster; 0 the writer's default
-  int page = 0;   // 0 the page of GIF cells, 1 the page with an inline SVG
+  int style = -1;  // 0 the 1-bit print picture, 1 the theme's colours; -1 the output's default
+  int px = 0;      // pixel width of a colour raster; 0 the writer's default
+  int page = -1;   // 0 the page of GIF cells, 1 the page with an inline SVG; -1 the GIF page
 };
 
 enum ParseOutcome { ParseRun, ParseHelp, ParseUsage };

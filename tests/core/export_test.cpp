@@ -176,7 +176,7 @@ TEST_F(Exporter, WrongUsage) {
       {},
       {"--coords=maybe", brd},
       {"--colour=red", brd},
-      {brd, folder_ / "x.png"},
+      {brd, folder_ / "x.gif"},
       {brd, folder_ / "x"},
       {brd, folder_ / "a.bmp", folder_ / "b.bmp"},
   };
