@@ -186,6 +186,7 @@ class Reader {
       if (!have) lineNumber++;
       have = false;
       position_ = static_cast<double>(std::ftell(f));
+      if (lineNumber == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);  // a byte-order mark
       std::string where = label + ":" + std::to_string(lineNumber);
       size_t start = line.find_first_not_of(" \t");
       if (!tooLong && (start == std::string::npos || line[start] == '#')) continue;

@@ -307,6 +307,10 @@ TEST_F(Exporter, FENWithMarkersDrawsAsThePositionFile) {
   EXPECT_EQ(o.out, "BMP file saved with 0 errors and 0 warnings\n");
   EXPECT_EQ(ReadWhole(folder_ / "fen.bmp"), ReadWhole(folder_ / "file.bmp"));
   EXPECT_EQ(ReadWhole(folder_ / "fen.bmp").size(), 49982u);
+  // The same diagram from white's side, turned round by --flip.
+  FlipPosition(nullptr);
+  EXPECT_EQ(Run({"--flip=yes", Position("white.brd", 1), folder_ / "turned.bmp"}).status, 0);
+  EXPECT_EQ(ReadWhole(folder_ / "turned.bmp"), ReadWhole(folder_ / "file.bmp"));
 }
 
 TEST_F(Exporter, BatchOfAListWithABadLine) {
