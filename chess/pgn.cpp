@@ -194,6 +194,7 @@ struct GameReader {
       while (Peek(s) == '.') Next(s);
       return false;
     }
+    if (token.find_first_not_of("!?") == std::string::npos) return false;  // a glyph on its own
     if (token == "1-0" || token == "0-1" || token == "1/2-1/2") {
       if (depth > 0) return false;
       game->result = token;

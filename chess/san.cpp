@@ -2,7 +2,9 @@
 // square) before testing them for legality, so a game replays quickly.
 #include "chess/san.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "chess/attack.h"
 #include "chess/fen.h"
@@ -131,8 +133,11 @@ bool ReadSAN(const Board &b, const std::string &text, Move *move, std::string *w
     return true;
   }
   if (count == 0) return Refuse(why, text + " is illegal");
+  std::vector<std::string> names;
+  for (int k = 0; k < count; k++) names.push_back(WriteSAN(b, found[k]));
+  std::sort(names.begin(), names.end());
   std::string choices;
-  for (int k = 0; k < count; k++)
-    choices += (k == 0 ? "" : k + 1 < count ? ", " : " or ") + WriteSAN(b, found[k]);
+  for (size_t k = 0; k < names.size(); k++)
+    choices += (k == 0 ? "" : k + 1 < names.size() ? ", " : " or ") + names[k];
   return Refuse(why, text + " is ambiguous: " + choices);
 }
