@@ -100,4 +100,81 @@ TEST(Chess, SANReadAndWritten) {
     }
   }
 }
+
+// Each game of the files under tests/data/pgn: its final position and last move (as the
+// independent tool replayed it), result and first player, or why it was refused.
+TEST(PGN, GamesOfTheTestFiles) {
+  const struct {
+    const char *file;
+    int number;
+    const char *why, *fen = "", *lastSAN = "", *result = "", *white = "";
+    size_t plies = 0;
+  } cases[] = {
+      {"games.pgn", 1, "", "1n1Rkb1r/p4ppp/4q3/4p1B1/4P3/8/PPP2PPP/2K5 b k - 1 17", "Rd8#", "1-0",
+       "Morphy, Paul", 33},
+      {"games.pgn", 2, "", "r1bk3r/p2pBpNp/n4n2/1p1NP2P/6P1/3P4/P1P1K3/q5b1 b - - 1 23", "Be7#",
+       "1-0", "Anderssen, Adolf", 45},
+      {"setup.pgn", 1, "", "8/8/2NR4/6k1/8/6n1/8/rK6 w - - 7 38", "Ra1+", "*", "", 16},
+      {"setup.pgn", 2, "", "8/3k4/8/8/8/3p4/3K4/8 b - - 1 3", "Kd2", "*", "", 4},
+      {"bom_crlf_latin1.pgn", 1, "",
+       "r1bqk2r/1pppbppp/p1n2n2/4p3/B3P3/5N2/PPPP1PPP/RNBQ1RK1 w kq - 4 6", "Be7", "1/2-1/2",
+       "M\xc3\xbcller, J\xc3\xbcrgen", 10},
+      {"cr_utf8.pgn", 1, "", "r1bqkbnr/ppp2ppp/2n5/4P3/2Bp4/8/PP3PPP/RNBQK1NR w KQkq - 1 6", "Nc6",
+       "*", "Ljubojevi\xc4\x87, Ljubomir", 10},
+      {"damaged.pgn", 1, "", "rnbqkb1r/1p2pppp/p2p1n2/8/3NP3/2N5/PPP2PPP/R1BQKB1R w KQkq - 0 6",
+       "a6", "1/2-1/2", "", 10},
+      {"damaged.pgn", 2, "game 2, move 2: Ke3 is illegal"},
+      {"damaged.pgn", 3, "game 3, move 3: Nd2 is ambiguous: Nbd2 or Nfd2"},
+      {"damaged.pgn", 4, "game 4, move 1...: a variation is not closed"},
+      {"damaged.pgn", 5, "game 5, move 1...: unexpected character 0x01"},
+      {"damaged.pgn", 6, "game 6, move 2...: a comment is not closed"},
+      {"damaged.pgn", 7, "game 7: tag FEN: 9 ranks, expected 8"},
+      {"damaged.pgn", 8, "game 8, move 1: e8 is ambiguous: e8=B+, e8=N, e8=Q+ or e8=R"},
+      {"damaged.pgn", 9, "", "r1b2rk1/ppq2ppp/2n1pn2/2p5/2BP4/P1P1PN2/5PPP/R1BQ1RK1 w - - 1 11",
+       "Qc7", "*", "", 20},
+  };
+  for (const auto &c : cases) {
+    std::string path = std::string(BS_SOURCE_DIR) + "/tests/data/pgn/" + c.file, why;
+    std::FILE *file = std::fopen(path.c_str(), "rb");
+    ASSERT_TRUE(file) << path;
+    PGNSource source;
+    OpenPGNSource(&source, file);
+    PGNGame game;
+    int read = 0;
+    for (int n = 0; n < c.number; n++) read = ReadPGNGame(&source, &game, &why);
+    std::fclose(file);
+    std::string where = std::string(c.file) + " game " + std::to_string(c.number);
+    EXPECT_EQ(game.number, c.number) << where;
+    if (*c.why) {
+      EXPECT_EQ(read, -1) << where;
+      EXPECT_EQ(why, c.why) << where;
+      continue;
+    }
+    ASSERT_EQ(read, 1) << where << ": " << why;
+    ASSERT_EQ(game.moves.size(), c.plies) << where;
+    EXPECT_EQ(game.positions.size(), c.plies + 1) << where;
+    EXPECT_EQ(WriteFEN(game.positions.back()), c.fen) << where;
+    EXPECT_EQ(game.san.back(), c.lastSAN) << where;
+    EXPECT_EQ(game.result, c.result) << where;
+    EXPECT_EQ(PGNTag(game, "White"), c.white) << where;
+  }
+}
+
+// Huge input: a game of a 10 MB line is refused, the games around it read, nothing grows.
+TEST(PGN, HugeLineRefusedAndSkipped) {
+  std::string text = "[Event \"a\"]\n1. e4 e5 *\n[Event \"b\"]\n1. d4 {" +
+                     std::string(10 << 20, 'x') + "} d5 *\n1. c4 " + std::string(2 << 20, 'N') +
+                     "\n\n[Event \"c\"]\n1. f4 *\n";
+  std::FILE *file = fmemopen(text.data(), text.size(), "rb");
+  ASSERT_TRUE(file);
+  PGNSource source;
+  OpenPGNSource(&source, file);
+  PGNGame game;
+  std::string why, outcomes;
+  for (int read; (read = ReadPGNGame(&source, &game, &why)) != 0;)
+    outcomes += read > 0 ? PGNTag(game, "Event") + "; " : why + "; ";
+  std::fclose(file);
+  EXPECT_EQ(outcomes, "a; game 2: the game is longer than 1 MB; game 3, move 1...: NNNNNNNNNNNNNNNN... is not a move; c; ");
+  EXPECT_LE(source.block.capacity(), size_t{1} << 16);
+}
 }  // namespace
