@@ -2,6 +2,8 @@
 // leave the own king attacked (the move is played on a copy and the king's square tested).
 #include "chess/move.h"
 
+#include <cstring>
+
 #include "chess/attack.h"
 #include "chess/lines.h"
 #include "model/model.h"
@@ -80,42 +82,43 @@ void CastlingMoves(const Board &b, int from, MoveList *list) {
     list->Add(from, home - 2, MoveCastle);
 }
 
-}  // namespace
-
-int CandidateMoves(const Board &b, Move moves[MaxMoves]) {
-  MoveList list{moves, 0};
-  int side = b.side, base = side ? BK - WK : 0;
-  for (int from = 0; from < 64; from++) {
-    int man = b.man[from];
-    if (!Own(man, side)) continue;
-    int kind = man - base;
-    if (kind == WP) {
-      PawnMoves(b, from, &list);
-      continue;
-    }
-    if (kind == WN || kind == WK) {
-      for (const int8_t *s = kind == WN ? MenLines.knight[from] : MenLines.king[from]; *s >= 0; s++)
-        if (!Own(b.man[*s], side)) list.Add(from, *s, b.man[*s] ? MoveCapture : 0);
-      if (kind == WK) CastlingMoves(b, from, &list);
-      continue;
-    }
+void ManMoves(const Board &b, int from, MoveList *list) {
+  int side = b.side, base = side ? BK - WK : 0, kind = b.man[from] - base;
+  if (kind == WP) {
+    PawnMoves(b, from, list);
+  } else if (kind == WN || kind == WK) {
+    for (const int8_t *s = kind == WN ? MenLines.knight[from] : MenLines.king[from]; *s >= 0; s++)
+      if (!Own(b.man[*s], side)) list->Add(from, *s, b.man[*s] ? MoveCapture : 0);
+    if (kind == WK) CastlingMoves(b, from, list);
+  } else {
     int first = kind == WB ? 4 : 0, last = kind == WR ? 4 : 8;
     for (int d = first; d < last; d++)
       for (const int8_t *s = MenLines.line[from][d]; *s >= 0; s++) {
         if (Own(b.man[*s], side)) break;
-        list.Add(from, *s, b.man[*s] ? MoveCapture : 0);
+        list->Add(from, *s, b.man[*s] ? MoveCapture : 0);
         if (b.man[*s]) break;
       }
   }
+}
+}  // namespace
+
+int CandidateMoves(const Board &b, Move moves[MaxMoves]) {
+  MoveList list{moves, 0};
+  for (int from = 0; from < 64; from++)
+    if (Own(b.man[from], b.side)) ManMoves(b, from, &list);
+  return list.count;
+}
+
+int CandidateMovesFrom(const Board &b, int from, Move moves[MaxMoves]) {
+  MoveList list{moves, 0};
+  if (from >= 0 && from < 64 && Own(b.man[from], b.side)) ManMoves(b, from, &list);
   return list.count;
 }
 
 namespace {
 int KingSquare(const Board &b, int side) {
-  int king = side ? BK : WK;
-  for (int square = 0; square < 64; square++)
-    if (b.man[square] == king) return square;
-  return -1;
+  const void *at = std::memchr(b.man, side ? BK : WK, 64);
+  return at ? static_cast<int>(static_cast<const int8_t *>(at) - b.man) : -1;
 }
 
 // Does the move leave the mover's king unattacked?

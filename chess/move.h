@@ -27,6 +27,8 @@ int LegalMoves(const Board &board, Move moves[MaxMoves]);
 // The moves the men of the side to move could make by their own rules, before looking at the
 // safety of their king (castling is already checked for the squares the king crosses).
 int CandidateMoves(const Board &board, Move moves[MaxMoves]);
+// The candidate moves of the man on the square, if it belongs to the side to move.
+int CandidateMovesFrom(const Board &board, int from, Move moves[MaxMoves]);
 // Does the candidate move leave the mover's king unattacked?
 bool KeepsKingSafe(const Board &board, const Move &move);
 // Does the side to move have any legal move? (Faster than counting them.)

@@ -34,7 +34,7 @@ bool Fill(PGNSource *s, size_t n) {
 
 // The byte ahead bytes on, or End.
 int Peek(PGNSource *s, size_t ahead = 0) {
-  if (!Fill(s, ahead + 1)) return End;
+  if (s->at + ahead >= s->end && !Fill(s, ahead + 1)) return End;
   return static_cast<unsigned char>(s->block[s->at + ahead]);
 }
 

@@ -3,6 +3,7 @@
 #include "chess/san.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -19,14 +20,30 @@ bool IsCastling(const Board &b, const Move &m) {
   return Kind(b.man[m.from]) == WK && (m.to - m.from == 2 || m.from - m.to == 2);
 }
 
-// The legal moves of the man on from's kind to the square (from -1: any man of that kind).
+// Could a man of the kind on from reach to on an empty board? (Only those are looked at.)
+bool CouldReach(int kind, int side, int from, int to) {
+  int files = std::abs(FileOf(to) - FileOf(from)), ranks = std::abs(RankOf(to) - RankOf(from));
+  int forward = side ? RankOf(from) - RankOf(to) : RankOf(to) - RankOf(from);
+  switch (kind) {
+    case WK: return (files <= 1 && ranks <= 1) || (files == 2 && ranks == 0);
+    case WQ: return files == 0 || ranks == 0 || files == ranks;
+    case WR: return files == 0 || ranks == 0;
+    case WB: return files == ranks;
+    case WN: return files * ranks == 2;
+    default: return files <= 1 && forward >= 1 && forward <= 2;
+  }
+}
+
+// The legal moves to the square of the men of the side to move of one kind (WK..WP).
 int LegalMovesTo(const Board &b, int kind, int to, Move out[MaxMoves]) {
-  Move candidates[MaxMoves];
-  int count = CandidateMoves(b, candidates), found = 0;
-  for (int k = 0; k < count; k++)
-    if (candidates[k].to == to && Kind(b.man[candidates[k].from]) == kind &&
-        KeepsKingSafe(b, candidates[k]))
-      out[found++] = candidates[k];
+  int man = kind + (b.side ? BK - WK : 0), found = 0;
+  for (int from = 0; from < 64; from++) {
+    if (b.man[from] != man || !CouldReach(kind, b.side, from, to)) continue;
+    Move moves[MaxMoves];
+    int count = CandidateMovesFrom(b, from, moves);
+    for (int k = 0; k < count; k++)
+      if (moves[k].to == to && KeepsKingSafe(b, moves[k])) out[found++] = moves[k];
+  }
   return found;
 }
 
@@ -92,10 +109,11 @@ bool ReadSAN(const Board &b, const std::string &text, Move *move, std::string *w
   if (s == "O-O" || s == "0-0" || s == "O-O-O" || s == "0-0-0") {
     int from = b.side ? 60 : 4, to = s.size() == 3 ? from + 2 : from - 2;
     count = LegalMovesTo(b, WK, to, found);
-    if (count && b.man[from] == (b.side ? BK : WK)) {
-      *move = found[0];
-      return true;
-    }
+    for (int k = 0; k < count; k++)
+      if (found[k].from == from && (found[k].flags & MoveCastle)) {
+        *move = found[k];
+        return true;
+      }
     return Refuse(why, text + " is illegal");
   }
 
