@@ -215,6 +215,14 @@ std::string WriteFEN(const Board &b) {
     fen[n++] = static_cast<char>('a' + FileOf(b.enPassant)), fen[n++] = static_cast<char>('1' + RankOf(b.enPassant));
   else
     fen[n++] = '-';
-  n += std::snprintf(fen + n, sizeof fen - n, " %d %d", b.halfMoves, b.fullMoves);
+  for (int counter : {b.halfMoves, b.fullMoves}) {
+    char digits[12];
+    int d = 0;
+    unsigned value = counter < 0 ? 0u : static_cast<unsigned>(counter);
+    do digits[d++] = static_cast<char>('0' + value % 10), value /= 10;
+    while (value);
+    fen[n++] = ' ';
+    while (d) fen[n++] = digits[--d];
+  }
   return std::string(fen, n);
 }

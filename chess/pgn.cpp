@@ -171,14 +171,14 @@ struct GameReader {
   }
 
   void Play(const std::string &text) {
-    Board &b = game->positions.back();
     Move m;
-    std::string why;
-    if (!ReadSAN(b, text, &m, &why)) return Fault(AtMove(), why);
+    Board after;
+    std::string san, why;
+    if (!PlaySAN(game->positions.back(), text, &m, &san, &after, &why))
+      return Fault(AtMove(), why);
     game->moves.push_back(m);
-    game->san.push_back(WriteSAN(b, m));
-    game->positions.push_back(b);
-    MakeMove(&game->positions.back(), m);
+    game->san.push_back(san);
+    game->positions.push_back(after);
   }
 
   // A move, a move number or a result. True when it ended the game.
