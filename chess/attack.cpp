@@ -31,9 +31,12 @@ bool SquareAttacked(const Board &b, int square, int side) {
 }
 
 bool InCheck(const Board &b, int side) {
-  const int8_t *end = b.man + 64;
-  for (const void *at = b.man; (at = std::memchr(at, side ? BK : WK, end - static_cast<const int8_t *>(at)));
-       at = static_cast<const int8_t *>(at) + 1)
-    if (SquareAttacked(b, static_cast<int>(static_cast<const int8_t *>(at) - b.man), 1 - side)) return true;
+  int king = side ? BK : WK;
+  for (int square = 0; square < 64; square++) {
+    const void *found = std::memchr(b.man + square, king, static_cast<size_t>(64 - square));
+    if (!found) return false;
+    square = static_cast<int>(static_cast<const int8_t *>(found) - b.man);
+    if (SquareAttacked(b, square, 1 - side)) return true;
+  }
   return false;
 }

@@ -163,7 +163,7 @@ struct GameReader {
     std::string fen = PGNTag(*game, "FEN"), why;
     if (fen.empty()) {
       ReadFEN(Start, &start, nullptr);
-    } else if (!ReadFEN(fen, &start, &why)) {
+    } else if (!ReadFEN(fen, &start, &why) || !PlayablePosition(start, &why)) {
       Fault("", "tag FEN: " + why);
       ReadFEN(Start, &start, nullptr);
     }
@@ -263,7 +263,7 @@ bool SkipBetweenGames(PGNSource *s) {
       Next(s);
     } else if ((s->lineStart && c == '%') || c == ';') {
       SkipLine(s);
-    } else if (c == '{' && !TagLineAhead(s)) {
+    } else if (c == '{') {
       SkipComment(s);
     } else {
       return true;
