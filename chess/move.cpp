@@ -2,6 +2,8 @@
 // leave the own king attacked (the move is played on a copy and the king's square tested).
 #include "chess/move.h"
 
+#include <cstring>
+
 #include "chess/attack.h"
 #include "chess/lines.h"
 #include "model/model.h"
@@ -26,9 +28,9 @@ bool Enemy(int man, int side) { return man != 0 && man <= BP && (man >= BK) != (
 
 struct MoveList {
   Move *moves;
-  int count;
+  int count, room;
   void Add(int from, int to, int flags, int promotion = 0) {
-    if (count < MaxMoves)
+    if (count < room)
       moves[count++] = Move{static_cast<int8_t>(from), static_cast<int8_t>(to),
                             static_cast<int8_t>(promotion), static_cast<int8_t>(flags)};
   }
@@ -80,42 +82,43 @@ void CastlingMoves(const Board &b, int from, MoveList *list) {
     list->Add(from, home - 2, MoveCastle);
 }
 
-}  // namespace
-
-int CandidateMoves(const Board &b, Move moves[MaxMoves]) {
-  MoveList list{moves, 0};
-  int side = b.side, base = side ? BK - WK : 0;
-  for (int from = 0; from < 64; from++) {
-    int man = b.man[from];
-    if (!Own(man, side)) continue;
-    int kind = man - base;
-    if (kind == WP) {
-      PawnMoves(b, from, &list);
-      continue;
-    }
-    if (kind == WN || kind == WK) {
-      for (const int8_t *s = kind == WN ? MenLines.knight[from] : MenLines.king[from]; *s >= 0; s++)
-        if (!Own(b.man[*s], side)) list.Add(from, *s, b.man[*s] ? MoveCapture : 0);
-      if (kind == WK) CastlingMoves(b, from, &list);
-      continue;
-    }
+void ManMoves(const Board &b, int from, MoveList *list) {
+  int side = b.side, base = side ? BK - WK : 0, kind = b.man[from] - base;
+  if (kind == WP) {
+    PawnMoves(b, from, list);
+  } else if (kind == WN || kind == WK) {
+    for (const int8_t *s = kind == WN ? MenLines.knight[from] : MenLines.king[from]; *s >= 0; s++)
+      if (!Own(b.man[*s], side)) list->Add(from, *s, b.man[*s] ? MoveCapture : 0);
+    if (kind == WK) CastlingMoves(b, from, list);
+  } else {
     int first = kind == WB ? 4 : 0, last = kind == WR ? 4 : 8;
     for (int d = first; d < last; d++)
       for (const int8_t *s = MenLines.line[from][d]; *s >= 0; s++) {
         if (Own(b.man[*s], side)) break;
-        list.Add(from, *s, b.man[*s] ? MoveCapture : 0);
+        list->Add(from, *s, b.man[*s] ? MoveCapture : 0);
         if (b.man[*s]) break;
       }
   }
+}
+}  // namespace
+
+int CandidateMoves(const Board &b, Move moves[MaxCandidateMoves]) {
+  MoveList list{moves, 0, MaxCandidateMoves};
+  for (int from = 0; from < 64; from++)
+    if (Own(b.man[from], b.side)) ManMoves(b, from, &list);
+  return list.count;
+}
+
+int CandidateMovesFrom(const Board &b, int from, Move moves[MaxMoves]) {
+  MoveList list{moves, 0, MaxMoves};
+  if (from >= 0 && from < 64 && Own(b.man[from], b.side)) ManMoves(b, from, &list);
   return list.count;
 }
 
 namespace {
 int KingSquare(const Board &b, int side) {
-  int king = side ? BK : WK;
-  for (int square = 0; square < 64; square++)
-    if (b.man[square] == king) return square;
-  return -1;
+  const void *at = std::memchr(b.man, side ? BK : WK, 64);
+  return at ? static_cast<int>(static_cast<const int8_t *>(at) - b.man) : -1;
 }
 
 // Does the move leave the mover's king unattacked?
@@ -132,18 +135,53 @@ bool KeepsKingSafe(const Board &board, const Move &move) {
 }
 
 int LegalMoves(const Board &board, Move moves[MaxMoves]) {
-  int count = CandidateMoves(board, moves), king = KingSquare(board, board.side), legal = 0;
-  for (int k = 0; k < count; k++)
-    if (KeepsKingSafe(board, moves[k], king)) moves[legal++] = moves[k];
+  Move candidates[MaxCandidateMoves];
+  int count = CandidateMoves(board, candidates), king = KingSquare(board, board.side), legal = 0;
+  for (int k = 0; k < count && legal < MaxMoves; k++)
+    if (KeepsKingSafe(board, candidates[k], king)) moves[legal++] = candidates[k];
   return legal;
 }
 
 bool HasLegalMove(const Board &board) {
-  Move moves[MaxMoves];
+  Move moves[MaxCandidateMoves];
   int count = CandidateMoves(board, moves), king = KingSquare(board, board.side);
   for (int k = 0; k < count; k++)
     if (KeepsKingSafe(board, moves[k], king)) return true;
   return false;
+}
+
+bool PlayablePosition(const Board &b, std::string *why) {
+  const char *sides[2] = {"white", "black"};
+  for (int side = 0; side < 2; side++) {
+    int count[7] = {};  // by kind WK..WP
+    for (int square = 0; square < 64; square++) {
+      int man = b.man[square], kind = man - (side ? BK - WK : 0);
+      if (man < WK || man > BP || kind < WK || kind > WP) continue;
+      count[kind]++;
+      if (kind == WP && (RankOf(square) == 0 || RankOf(square) == 7)) {
+        if (why) *why = std::string("a ") + sides[side] + " pawn on " + static_cast<char>('a' + FileOf(square)) + static_cast<char>('1' + RankOf(square));
+        return false;
+      }
+    }
+    int men = 0, promoted = 0;
+    for (int kind = WK; kind <= WP; kind++) men += count[kind];
+    const int usual[7] = {0, 1, 1, 2, 2, 2, 8};  // of each kind at the start
+    for (int kind = WQ; kind <= WN; kind++) promoted += count[kind] > usual[kind] ? count[kind] - usual[kind] : 0;
+    std::string problem = count[WK] != 1 ? std::to_string(count[WK]) + " kings"
+                          : men > 16    ? std::to_string(men) + " men"
+                          : promoted > 8 - count[WP]
+                              ? std::to_string(promoted) + " promoted men and " + std::to_string(count[WP]) + " pawns"
+                              : "";
+    if (!problem.empty()) {
+      if (why) *why = std::string(sides[side]) + " has " + problem;
+      return false;
+    }
+  }
+  if (InCheck(b, 1 - b.side)) {
+    if (why) *why = std::string(sides[1 - b.side]) + " is in check with " + sides[b.side] + " to move";
+    return false;
+  }
+  return true;
 }
 
 void MakeMove(Board *b, const Move &m) {

@@ -34,13 +34,13 @@ bool Fill(PGNSource *s, size_t n) {
 
 // The byte ahead bytes on, or End.
 int Peek(PGNSource *s, size_t ahead = 0) {
-  if (!Fill(s, ahead + 1)) return End;
+  if (s->at + ahead >= s->end && !Fill(s, ahead + 1)) return End;
   return static_cast<unsigned char>(s->block[s->at + ahead]);
 }
 
 // The next byte, with CR and CR LF read as one LF.
 int Next(PGNSource *s) {
-  int c = Peek(s);
+  int c = s->at < s->end ? static_cast<unsigned char>(s->block[s->at]) : Peek(s);
   if (c == End) return End;
   s->at++, s->gameBytes++;
   if (c == '\r') {
@@ -55,7 +55,10 @@ bool Blank(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c 
 bool Letter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool Digit(int c) { return c >= '0' && c <= '9'; }
 // A byte of a move, a move number or a result.
-bool SymbolByte(int c) { return Letter(c) || Digit(c) || (c && std::strchr("_+#=:-/!?", c)); }
+bool SymbolByte(int c) {
+  return Letter(c) || Digit(c) || c == '_' || c == '+' || c == '#' || c == '=' || c == ':' ||
+         c == '-' || c == '/' || c == '!' || c == '?';
+}
 
 void SkipLine(PGNSource *s) {
   for (int c = Peek(s); c != End && c != '\n' && c != '\r'; c = Peek(s)) Next(s);
@@ -163,7 +166,7 @@ struct GameReader {
     std::string fen = PGNTag(*game, "FEN"), why;
     if (fen.empty()) {
       ReadFEN(Start, &start, nullptr);
-    } else if (!ReadFEN(fen, &start, &why)) {
+    } else if (!ReadFEN(fen, &start, &why) || !PlayablePosition(start, &why)) {
       Fault("", "tag FEN: " + why);
       ReadFEN(Start, &start, nullptr);
     }
@@ -171,14 +174,14 @@ struct GameReader {
   }
 
   void Play(const std::string &text) {
-    Board &b = game->positions.back();
     Move m;
-    std::string why;
-    if (!ReadSAN(b, text, &m, &why)) return Fault(AtMove(), why);
+    Board after;
+    std::string san, why;
+    if (!PlaySAN(game->positions.back(), text, &m, &san, &after, &why))
+      return Fault(AtMove(), why);
     game->moves.push_back(m);
-    game->san.push_back(WriteSAN(b, m));
-    game->positions.push_back(b);
-    MakeMove(&game->positions.back(), m);
+    game->san.push_back(san);
+    game->positions.push_back(after);
   }
 
   // A move, a move number or a result. True when it ended the game.
@@ -194,6 +197,7 @@ struct GameReader {
       while (Peek(s) == '.') Next(s);
       return false;
     }
+    if (token.find_first_not_of("!?") == std::string::npos) return false;  // a glyph on its own
     if (token == "1-0" || token == "0-1" || token == "1/2-1/2") {
       if (depth > 0) return false;
       game->result = token;
@@ -262,7 +266,7 @@ bool SkipBetweenGames(PGNSource *s) {
       Next(s);
     } else if ((s->lineStart && c == '%') || c == ';') {
       SkipLine(s);
-    } else if (c == '{' && !TagLineAhead(s)) {
+    } else if (c == '{') {
       SkipComment(s);
     } else {
       return true;

@@ -13,3 +13,7 @@ std::string WriteSAN(const Board &board, const Move &move);
 // with zeros (0-0), promotion without "=", a missing or needless "x", "+"/"#" that are wrong,
 // and annotation glyphs (!, ?, !!, !?, ?!, ??).
 bool ReadSAN(const Board &board, const std::string &text, Move *move, std::string *why);
+// ReadSAN that also gives the move as WriteSAN writes it and the board after it, doing the
+// work once (for replaying games).
+bool PlaySAN(const Board &board, const std::string &text, Move *move, std::string *san,
+             Board *after, std::string *why);
