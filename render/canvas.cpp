@@ -47,14 +47,16 @@ void DLine(int x1, int x2, int y1, int y2, int offset) {
 }
 
 void HaloLine(int y, int x1, int x2, int sx) {
-  for (int x = x1 - 4; x <= x1; x++)
-    if (x > sx) Dot[x][y] = 0;
-  for (int x = x2 + 1; x <= x2 + 4; x++)
-    if (x < sx + 73) Dot[x][y] = 0;
+  HLine(y, x1 - 4 > sx ? x1 - 4 : sx + 1, x1, 0);
+  HLine(y, x2 + 1, x2 + 4 < sx + 73 ? x2 + 4 : sx + 72, 0);
   HLine(y, x1, x2, 1);
 }
 
-void Line(int x1, int y1, int x2, int y2, uint8_t colour) {
+void Line(int x1, int y1, int x2, int y2, uint8_t colour) { LineAt(x1, y1, x2, y2, colour, 0, 0); }
+
+void LineAt(int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy) {
+  // Pixel (x, y) of the line is written at (x + ox, y + oy).
+  uint8_t *origin = &Dot[ox][oy];
   // The slope is a 32-bit float; the arithmetic after it is double on that value, so exact
   // halves land where the float puts them.
   if (x1 != x2) {
@@ -69,23 +71,41 @@ void Line(int x1, int y1, int x2, int y2, uint8_t colour) {
       // the formula below, without its arithmetic (arrows are made mostly of such lines).
       if (md == 0.0 || md == 1.0 || md == -1.0) {
         int step = static_cast<int>(md);
-        for (int x = x1, y = y1; x <= x2; x++, y += step) Dot[x][y] = colour;
+        for (int x = x1, y = y1; x <= x2; x++, y += step) origin[x * CanvasSize + y] = colour;
         return;
       }
-      for (int x = x1; x <= x2; x++) Dot[x][static_cast<int>(y1 + (x - x1) * md + 0.5)] = colour;
+      // md has 24 significant bits and the canvas is under 2^11 pixels, so for any slope not
+      // tiny every y1 + k * md + 0.5 is exact in double: adding md step by step gives the very
+      // values the formula gives.
+      if (std::fabs(md) >= 0x1p-18) {
+        double v = y1 + 0.5;
+        for (int x = x1; x <= x2; x++, v += md) origin[x * CanvasSize + static_cast<int>(v)] = colour;
+        return;
+      }
+      for (int x = x1; x <= x2; x++) origin[x * CanvasSize + static_cast<int>(y1 + (x - x1) * md + 0.5)] = colour;
       return;
     }
     if (y1 > y2) {
       int t = x1; x1 = x2; x2 = t;
       t = y1; y1 = y2; y2 = t;
     }
-    for (int y = y1; y <= y2; y++) Dot[static_cast<int>(x1 + (y - y1) / md + 0.5)][y] = colour;
+    // x1 + (y - y1) / md + 0.5 rounds a quotient, so it is not kept exactly by adding. An
+    // estimate by adding 1 / md is within 1e-10 of it; only where the estimate lies that near a
+    // whole number can the two round differently, and there the formula itself decides.
+    const double inverse = 1.0 / md;
+    double t = x1 + 0.5;
+    for (int y = y1; y <= y2; y++, t += inverse) {
+      int x = static_cast<int>(t);
+      double fraction = t - x;
+      if (fraction < 1e-9 || fraction > 1.0 - 1e-9 || t < 0.0) x = static_cast<int>(x1 + (y - y1) / md + 0.5);
+      origin[x * CanvasSize + y] = colour;
+    }
     return;
   }
   if (y1 > y2) {
     int t = y1; y1 = y2; y2 = t;
   }
-  for (int y = y1; y <= y2; y++) Dot[x1][y] = colour;
+  for (int y = y1; y <= y2; y++) origin[x1 * CanvasSize + y] = colour;
 }
 
 void Rect(int x1, int y1, int x2, int y2, uint8_t colour) {

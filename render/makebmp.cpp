@@ -99,37 +99,45 @@ int PictureResolution(int coords) {
 
 void ComposeDiagram(int coords) {
   int size = PictureSize(coords);
-  // Column 0 and row 0 are never written to the file, but the move for coordinates copies them
-  // into column 30 and row 30: whiten them too, so nothing left from an earlier drawing shows.
-  // The canvas keeps each column's pixels together: one fill a column.
-  for (int x = 0; x <= size; x++) std::memset(Dot[x], 0, size + 1);
+  // With coordinates the board stands 30 pixels right and up, the glyphs in the margin this
+  // leaves. Every part of the board is drawn in place there: the same pixels as drawing it at
+  // the corner and moving it, since nothing drawn depends on where it stands.
+  int o = coords ? 30 : 0;
 
-  for (int y : {6, 7, 8, 585, 586, 587}) HLine(y, 6, 587, 1);
-  for (int x : {6, 7, 8, 585, 586, 587}) VLine(x, 6, 587, 1);
+  // Columns 0..size, rows 0..size are whitened (column 0 and row 0 too, though never written to
+  // the file), so nothing left from an earlier drawing stays; the dark squares are skipped, as
+  // their hatching below writes every pixel of them. The canvas keeps each column's pixels
+  // together: one fill a stretch.
+  for (int x = 0; x <= size; x++) {
+    int u = x - 9 - o;
+    if (u < 0 || u >= 8 * 72) {
+      std::memset(Dot[x], 0, size + 1);
+      continue;
+    }
+    std::memset(Dot[x], 0, 9 + o);
+    for (int r = 0; r < 8; r++)
+      if ((u / 72 + r) % 2) std::memset(&Dot[x][9 + o + 72 * r], 0, 72);
+    std::memset(&Dot[x][585 + o], 0, size + 1 - (585 + o));
+  }
+  for (int y : {6, 7, 8, 585, 586, 587}) HLine(y + o, 6 + o, 587 + o, 1);
+  for (int x : {6, 7, 8, 585, 586, 587}) VLine(x + o, 6 + o, 587 + o, 1);
 
   for (int c = 0; c < 8; c++)
     for (int r = 0; r < 8; r++)
-      if ((c + r) % 2 == 0) HatchedSquare(9 + 72 * c, 9 + 72 * r);  // EmptyB on the white canvas
+      if ((c + r) % 2 == 0) HatchedSquare(9 + 72 * c + o, 9 + 72 * r + o);  // EmptyB on the white canvas
 
   for (int c = 0; c < 8; c++)
-    for (int r = 0; r < 8; r++) DrawSquareGlyph(Pos[c * 8 + r], 9 + 72 * c, 9 + 72 * r);
+    for (int r = 0; r < 8; r++) DrawSquareGlyph(Pos[c * 8 + r], 9 + 72 * c + o, 9 + 72 * r + o);
 
   int arrows = NArrows < 0 ? 0 : NArrows > MaxArrows ? MaxArrows : NArrows;
   for (int i = 0; i < arrows; i++) {
     const int32_t *a = Arr[i];
     // Ends off the board (only a damaged file brings them) draw nothing.
     if (!OnBoard(a[0]) || !OnBoard(a[1]) || !OnBoard(a[2]) || !OnBoard(a[3])) continue;
-    Arrow(a[0], 7 - a[1], a[2], 7 - a[3]);
+    ArrowAt(a[0], 7 - a[1], a[2], 7 - a[3], o, o);
   }
 
   if (!coords) return;
-  // Move the drawing 30 pixels right and up, from the right so nothing is overwritten
-  // before it has been copied.
-  for (int x = 621; x >= 30; x--) {
-    std::memset(Dot[x], 0, 30);
-    std::memcpy(&Dot[x][30], Dot[x - 30], 592);
-  }
-  for (int x = 0; x <= 29; x++) std::memset(Dot[x], 0, 623);
   for (int c = 0; c < 8; c++) DrawFileLetter(Flipped ? 7 - c : c, 62 + 72 * c);
   for (int r = 0; r < 8; r++) DrawRankDigit(Flipped ? 7 - r : r, 60 + 72 * r);
 }

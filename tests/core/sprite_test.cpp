@@ -47,24 +47,29 @@ void ExpectDrawnExactly(const char *name, void (*draw)(int, int), const Pixels &
   }
 }
 
-// Runs in order up each column, column by column, each within the square and after the last.
-TEST(SpriteTables, RunsInOrderWithoutOverlapAndInRange) {
+// Spans in order up each column, column by column, each within the square and after the last,
+// their pixels one after another in the pixel table, which they use up exactly.
+TEST(SpriteTables, SpansInOrderWithoutOverlapAndInRange) {
   for (const Piece &p : Pieces) {
     SCOPED_TRACE(p.name);
     const Sprite &s = *p.sprite;
-    ASSERT_GT(s.nruns, 0u);
-    for (size_t i = 0; i < s.nruns; i++) {
-      const SpriteRun &r = s.runs[i];
+    ASSERT_GT(s.nspans, 0u);
+    size_t next = 0;
+    for (size_t i = 0; i < s.nspans; i++) {
+      const SpriteSpan &r = s.spans[i];
       EXPECT_LE(r.dx, 71);
       EXPECT_GE(r.length, 1);
       EXPECT_LE(r.dy + r.length, 72);
-      EXPECT_LE(r.colour, 1);
+      EXPECT_EQ(r.start, next) << "span " << i;
+      next = r.start + r.length;
       if (i > 0) {
-        const SpriteRun &q = s.runs[i - 1];
+        const SpriteSpan &q = s.spans[i - 1];
         bool after = q.dx < r.dx || (q.dx == r.dx && q.dy + q.length <= r.dy);
-        EXPECT_TRUE(after) << "run " << i << " (" << int(r.dx) << ", " << int(r.dy) << ")";
+        EXPECT_TRUE(after) << "span " << i << " (" << int(r.dx) << ", " << int(r.dy) << ")";
       }
     }
+    EXPECT_EQ(next, s.npixels);
+    for (size_t k = 0; k < s.npixels; k++) EXPECT_LE(s.pixels[k], 1) << "pixel " << k;
     EXPECT_GT(WhitePoints(s).size(), 0u);
     EXPECT_GT(BlackPoints(s).size(), 0u);
   }

@@ -82,15 +82,16 @@ inline uint64_t CanvasHash() {
   return h;
 }
 
-// The pixels of a sprite's runs of one colour.
+// The pixels of a sprite's spans of one colour.
 inline Pixels Points(const Sprite &sprite, uint8_t colour) {
-  Pixels s;
-  for (size_t i = 0; i < sprite.nruns; i++) {
-    const SpriteRun &r = sprite.runs[i];
-    if (r.colour == colour)
-      for (int k = 0; k < r.length; k++) s.insert({r.dx, r.dy + k});
+  Pixels p;
+  for (size_t i = 0; i < sprite.nspans; i++) {
+    const SpriteSpan &s = sprite.spans[i];
+    for (int k = 0; k < s.length; k++)
+      if (s.start + k < static_cast<int>(sprite.npixels) && sprite.pixels[s.start + k] == colour)
+        p.insert({s.dx, s.dy + k});
   }
-  return s;
+  return p;
 }
 
 // Points of the square that the black points enclose: not black and not reachable from outside

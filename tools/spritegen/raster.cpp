@@ -178,18 +178,17 @@ bool InkFits(const Grid &grid, int *x, int *y) {
   return true;
 }
 
-void ColumnRuns(const Grid &grid, RunList *runs) {
-  runs->clear();
-  // 0 white, 1 black, -1 bare: cells left to what lies under the piece.
-  auto colour = [&](int x, int y) {
-    Tone t = grid.at[x][y];
-    return t == Ink ? 1 : t == Bare ? -1 : 0;
-  };
+void ColumnSpans(const Grid &grid, SpanList *spans, std::vector<int> *colours) {
+  spans->clear();
+  colours->clear();
   for (int x = 0; x < Cells; x++)
     for (int y = 0; y < Cells;) {
-      int c = colour(x, y), top = y;
-      while (top + 1 < Cells && colour(x, top + 1) == c) top++;
-      if (c >= 0) runs->push_back({x, y, top - y + 1, c});
-      y = top + 1;
+      if (grid.at[x][y] == Bare) {
+        y++;
+        continue;
+      }
+      Span s{x, y, 0, static_cast<int>(colours->size())};
+      for (; y < Cells && grid.at[x][y] != Bare; y++, s.length++) colours->push_back(grid.at[x][y] == Ink);
+      spans->push_back(s);
     }
 }

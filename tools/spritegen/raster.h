@@ -57,12 +57,12 @@ Grid Render(const PieceArt &art);
 // stores the first cell outside and returns false.
 bool InkFits(const Grid &grid, int *x, int *y);
 
-// Up a column from cell (dx, dy): length cells of one colour, 0 white (paper and margin), 1 black
-// (ink).
-struct Run {
-  int dx, dy, length, colour;
+// Up a column from cell (dx, dy): length cells of the piece, their colours (0 white: paper and
+// margin; 1 black: ink) in a shared list from start on.
+struct Span {
+  int dx, dy, length, start;
 };
-typedef std::vector<Run> RunList;
-// The runs of the piece, column by column from the left, each column from the bottom; bare cells
-// are in none.
-void ColumnRuns(const Grid &grid, RunList *runs);
+typedef std::vector<Span> SpanList;
+// The spans of the piece, column by column from the left, each column from the bottom: every
+// stretch of cells that are not bare, as long as it goes; colours holds their cells in order.
+void ColumnSpans(const Grid &grid, SpanList *spans, std::vector<int> *colours);
