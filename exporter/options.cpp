@@ -150,7 +150,7 @@ const OptionSpec Table[] = {
        o->style = k > 0 ? 1 : k;
        return k >= 0;
      }},
-    {"px", 0, "8..8192", "pixel width of a colour PNG (default 592)",
+    {"px", 0, "N", "pixel width of a colour PNG (default 592)",
      [](ExportOptions *o, const std::string &v, std::string *) {
        return Number(v, 8, MaxColourPixels, &o->px);
      }},
