@@ -117,10 +117,10 @@ int RunExport(const ExportOptions &o, FILE *out, FILE *err) {
     return 1;
   }
   if (!results.OpenReport()) return 1;
-  int workers = o.jobs > 0 ? o.jobs : static_cast<int>(std::thread::hardware_concurrency());
   const std::vector<std::string> guarded = GuardedInputs(o);
+  int workers = o.jobs > 0 ? o.jobs : OnePosition(o) ? 1 : static_cast<int>(std::thread::hardware_concurrency());
   // One position (or one thread) needs no threads: read, export and hand out in turn.
-  if (workers <= 1 || OnePosition(o)) {
+  if (workers <= 1) {
     ReadSources(o, [&](Job &&job) {
       Row row;
       ExportJob(job, o, guarded, &row);
