@@ -18,15 +18,19 @@ namespace {
 constexpr size_t MaxPositionText = 1 << 20;
 
 // One line of at most limit bytes into *line, without its line end; a longer line is read to its
-// end and flagged. False at the end of the file.
-bool ReadLine(FILE *f, std::string *line, size_t limit, bool *tooLong) {
+// end and flagged. *bytes counts what was read. False at the end of the file.
+bool ReadLine(FILE *f, std::string *line, size_t limit, bool *tooLong, double *bytes) {
   line->clear();
   *tooLong = false;
   int c;
-  while ((c = getc_unlocked(f)) != EOF && c != '\n') {
+  size_t n = 0;
+  while ((c = getc_unlocked(f)) != EOF) {
+    n++;
+    if (c == '\n') break;
     if (line->size() < limit) line->push_back(static_cast<char>(c));
     else *tooLong = true;
   }
+  *bytes += static_cast<double>(n);
   if (!line->empty() && line->back() == '\r') line->pop_back();
   return c != EOF || !line->empty() || *tooLong;
 }
@@ -182,10 +186,9 @@ class Reader {
     std::string pattern = BesidePattern(s, "-{n}.bmp");
     std::string line = std::move(first);
     bool tooLong = false, have = lineNumber > 0;
-    while (have || ReadLine(f, &line, MaxListLine, &tooLong)) {
+    while (have || ReadLine(f, &line, MaxListLine, &tooLong, &position_)) {
       if (!have) lineNumber++;
       have = false;
-      position_ = static_cast<double>(std::ftell(f));
       if (lineNumber == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);  // a byte-order mark
       std::string where = label + ":" + std::to_string(lineNumber);
       size_t start = line.find_first_not_of(" \t");
@@ -226,7 +229,7 @@ class Reader {
     std::string line, skipped;
     bool tooLong = false;
     int lineNumber = 0;
-    while (ReadLine(stdin, &line, MaxListLine, &tooLong)) {
+    while (ReadLine(stdin, &line, MaxListLine, &tooLong, &position_)) {
       lineNumber++;
       if (!Blank(line) || tooLong) break;
       skipped += line + "\n";
