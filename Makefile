@@ -48,7 +48,8 @@ test-sanitize: test-deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	$(BUILD)/bench
+	$(BUILD)/bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	bench/startup.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)

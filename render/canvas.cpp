@@ -54,9 +54,15 @@ void HaloLine(int y, int x1, int x2, int sx) {
 
 void Line(int x1, int y1, int x2, int y2, uint8_t colour) { LineAt(x1, y1, x2, y2, colour, 0, 0); }
 
-void LineAt(int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy) {
+void LineAt(int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy, int skipFrom, int skipTo) {
   // Pixel (x, y) of the line is written at (x + ox, y + oy).
   uint8_t *origin = &Dot[ox][oy];
+  // The pixels along the long axis from lo to hi that are outside skipFrom..skipTo, each found
+  // by put(k) for its step k from the start.
+  auto Walk = [&](int lo, int hi, auto put) {
+    for (int a = lo; a <= hi && a < skipFrom; a++) put(a);
+    for (int a = skipTo + 1 > lo ? skipTo + 1 : lo; a <= hi; a++) put(a);
+  };
   // The slope is a 32-bit float; the arithmetic after it is double on that value, so exact
   // halves land where the float puts them.
   if (x1 != x2) {
@@ -71,41 +77,40 @@ void LineAt(int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy) {
       // the formula below, without its arithmetic (arrows are made mostly of such lines).
       if (md == 0.0 || md == 1.0 || md == -1.0) {
         int step = static_cast<int>(md);
-        for (int x = x1, y = y1; x <= x2; x++, y += step) origin[x * CanvasSize + y] = colour;
+        Walk(x1, x2, [&](int x) { origin[x * CanvasSize + y1 + (x - x1) * step] = colour; });
         return;
       }
       // md has 24 significant bits and the canvas is under 2^11 pixels, so for any slope not
-      // tiny every y1 + k * md + 0.5 is exact in double: adding md step by step gives the very
-      // values the formula gives.
-      if (std::fabs(md) >= 0x1p-18) {
-        double v = y1 + 0.5;
-        for (int x = x1; x <= x2; x++, v += md) origin[x * CanvasSize + static_cast<int>(v)] = colour;
-        return;
-      }
-      for (int x = x1; x <= x2; x++) origin[x * CanvasSize + static_cast<int>(y1 + (x - x1) * md + 0.5)] = colour;
+      // tiny every y1 + k * md + 0.5 is exact in double, whichever way it is reached.
+      Walk(x1, x2, [&](int x) {
+        origin[x * CanvasSize + static_cast<int>(y1 + (x - x1) * md + 0.5)] = colour;
+      });
       return;
     }
     if (y1 > y2) {
       int t = x1; x1 = x2; x2 = t;
       t = y1; y1 = y2; y2 = t;
     }
-    // x1 + (y - y1) / md + 0.5 rounds a quotient, so it is not kept exactly by adding. An
-    // estimate by adding 1 / md is within 1e-10 of it; only where the estimate lies that near a
-    // whole number can the two round differently, and there the formula itself decides.
-    const double inverse = 1.0 / md;
-    double t = x1 + 0.5;
-    for (int y = y1; y <= y2; y++, t += inverse) {
-      int x = static_cast<int>(t);
-      double fraction = t - x;
-      if (fraction < 1e-9 || fraction > 1.0 - 1e-9 || t < 0.0) x = static_cast<int>(x1 + (y - y1) / md + 0.5);
+    // x1 + (y - y1) / md + 0.5 rounds a quotient. An estimate in 32.32 fixed point, from 1 / md
+    // rounded to a unit of 2^-32, is within 700 units of it for any line on the canvas; only
+    // where the estimate lies within 2048 units of a whole number can the two round differently,
+    // and there the formula itself decides.
+    const int64_t step = std::llround(std::ldexp(1.0 / md, 32));
+    const int64_t start = static_cast<int64_t>(2 * x1 + 1) << 31;
+    constexpr uint32_t Near = 2048;
+    Walk(y1, y2, [&](int y) {
+      int64_t t = start + (y - y1) * step;
+      int x = static_cast<int>(t >> 32);
+      if (t < 0 || static_cast<uint32_t>(static_cast<uint32_t>(t) + Near) < 2 * Near)
+        x = static_cast<int>(x1 + (y - y1) / md + 0.5);
       origin[x * CanvasSize + y] = colour;
-    }
+    });
     return;
   }
   if (y1 > y2) {
     int t = y1; y1 = y2; y2 = t;
   }
-  for (int y = y1; y <= y2; y++) origin[x1 * CanvasSize + y] = colour;
+  Walk(y1, y2, [&](int y) { origin[x1 * CanvasSize + y] = colour; });
 }
 
 void Rect(int x1, int y1, int x2, int y2, uint8_t colour) {

@@ -25,9 +25,12 @@ void DLine(int x1, int x2, int y1, int y2, int offset);
 // sx+1 .. sx+72 for the square whose left column is sx.
 void HaloLine(int y, int x1, int x2, int sx);
 void Line(int x1, int y1, int x2, int y2, uint8_t colour);
-// The pixels Line computes for these ends, each written ox to the right and oy up. (Line's float
-// rounding depends on where the ends are; this keeps the pixels of the line it would draw there.)
-void LineAt(int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy);
+// The pixels Line computes for these ends, each written ox to the right and oy up (Line's float
+// rounding depends on where the ends are; this keeps the pixels of the line it would draw there),
+// leaving out those whose column (for a line at most 45 degrees steep) or row (steeper) lies in
+// skipFrom..skipTo: a caller that covers them next saves drawing them twice.
+void LineAt(int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy, int skipFrom = 1,
+            int skipTo = 0);
 void Rect(int x1, int y1, int x2, int y2, uint8_t colour);
 // Sets only the pixels with x + y odd.
 void TransparentRect(int x1, int y1, int x2, int y2, uint8_t colour);

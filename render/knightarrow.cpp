@@ -38,8 +38,8 @@ Edge EdgeThrough(Point p, Point q) {
 int XAtRow(Edge e, int y) { return Rnd((y - static_cast<double>(e.b)) / static_cast<double>(e.m)); }
 int YAtColumn(Edge e, int x) { return Rnd(static_cast<double>(e.m) * x + static_cast<double>(e.b)); }
 
-void DrawLine(const Frame &f, Point p, Point q, uint8_t colour) {
-  LineAt(p.x, p.y, q.x, q.y, colour, f.ox, f.oy);
+void DrawLine(const Frame &f, Point p, Point q, uint8_t colour, int skipFrom = 1, int skipTo = 0) {
+  LineAt(p.x, p.y, q.x, q.y, colour, f.ox, f.oy, skipFrom, skipTo);
 }
 
 // First row (or column) of the shaft fill, which has 94. Forward along the long axis it ends 17
@@ -111,9 +111,23 @@ void Tail(const Frame &f) {
   DrawLine(f, f.S(-5, 3), f.S(3, -5), 0);
 }
 
+// The rows (or columns) the shaft's and the head's gray runs take together, from the lowest to
+// the highest: one stretch, as the head's runs begin where the shaft's end.
+void Covered(const KnightFill &fill, int *from, int *to) {
+  *from = fill.shaft[0].at, *to = fill.shaft[93].at;
+  for (int k = 0; k < fill.headRuns; k++) {
+    if (fill.head[k].at < *from) *from = fill.head[k].at;
+    if (fill.head[k].at > *to) *to = fill.head[k].at;
+  }
+}
+
 void TallArrow(const Frame &f, const KnightFill &fill) {
   // Band: seven black lines, each ending 2 rows short of the end so its end stays under the head.
-  for (int i = -3; i <= 3; i++) DrawLine(f, f.S(i, -i), f.E(i, -i - 2), 1);
+  // The gray rows of shaft and head cover every pixel of the band in their rows: the band is
+  // drawn only outside them.
+  int from, to;
+  Covered(fill, &from, &to);
+  for (int i = -3; i <= 3; i++) DrawLine(f, f.S(i, -i), f.E(i, -i - 2), 1, from, to);
   DrawFill(f, fill.shaft, 94, false);
   // Two white lines along each side of the shaft.
   DrawLine(f, f.S(-4, 3), f.E(-4, 0), 0);
@@ -131,7 +145,10 @@ void TallArrow(const Frame &f, const KnightFill &fill) {
 
 void WideArrow(const Frame &f, const KnightFill &fill) {
   // Band: each line ends 2 columns short.
-  for (int i = -3; i <= 3; i++) DrawLine(f, f.S(i, -i), f.E(i - 2, -i), 1);
+  // Likewise their gray columns.
+  int from, to;
+  Covered(fill, &from, &to);
+  for (int i = -3; i <= 3; i++) DrawLine(f, f.S(i, -i), f.E(i - 2, -i), 1, from, to);
   DrawFill(f, fill.shaft, 94, true);
   DrawLine(f, f.S(-4, 3), f.E(-6, 1), 0);
   DrawLine(f, f.S(-4, 4), f.E(-6, 2), 0);

@@ -142,12 +142,17 @@ void ComposeDiagram(int coords) {
   for (int r = 0; r < 8; r++) DrawRankDigit(Flipped ? 7 - r : r, 60 + 72 * r);
 }
 
-std::vector<uint8_t> EncodeBMP(int coords) {
+namespace {
+size_t FileBytes(int coords) {
+  int size = PictureSize(coords);
+  return HeaderSize + static_cast<size_t>(Stride(size)) * size;
+}
+
+// Writes the FileBytes(coords) bytes of the file into h, which holds zeros.
+void EncodeInto(int coords, uint8_t *h) {
   int size = PictureSize(coords);
   int stride = Stride(size);
   int resolution = PictureResolution(coords);
-  std::vector<uint8_t> file(HeaderSize + static_cast<size_t>(stride) * size, 0);
-  uint8_t *h = file.data();
   h[0] = 'B', h[1] = 'M';
   Put32(h + 2, HeaderSize + stride * size);
   Put32(h + 10, HeaderSize);
@@ -173,11 +178,19 @@ std::vector<uint8_t> EncodeBMP(int coords) {
       for (int i = 0; i < 16; i++) rows[i * stride + j] = bits[i];
     }
   }
+}
+}  // namespace
+
+std::vector<uint8_t> EncodeBMP(int coords) {
+  std::vector<uint8_t> file(FileBytes(coords), 0);
+  EncodeInto(coords, file.data());
   return file;
 }
 
 bool MakeBMPFile(int coords, std::string *why) {
   ComposeDiagram(coords);
-  std::vector<uint8_t> bytes = EncodeBMP(coords);
-  return WriteFileAtomically(BMPFile, std::string(reinterpret_cast<const char *>(bytes.data()), bytes.size()), why);
+  // Encoded straight into the text the writer takes: no second copy of the picture.
+  std::string bytes(FileBytes(coords), '\0');
+  EncodeInto(coords, reinterpret_cast<uint8_t *>(bytes.data()));
+  return WriteFileAtomically(BMPFile, bytes, why);
 }
