@@ -2,8 +2,6 @@
 // at the knight's jumps, and at the pawn and king steps.
 #include "chess/attack.h"
 
-#include <cstring>
-
 #include "chess/lines.h"
 #include "model/model.h"
 
@@ -32,11 +30,7 @@ bool SquareAttacked(const Board &b, int square, int side) {
 
 bool InCheck(const Board &b, int side) {
   int king = side ? BK : WK;
-  for (int square = 0; square < 64; square++) {
-    const void *found = std::memchr(b.man + square, king, static_cast<size_t>(64 - square));
-    if (!found) return false;
-    square = static_cast<int>(static_cast<const int8_t *>(found) - b.man);
+  for (int square = FindMan(b, king); square < 64; square = FindMan(b, king, square + 1))
     if (SquareAttacked(b, square, 1 - side)) return true;
-  }
   return false;
 }

@@ -2,8 +2,6 @@
 // leave the own king attacked (the move is played on a copy and the king's square tested).
 #include "chess/move.h"
 
-#include <cstring>
-
 #include "chess/attack.h"
 #include "chess/lines.h"
 #include "model/model.h"
@@ -117,8 +115,8 @@ int CandidateMovesFrom(const Board &b, int from, Move moves[MaxMoves]) {
 
 namespace {
 int KingSquare(const Board &b, int side) {
-  const void *at = std::memchr(b.man, side ? BK : WK, 64);
-  return at ? static_cast<int>(static_cast<const int8_t *>(at) - b.man) : -1;
+  int square = FindMan(b, side ? BK : WK);
+  return square < 64 ? square : -1;
 }
 
 // Does the move leave the mover's king unattacked?
