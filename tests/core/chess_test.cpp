@@ -59,6 +59,7 @@ TEST(Chess, SANReadAndWritten) {
       {start, "e5", "", "e5 is illegal"},
       {start, "Ke2", "", "Ke2 is illegal"},
       {start, "Xe4", "", "Xe4 is not a move"},
+      {start, "xe3", "", "xe3 is not a move"},
       {start, "", "", "an empty move"},
       {"rn1qkb1r/ppp1pppp/5n2/3p4/3P4/5N2/PPPNPPPP/R1BQKB1R b KQkq - 0 4", "Nd7", "",
        "Nd7 is ambiguous: Nbd7 or Nfd7"},
