@@ -2,8 +2,6 @@
 // leave the own king attacked (the move is played on a copy and the king's square tested).
 #include "chess/move.h"
 
-#include <cstring>
-
 #include "chess/attack.h"
 #include "chess/lines.h"
 #include "model/model.h"
@@ -23,8 +21,8 @@ constexpr int8_t KeepRights(int square) {
   }
 }
 
-bool Own(int man, int side) { return man != 0 && (man >= BK) == (side == 1); }
-bool Enemy(int man, int side) { return man != 0 && man <= BP && (man >= BK) != (side == 1); }
+bool Own(int man, int side) { return man >= WK && man <= BP && (man >= BK) == (side == 1); }
+bool Enemy(int man, int side) { return man >= WK && man <= BP && (man >= BK) != (side == 1); }
 
 struct MoveList {
   Move *moves;
@@ -117,8 +115,8 @@ int CandidateMovesFrom(const Board &b, int from, Move moves[MaxMoves]) {
 
 namespace {
 int KingSquare(const Board &b, int side) {
-  const void *at = std::memchr(b.man, side ? BK : WK, 64);
-  return at ? static_cast<int>(static_cast<const int8_t *>(at) - b.man) : -1;
+  int square = FindMan(b, side ? BK : WK);
+  return square < 64 ? square : -1;
 }
 
 // Does the move leave the mover's king unattacked?

@@ -50,10 +50,7 @@ int SliderMoveTo(const Board &b, int from, int to, Move *move) {
 // The legal moves to the square of the men of the side to move of one kind (WK..WP).
 int LegalMovesTo(const Board &b, int kind, int to, Move out[MaxMoves]) {
   int man = kind + (b.side ? BK - WK : 0), found = 0;
-  for (const int8_t *at = b.man; (at = static_cast<const int8_t *>(
-                                      std::memchr(at, man, static_cast<size_t>(b.man + 64 - at))));
-       at++) {
-    int from = static_cast<int>(at - b.man);
+  for (int from = FindMan(b, man); from < 64; from = FindMan(b, man, from + 1)) {
     if (!CouldReach(kind, b.side, from, to)) continue;
     Move moves[MaxMoves];
     int count = kind == WQ || kind == WR || kind == WB ? SliderMoveTo(b, from, to, moves)
@@ -154,11 +151,12 @@ bool ReadMove(const Board &b, const std::string &text, Move *move, std::string *
   }
   int to = last >= i + 2 ? SquareFrom(s[last - 2], s[last - 1]) : -1;
   if (to >= 0) last -= 2;
+  bool takes = last > i && Letter(s[last - 1], "x:") >= 0;
   if (last > i && Letter(s[last - 1], "x:-") >= 0) last--;
   int fromFile = -1, fromRank = -1;
   if (last > i && s[i] >= 'a' && s[i] <= 'h') fromFile = s[i++] - 'a';
   if (last > i && s[i] >= '1' && s[i] <= '8') fromRank = s[i++] - '1';
-  if (to < 0 || i != last || (promotion && kind != WP))
+  if (to < 0 || i != last || (promotion && kind != WP) || (kind == WP && takes && fromFile < 0))
     return Refuse(why, text + " is not a move");
   if (kind == WP && fromFile < 0) fromFile = FileOf(to);  // a pawn that captures names its file
 
