@@ -143,3 +143,14 @@ bool SetMenu(HWND hwnd, HMENU menu) {
   BuildMenuBar(w);
   return true;
 }
+
+bool ModifyMenu(HMENU menu, UINT id, UINT flags, uintptr_t newId, const char *text) {
+  Menu *holder = nullptr;
+  size_t index = 0;
+  if (!IsMenu(menu) || (flags & MF_POPUP) || !FindItem(menu, id, &holder, &index)) return false;
+  MenuItem &item = holder->items[index];
+  item.id = newId;
+  item.text = text ? text : "";
+  Rebuild(holder);
+  return true;
+}
