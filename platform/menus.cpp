@@ -38,7 +38,9 @@ void AddItems(Window *w, QWidget *into, const Menu *menu, int depth) {
         action->setCheckable(true);
         action->setChecked(true);
       }
-      QObject::connect(action, &QAction::triggered, [w, id] {
+      const bool checked = item.checked;
+      QObject::connect(action, &QAction::triggered, [w, id, action, checked] {
+        action->setChecked(checked);  // the mark shows what the program says, not the click
         if (w->alive) PostToQueue(w, WM_COMMAND, MAKEWPARAM(id, 0), 0);
       });
       into->addAction(action);
