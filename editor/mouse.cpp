@@ -49,12 +49,13 @@ void ArrowClick(HWND hwnd, HDC hdc, int c, int t) {
     Pending()[3] = t;
     RememberForUndo();
     if (EraseArrow(hdc)) return;
+    const int32_t *start = Pending();
+    int c0 = start[0], t0 = start[1];
     if (ArrowValid(hdc)) {
       DrawArrow(hdc, NArrows);
       NArrows++;
-    } else {
-      RepaintSquare(hdc, Pending()[0], Pending()[1]);  // the start mark goes with the arrow
     }
+    RepaintSquare(hdc, c0, t0);  // the start mark has done its work, whatever the verdict
   } else if (NArrows < MaxArrows) {
     DrawPiece(hdc, ArrowTool, SquareX(c), SquareY(t));
     Pending()[0] = c;
