@@ -7,7 +7,7 @@ BUILD ?= build
 SANBUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 PACKAGES = g++ cmake make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev \
-           qt6-base-dev libgif-dev fonts-dejavu-core xvfb xauth imagemagick chromium
+           qt6-base-dev libgif-dev fonts-dejavu-core xvfb xauth imagemagick xdotool chromium
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build run test test-sanitize bench clean

@@ -209,6 +209,7 @@ QFont SystemFont();
 // Cursors: the one shown over the window under the pointer.
 extern ClientWidget *PointerWidget;
 extern HCURSOR ShownCursor;  // the cursor last shown by SetCursor
+extern QWidget *DragWidget;  // a button being dragged from: it holds the pointer, and the cursor
 void ShowClassCursor(Window *w);
 
 // The responder behind message boxes and file dialogs.
