@@ -97,6 +97,7 @@ class ClientWidget : public QWidget {
   void paintEvent(QPaintEvent *e) override;
   void mouseMoveEvent(QMouseEvent *e) override;
   void mousePressEvent(QMouseEvent *e) override;
+  void mouseReleaseEvent(QMouseEvent *e) override;
 };
 
 // The widget of a top-level window: the menu bar above the client area. Its close box posts
@@ -106,10 +107,22 @@ class FrameWidget : public QWidget {
   explicit FrameWidget(Window *w);
   Window *win;
   void Arrange();  // menu bar at the top, client area below it
+  int MenuHeight() const;
 
  protected:
   void closeEvent(QCloseEvent *e) override;
+  void resizeEvent(QResizeEvent *e) override;
+  void keyPressEvent(QKeyEvent *e) override;
 };
+
+// A new client size for a class window: the backing image keeps what it showed, the rest is
+// background, the whole area is invalid, and WM_SIZE is posted.
+void ResizeClient(Window *w, int width, int height);
+// A key event as WM_KEYDOWN posted to the top-level window of w; false when the key has no
+// virtual key.
+bool PostKey(Window *w, const QKeyEvent *e);
+// The drag of a pressed button (BN_DRAGGED): its moves and release go to its parent.
+void WatchButtonDrag(Window *button);
 
 // Registries of live handles.
 Window *LiveWindow(HWND hwnd);  // null when hwnd is not a live window
@@ -132,6 +145,7 @@ struct MenuItem {
   uintptr_t id;
   Menu *popup;
   std::string text;
+  bool checked = false;
 };
 struct Menu {
   bool bar;
@@ -141,7 +155,7 @@ void BuildMenuBar(Window *w);
 
 // Graphic objects. Each handle is registered with its kind so that a stray pointer given to
 // SelectObject or DeleteObject is refused instead of followed.
-enum class GdiKind { Brush, Pen, Bitmap, Cursor };
+enum class GdiKind { Brush, Pen, Bitmap, Cursor, Font };
 struct GdiBrush {
   COLORREF colour;
 };
@@ -154,6 +168,9 @@ struct GdiBitmap {
   QImage image;  // Format_RGB32
   int selected;  // memory surfaces it is selected into
   bool stock;
+};
+struct GdiFont {
+  int pixels;  // the text's height
 };
 struct GdiCursor {
   QCursor cursor;
@@ -178,6 +195,7 @@ struct Dc : Surface {
   QPoint current{0, 0};
   COLORREF textColour = RGB(0, 0, 0);
   int bkMode = OPAQUE;
+  GdiFont *font = nullptr;  // null: the system font
   QRect clip;  // a paint request's invalid area; null: the whole target
 
   QImage *Target() const;      // null when the window or bitmap is gone
@@ -191,10 +209,12 @@ Dc *LiveDc(HDC hdc);
 Dc *NewDc();
 void FreeDc(Dc *dc);
 QFont SystemFont();
+QFont SurfaceFont(const Dc *dc);  // the selected font, or the system font
 
 // Cursors: the one shown over the window under the pointer.
 extern ClientWidget *PointerWidget;
 extern HCURSOR ShownCursor;  // the cursor last shown by SetCursor
+extern QWidget *DragWidget;  // a button being dragged from: it holds the pointer, and the cursor
 void ShowClassCursor(Window *w);
 
 // The responder behind message boxes and file dialogs.

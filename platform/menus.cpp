@@ -34,12 +34,38 @@ void AddItems(Window *w, QWidget *into, const Menu *menu, int depth) {
       QAction *action = new QAction(text, into);
       int id = static_cast<int>(item.id & 0xFFFF);
       action->setData(id);
-      QObject::connect(action, &QAction::triggered, [w, id] {
+      if (item.checked) {
+        action->setCheckable(true);
+        action->setChecked(true);
+      }
+      const bool checked = item.checked;
+      QObject::connect(action, &QAction::triggered, [w, id, action, checked] {
+        action->setChecked(checked);  // the mark shows what the program says, not the click
         if (w->alive) PostToQueue(w, WM_COMMAND, MAKEWPARAM(id, 0), 0);
       });
       into->addAction(action);
     }
   }
+}
+
+// The menu and place of the item with command id, searching the pop-up menus too.
+bool FindItem(Menu *menu, UINT id, Menu **holder, size_t *index, int depth = 0) {
+  for (size_t i = 0; i < menu->items.size(); i++) {
+    MenuItem &item = menu->items[i];
+    if (item.popup) {
+      if (depth < 16 && FindItem(item.popup, id, holder, index, depth + 1)) return true;
+    } else if ((item.id & 0xFFFF) == id) {
+      *holder = menu;
+      *index = i;
+      return true;
+    }
+  }
+  return false;
+}
+
+void Rebuild(const Menu *menu) {
+  for (Window *w : AllWindows())
+    if (w->frame && w->menu && Contains(w->menu, menu)) BuildMenuBar(w);
 }
 
 }  // namespace
@@ -75,8 +101,40 @@ bool AppendMenu(HMENU menu, UINT flags, uintptr_t item, const char *text) {
     if (!IsMenu(popup) || Contains(popup, menu)) return false;
   }
   menu->items.push_back(MenuItem{flags, item, popup, text ? text : ""});
-  for (Window *w : AllWindows())
-    if (w->frame && w->menu && Contains(w->menu, menu)) BuildMenuBar(w);
+  Rebuild(menu);
+  return true;
+}
+
+int CheckMenuItem(HMENU menu, UINT id, UINT flags) {
+  Menu *holder = nullptr;
+  size_t index = 0;
+  if (!IsMenu(menu) || !FindItem(menu, id, &holder, &index)) return -1;
+  MenuItem &item = holder->items[index];
+  int old = item.checked ? MF_CHECKED : MF_UNCHECKED;
+  bool checked = (flags & MF_CHECKED) != 0;
+  if (item.checked != checked) {
+    item.checked = checked;
+    Rebuild(holder);
+  }
+  return old;
+}
+
+bool InsertMenu(HMENU menu, UINT before, UINT flags, uintptr_t item, const char *text) {
+  Menu *holder = nullptr;
+  size_t index = 0;
+  if (!IsMenu(menu) || (flags & MF_POPUP) || !FindItem(menu, before, &holder, &index)) return false;
+  holder->items.insert(holder->items.begin() + static_cast<std::ptrdiff_t>(index),
+                       MenuItem{flags, item, nullptr, text ? text : ""});
+  Rebuild(holder);
+  return true;
+}
+
+bool DeleteMenu(HMENU menu, UINT id, UINT) {
+  Menu *holder = nullptr;
+  size_t index = 0;
+  if (!IsMenu(menu) || !FindItem(menu, id, &holder, &index)) return false;
+  holder->items.erase(holder->items.begin() + static_cast<std::ptrdiff_t>(index));
+  Rebuild(holder);
   return true;
 }
 
@@ -85,5 +143,16 @@ bool SetMenu(HWND hwnd, HMENU menu) {
   if (!w || !w->frame || (menu && !IsMenu(menu))) return false;
   w->menu = menu;
   BuildMenuBar(w);
+  return true;
+}
+
+bool ModifyMenu(HMENU menu, UINT id, UINT flags, uintptr_t newId, const char *text) {
+  Menu *holder = nullptr;
+  size_t index = 0;
+  if (!IsMenu(menu) || (flags & MF_POPUP) || !FindItem(menu, id, &holder, &index)) return false;
+  MenuItem &item = holder->items[index];
+  item.id = newId;
+  item.text = text ? text : "";
+  Rebuild(holder);
   return true;
 }
