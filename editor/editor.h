@@ -1,5 +1,6 @@
 #pragma once
 // The editor window: main window, board view, mouse editing, side windows, file commands.
+#include <functional>
 #include <string>
 
 #include "platform/platform.h"
@@ -92,3 +93,21 @@ ATOM RegisterHelpWin();
 HWND HelpWindow();
 LRESULT HlpProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 void DspHelpFile(HDC hdc);
+
+// Changes of the diagram made by the FEN, game and side-to-move commands all go through
+// ChangeDiagram: it remembers what was there, runs the change, and shows the board with the
+// status line. PutBoard is the usual change: the board's men, side to move and castling,
+// markers and arrows cleared (orientation, theme and settings stay); its status line says what
+// was cleared.
+struct Board;
+void ChangeDiagram(HWND hwnd, const std::function<void()> &change, const std::string &status);
+void PutBoard(HWND hwnd, const Board &board, const std::string &status);
+void SideToMoveCommand(HWND hwnd, int id);
+void ShowSideToMove(HWND hwnd);  // the check mark on "White to move" or "Black to move"
+
+// FEN commands. FindFEN reads the first FEN in a text (alone, or within a line as a web board,
+// a PGN tag or an EPD record holds it); false with the reader's message or "no FEN in the text".
+bool FindFEN(const std::string &text, Board *board, std::string *why);
+void PasteFEN(HWND hwnd);
+void CopyFEN(HWND hwnd);
+HWND EnterFENWindow();

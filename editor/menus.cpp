@@ -1,4 +1,4 @@
-// The menu bar: seven pop-up menus built from the command table, items in their order on screen.
+// The menu bar: eight pop-up menus built from the command table, items in their order on screen.
 #include <string>
 
 #include "editor/editor.h"
@@ -13,10 +13,17 @@ struct MenuEntry {
 const MenuEntry CommandTable[] = {
     {"&File", 0},
     {"&Open BRD...", CmdOpenBRD},
+    {"Open PG&N...", CmdOpenPGN},
     {"&Save BMP...", CmdSaveBMP},
+    {"Save &Picture...", CmdSavePicture},
     {nullptr, CmdClipboard},
     {"Save H&TM...", CmdSaveHTM},
+    {"Save &Web Page...", CmdSavePage},
     {"E&xit", CmdExit},
+    {"&Edit", 0},
+    {"&Copy FEN", CmdCopyFEN},
+    {"&Paste FEN", CmdPasteFEN},
+    {"&Enter FEN...", CmdEnterFEN},
     {"&Colours", 0},
     {"Chang&e", CmdColours},
     {"&Picture Size", 0},
@@ -33,6 +40,8 @@ const MenuEntry CommandTable[] = {
     {"&Empty", CmdEmpty},
     {"&Start", CmdStart},
     {"&Typical", CmdTypical},
+    {"&White to move", CmdWhiteToMove},
+    {"&Black to move", CmdBlackToMove},
     {"&Verify", 0},
     {"Check &Legal", CmdCheck},
     {"&Help", 0},

@@ -53,6 +53,10 @@ void Command(HWND hwnd, int id, int code) {
     case CmdEmpty: RunPreset(hwnd, EmptyPosition); break;
     case CmdStart: RunPreset(hwnd, StartPosition); break;
     case CmdTypical: RunPreset(hwnd, TypicalPosition); break;
+    case CmdWhiteToMove: case CmdBlackToMove: SideToMoveCommand(hwnd, id); break;
+    case CmdCopyFEN: CopyFEN(hwnd); break;
+    case CmdPasteFEN: PasteFEN(hwnd); break;
+    case CmdEnterFEN: EnterFENWindow(); break;
     case CmdCheck: CheckLegal(0); break;
     case CmdAbout: HFName = "about.htm"; HelpWindow(); break;
     case CmdHelp: HFName = "readme.htm"; HelpWindow(); break;
@@ -72,6 +76,7 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       MainWnd = hwnd;
       SetMenu(hwnd, BuildMenuBar());
+      ShowSideToMove(hwnd);
       CreatePalette(hwnd);
       RegisterHelpWin();
       RegisterCustomSizeWin();
@@ -95,6 +100,7 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_COMMAND:
       Command(hwnd, LOWORD(wParam), HIWORD(wParam));
+      ShowSideToMove(hwnd);  // a command may have set up another position
       return 0;
     case WM_MOUSEMOVE:
       MouseMove(LowSigned(lParam), HighSigned(lParam));

@@ -34,12 +34,29 @@ void AddItems(Window *w, QWidget *into, const Menu *menu, int depth) {
       QAction *action = new QAction(text, into);
       int id = static_cast<int>(item.id & 0xFFFF);
       action->setData(id);
+      if (item.checked) {
+        action->setCheckable(true);
+        action->setChecked(true);
+      }
       QObject::connect(action, &QAction::triggered, [w, id] {
         if (w->alive) PostToQueue(w, WM_COMMAND, MAKEWPARAM(id, 0), 0);
       });
       into->addAction(action);
     }
   }
+}
+
+// The item with command id, searching the pop-up menus too; null when there is none.
+MenuItem *FindItem(Menu *menu, UINT id, int depth = 0) {
+  for (MenuItem &item : menu->items) {
+    if (item.popup) {
+      if (depth < 16)
+        if (MenuItem *found = FindItem(item.popup, id, depth + 1)) return found;
+    } else if ((item.id & 0xFFFF) == id) {
+      return &item;
+    }
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -86,4 +103,22 @@ bool SetMenu(HWND hwnd, HMENU menu) {
   w->menu = menu;
   BuildMenuBar(w);
   return true;
+}
+
+int CheckMenuItem(HMENU menu, UINT id, UINT flags) {
+  MenuItem *item = IsMenu(menu) ? FindItem(menu, id) : nullptr;
+  if (!item) return -1;
+  int old = item->checked ? MF_CHECKED : MF_UNCHECKED;
+  bool checked = (flags & MF_CHECKED) != 0;
+  if (item->checked != checked) {
+    item->checked = checked;
+    for (Window *w : AllWindows())
+      if (w->frame && w->menu && Contains(w->menu, menu)) BuildMenuBar(w);
+  }
+  return old;
+}
+
+HMENU GetMenu(HWND hwnd) {
+  Window *w = LiveWindow(hwnd);
+  return w ? w->menu : nullptr;
 }

@@ -113,6 +113,27 @@ void ClickButton(HWND button) {
   PumpMessages();
 }
 
+void ChooseListRow(HWND list, int row) {
+  Window *w = LiveWindow(list);
+  if (!w || !w->list) return;
+  w->list->setCurrentRow(row);  // as a click or an arrow key does: the list tells its parent
+  PumpMessages();
+}
+
+bool MenuItemChecked(HWND hwnd, int id) {
+  Window *w = LiveWindow(hwnd);
+  QAction *action = w ? FindAction(w->menuBar, id) : nullptr;
+  return action && action->isChecked();
+}
+
+std::vector<std::string> ListBoxRows(HWND list) {
+  std::vector<std::string> rows;
+  Window *w = LiveWindow(list);
+  if (w && w->list)
+    for (int i = 0; i < w->list->count(); i++) rows.push_back(w->list->item(i)->text().toStdString());
+  return rows;
+}
+
 void CloseBox(HWND hwnd) {
   Window *w = LiveWindow(hwnd);
   if (!w || !w->frame) return;
@@ -141,6 +162,7 @@ std::string WindowText(HWND hwnd) {
   if (!w) return std::string();
   return w->edit ? w->edit->text().toStdString() : w->title;
 }
+
 
 std::string ClassName(HWND hwnd) {
   Window *w = LiveWindow(hwnd);

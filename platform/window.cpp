@@ -1,5 +1,7 @@
 // Window classes and windows: creation, destruction, showing, titles.
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QPushButton>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QStringDecoder>
@@ -37,6 +39,7 @@ QWidget *Window::Widget() const {
   if (frame) return frame;
   if (button) return button;
   if (edit) return edit;
+  if (list) return list;
   return client;
 }
 
@@ -60,7 +63,8 @@ void ForgetClasses() { Classes.clear(); }
 ATOM RegisterClassEx(const WNDCLASSEX *wc) {
   if (!wc || !wc->lpszClassName || !*wc->lpszClassName || !wc->lpfnWndProc) return 0;
   std::string lower = Lower(wc->lpszClassName);
-  if (FindClass(wc->lpszClassName) || lower == "button" || lower == "edit") return 0;
+  if (FindClass(wc->lpszClassName) || lower == "button" || lower == "edit" || lower == "listbox")
+    return 0;
   COLORREF background = RGB(255, 255, 255);
   if (IsGdi(wc->hbrBackground, GdiKind::Brush)) background = wc->hbrBackground->colour;
   Classes.push_back(std::make_unique<WindowClass>(
@@ -117,6 +121,12 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     return reinterpret_cast<LRESULT>(old);
   }
+  if (w && msg == BM_SETCHECK) {
+    w->button->setCheckable(true);
+    w->button->setChecked(wParam == BST_CHECKED);
+    return 0;
+  }
+  if (w && msg == BM_GETCHECK) return w->button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
   return DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
@@ -147,14 +157,20 @@ Window *CreateControl(Kind kind, const char *title, uint32_t style, int x, int y
   if (kind == Kind::Button) {
     win->className = "button";
     win->proc = ButtonProc;
-    win->button = new QPushButton(parentWidget);
+    if ((style & 0xF) == BS_AUTOCHECKBOX)
+      win->button = new QCheckBox(parentWidget);
+    else
+      win->button = new QPushButton(parentWidget);
     if (!(style & BS_BITMAP)) win->button->setText(TextOf(title));
     win->button->setFocusPolicy(Qt::NoFocus);
-    QObject::connect(win->button, &QPushButton::clicked, [win] {
+    QObject::connect(win->button, &QAbstractButton::clicked, [win] {
       if (win->alive && win->parent)
         PostToQueue(win->parent, WM_COMMAND, MAKEWPARAM(win->id, BN_CLICKED),
                     reinterpret_cast<LPARAM>(win));
     });
+  } else if (kind == Kind::ListBox) {
+    win->className = "listbox";
+    MakeListBox(win, parentWidget);
   } else {
     win->className = "Edit";
     win->proc = EditProc;
@@ -216,10 +232,10 @@ HWND CreateWindowEx(uint32_t, const char *className, const char *title, uint32_t
   std::string lower = Lower(className);
   int id = owner ? static_cast<int>(reinterpret_cast<intptr_t>(menu)) : 0;
   Window *win = nullptr;
-  if (lower == "button" || lower == "edit") {
+  if (lower == "button" || lower == "edit" || lower == "listbox") {
     if (!owner) return nullptr;  // the controls live only inside a window
-    win = CreateControl(lower == "button" ? Kind::Button : Kind::Edit, title, style, x, y, w, h,
-                        owner, id);
+    Kind kind = lower == "button" ? Kind::Button : lower == "edit" ? Kind::Edit : Kind::ListBox;
+    win = CreateControl(kind, title, style, x, y, w, h, owner, id);
   } else {
     WindowClass *cls = FindClass(className);
     if (!cls) return nullptr;
@@ -291,6 +307,7 @@ bool DestroyWindow(HWND hwnd) {
   w->client = nullptr;
   w->button = nullptr;
   w->edit = nullptr;
+  w->list = nullptr;
   w->menuBar = nullptr;
   w->image = QImage();
   w->children.clear();

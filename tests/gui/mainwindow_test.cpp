@@ -13,9 +13,11 @@ TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
   EXPECT_GE(ClientHeight(hwnd), 356);
   EXPECT_EQ(Pixel(ClientWidth(hwnd) - 1, ClientHeight(hwnd) - 1), WindowBackground);
   const std::vector<std::string> expected = {
-      "&File||0", "&File|&Open BRD...|1001", "&File|&Save BMP...|1002",
+      "&File||0", "&File|&Open BRD...|1001", "&File|Open PG&N...|1006",
+      "&File|&Save BMP...|1002", "&File|Save &Picture...|1007",
       "&File|To " + folder + "/cl&ip.bmp (virtual clipboard)|1003",
-      "&File|Save H&TM...|1004", "&File|E&xit|1005",
+      "&File|Save H&TM...|1004", "&File|Save &Web Page...|1008", "&File|E&xit|1005",
+      "&Edit||0", "&Edit|&Copy FEN|8003", "&Edit|&Paste FEN|8004", "&Edit|&Enter FEN...|8005",
       "&Colours||0", "&Colours|Chang&e|2001",
       "&Picture Size||0", "&Picture Size|&Small|3001", "&Picture Size|&Medium|3002",
       "&Picture Size|&Large|3003", "&Picture Size|&Custom|3004",
@@ -23,6 +25,7 @@ TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
       "&Show Coords|&Ask|4003",
       "&Position||0", "&Position|&Flip|5001", "&Position|&Empty|5002",
       "&Position|&Start|5003", "&Position|&Typical|5004",
+      "&Position|&White to move|5005", "&Position|&Black to move|5006",
       "&Verify||0", "&Verify|Check &Legal|6002",
       "&Help||0", "&Help|&About|7003", "&Help|&Help|7002",
   };
