@@ -99,6 +99,7 @@ class ClientWidget : public QWidget {
   void paintEvent(QPaintEvent *e) override;
   void mouseMoveEvent(QMouseEvent *e) override;
   void mousePressEvent(QMouseEvent *e) override;
+  void mouseReleaseEvent(QMouseEvent *e) override;
 };
 
 // The widget of a top-level window: the menu bar above the client area. Its close box posts
@@ -108,10 +109,22 @@ class FrameWidget : public QWidget {
   explicit FrameWidget(Window *w);
   Window *win;
   void Arrange();  // menu bar at the top, client area below it
+  int MenuHeight() const;
 
  protected:
   void closeEvent(QCloseEvent *e) override;
+  void resizeEvent(QResizeEvent *e) override;
+  void keyPressEvent(QKeyEvent *e) override;
 };
+
+// A new client size for a class window: the backing image keeps what it showed, the rest is
+// background, the whole area is invalid, and WM_SIZE is posted.
+void ResizeClient(Window *w, int width, int height);
+// A key event as WM_KEYDOWN posted to the top-level window of w; false when the key has no
+// virtual key.
+bool PostKey(Window *w, const QKeyEvent *e);
+// The drag of a pressed button (BN_DRAGGED): its moves and release go to its parent.
+void WatchButtonDrag(Window *button);
 
 // Registries of live handles.
 Window *LiveWindow(HWND hwnd);  // null when hwnd is not a live window

@@ -46,17 +46,24 @@ void AddItems(Window *w, QWidget *into, const Menu *menu, int depth) {
   }
 }
 
-// The item with command id, searching the pop-up menus too; null when there is none.
-MenuItem *FindItem(Menu *menu, UINT id, int depth = 0) {
-  for (MenuItem &item : menu->items) {
+// The menu and place of the item with command id, searching the pop-up menus too.
+bool FindItem(Menu *menu, UINT id, Menu **holder, size_t *index, int depth = 0) {
+  for (size_t i = 0; i < menu->items.size(); i++) {
+    MenuItem &item = menu->items[i];
     if (item.popup) {
-      if (depth < 16)
-        if (MenuItem *found = FindItem(item.popup, id, depth + 1)) return found;
+      if (depth < 16 && FindItem(item.popup, id, holder, index, depth + 1)) return true;
     } else if ((item.id & 0xFFFF) == id) {
-      return &item;
+      *holder = menu;
+      *index = i;
+      return true;
     }
   }
-  return nullptr;
+  return false;
+}
+
+void Rebuild(const Menu *menu) {
+  for (Window *w : AllWindows())
+    if (w->frame && w->menu && Contains(w->menu, menu)) BuildMenuBar(w);
 }
 
 }  // namespace
@@ -92,8 +99,40 @@ bool AppendMenu(HMENU menu, UINT flags, uintptr_t item, const char *text) {
     if (!IsMenu(popup) || Contains(popup, menu)) return false;
   }
   menu->items.push_back(MenuItem{flags, item, popup, text ? text : ""});
-  for (Window *w : AllWindows())
-    if (w->frame && w->menu && Contains(w->menu, menu)) BuildMenuBar(w);
+  Rebuild(menu);
+  return true;
+}
+
+int CheckMenuItem(HMENU menu, UINT id, UINT flags) {
+  Menu *holder = nullptr;
+  size_t index = 0;
+  if (!IsMenu(menu) || !FindItem(menu, id, &holder, &index)) return -1;
+  MenuItem &item = holder->items[index];
+  int old = item.checked ? MF_CHECKED : MF_UNCHECKED;
+  bool checked = (flags & MF_CHECKED) != 0;
+  if (item.checked != checked) {
+    item.checked = checked;
+    Rebuild(holder);
+  }
+  return old;
+}
+
+bool InsertMenu(HMENU menu, UINT before, UINT flags, uintptr_t item, const char *text) {
+  Menu *holder = nullptr;
+  size_t index = 0;
+  if (!IsMenu(menu) || (flags & MF_POPUP) || !FindItem(menu, before, &holder, &index)) return false;
+  holder->items.insert(holder->items.begin() + static_cast<std::ptrdiff_t>(index),
+                       MenuItem{flags, item, nullptr, text ? text : ""});
+  Rebuild(holder);
+  return true;
+}
+
+bool DeleteMenu(HMENU menu, UINT id, UINT) {
+  Menu *holder = nullptr;
+  size_t index = 0;
+  if (!IsMenu(menu) || !FindItem(menu, id, &holder, &index)) return false;
+  holder->items.erase(holder->items.begin() + static_cast<std::ptrdiff_t>(index));
+  Rebuild(holder);
   return true;
 }
 
@@ -103,19 +142,6 @@ bool SetMenu(HWND hwnd, HMENU menu) {
   w->menu = menu;
   BuildMenuBar(w);
   return true;
-}
-
-int CheckMenuItem(HMENU menu, UINT id, UINT flags) {
-  MenuItem *item = IsMenu(menu) ? FindItem(menu, id) : nullptr;
-  if (!item) return -1;
-  int old = item->checked ? MF_CHECKED : MF_UNCHECKED;
-  bool checked = (flags & MF_CHECKED) != 0;
-  if (item->checked != checked) {
-    item->checked = checked;
-    for (Window *w : AllWindows())
-      if (w->frame && w->menu && Contains(w->menu, menu)) BuildMenuBar(w);
-  }
-  return old;
 }
 
 HMENU GetMenu(HWND hwnd) {

@@ -68,6 +68,21 @@ LRESULT DispatchMessage(const MSG *msg) {
 
 bool TranslateMessage(const MSG *) { return false; }
 
+bool PeekMessage(MSG *msg, HWND, UINT, UINT, UINT) {
+  if (!msg) return false;
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  if (!Queue.empty()) {
+    *msg = Queue.front();
+    Queue.pop_front();
+    return true;
+  }
+  if (Window *w = FirstInvalidWindow()) {
+    *msg = MSG{w, WM_PAINT, 0, 0};
+    return true;
+  }
+  return false;
+}
+
 bool DispatchOnePending() {
   if (!Queue.empty()) {
     MSG m = Queue.front();
@@ -109,11 +124,18 @@ void ClientWidget::mouseMoveEvent(QMouseEvent *e) {
   PointerWidget = this;
   ShowClassCursor(win);
   QPoint p = e->position().toPoint();
-  PostToQueue(win, WM_MOUSEMOVE, 0, MAKELPARAM(p.x(), p.y()));
+  WPARAM held = (e->buttons() & Qt::LeftButton) ? WPARAM{MK_LBUTTON} : WPARAM{0};
+  PostToQueue(win, WM_MOUSEMOVE, held, MAKELPARAM(p.x(), p.y()));
 }
 
 void ClientWidget::mousePressEvent(QMouseEvent *e) {
   if (e->button() != Qt::LeftButton) return;
   QPoint p = e->position().toPoint();
-  PostToQueue(win, WM_LBUTTONDOWN, 1, MAKELPARAM(p.x(), p.y()));
+  PostToQueue(win, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x(), p.y()));
+}
+
+void ClientWidget::mouseReleaseEvent(QMouseEvent *e) {
+  if (e->button() != Qt::LeftButton) return;
+  QPoint p = e->position().toPoint();
+  PostToQueue(win, WM_LBUTTONUP, 0, MAKELPARAM(p.x(), p.y()));
 }

@@ -72,6 +72,11 @@ struct PAINTSTRUCT {
 struct BITMAP {
   int bmWidth, bmHeight;
 };
+struct MINMAXINFO {
+  POINT ptReserved, ptMaxSize, ptMaxPosition;
+  POINT ptMinTrackSize;  // the smallest outer size the user may give the window
+  POINT ptMaxTrackSize;
+};
 
 // Messages.
 enum : UINT {
@@ -82,14 +87,25 @@ enum : UINT {
   WM_QUIT = 0x0012,        // posted by PostQuitMessage; GetMessage returns 0 for it
   WM_SETTEXT = 0x000C,     // lParam: const char *
   WM_COMMAND = 0x0111,     // wParam: id in the low 16 bits, notification code in the high 16
-  WM_MOUSEMOVE = 0x0200,   // lParam: x in the low 16 bits, y in the high 16 (client coordinates)
+  WM_SIZE = 0x0005,        // the client area's new size: width in the low 16 bits of lParam
+  WM_GETMINMAXINFO = 0x0024, // lParam: MINMAXINFO *, sent while a top-level window is created
+  WM_KEYDOWN = 0x0100,     // wParam: the virtual key; lParam: the modifier keys held (FSHIFT ...)
+  WM_MOUSEMOVE = 0x0200,   // lParam: x in the low 16 bits, y in the high 16 (client coordinates);
+                           // wParam: MK_LBUTTON while the left button is held
   WM_LBUTTONDOWN = 0x0201, // lParam as for WM_MOUSEMOVE
+  WM_LBUTTONUP = 0x0202,   // lParam as for WM_MOUSEMOVE
   BM_GETCHECK = 0x00F0,    // returns BST_CHECKED or BST_UNCHECKED
-  BM_SETCHECK = 0x00F1,    // wParam BST_CHECKED or BST_UNCHECKED
+  BM_SETCHECK = 0x00F1,    // wParam BST_CHECKED shows the button pressed in
   BM_SETIMAGE = 0x00F7,    // wParam IMAGE_BITMAP, lParam the HBITMAP; returns the old one
 };
-enum : int { BN_CLICKED = 0 };
-enum : WPARAM { BST_UNCHECKED = 0, BST_CHECKED = 1 };
+enum : int {
+  BN_CLICKED = 0,
+  // Ours: the left button was pressed on a button and the pointer moved away with it held. Until
+  // the button is released, moves and the release reach the parent as WM_MOUSEMOVE and
+  // WM_LBUTTONUP in the parent's client coordinates; no BN_CLICKED follows.
+  BN_DRAGGED = 0x100,
+};
+enum : WPARAM { MK_LBUTTON = 0x0001, BST_UNCHECKED = 0, BST_CHECKED = 1 };
 
 // Window styles.
 enum : uint32_t {
@@ -148,6 +164,11 @@ bool SetWindowText(HWND hwnd, const char *text);
 // Copies at most max - 1 characters and a terminating zero; returns the number copied.
 int GetWindowText(HWND hwnd, char *buffer, int max);
 HWND GetDlgItem(HWND parent, int id);
+// The client area: left and top 0, right and bottom its width and height.
+bool GetClientRect(HWND hwnd, RECT *rect);
+// Moves and sizes a top-level window (outer frame, as for CreateWindowEx) or a control; a new
+// client size reaches the procedure as WM_SIZE.
+bool MoveWindow(HWND hwnd, int x, int y, int w, int h, bool repaint);
 HWND GetParent(HWND hwnd);
 
 // The message loop. GetMessage waits for the next message of any window of the thread: posted
@@ -159,6 +180,30 @@ bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 void PostQuitMessage(int exitCode);
 // Calls the window's procedure at once (BM_SETIMAGE and WM_SETTEXT for the controls).
 LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// Takes the next message as GetMessage would, without waiting; false when there is none.
+enum : UINT { PM_REMOVE = 0x0001 };
+bool PeekMessage(MSG *msg, HWND hwnd, UINT first, UINT last, UINT remove);
+
+// Keyboard. A key pressed in a top-level window (or in a control of it that does not take the
+// key itself) is posted to that window as WM_KEYDOWN. Virtual keys: 'A'..'Z' and '0'..'9' as
+// their letters, and these.
+enum : int {
+  VK_RETURN = 0x0D, VK_ESCAPE = 0x1B, VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27,
+  VK_DOWN = 0x28, VK_DELETE = 0x2E, VK_F1 = 0x70,
+};
+// Accelerator tables: key with modifiers -> command. TranslateAccelerator turns a WM_KEYDOWN
+// for hwnd whose key and modifiers match an entry exactly into WM_COMMAND (id, code 1) sent to
+// hwnd, and returns true; the message is then not to be dispatched.
+enum : uint8_t { FVIRTKEY = 0x01, FSHIFT = 0x04, FCONTROL = 0x08, FALT = 0x10 };
+struct ACCEL {
+  uint8_t fVirt;  // FVIRTKEY with the modifiers
+  uint16_t key;   // the virtual key
+  uint16_t cmd;   // the command id
+};
+struct AcceleratorTable;
+typedef AcceleratorTable *HACCEL;
+HACCEL CreateAcceleratorTable(const ACCEL *entries, int count);
+bool TranslateAccelerator(HWND hwnd, HACCEL table, const MSG *msg);
 
 // Menus built in code. "&" marks the mnemonic. A chosen item sends WM_COMMAND with its id and
 // notification code 0 to the window the bar is attached to.
@@ -174,6 +219,9 @@ bool SetMenu(HWND hwnd, HMENU menu);
 // By command (MF_BYCOMMAND), searching the pop-up menus too. CheckMenuItem returns the old state
 // (MF_CHECKED or MF_UNCHECKED), or -1 when there is no such item.
 int CheckMenuItem(HMENU menu, UINT id, UINT flags);
+// Inserts an item before the item with command id `before`.
+bool InsertMenu(HMENU menu, UINT before, UINT flags, uintptr_t item, const char *text);
+bool DeleteMenu(HMENU menu, UINT id, UINT flags);
 HMENU GetMenu(HWND hwnd);
 
 // List boxes ("listbox" controls): a column of text rows, one of them chosen. Rows count from 0.
@@ -288,4 +336,8 @@ bool CopyTextToClipboard(const std::string &text);
 
 // Start-up of the window services (creates the application object); call once before anything
 // above. argc and argv may be the program's.
+// Every pixel of a client area is a pixel of the screen (no scaling by the window services), so
+// a high-density screen shows the board sharp; programs scale their own drawing instead.
 void PlatformStart(int argc, char **argv);
+// The screen's density as a whole factor: 1 for about 96 dots per inch, 2 for about 192.
+int ScreenScale();

@@ -1,5 +1,6 @@
 // Hooks for tests: what the windows show, and input delivered through Qt as a person gives it.
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "platform/internal.h"
@@ -120,12 +121,6 @@ void ChooseListRow(HWND list, int row) {
   PumpMessages();
 }
 
-bool MenuItemChecked(HWND hwnd, int id) {
-  Window *w = LiveWindow(hwnd);
-  QAction *action = w ? FindAction(w->menuBar, id) : nullptr;
-  return action && action->isChecked();
-}
-
 std::vector<std::string> ListBoxRows(HWND list) {
   std::vector<std::string> rows;
   Window *w = LiveWindow(list);
@@ -139,6 +134,55 @@ void CloseBox(HWND hwnd) {
   if (!w || !w->frame) return;
   w->frame->close();
   PumpMessages();
+}
+
+void DragMouse(HWND hwnd, int x0, int y0, int x1, int y1) {
+  Window *w = LiveWindow(hwnd);
+  if (!w || !w->client) return;
+  SendMouse(w, QEvent::MouseButtonPress, x0, y0, Qt::LeftButton, Qt::LeftButton);
+  SendMouse(w, QEvent::MouseMove, (x0 + x1) / 2, (y0 + y1) / 2, Qt::NoButton, Qt::LeftButton);
+  SendMouse(w, QEvent::MouseMove, x1, y1, Qt::NoButton, Qt::LeftButton);
+  SendMouse(w, QEvent::MouseButtonRelease, x1, y1, Qt::LeftButton, Qt::NoButton);
+  PumpMessages();
+}
+
+void DragButtonTo(HWND button, int x, int y) {
+  Window *b = LiveWindow(button);
+  if (!b || !b->button || !b->parent || !b->parent->client) return;
+  auto send = [b](QEvent::Type type, QPoint global, Qt::MouseButton button, Qt::MouseButtons held) {
+    QPointF local = b->button->mapFromGlobal(global);
+    QMouseEvent event(type, local, QPointF(global), button, held, Qt::NoModifier);
+    QApplication::sendEvent(b->button, &event);
+  };
+  QPoint start = b->button->mapToGlobal(QPoint(20, 20));
+  QPoint end = b->parent->client->mapToGlobal(QPoint(x, y));
+  send(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseMove, (start + end) / 2, Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseMove, end, Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, end, Qt::LeftButton, Qt::NoButton);
+  PumpMessages();
+}
+
+void PressKey(HWND hwnd, int vk, int modifiers) {
+  Window *w = LiveWindow(hwnd);
+  if (!w || !w->Widget()) return;
+  int key = vk >= VK_F1 && vk < VK_F1 + 12 ? Qt::Key_F1 + (vk - VK_F1)
+            : vk == VK_RETURN               ? Qt::Key_Return
+            : vk == VK_ESCAPE               ? Qt::Key_Escape
+                                            : vk;
+  Qt::KeyboardModifiers held = Qt::NoModifier;
+  if (modifiers & FSHIFT) held |= Qt::ShiftModifier;
+  if (modifiers & FCONTROL) held |= Qt::ControlModifier;
+  if (modifiers & FALT) held |= Qt::AltModifier;
+  QKeyEvent event(QEvent::KeyPress, key, held);
+  QWidget *target = w->edit ? static_cast<QWidget *>(w->edit) : w->Widget();
+  QApplication::sendEvent(target, &event);
+}
+
+bool MenuItemChecked(HWND hwnd, int id) {
+  Window *w = LiveWindow(hwnd);
+  QAction *action = w ? FindAction(w->menuBar, id) : nullptr;
+  return action && action->isChecked();
 }
 
 std::vector<std::string> MenuBarTexts(HWND hwnd) {

@@ -66,9 +66,17 @@ void MoveMouseTo(HWND hwnd, int x, int y);
 bool ChooseMenuItem(HWND hwnd, int id);
 void ClickButton(HWND button);
 void CloseBox(HWND hwnd);  // the close box of the title bar
-void ChooseListRow(HWND list, int row);  // the user chooses a list box's row
-// A menu item's check mark; a list box's rows.
+// A press at (x0, y0), a move to (x1, y1) with the button held, the release there.
+void DragMouse(HWND hwnd, int x0, int y0, int x1, int y1);
+// A press on a button, a drag out of it and the release at (x, y) of the parent's client area.
+void DragButtonTo(HWND button, int x, int y);
+// A key pressed in the window (modifiers FSHIFT, FCONTROL, FALT). Only delivered: the messages
+// are left for the program's own loop, so that its accelerators see them.
+void PressKey(HWND hwnd, int vk, int modifiers);
+// The menu item's check mark.
 bool MenuItemChecked(HWND hwnd, int id);
+void ChooseListRow(HWND list, int row);  // the user chooses a list box's row
+// A list box's rows.
 std::vector<std::string> ListBoxRows(HWND list);
 
 // The menu bar as text: one entry per item, "Menu|Item|id" (pop-up titles as "Menu||0").

@@ -86,16 +86,40 @@ FrameWidget::FrameWidget(Window *w) : QWidget(nullptr), win(w) {
   setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
+int FrameWidget::MenuHeight() const {
+  if (!win->menuBar) return 0;
+  int height = win->menuBar->heightForWidth(win->client->width());
+  return height > 0 ? height : win->menuBar->sizeHint().height();
+}
+
 void FrameWidget::Arrange() {
-  int menuHeight = 0;
+  int menuHeight = MenuHeight();
   int width = win->client->width();
-  if (win->menuBar) {
-    menuHeight = win->menuBar->heightForWidth(width);
-    if (menuHeight <= 0) menuHeight = win->menuBar->sizeHint().height();
-    win->menuBar->setGeometry(0, 0, width, menuHeight);
-  }
+  if (win->menuBar) win->menuBar->setGeometry(0, 0, width, menuHeight);
   win->client->move(0, menuHeight);
   resize(width, win->client->height() + menuHeight);
+}
+
+void FrameWidget::resizeEvent(QResizeEvent *) {
+  // The user sized the frame: the client area takes what the menu bar leaves.
+  if (!win->alive || !win->client) return;
+  int menuHeight = MenuHeight();
+  if (win->menuBar) win->menuBar->setGeometry(0, 0, width(), menuHeight);
+  ResizeClient(win, width(), height() - menuHeight);
+}
+
+void ResizeClient(Window *w, int width, int height) {
+  width = std::clamp(width, 1, 8192);
+  height = std::clamp(height, 1, 8192);
+  if (!w->client || QSize(width, height) == w->image.size()) return;
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(PixelOf(w->background));
+  QPainter(&image).drawImage(0, 0, w->image);
+  w->image = image;
+  w->client->resize(width, height);
+  w->invalid = false;
+  Invalidate(w, w->image.rect(), false);
+  PostToQueue(w, WM_SIZE, 0, MAKELPARAM(width, height));
 }
 
 void FrameWidget::closeEvent(QCloseEvent *e) {
@@ -163,7 +187,12 @@ Window *CreateControl(Kind kind, const char *title, uint32_t style, int x, int y
       win->button = new QPushButton(parentWidget);
     if (!(style & BS_BITMAP)) win->button->setText(TextOf(title));
     win->button->setFocusPolicy(Qt::NoFocus);
+    WatchButtonDrag(win);
     QObject::connect(win->button, &QAbstractButton::clicked, [win] {
+      // A checkable face shows only what the program sets with BM_SETCHECK; a check box ticks
+      // itself.
+      if (win->button->isCheckable() && (win->style & 0xF) != BS_AUTOCHECKBOX)
+        win->button->setChecked(!win->button->isChecked());
       if (win->alive && win->parent)
         PostToQueue(win->parent, WM_COMMAND, MAKEWPARAM(win->id, BN_CLICKED),
                     reinterpret_cast<LPARAM>(win));
@@ -211,6 +240,7 @@ Window *CreateClassWindow(WindowClass *cls, const char *title, uint32_t style, i
     if (IsGdi(cls->icon, GdiKind::Cursor)) win->frame->setWindowIcon(cls->icon->icon);
     win->frame->Arrange();
     win->frame->move(Coord(x), Coord(y));
+    if (!(style & WS_THICKFRAME)) win->frame->setFixedSize(win->frame->size());
   }
   if (IsGdi(win->classCursor, GdiKind::Cursor)) win->client->setCursor(win->classCursor->cursor);
   // A new window is invalid, so that the first UpdateWindow or the message loop paints it.
@@ -250,6 +280,15 @@ HWND CreateWindowEx(uint32_t, const char *className, const char *title, uint32_t
     }
     if (!win->alive) return nullptr;  // destroyed while being created
     if (!owner && menu) SetMenu(win, menu);
+    if (!owner && win->frame) {
+      // The smallest size the procedure allows; the menu bar adds to the client's 38 pixels of
+      // frame as it adds to the window on creation.
+      MINMAXINFO info = {};
+      SendMessage(win, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+      if (info.ptMinTrackSize.x > 8 && info.ptMinTrackSize.y > 38)
+        win->frame->setMinimumSize(info.ptMinTrackSize.x - 8,
+                                   info.ptMinTrackSize.y - 38 + win->frame->MenuHeight());
+    }
     if (style & WS_VISIBLE) win->Widget()->show();
   }
   return win;
@@ -357,6 +396,30 @@ HWND GetDlgItem(HWND parent, int id) {
   for (Window *c : w->children)
     if (c->id == id) return c;
   return nullptr;
+}
+
+bool GetClientRect(HWND hwnd, RECT *rect) {
+  Window *w = LiveWindow(hwnd);
+  if (!w || !rect) return false;
+  QSize size = w->kind == Kind::Class ? w->image.size() : w->Widget()->size();
+  *rect = RECT{0, 0, size.width(), size.height()};
+  return true;
+}
+
+bool MoveWindow(HWND hwnd, int x, int y, int w, int h, bool) {
+  Window *win = LiveWindow(hwnd);
+  if (!win) return false;
+  if (!win->frame) {
+    win->Widget()->setGeometry(Coord(x), Coord(y), std::clamp(w, 0, 8192), std::clamp(h, 0, 8192));
+    return true;
+  }
+  QSize least = win->frame->minimumSize();
+  int cw = std::max(w - 8, least.width());
+  int ch = std::max(h - 38, least.height() - win->frame->MenuHeight());
+  win->frame->move(Coord(x), Coord(y));
+  ResizeClient(win, cw, ch);
+  win->frame->Arrange();
+  return true;
 }
 
 HWND GetParent(HWND hwnd) {

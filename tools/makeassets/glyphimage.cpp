@@ -118,6 +118,31 @@ Image36 GlyphImage(int code) {
   return image;
 }
 
+void LargeFigure(int code, uint32_t (&picture)[LargeSide][LargeSide],
+                 uint32_t (&mask)[LargeSide][LargeSide]) {
+  static Kind kind[Side][Side];
+  static bool margin[Side][Side];
+  if (code >= 1 && code <= 14) {
+    ReadGlyph(code, kind);
+    FindMargin(kind, margin);
+  }
+  for (int y = 0; y < Side; y++)
+    for (int x = 0; x < Side; x++) {
+      bool figure = false;
+      uint32_t colour = Black;
+      if (code >= 1 && code <= 14) {
+        figure = kind[y][x] == BlackInk || (kind[y][x] == WhiteInk && !margin[y][x]);
+        colour = kind[y][x] == BlackInk ? Black : White;
+      } else if (code == 15) {  // the arrow-start mark drawn at twice its size
+        double d = std::hypot(x - 34.5, y - 34.5);
+        figure = (d >= 15.0 && d <= 21.0) || d <= 5.0;
+        colour = ArrowRed;
+      }
+      picture[y][x] = figure ? colour : Black;
+      mask[y][x] = figure ? Black : White;
+    }
+}
+
 Image36 ArrowStartImage() {
   // Centred on the point where the board view's arrows begin, 17 pixels into the square.
   Image36 image;

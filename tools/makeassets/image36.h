@@ -32,4 +32,13 @@ bool WriteBMP24(const std::string &path, const uint32_t (&rgb)[ImageSide][ImageS
 bool WriteICO(const std::string &path, const Image36 &image, std::string *why);
 // The bytes of those files, for tests and the writers above.
 std::string BMP24Bytes(const uint32_t (&rgb)[ImageSide][ImageSide]);
+// A square 24-bit BMP of side x side pixels, rgb row by row from the top.
+std::string BMP24Bytes(const uint32_t *rgb, int side);
+
+// The board view's figures at 72 x 72 for a scaled board: the picture's glyph pixel for pixel
+// (codes 1..14) or the arrow-start mark (15). Picture black and mask white where the square
+// shows through, as for the 36-pixel images.
+constexpr int LargeSide = 72;
+void LargeFigure(int code, uint32_t (&picture)[LargeSide][LargeSide],
+                 uint32_t (&mask)[LargeSide][LargeSide]);
 std::string ICOBytes(const Image36 &image);

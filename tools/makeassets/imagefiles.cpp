@@ -22,9 +22,10 @@ void PutBGR(std::string &out, uint32_t rgb) {
 }
 
 // The information header shared by both formats.
-void PutInfoHeader(std::string &out, int height, int bits, uint32_t dataSize) {
+void PutInfoHeader(std::string &out, int height, int bits, uint32_t dataSize,
+                   int width = ImageSide) {
   Put32(out, 40);          // size of this header
-  Put32(out, ImageSide);   // width
+  Put32(out, static_cast<uint32_t>(width));
   Put32(out, static_cast<uint32_t>(height));
   Put16(out, 1);           // planes
   Put16(out, static_cast<uint32_t>(bits));
@@ -36,25 +37,29 @@ void PutInfoHeader(std::string &out, int height, int bits, uint32_t dataSize) {
   Put32(out, 0);           // important colours
 }
 
-constexpr uint32_t BMPStride = (ImageSide * 3 + 3) / 4 * 4;
 constexpr uint32_t ANDStride = (ImageSide + 31) / 32 * 4;
 }  // namespace
 
-std::string BMP24Bytes(const uint32_t (&rgb)[ImageSide][ImageSide]) {
-  const uint32_t dataSize = BMPStride * ImageSide;
+std::string BMP24Bytes(const uint32_t *rgb, int side) {
+  const uint32_t stride = (static_cast<uint32_t>(side) * 3 + 3) / 4 * 4;
+  const uint32_t dataSize = stride * static_cast<uint32_t>(side);
   std::string out;
   out += "BM";
   Put32(out, 54 + dataSize);  // file size
   Put32(out, 0);              // reserved
   Put32(out, 54);             // offset of the pixel data
-  PutInfoHeader(out, ImageSide, 24, dataSize);
-  for (int y = ImageSide - 1; y >= 0; y--) {
+  PutInfoHeader(out, side, 24, dataSize, side);
+  for (int y = side - 1; y >= 0; y--) {
     std::string row;
-    for (int x = 0; x < ImageSide; x++) PutBGR(row, rgb[y][x]);
-    row.resize(BMPStride, '\0');
+    for (int x = 0; x < side; x++) PutBGR(row, rgb[y * side + x]);
+    row.resize(stride, '\0');
     out += row;
   }
   return out;
+}
+
+std::string BMP24Bytes(const uint32_t (&rgb)[ImageSide][ImageSide]) {
+  return BMP24Bytes(&rgb[0][0], ImageSide);
 }
 
 std::string ICOBytes(const Image36 &image) {

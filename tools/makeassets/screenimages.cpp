@@ -1,12 +1,14 @@
 // bmp/ and cur/ of the run folder: for each palette tool its button face (bmp/<stem>w.bmp) and
 // cursor (cur/<stem>.ico); for the square codes 1..14 and the arrow-start mark (15) the board
-// view's picture (bmp/<stem>.bmp) and mask (bmp/<stem>m.bmp). All 36 x 36.
+// view's picture (bmp/<stem>.bmp) and mask (bmp/<stem>m.bmp). All 36 x 36; the pictures and
+// masks again at 72 x 72 (bmp/<stem>72.bmp, bmp/<stem>72m.bmp) for a board shown larger.
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
 #include "tools/makeassets/assets.h"
+#include "files/atomicwrite.h"
 #include "tools/makeassets/image36.h"
 
 namespace {
@@ -72,6 +74,13 @@ bool WriteScreenImages(const std::string &folder) {
     ok = Report(WriteBMP24(path, picture, &why), path, why) && ok;
     path = bmp + stem + "m.bmp";
     ok = Report(WriteBMP24(path, mask, &why), path, why) && ok;
+    static uint32_t large[LargeSide][LargeSide], largeMask[LargeSide][LargeSide];
+    LargeFigure(index, large, largeMask);
+    path = bmp + stem + "72.bmp";
+    ok = Report(WriteFileAtomically(path, BMP24Bytes(&large[0][0], LargeSide), &why), path, why) && ok;
+    path = bmp + stem + "72m.bmp";
+    ok = Report(WriteFileAtomically(path, BMP24Bytes(&largeMask[0][0], LargeSide), &why), path,
+                why) && ok;
   }
   return ok;
 }
