@@ -15,15 +15,25 @@ void ChangeDiagram(HWND hwnd, const std::function<void()> &change, const std::st
   ShowSideToMove(hwnd);
 }
 
-void PutBoard(HWND hwnd, const Board &board, const std::string &status) {
+void PutBoard(HWND hwnd, const Board &board, const std::string &status, int arrowFrom,
+              int arrowTo) {
   int markers = 0;
   for (int cell : Pos) markers += cell == DotMark || cell == CrossMark;
   std::string cleared;
   if (NArrows > 0 || markers > 0) cleared = "; arrows and markers cleared";
   std::string side = board.side ? ", black to move" : ", white to move";
-  ChangeDiagram(hwnd, [&board] {
+  ChangeDiagram(hwnd, [&] {
     DiagramFromBoard(board);
     NArrows = 0;
+    if (arrowFrom < 0 || arrowFrom > 63 || arrowTo < 0 || arrowTo > 63) return;
+    // Arrow ends are columns and rows from the top of the view, which may be turned round.
+    const int squares[2] = {arrowFrom, arrowTo};
+    for (int end = 0; end < 2; end++) {
+      int file = FileOf(squares[end]), rank = RankOf(squares[end]);
+      Arr[0][2 * end] = Flipped ? 7 - file : file;
+      Arr[0][2 * end + 1] = Flipped ? rank : 7 - rank;
+    }
+    NArrows = 1;
   }, status + side + cleared);
 }
 

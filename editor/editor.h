@@ -98,10 +98,11 @@ void DspHelpFile(HDC hdc);
 // ChangeDiagram: it remembers what was there, runs the change, and shows the board with the
 // status line. PutBoard is the usual change: the board's men, side to move and castling,
 // markers and arrows cleared (orientation, theme and settings stay); its status line says what
-// was cleared.
+// was cleared. A move's squares (a1 = 0) given to PutBoard become its one arrow.
 struct Board;
 void ChangeDiagram(HWND hwnd, const std::function<void()> &change, const std::string &status);
-void PutBoard(HWND hwnd, const Board &board, const std::string &status);
+void PutBoard(HWND hwnd, const Board &board, const std::string &status, int arrowFrom = -1,
+              int arrowTo = -1);
 void SideToMoveCommand(HWND hwnd, int id);
 void ShowSideToMove(HWND hwnd);  // the check mark on "White to move" or "Black to move"
 
@@ -111,3 +112,7 @@ bool FindFEN(const std::string &text, Board *board, std::string *why);
 void PasteFEN(HWND hwnd);
 void CopyFEN(HWND hwnd);
 HWND EnterFENWindow();
+
+// "Open PGN...": a PGN file chosen in the dialog, its games shown in the game window, where
+// choosing a move shows the position after it.
+void OpenPGN(HWND hwnd);

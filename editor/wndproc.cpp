@@ -37,6 +37,7 @@ void SelectTool(HWND hwnd, int index) {
 void Command(HWND hwnd, int id, int code) {
   switch (id) {
     case CmdOpenBRD: FileIO(hwnd, 2); break;
+    case CmdOpenPGN: OpenPGN(hwnd); break;
     case CmdSaveBMP: VClip = 0; FileIO(hwnd, 0); break;
     case CmdClipboard:
       VClip = 1;

@@ -1,5 +1,6 @@
 // List box controls: rows of text in a Qt list, the chosen row told to the parent when the user
 // chooses it.
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 #include "platform/internal.h"
@@ -7,6 +8,20 @@
 namespace {
 // Rows kept in one list: enough for a file of many games, bounded all the same.
 constexpr int MaxRows = 100000;
+
+// A list of one column has no use for the left and right keys: they go to its window as
+// WM_KEYDOWN, as keys the control does not take.
+class SideKeys : public QObject {
+ public:
+  explicit SideKeys(Window *w) : QObject(w->list), win(w) {}
+  bool eventFilter(QObject *, QEvent *e) override {
+    if (e->type() != QEvent::KeyPress) return false;
+    auto *key = static_cast<QKeyEvent *>(e);
+    if (key->key() != Qt::Key_Left && key->key() != Qt::Key_Right) return false;
+    return PostKey(win, key);
+  }
+  Window *win;
+};
 
 LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Window *w = LiveWindow(hwnd);
@@ -53,9 +68,11 @@ void MakeListBox(Window *win, QWidget *parentWidget) {
   win->list = new QListWidget(parentWidget);
   win->list->setSelectionMode(QAbstractItemView::SingleSelection);
   if (!(win->style & WS_BORDER)) win->list->setFrameShape(QFrame::NoFrame);
+  win->list->installEventFilter(new SideKeys(win));
   if (!(win->style & LBS_NOTIFY)) return;
-  QObject::connect(win->list, &QListWidget::currentRowChanged, [win](int row) {
-    if (row >= 0 && win->alive && win->parent)
+  // The selection, not the current row: focus may make a row current without choosing it.
+  QObject::connect(win->list, &QListWidget::itemSelectionChanged, [win] {
+    if (win->list->selectedItems().size() == 1 && win->alive && win->parent)
       PostToQueue(win->parent, WM_COMMAND, MAKEWPARAM(win->id, LBN_SELCHANGE),
                   reinterpret_cast<LPARAM>(win));
   });

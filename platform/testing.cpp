@@ -169,6 +169,10 @@ void PressKey(HWND hwnd, int vk, int modifiers) {
   int key = vk >= VK_F1 && vk < VK_F1 + 12 ? Qt::Key_F1 + (vk - VK_F1)
             : vk == VK_RETURN               ? Qt::Key_Return
             : vk == VK_ESCAPE               ? Qt::Key_Escape
+            : vk == VK_LEFT                 ? Qt::Key_Left
+            : vk == VK_RIGHT                ? Qt::Key_Right
+            : vk == VK_UP                   ? Qt::Key_Up
+            : vk == VK_DOWN                 ? Qt::Key_Down
                                             : vk;
   Qt::KeyboardModifiers held = Qt::NoModifier;
   if (modifiers & FSHIFT) held |= Qt::ShiftModifier;
