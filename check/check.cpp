@@ -108,7 +108,7 @@ CheckResult CheckPosition(int mode, int vclip) {
   result.text += Format(summary, result.errors, result.warnings);
   if (clipboard) {
     result.text += "Diagram saved in virtual clipboard " + ClipBMPPath() + "\n";
-    result.text += "Use a macro in Word tp paste it easily\n";
+    result.text += "Use a macro in Word to paste it easily\n";
     result.text += "Refer to https://boardsmith.example/ for details\n";
   }
   return result;

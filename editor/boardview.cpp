@@ -1,9 +1,12 @@
 // The board view: white field, frame, grid, squares in the theme's colours, labels, figures and
 // red arrows, drawn with the platform's drawing calls.
+#include <algorithm>
 #include <cmath>
 
 #include "editor/editor.h"
 #include "model/model.h"
+
+int BoardScale = 1, BoardLeft = 198, BoardTop = 16;
 
 namespace {
 constexpr COLORREF ArrowColour = RGB(180, 0, 0);
@@ -11,70 +14,92 @@ constexpr int ArrowPenWidth = 4;
 constexpr double BarbLength = 10.0;
 const char FileLetters[] = "abcdefgh";
 const char RankDigits[] = "12345678";
+// Room round the field: the palette's right edge at its left, the status line below.
+constexpr int FieldMinLeft = 198, FieldMinTop = 16, RightMargin = 7, BottomMargin = 46;
 
-// The frame and the grid, each with a pen of its own; the surface's pen is selected again
-// before a pen is freed.
-void FrameAndGrid(HDC hdc) {
-  HPEN frame = CreatePen(PS_SOLID, 5, RGB(0, 0, 0));
-  HGDIOBJ old = SelectObject(hdc, frame);
-  MoveToEx(hdc, 217, 17, nullptr);
-  LineTo(hdc, 517, 17);
-  LineTo(hdc, 517, 317);
-  LineTo(hdc, 217, 317);
-  LineTo(hdc, 217, 17);
-  SelectObject(hdc, old);
-  DeleteObject(frame);
+// A point of the view at scale 1, measured from the field's corner, at the present scale.
+int X(int fromField) { return BoardLeft + fromField * BoardScale; }
+int Y(int fromField) { return BoardTop + fromField * BoardScale; }
 
-  HPEN grid = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-  old = SelectObject(hdc, grid);
-  for (int i = 0; i < 7; i++) {
-    MoveToEx(hdc, 256 + 37 * i, 19, nullptr);
-    LineTo(hdc, 256 + 37 * i, 317);
-  }
-  for (int i = 0; i < 7; i++) {
-    MoveToEx(hdc, 220, 56 + 37 * i, nullptr);
-    LineTo(hdc, 519, 56 + 37 * i);
-  }
-  SelectObject(hdc, old);
-  DeleteObject(grid);
+void Fill(HDC hdc, int left, int top, int right, int bottom, COLORREF colour) {
+  RECT r = {left, top, right, bottom};
+  HBRUSH brush = CreateSolidBrush(colour);
+  FillRect(hdc, &r, brush);
+  DeleteObject(brush);
 }
 
-// File letters under the board and rank digits at its left, read from the side at the bottom.
+// The frame, with a pen of its own (the surface's pen is selected again before it is freed),
+// and the grid lines, BoardScale pixels wide, between the squares.
+void FrameAndGrid(HDC hdc) {
+  HPEN frame = CreatePen(PS_SOLID, 5 * BoardScale, RGB(0, 0, 0));
+  HGDIOBJ old = SelectObject(hdc, frame);
+  MoveToEx(hdc, X(19), Y(1), nullptr);
+  LineTo(hdc, X(319), Y(1));
+  LineTo(hdc, X(319), Y(301));
+  LineTo(hdc, X(19), Y(301));
+  LineTo(hdc, X(19), Y(1));
+  SelectObject(hdc, old);
+  DeleteObject(frame);
+  for (int i = 0; i < 7; i++) {
+    Fill(hdc, X(58 + 37 * i), Y(3), X(58 + 37 * i) + BoardScale, Y(301), RGB(0, 0, 0));
+  }
+  for (int i = 0; i < 7; i++) {
+    Fill(hdc, X(22), Y(40 + 37 * i), X(321), Y(40 + 37 * i) + BoardScale, RGB(0, 0, 0));
+  }
+}
+
+// File letters under the board and rank digits at its left, read from the side at the bottom;
+// each beside the middle of its square.
 void Labels(HDC hdc) {
   SetBkMode(hdc, TRANSPARENT);
   for (int i = 0; i < 8; i++) {
     int k = Flipped ? 7 - i : i;
-    TextOut(hdc, 231 + 37 * i, 320, &FileLetters[k], 1);
-    TextOut(hdc, 204, 290 - 37 * i, &RankDigits[k], 1);
+    TextOut(hdc, X(40 + 37 * i) - 7, Y(304), &FileLetters[k], 1);
+    TextOut(hdc, X(6), Y(22 + 37 * (7 - i)) - 7, &RankDigits[k], 1);
   }
 }
 }  // namespace
 
+int SquareX(int column) { return X(22 + SquareStep * column); }
+int SquareY(int rowFromTop) { return Y(4 + SquareStep * rowFromTop); }
+
+void FitBoard(int width, int height) {
+  int roomX = width - RightMargin - FieldMinLeft, roomY = height - BottomMargin - FieldMinTop;
+  int scale = std::max(1, std::min(roomX / FieldWidth, roomY / FieldHeight));
+  BoardLeft = FieldMinLeft + std::max(0, (roomX - FieldWidth * scale) / 2);
+  BoardTop = FieldMinTop + std::max(0, (roomY - FieldHeight * scale) / 2);
+  StatusTop = std::max(340, height - 42);
+  StatusRight = std::max(520, width - RightMargin);
+  if (scale != BoardScale) {
+    BoardScale = scale;
+    LoadBoardImages(scale);
+  }
+}
+
 void DrawBoard(HDC hdc) {
-  RECT field = {198, 16, 520, 336};
-  HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
-  FillRect(hdc, &field, white);
-  DeleteObject(white);
+  Fill(hdc, X(0), Y(0), X(FieldWidth), Y(FieldHeight), RGB(255, 255, 255));
   FrameAndGrid(hdc);
   for (int c = 0; c < 8; c++)
     for (int t = 0; t < 8; t++) EmptySq(hdc, c, t);
   Labels(hdc);
   for (int c = 0; c < 8; c++)
     for (int r = 0; r < 8; r++)
-      if (Pos[c * 8 + r] != 0)
-        DrawPiece(hdc, Pos[c * 8 + r], SquareLeft + SquareStep * c,
-                  SquareTop + SquareStep * (7 - r));
+      if (Pos[c * 8 + r] != 0) DrawPiece(hdc, Pos[c * 8 + r], SquareX(c), SquareY(7 - r));
   for (int i = 0; i < NArrows && i < MaxArrows; i++) DrawArrow(hdc, i);
 }
 
 void EmptySq(HDC hdc, int column, int rowFromTop) {
   // Light when column + row-from-top is even: the top-left square is always light.
   const int16_t *rgb = (column + rowFromTop) % 2 == 0 ? Lt[Theme] : Dk[Theme];
-  int left = SquareLeft + SquareStep * column, top = SquareTop + SquareStep * rowFromTop;
-  RECT square = {left, top, left + SquareSide, top + SquareSide};
-  HBRUSH brush = CreateSolidBrush(ThemeColour(rgb));
-  FillRect(hdc, &square, brush);
-  DeleteObject(brush);
+  int left = SquareX(column), top = SquareY(rowFromTop), side = SquareSide * BoardScale;
+  Fill(hdc, left, top, left + side, top + side, ThemeColour(rgb));
+}
+
+void RepaintSquare(HDC hdc, int column, int rowFromTop) {
+  if (column < 0 || column > 7 || rowFromTop < 0 || rowFromTop > 7) return;
+  EmptySq(hdc, column, rowFromTop);
+  DrawPiece(hdc, Pos[column * 8 + 7 - rowFromTop], SquareX(column), SquareY(rowFromTop));
+  for (int i = 0; i < NArrows && i < MaxArrows; i++) DrawArrow(hdc, i);
 }
 
 void DrawPiece(HDC hdc, int code, int x, int y) {
@@ -96,9 +121,9 @@ void DrawArrow(HDC hdc, int index) {
   // Ends off the board come only from a damaged position file; such an arrow is not drawn.
   for (int k = 0; k < 4; k++)
     if (a[k] < 0 || a[k] > 7) return;
-  int x1 = 237 + 37 * a[0], y1 = 37 + 37 * a[1];
-  int x2 = 237 + 37 * a[2], y2 = 37 + 37 * a[3];
-  HPEN pen = CreatePen(PS_SOLID, ArrowPenWidth, ArrowColour);
+  int x1 = X(39 + 37 * a[0]), y1 = Y(21 + 37 * a[1]);
+  int x2 = X(39 + 37 * a[2]), y2 = Y(21 + 37 * a[3]);
+  HPEN pen = CreatePen(PS_SOLID, ArrowPenWidth * BoardScale, ArrowColour);
   HGDIOBJ old = SelectObject(hdc, pen);
   MoveToEx(hdc, x1, y1, nullptr);
   LineTo(hdc, x2, y2);
@@ -112,7 +137,7 @@ void DrawArrow(HDC hdc, int index) {
 
 void DrawTip(HDC hdc, int x1, int y1, int x2, int y2, double slope) {
   // Of the two 10-pixel ends along the slope, the one nearer the shaft's start (A on a tie).
-  double d = BarbLength / std::sqrt(slope * slope + 1);
+  double d = BarbLength * BoardScale / std::sqrt(slope * slope + 1);
   double ax = x2 + d, ay = y2 + d * slope;
   double bx = x2 - d, by = y2 - d * slope;
   double da = (ax - x1) * (ax - x1) + (ay - y1) * (ay - y1);

@@ -13,6 +13,7 @@
 namespace {
 constexpr int SizeFieldId = 8001;
 constexpr int OkButtonId = 8002;
+constexpr int CancelButtonId = 8003;
 constexpr int SizeTextRead = 10;  // bytes GetWindowText may fill: 9 characters and the zero
 
 // One custom size window at a time: "&Custom" while it is open brings it forward, so the
@@ -21,40 +22,59 @@ HWND CustomWnd = nullptr;  // the open window, null when none
 HWND SizeField = nullptr;  // its size field
 char SizeText[32];         // the size text as shown and as read back
 
-// The decimal number at the start of the typed text; 0.0 when there is none. A number begins
-// with a digit or a point: the words "inf" and "nan", which the number reader also takes, count
-// as none. A number too large to hold reads as infinity and is clamped like any other.
-double TypedSize(const char *text) {
+// The typed text as a number of inches: a decimal number, with blanks round it and nothing
+// else. A number begins with a digit or a point: the words "inf" and "nan", which the number
+// reader also takes, are not numbers here. False when the text is not a number.
+bool TypedSize(const char *text, double *inches) {
   const char *p = text;
   while (*p == ' ' || *p == '\t') p++;
+  const char *start = p;
   if (*p == '+' || *p == '-') p++;
-  if ((*p < '0' || *p > '9') && *p != '.') return 0.0;
-  double inches = 0.0;
-  if (!LeadingFloat(text, &inches) || std::isnan(inches)) return 0.0;
-  return inches;
+  if ((*p < '0' || *p > '9') && *p != '.') return false;
+  if (!LeadingFloat(start, inches) || std::isnan(*inches)) return false;
+  // The number's own characters, then only blanks.
+  while ((*p >= '0' && *p <= '9') || *p == '.' || *p == 'e' || *p == 'E' ||
+         ((*p == '+' || *p == '-') && (p[-1] == 'e' || p[-1] == 'E')))
+    p++;
+  while (*p == ' ' || *p == '\t') p++;
+  return *p == '\0';
 }
 
-// "Ok": take the typed size, close the window, confirm and remember the size.
+void Refuse(HWND hwnd, const std::string &text) {
+  MessageBox(hwnd, text.c_str(), "Custom Size", MB_OK | MB_ICONEXCLAMATION);
+}
+
+// "Ok" (or Enter): take the typed size, close the window, confirm and remember the size. A
+// text that is not a number, or a size outside 1.0 to 6.0 inches, is refused with a box and
+// the window stays open.
 void TakeCustomSize(HWND hwnd) {
   SizeText[0] = '\0';
   GetWindowText(SizeField, SizeText, SizeTextRead);
-  double inches = TypedSize(SizeText);
-  if (inches < 1.0) inches = 1.0;
-  if (inches > 6.0) inches = 6.0;
+  double inches = 0.0;
+  if (!TypedSize(SizeText, &inches)) {
+    Refuse(hwnd, std::string("\"") + SizeText + "\" is not a number.\n" +
+                     "Type the picture's width in inches, for example 2.5.");
+    return;
+  }
+  if (!(inches >= 1.0 && inches <= 6.0)) {
+    Refuse(hwnd, "The size must be between 1.0 and 6.0 inches.");
+    return;
+  }
   PicSiz = static_cast<float>(inches);
   // The size typed here is a custom size even if another size was chosen meanwhile: the box
   // below and the preferences must not claim a custom size that is not in effect.
   Dpi = 0;
+  ShowSettingsChecks();
   DestroyWindow(hwnd);
   std::string text = "CUSTOM Picture size " + FixedDecimals(PicSiz, 1) + " inches\n" +
                      "Size effective only on inserting bmp in Word\n" +
                      "Your preference will be remembered\n";
-  MessageBox(nullptr, text.c_str(), "Picture Size", MB_OK | MB_ICONEXCLAMATION);
+  MessageBox(MainWnd, text.c_str(), "Picture Size", MB_OK | MB_ICONEXCLAMATION);
   std::string why;
   if (!WritePrefs(&why)) {
     std::string failed = "Cannot write " + PrefsPath() + ":\n" + why +
                          "\nThe size is set for this session only.";
-    MessageBox(nullptr, failed.c_str(), "Picture Size", MB_OK | MB_ICONEXCLAMATION);
+    MessageBox(MainWnd, failed.c_str(), "Picture Size", MB_OK | MB_ICONEXCLAMATION);
   }
 }
 }  // namespace
@@ -83,6 +103,8 @@ LRESULT CustomSizeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                                  Inst, nullptr);
       CreateWindowEx(0, "button", "Ok", WS_CHILD | WS_VISIBLE, 120, 105, 80, 25, hwnd,
                      reinterpret_cast<HMENU>(intptr_t{OkButtonId}), Inst, nullptr);
+      CreateWindowEx(0, "button", "Cancel", WS_CHILD | WS_VISIBLE, 210, 105, 80, 25, hwnd,
+                     reinterpret_cast<HMENU>(intptr_t{CancelButtonId}), Inst, nullptr);
       break;
     }
     case WM_PAINT: {
@@ -99,13 +121,21 @@ LRESULT CustomSizeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     }
     case WM_CLOSE:
-      // Closing keeps PicSiz and writes nothing; Dpi stays custom as "&Custom" set it.
+      // Closing (the close box, Cancel, Escape) changes nothing and writes nothing.
       DestroyWindow(hwnd);
       return 0;  // the window is gone: the default procedure must not see it again
+    case WM_KEYDOWN:
+      if (wParam == VK_RETURN) TakeCustomSize(hwnd);
+      if (wParam == VK_ESCAPE) DestroyWindow(hwnd);
+      return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == OkButtonId && HIWORD(wParam) == BN_CLICKED) {
         TakeCustomSize(hwnd);
         return 0;  // destroyed, as above
+      }
+      if (LOWORD(wParam) == CancelButtonId && HIWORD(wParam) == BN_CLICKED) {
+        DestroyWindow(hwnd);
+        return 0;
       }
       break;
     case WM_DESTROY:

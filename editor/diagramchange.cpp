@@ -1,11 +1,11 @@
-// The one way the FEN, game and side-to-move commands change the diagram, and the side-to-move
-// items of the Position menu.
+// The one way the FEN, game and side-to-move commands change the diagram (so that each change
+// is one undo step), and the side-to-move items of the Position menu.
 #include "chess/diagram.h"
 #include "editor/editor.h"
 #include "model/model.h"
 
 void ChangeDiagram(HWND hwnd, const std::function<void()> &change, const std::string &status) {
-  // The place where the diagram before the change is remembered for undo.
+  RememberForUndo();
   change();
   ArrowStarted = 0;  // a half-drawn arrow belonged to the old diagram
   HDC hdc = GetDC(hwnd);

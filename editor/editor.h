@@ -20,6 +20,8 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 HWND CreateMainWindow(int show);
 // The window's title: the program, its maker and its release date.
 extern const char *const MainTitle;
+// The main window's first outer size, the least it can be given.
+constexpr int MainWidth = 535, MainHeight = 420;
 
 // Palette: image stem and button position of each palette index (0 eraser .. 15 arrow tool).
 extern const char *const PName[16];
@@ -44,8 +46,52 @@ enum : int {
   CmdRecentFirst = 1100, CmdRecentLast = 1107,  // the File menu's recent files, newest first
   CmdWhiteToMove = 5005, CmdBlackToMove = 5006,
   CmdUndo = 8001, CmdRedo = 8002, CmdCopyFEN = 8003, CmdPasteFEN = 8004, CmdEnterFEN = 8005,
+  CmdSaveLast = 1009,  // Ctrl+S: the picture command last used (SaveCommand)
 };
 HMENU BuildMenuBar();
+extern HMENU MainMenu;  // the bar BuildMenuBar made last
+// The save command Ctrl+S repeats: the picture or page command last chosen (CmdSaveBMP first).
+extern int SaveCommand;
+// Check marks of the Picture Size and Show Coords menus after Dpi or ShowCoords changed; the
+// pressed palette button after SelPiece changed.
+void ShowSettingsChecks();
+void ShowSelectedTool(HWND hwnd);
+// The menus' Ctrl+S item follows SaveCommand.
+void ShowSaveShortcut();
+
+// Shortcuts: the accelerator table, the text a menu item shows for its command ("Ctrl+Z"), and
+// one message through the accelerators to its window (the message loop's body).
+extern HACCEL Shortcuts;
+HACCEL CreateShortcutTable();
+std::string ShortcutText(int id);
+void HandleMessage(const MSG &msg);
+
+// Undo and redo. Call RememberForUndo before ANY change of the diagram (Pos, Arr, NArrows,
+// Flipped, SideToMove): it keeps the diagram as it is now as one undo step (at most UndoDepth,
+// a change that changes nothing leaves no step) and drops the redo steps.
+constexpr int UndoDepth = 200;
+void RememberForUndo();
+void UndoCommand(HWND hwnd);
+void RedoCommand(HWND hwnd);
+// A new main window: no steps, the present diagram counts as saved.
+void StartUndo();
+// The diagram as last opened or saved; the title marks any difference from it.
+void MarkDiagramSaved();
+bool DiagramModified();
+// Posted by RememberForUndo: the change has been made, the title follows.
+constexpr UINT WM_DIAGRAMCHANGED = WM_APP + 1;
+
+// Files: the position file the diagram came from or went to (empty for a new diagram), the
+// title naming it, opening a file named on the command line or in the recent files.
+extern std::string DiagramFile;
+void UpdateTitle();
+bool OpenFileByName(HWND hwnd, const std::string &path);
+// The recent files of the File menu (RecentFiles of the preferences), newest first.
+void AddRecentFile(const std::string &path);
+void ShowRecentFiles();
+void OpenRecentFile(HWND hwnd, int id);
+// The folder the file dialogs start in: where the last file was chosen.
+extern std::string LastFolder;
 // The virtual-clipboard item's text, showing where the clipboard picture goes.
 std::string ClipMenuText();
 
@@ -53,14 +99,35 @@ std::string ClipMenuText();
 void PictureSizeCommand(HWND hwnd, int id);
 void ShowCoordsCommand(HWND hwnd, int id);
 
-// Mouse: the tool cursor over the board, and a left click on a square.
+// Mouse: the tool cursor over the board, a press on a square, a drag and the release.
+// A press on a figure waits for the release: released on another square the figure moves
+// there, off the board it is removed, on its own square the press is the classic click.
 void MouseMove(int x, int y);
 void LeftButtonDown(HWND hwnd, int x, int y);
+void DragMove(int x, int y);
+void LeftButtonUp(HWND hwnd, int x, int y);
+// A palette button dragged (BN_DRAGGED): released on a square it places that figure.
+void PaletteDrag(int index);
 
-// Board view. Square (column c, row-from-top t) has its top-left pixel at
-// (SquareLeft + SquareStep * c, SquareTop + SquareStep * t) and is 36 x 36; a grid line runs
-// between neighbours.
+// Board view. At the first window size (scale 1) square (column c, row-from-top t) has its
+// top-left pixel at (SquareLeft + SquareStep * c, SquareTop + SquareStep * t) and is 36 x 36; a
+// grid line runs between neighbours. The view grows by whole factors with the window: every
+// length is BoardScale times as long, measured from the white field's corner (BoardLeft,
+// BoardTop), which is (198, 16) at the first size.
 constexpr int SquareLeft = 220, SquareTop = 20, SquareStep = 37, SquareSide = 36;
+constexpr int FieldWidth = 322, FieldHeight = 320;  // the white field at scale 1
+extern int BoardScale, BoardLeft, BoardTop;
+int SquareX(int column);
+int SquareY(int rowFromTop);
+// Scale and place of the board for a client area of width x height (WM_SIZE): the largest
+// whole scale that fits right of the palette and above the status line, centred there; the
+// status line moves under it. Loads the figures for a new scale.
+void FitBoard(int width, int height);
+// The board view's figures (Pics, Mask) for a scale: the 36-pixel images at 1, the 72-pixel
+// ones drawn at 36 * scale pixels above.
+void LoadBoardImages(int scale);
+// One square drawn again: its colour, its figure, and the arrows over it.
+void RepaintSquare(HDC hdc, int column, int rowFromTop);
 void DrawBoard(HDC hdc);
 void EmptySq(HDC hdc, int column, int rowFromTop);
 void DrawPiece(HDC hdc, int code, int x, int y);
@@ -78,7 +145,8 @@ int CheckLegal(int mode);
 void FileIO(HWND hwnd, int mode);
 void SaveBMP(HWND hwnd);
 void SaveHTM();
-void OpenBRDFile(HWND hwnd);
+// Opens BRDFile; false (after a box saying why) when it could not be read.
+bool OpenBRDFile(HWND hwnd);
 
 // Registers a side window's class: no style, icon, cursor or menu, a solid background.
 ATOM RegisterPlainClass(const char *name, WNDPROC proc, COLORREF background);

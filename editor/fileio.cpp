@@ -52,6 +52,20 @@ int DecideCoords(HWND owner) {
   return answer == IDYES ? 1 : 0;
 }
 
+std::string FolderOf(const std::string &path) {
+  size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// A save of the user's own (not the virtual clipboard's): the diagram is in its position file.
+void Saved() {
+  if (VClip) return;
+  DiagramFile = BRDFile;
+  MarkDiagramSaved();
+  AddRecentFile(BRDFile);
+  UpdateTitle();
+}
+
 void SaveFailed(const std::string &path, const std::string &why) {
   std::string text = "Cannot write file " + path + ":\n" + why;
   MessageBox(MainWnd, text.c_str(), "Save failed", MB_OK | MB_ICONEXCLAMATION);
@@ -77,20 +91,25 @@ void FileIO(HWND hwnd, int mode) {
   const DialogMode &m = Modes[mode];
 
   // The dialog works on a buffer of its own; the last name of this kind is offered in it.
+  // The dialog's folder is the one last used, whichever kind of file was chosen there.
+  std::string offered = *m.name;
+  if (!LastFolder.empty() && !offered.empty())
+    offered = LastFolder + "/" + offered.substr(offered.rfind('/') + 1);
   char file[PathCapacity];
-  std::snprintf(file, sizeof file, "%s", m.name->c_str());
+  std::snprintf(file, sizeof file, "%s", offered.c_str());
   OPENFILENAME ofn = {};
   ofn.lStructSize = 76;
   ofn.hwndOwner = hwnd;
   ofn.lpstrFilter = m.filter;
   ofn.lpstrFile = file;
   ofn.nMaxFile = PathCapacity;
-  ofn.lpstrInitialDir = StartFolder.c_str();
+  ofn.lpstrInitialDir = LastFolder.empty() ? StartFolder.c_str() : LastFolder.c_str();
   ofn.lpstrDefExt = m.defExt;
   ofn.Flags = m.flags;
   bool chosen = m.save ? GetSaveFileName(&ofn) : GetOpenFileName(&ofn);
   if (!chosen) return;
   *m.name = file;
+  LastFolder = FolderOf(file);
 
   if (mode == 0) SaveBMP(hwnd);
   if (mode == 1) SaveHTM();
@@ -106,6 +125,7 @@ void SaveBMP(HWND hwnd) {
   if (!WriteBoth(MakeBMPFile, BMPFile)) return;
   // The clipboard picture also goes on the desktop's clipboard, ready to paste.
   if (VClip) CopyPictureToClipboard(BMPFile.c_str());
+  Saved();
   CheckLegal(1);
 }
 
@@ -114,21 +134,30 @@ void SaveHTM() {
   std::string base = BaseName(HTMFile);
   HTMFile = base + ".htm";
   BRDFile = base + ".brd";
-  Coords = DecideCoords(nullptr);
+  Coords = DecideCoords(MainWnd);  // centred on the main window like every other box
   if (!WriteBoth(MakeHTMFile, HTMFile)) return;
+  Saved();
   CheckLegal(2);
 }
 
-void OpenBRDFile(HWND hwnd) {
+bool OpenBRDFile(HWND hwnd) {
   std::string why;
+  RememberForUndo();
   if (!ReadBRDFile(&why)) {
     std::string text = "Cannot open file " + BRDFile + ":\n" + why;
     MessageBox(hwnd, text.c_str(), "Open failed", MB_OK | MB_ICONEXCLAMATION);
-    return;
+    return false;
   }
-  // A half-drawn arrow belongs to the old diagram: drop it.
+  // A half-drawn arrow belongs to the old diagram: drop it. The status line spoke of it too.
   ArrowStarted = 0;
   HDC hdc = GetDC(hwnd);
   DrawBoard(hdc);
+  Scribe(hdc, "");
   ReleaseDC(hwnd, hdc);
+  DiagramFile = BRDFile;
+  LastFolder = FolderOf(BRDFile);
+  MarkDiagramSaved();
+  AddRecentFile(BRDFile);
+  UpdateTitle();
+  return true;
 }

@@ -3,5 +3,7 @@
 
 int main(int argc, char **argv) {
   PlatformStart(argc, argv);
-  return WinMain(nullptr, nullptr, "", SW_SHOWNORMAL);
+  // The window services have taken their own options out of argv: what is left is ours.
+  const char *file = argc > 1 && argv[1] ? argv[1] : "";
+  return WinMain(nullptr, nullptr, file, SW_SHOWNORMAL);
 }

@@ -1,8 +1,10 @@
-// The menu bar: eight pop-up menus built from the command table, items in their order on screen.
+// The menu bar: pop-up menus built from the command table, items in their order on screen, each
+// with the shortcut of its command; the check marks of the settings.
 #include <string>
 
 #include "editor/editor.h"
 #include "files/paths.h"
+#include "model/model.h"
 
 namespace {
 struct MenuEntry {
@@ -21,6 +23,8 @@ const MenuEntry CommandTable[] = {
     {"Save &Web Page...", CmdSavePage},
     {"E&xit", CmdExit},
     {"&Edit", 0},
+    {"&Undo", CmdUndo},
+    {"&Redo", CmdRedo},
     {"&Copy FEN", CmdCopyFEN},
     {"&Paste FEN", CmdPasteFEN},
     {"&Enter FEN...", CmdEnterFEN},
@@ -35,7 +39,7 @@ const MenuEntry CommandTable[] = {
     {"&Never", CmdNever},
     {"&Always", CmdAlways},
     {"&Ask", CmdAsk},
-    {"&Position", 0},
+    {"P&osition", 0},  // "&P" opens the Picture Size menu
     {"&Flip", CmdFlip},
     {"&Empty", CmdEmpty},
     {"&Start", CmdStart},
@@ -58,7 +62,16 @@ std::string MenuLiteral(const std::string &text) {
   }
   return out;
 }
+// The item's text with the shortcut of its command; Ctrl+S stands beside the save it repeats.
+std::string ItemText(const MenuEntry &entry) {
+  std::string text = entry.text ? entry.text : ClipMenuText();
+  std::string shortcut = entry.id == SaveCommand ? ShortcutText(CmdSaveLast) : ShortcutText(entry.id);
+  return shortcut.empty() ? text : text + "\t" + shortcut;
+}
 }  // namespace
+
+HMENU MainMenu;
+int SaveCommand = CmdSaveBMP;
 
 std::string ClipMenuText() {
   // "To c:\cl&ip.bmp (virtual clipboard)" where the system has drive letters; here the real
@@ -89,9 +102,27 @@ HMENU BuildMenuBar() {
       title = entry.text;
       continue;
     }
-    std::string text = entry.text ? entry.text : ClipMenuText();
-    AppendMenu(popup, MF_STRING, static_cast<uintptr_t>(entry.id), text.c_str());
+    AppendMenu(popup, MF_STRING, static_cast<uintptr_t>(entry.id), ItemText(entry).c_str());
   }
   attach();
+  MainMenu = bar;
   return bar;
+}
+
+void ShowSaveShortcut() {
+  for (const MenuEntry &entry : CommandTable)
+    if (entry.id == CmdSaveBMP || entry.id == CmdSaveHTM || entry.id == CmdSavePicture ||
+        entry.id == CmdSavePage)
+      ModifyMenu(MainMenu, static_cast<UINT>(entry.id), MF_BYCOMMAND | MF_STRING,
+                 static_cast<uintptr_t>(entry.id), ItemText(entry).c_str());
+}
+
+void ShowSettingsChecks() {
+  const int sizes[] = {CmdCustom, CmdSmall, CmdMedium, CmdLarge};  // by Dpi
+  for (int dpi = 0; dpi < 4; dpi++)
+    CheckMenuItem(MainMenu, static_cast<UINT>(sizes[dpi]), Dpi == dpi ? MF_CHECKED : MF_UNCHECKED);
+  const int coords[] = {CmdNever, CmdAlways, CmdAsk};  // by ShowCoords
+  for (int show = 0; show < 3; show++)
+    CheckMenuItem(MainMenu, static_cast<UINT>(coords[show]),
+                  ShowCoords == show ? MF_CHECKED : MF_UNCHECKED);
 }

@@ -1,5 +1,5 @@
-// Mouse editing: the tool cursor over the board, placing and removing figures, and the arrow
-// tool (start click, end click; drawing an existing arrow again erases it).
+// Mouse editing: the tool cursor over the board, placing and removing figures, the arrow tool
+// (start click, end click; drawing an existing arrow again erases it), and dragging figures.
 #include <cstdlib>
 
 #include "editor/editor.h"
@@ -15,11 +15,28 @@ int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 // The pending arrow: the record after the last arrow in use.
 int32_t *Pending() { return Arr[NArrows]; }
 
+// The pressed figure waiting for the release: its code (0: none), its square (column -1: it
+// comes from the palette), and whether the pointer has left that square.
+int DragCode = 0, DragColumn = -1, DragRow = -1;
+bool DragMoved = false;
+
+// The square under a point of the client area; false off the board. Each square answers for
+// its pixels and the grid line to its right and below it.
+bool SquareAt(int x, int y, int *c, int *t) {
+  const int step = SquareStep * BoardScale;
+  *c = FloorDiv(x - SquareX(0), step);
+  *t = FloorDiv(y - SquareY(0), step);
+  return *c >= 0 && *c <= 7 && *t >= 0 && *t <= 7;
+}
+
+int32_t &Cell(int c, int t) { return Pos[c * 8 + (7 - t)]; }
+
 void PlaceOrRemove(HDC hdc, int c, int t) {
-  int32_t &cell = Pos[c * 8 + (7 - t)];
+  int32_t &cell = Cell(c, t);
+  RememberForUndo();
   EmptySq(hdc, c, t);
   if (SelPiece != 0 && cell != SelPiece) {
-    DrawPiece(hdc, SelPiece, SquareLeft + SquareStep * c, SquareTop + SquareStep * t);
+    DrawPiece(hdc, SelPiece, SquareX(c), SquareY(t));
     cell = SelPiece;
   } else {
     cell = 0;  // the eraser, or a second click with the square's own figure
@@ -30,13 +47,17 @@ void ArrowClick(HWND hwnd, HDC hdc, int c, int t) {
   if (ArrowStarted && NArrows < MaxArrows) {
     Pending()[2] = c;
     Pending()[3] = t;
+    RememberForUndo();
     if (EraseArrow(hdc)) return;
+    const int32_t *start = Pending();
+    int c0 = start[0], t0 = start[1];
     if (ArrowValid(hdc)) {
       DrawArrow(hdc, NArrows);
       NArrows++;
     }
+    RepaintSquare(hdc, c0, t0);  // the start mark has done its work, whatever the verdict
   } else if (NArrows < MaxArrows) {
-    DrawPiece(hdc, ArrowTool, SquareLeft + SquareStep * c, SquareTop + SquareStep * t);
+    DrawPiece(hdc, ArrowTool, SquareX(c), SquareY(t));
     Pending()[0] = c;
     Pending()[1] = t;
     ArrowStarted = 1;
@@ -46,24 +67,73 @@ void ArrowClick(HWND hwnd, HDC hdc, int c, int t) {
     MessageBox(hwnd, "Can't draw any more arrows", "Title", MB_OK | MB_ICONEXCLAMATION);
   }
 }
-}  // namespace
 
-void MouseMove(int x, int y) {
-  // Over the framed board the cursor shows the tool; elsewhere the class cursor stays.
-  if (x < 220 || x > 518 || y < 18 || y > 316) return;
-  if (SelPiece < 0 || SelPiece > 15 || !Curs[SelPiece]) return;
-  SetCursor(Curs[SelPiece]);
-}
-
-void LeftButtonDown(HWND hwnd, int x, int y) {
-  // Each square answers for its 36 x 36 pixels and the grid line to its right and below it.
-  int c = FloorDiv(x - SquareLeft, SquareStep), t = FloorDiv(y - SquareTop, SquareStep);
-  if (c < 0 || c > 7 || t < 0 || t > 7) return;
+// The classic click on a square: the tool applied.
+void Click(HWND hwnd, int c, int t) {
   HDC hdc = GetDC(hwnd);
   if (SelPiece != ArrowTool)
     PlaceOrRemove(hdc, c, t);
   else
     ArrowClick(hwnd, hdc, c, t);
+  ReleaseDC(hwnd, hdc);
+}
+}  // namespace
+
+void MouseMove(int x, int y) {
+  // Over the framed board (at scale 1: x 220..518, y 18..316) the cursor shows the tool;
+  // elsewhere the class cursor stays.
+  if (x < BoardLeft + 22 * BoardScale || x > BoardLeft + 320 * BoardScale ||
+      y < BoardTop + 2 * BoardScale || y > BoardTop + 300 * BoardScale)
+    return;
+  if (SelPiece < 0 || SelPiece > 15 || !Curs[SelPiece]) return;
+  SetCursor(Curs[SelPiece]);
+}
+
+void LeftButtonDown(HWND hwnd, int x, int y) {
+  int c, t;
+  if (!SquareAt(x, y, &c, &t)) return;
+  if (Cell(c, t) < 1 || Cell(c, t) > 14) {
+    Click(hwnd, c, t);
+    return;
+  }
+  DragCode = Cell(c, t);  // a figure: the release decides
+  DragColumn = c, DragRow = t;
+  DragMoved = false;
+}
+
+void PaletteDrag(int index) {
+  if (index < 1 || index > 14) return;  // the figures and markers; not the eraser or arrows
+  DragCode = index;
+  DragColumn = DragRow = -1;
+  DragMoved = true;
+  if (Curs[index]) SetCursor(Curs[index]);
+}
+
+void DragMove(int x, int y) {
+  if (!DragCode) return;
+  int c, t;
+  if (!SquareAt(x, y, &c, &t) || c != DragColumn || t != DragRow) DragMoved = true;
+  // The dragged figure follows the pointer as its cursor.
+  if (DragMoved && Curs[DragCode]) SetCursor(Curs[DragCode]);
+}
+
+void LeftButtonUp(HWND hwnd, int x, int y) {
+  if (!DragCode) return;
+  const int code = DragCode, fromC = DragColumn, fromT = DragRow;
+  DragCode = 0;
+  int c, t;
+  bool onBoard = SquareAt(x, y, &c, &t);
+  if (fromC >= 0 && (!DragMoved || (onBoard && c == fromC && t == fromT))) {
+    Click(hwnd, fromC, fromT);
+    return;
+  }
+  if (fromC < 0 && !onBoard) return;  // a palette figure dropped beside the board
+  RememberForUndo();
+  if (fromC >= 0) Cell(fromC, fromT) = 0;
+  if (onBoard) Cell(c, t) = code;
+  ArrowStarted = 0;  // the start mark is painted over
+  HDC hdc = GetDC(hwnd);
+  DrawBoard(hdc);
   ReleaseDC(hwnd, hdc);
 }
 

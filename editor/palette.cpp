@@ -18,11 +18,35 @@ constexpr int ImageSize = 36;
 HBITMAP Faces[16];
 
 // An image of the run folder, found from the start folder whatever the current folder is.
-HANDLE LoadScreenImage(const std::string &name, UINT type) {
+HANDLE LoadScreenImage(const std::string &name, UINT type, int size = ImageSize) {
   std::string path = StartFolder + "/" + name;
-  return LoadImage(Inst, path.c_str(), type, ImageSize, ImageSize, LR_LOADFROMFILE);
+  return LoadImage(Inst, path.c_str(), type, size, size, LR_LOADFROMFILE);
+}
+
+void FreeBoardImages() {
+  for (int i = 1; i < 16; i++) {
+    if (Pics[i]) DeleteObject(Pics[i]);
+    if (Mask[i]) DeleteObject(Mask[i]);
+    Pics[i] = Mask[i] = nullptr;
+  }
 }
 }  // namespace
+
+void LoadBoardImages(int scale) {
+  FreeBoardImages();
+  // 72-pixel figures drawn at whole multiples of 36: exact at 2 and 4, every glyph pixel kept.
+  const std::string size = scale > 1 ? "72" : "";
+  for (int i = 1; i < 16; i++) {
+    const std::string stem = "bmp/" + std::string(PName[i]) + size;
+    Pics[i] = static_cast<HBITMAP>(LoadScreenImage(stem + ".bmp", IMAGE_BITMAP, ImageSize * scale));
+    Mask[i] = static_cast<HBITMAP>(LoadScreenImage(stem + "m.bmp", IMAGE_BITMAP, ImageSize * scale));
+  }
+}
+
+void ShowSelectedTool(HWND hwnd) {
+  for (int i = 0; i < 16; i++)
+    SendMessage(GetDlgItem(hwnd, i), BM_SETCHECK, i == SelPiece ? BST_CHECKED : BST_UNCHECKED, 0);
+}
 
 void CreatePalette(HWND hwnd) {
   for (int i = 0; i < 16; i++) {
@@ -34,19 +58,15 @@ void CreatePalette(HWND hwnd) {
     if (button && Faces[i])
       SendMessage(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(Faces[i]));
     Curs[i] = static_cast<HCURSOR>(LoadScreenImage("cur/" + stem + ".ico", IMAGE_CURSOR));
-    if (i == 0) continue;
-    Pics[i] = static_cast<HBITMAP>(LoadScreenImage("bmp/" + stem + ".bmp", IMAGE_BITMAP));
-    Mask[i] = static_cast<HBITMAP>(LoadScreenImage("bmp/" + stem + "m.bmp", IMAGE_BITMAP));
   }
+  LoadBoardImages(BoardScale);
+  ShowSelectedTool(hwnd);
 }
 
 void FreePaletteImages() {
   for (int i = 0; i < 16; i++) {
     if (Faces[i]) DeleteObject(Faces[i]);
     Faces[i] = nullptr;
-    if (i == 0) continue;
-    if (Pics[i]) DeleteObject(Pics[i]);
-    if (Mask[i]) DeleteObject(Mask[i]);
-    Pics[i] = Mask[i] = nullptr;
   }
+  FreeBoardImages();
 }

@@ -59,6 +59,7 @@ void PictureSizeCommand(HWND hwnd, int id) {
     if (s.id != id) continue;
     Dpi = s.dpi;
     PicSiz = s.inches;
+    ShowSettingsChecks();
     std::string why;
     bool saved = WritePrefs(&why);
     MessageBox(hwnd, s.text, "Picture Size", MB_OK | MB_ICONEXCLAMATION);
@@ -70,6 +71,7 @@ void ShowCoordsCommand(HWND hwnd, int id) {
   for (const CoordsSetting &s : CoordsSettings) {
     if (s.id != id) continue;
     ShowCoords = s.show;
+    ShowSettingsChecks();
     std::string why;
     bool saved = WritePrefs(&why);
     MessageBox(hwnd, s.text, s.caption, MB_OK | MB_ICONEXCLAMATION);

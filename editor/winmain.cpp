@@ -1,7 +1,10 @@
 // Start-up: model, main window class and window, message loop. Also the window's globals.
 #include <cstdio>
+#include <filesystem>
+#include <string>
 
 #include "editor/editor.h"
+#include "files/prefs.h"
 #include "model/model.h"
 
 HINSTANCE Inst;
@@ -34,26 +37,43 @@ void RegisterMainClass() {
 
 HWND CreateMainWindow(int show) {
   RegisterMainClass();
+  if (!Shortcuts) Shortcuts = CreateShortcutTable();
+  // The size kept from the last run; else the first size, with the board at the screen's scale.
+  int scale = ScreenScale();
+  int width = MainWidth + (scale - 1) * FieldWidth, height = MainHeight + (scale - 1) * FieldHeight;
+  if (WindowWidth >= MainWidth && WindowHeight >= MainHeight) width = WindowWidth, height = WindowHeight;
+  DiagramFile.clear();
+  LastFolder.clear();
+  SaveCommand = CmdSaveBMP;
+  BoardScale = 1, BoardLeft = 198, BoardTop = 16, StatusTop = 340, StatusRight = 520;
   HWND hwnd = CreateWindowEx(0, "Boardsmith", MainTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                             10, 0, 535, 420, nullptr, nullptr, Inst, nullptr);
+                             10, 0, MainWidth, MainHeight, nullptr, nullptr, Inst, nullptr);
   if (!hwnd) return nullptr;
   MainWnd = hwnd;
+  if (width != MainWidth || height != MainHeight) MoveWindow(hwnd, 10, 0, width, height, true);
+  RECT client = {0, 0, MainWidth - 8, MainHeight - 38};
+  GetClientRect(hwnd, &client);
+  WindowWidth = client.right + 8, WindowHeight = client.bottom + 38;
+  FitBoard(client.right, client.bottom);  // before the first paint; WM_SIZE follows
   ShowWindow(hwnd, show);
   UpdateWindow(hwnd);
   return hwnd;
 }
 
-int WinMain(HINSTANCE instance, HINSTANCE, const char *, int show) {
+int WinMain(HINSTANCE instance, HINSTANCE, const char *commandLine, int show) {
   Init();
   Inst = instance;
   if (!CreateMainWindow(show)) {
     std::fprintf(stderr, "boardsmith: the main window could not be created\n");
     return 1;
   }
-  MSG msg = {};
-  while (GetMessage(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessage(&msg);
+  // A file named on the command line (or by a file manager) opens at once.
+  if (commandLine && *commandLine) {
+    std::error_code ec;
+    std::filesystem::path path = std::filesystem::absolute(commandLine, ec);
+    OpenFileByName(MainWnd, ec ? std::string(commandLine) : path.lexically_normal().string());
   }
+  MSG msg = {};
+  while (GetMessage(&msg, nullptr, 0, 0) > 0) HandleMessage(msg);
   return static_cast<int>(msg.message == WM_QUIT ? msg.wParam : 0);
 }

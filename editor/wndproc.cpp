@@ -3,6 +3,7 @@
 
 #include "editor/editor.h"
 #include "files/paths.h"
+#include "files/prefs.h"
 #include "model/model.h"
 
 namespace {
@@ -10,6 +11,7 @@ typedef void (*Preset)(Surface *);
 
 // A position command: the preset writes its status message, then the board is redrawn.
 void RunPreset(HWND hwnd, Preset preset) {
+  RememberForUndo();
   ArrowStarted = 0;  // the pending arrow's start belonged to the old position
   HDC hdc = GetDC(hwnd);
   preset(hdc);
@@ -27,6 +29,7 @@ void ChangeColours(HWND hwnd) {
 void SelectTool(HWND hwnd, int index) {
   if (index < 0 || index > 15) return;  // only the palette's sixteen buttons choose a tool
   SelPiece = index;
+  ShowSelectedTool(hwnd);
   if (index != 15) return;
   ArrowStarted = 0;
   HDC hdc = GetDC(hwnd);
@@ -34,21 +37,35 @@ void SelectTool(HWND hwnd, int index) {
   ReleaseDC(hwnd, hdc);
 }
 
+// The picture or page command Ctrl+S repeats from now on.
+void RememberSave(int id) {
+  if (SaveCommand == id) return;
+  SaveCommand = id;
+  ShowSaveShortcut();
+}
+
 void Command(HWND hwnd, int id, int code) {
+  if (id >= CmdRecentFirst && id <= CmdRecentLast) {
+    OpenRecentFile(hwnd, id);
+    return;
+  }
   switch (id) {
     case CmdOpenBRD: FileIO(hwnd, 2); break;
     case CmdOpenPGN: OpenPGN(hwnd); break;
-    case CmdSaveBMP: VClip = 0; FileIO(hwnd, 0); break;
+    case CmdSaveLast: Command(hwnd, SaveCommand, 0); break;
+    case CmdSaveBMP: RememberSave(id); VClip = 0; FileIO(hwnd, 0); break;
     case CmdClipboard:
       VClip = 1;
       BMPFile = ClipBMPPath();
       SaveBMP(hwnd);
       break;
-    case CmdSaveHTM: VClip = 0; FileIO(hwnd, 1); break;
+    case CmdSaveHTM: RememberSave(id); VClip = 0; FileIO(hwnd, 1); break;
+    case CmdUndo: UndoCommand(hwnd); break;
+    case CmdRedo: RedoCommand(hwnd); break;
     case CmdExit: PostMessage(hwnd, WM_CLOSE, 0, 0); break;
     case CmdColours: ChangeColours(hwnd); break;
     case CmdSmall: case CmdMedium: case CmdLarge: PictureSizeCommand(hwnd, id); break;
-    case CmdCustom: Dpi = 0; CustomSizeWindow(); break;
+    case CmdCustom: CustomSizeWindow(); break;  // custom once its "Ok" takes a size
     case CmdNever: case CmdAlways: case CmdAsk: ShowCoordsCommand(hwnd, id); break;
     case CmdFlip: RunPreset(hwnd, FlipPosition); break;
     case CmdEmpty: RunPreset(hwnd, EmptyPosition); break;
@@ -63,8 +80,19 @@ void Command(HWND hwnd, int id, int code) {
     case CmdHelp: HFName = "readme.htm"; HelpWindow(); break;
     default:
       if (code == BN_CLICKED) SelectTool(hwnd, id);  // a palette button
+      if (code == BN_DRAGGED) PaletteDrag(id);
       break;
   }
+}
+
+// The outer size kept with the preferences when it changed; nothing to confirm on the way out.
+void RememberWindowSize(HWND hwnd) {
+  RECT client;
+  if (hwnd != MainWnd || !GetClientRect(hwnd, &client)) return;
+  int width = client.right + 8, height = client.bottom + 38;
+  if (width == WindowWidth && height == WindowHeight) return;
+  WindowWidth = width, WindowHeight = height;
+  WritePrefs();
 }
 
 // Mouse positions come as signed 16-bit client coordinates.
@@ -78,6 +106,9 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       MainWnd = hwnd;
       SetMenu(hwnd, BuildMenuBar());
       ShowSideToMove(hwnd);
+      ShowSettingsChecks();
+      ShowRecentFiles();
+      StartUndo();
       CreatePalette(hwnd);
       RegisterHelpWin();
       RegisterCustomSizeWin();
@@ -94,7 +125,18 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                      MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
         DestroyWindow(hwnd);
       return 0;
+    case WM_GETMINMAXINFO:  // the first size: palette, board and status line at scale 1
+      reinterpret_cast<MINMAXINFO *>(lParam)->ptMinTrackSize = POINT{MainWidth, MainHeight};
+      return 0;
+    case WM_SIZE:
+      FitBoard(LOWORD(lParam), HIWORD(lParam));
+      InvalidateRect(hwnd, nullptr, true);
+      return 0;
+    case WM_DIAGRAMCHANGED:
+      UpdateTitle();
+      return 0;
     case WM_DESTROY:
+      RememberWindowSize(hwnd);
       PostQuitMessage(0);
       FreePaletteImages();
       if (MainWnd == hwnd) MainWnd = nullptr;
@@ -104,10 +146,16 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       ShowSideToMove(hwnd);  // a command may have set up another position
       return 0;
     case WM_MOUSEMOVE:
-      MouseMove(LowSigned(lParam), HighSigned(lParam));
+      if (wParam & MK_LBUTTON)
+        DragMove(LowSigned(lParam), HighSigned(lParam));
+      else
+        MouseMove(LowSigned(lParam), HighSigned(lParam));
       return 0;
     case WM_LBUTTONDOWN:
       LeftButtonDown(hwnd, LowSigned(lParam), HighSigned(lParam));
+      return 0;
+    case WM_LBUTTONUP:
+      LeftButtonUp(hwnd, LowSigned(lParam), HighSigned(lParam));
       return 0;
   }
   return DefWindowProc(hwnd, msg, wParam, lParam);

@@ -37,7 +37,56 @@ void ReadCustomSize(const char *line) {
   if (!(PicSiz >= 1.0f)) PicSiz = 1.0f;
   if (PicSiz > 6.0f) PicSiz = 6.0f;
 }
+// --- Window size and recent files: the lines after the fourth. ---
+constexpr int PathLineMax = 4096;  // a longer line is skipped whole
+
+// The next line without its line end; false at the end of the file. A line longer than
+// PathLineMax comes back empty.
+bool ReadLongLine(FILE *f, std::string *line) {
+  static char buffer[PathLineMax + 2];
+  line->clear();
+  bool any = false, tooLong = false;
+  while (std::fgets(buffer, sizeof buffer, f)) {
+    any = true;
+    size_t n = std::strlen(buffer);
+    bool ended = n > 0 && buffer[n - 1] == '\n';
+    while (n > 0 && (buffer[n - 1] == '\n' || buffer[n - 1] == '\r')) n--;
+    if (!tooLong) line->append(buffer, n);
+    if (line->size() > PathLineMax) tooLong = true;
+    if (ended) break;
+  }
+  if (tooLong) line->clear();
+  return any;
+}
+
+void ReadWindowAndRecent(FILE *f) {
+  std::string line;
+  if (!ReadLongLine(f, &line) || !ReadLongLine(f, &line)) return;  // header, then "W H"
+  bool found = false;
+  int w = LeadingInt(line.c_str(), &found);
+  const char *p = line.c_str();
+  while (*p == ' ') p++;
+  while (*p >= '0' && *p <= '9') p++;
+  bool foundH = false;
+  int h = LeadingInt(p, &foundH);
+  if (found && foundH && w >= 100 && w <= 8192 && h >= 100 && h <= 8192) WindowWidth = w, WindowHeight = h;
+  if (!ReadLongLine(f, &line)) return;  // header
+  while (RecentFiles.size() < MaxRecentFiles && ReadLongLine(f, &line))
+    if (!line.empty()) RecentFiles.push_back(line);
+}
+
+std::string WindowAndRecentLines() {
+  if (WindowWidth <= 0 && RecentFiles.empty()) return "";
+  std::string text = "Window size (WIDTH HEIGHT):\r\n" + std::to_string(WindowWidth) + " " +
+                     std::to_string(WindowHeight) + "\r\nRecent files:\r\n";
+  for (size_t i = 0; i < RecentFiles.size() && i < MaxRecentFiles; i++)
+    if (RecentFiles[i].find_first_of("\r\n") == std::string::npos) text += RecentFiles[i] + "\r\n";
+  return text;
+}
 }  // namespace
+
+int WindowWidth = 0, WindowHeight = 0;
+std::vector<std::string> RecentFiles;
 
 std::string PrefsPath() {
   if (StartFolder.empty()) return "prefs.txt";
@@ -49,6 +98,8 @@ void ReadPrefs() {
   std::string path = PrefsPath();
   struct stat st;
   FILE *f = nullptr;
+  WindowWidth = WindowHeight = 0;
+  RecentFiles.clear();
   if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) f = std::fopen(path.c_str(), "r");
   if (!f) {
     ShowCoords = 2;
@@ -77,6 +128,7 @@ void ReadPrefs() {
     ShowCoords = 0;
   else if (Begins(line, "ASK"))
     ShowCoords = 2;
+  ReadWindowAndRecent(f);
   std::fclose(f);
 }
 
@@ -90,6 +142,6 @@ bool WritePrefs(std::string *why) {
   }
   const char *coords = ShowCoords == 0 ? "NO" : ShowCoords == 1 ? "YES" : "ASK";
   std::string text = "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\n" + size + "\r\n" +
-                     "Coordinates (YES, NO, ASK):\r\n" + coords + "\r\n";
+                     "Coordinates (YES, NO, ASK):\r\n" + coords + "\r\n" + WindowAndRecentLines();
   return WriteFileAtomically(PrefsPath(), text, why);
 }

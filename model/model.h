@@ -59,5 +59,8 @@ void StartPosition(Surface *surface);
 void TypicalPosition(Surface *surface);
 void FlipPosition(Surface *surface);
 
+// The status strip: from (10, StatusTop) to (StatusRight, StatusTop + 16) of the main window;
+// it moves with the window's size (340 and 520 in the window's first size).
+extern int32_t StatusTop, StatusRight;
 // Writes one line, cut to 80 characters, into the status strip under the board.
 void Scribe(Surface *surface, const char *text);

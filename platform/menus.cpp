@@ -38,7 +38,9 @@ void AddItems(Window *w, QWidget *into, const Menu *menu, int depth) {
         action->setCheckable(true);
         action->setChecked(true);
       }
-      QObject::connect(action, &QAction::triggered, [w, id] {
+      const bool checked = item.checked;
+      QObject::connect(action, &QAction::triggered, [w, id, action, checked] {
+        action->setChecked(checked);  // the mark shows what the program says, not the click
         if (w->alive) PostToQueue(w, WM_COMMAND, MAKEWPARAM(id, 0), 0);
       });
       into->addAction(action);
@@ -147,4 +149,15 @@ bool SetMenu(HWND hwnd, HMENU menu) {
 HMENU GetMenu(HWND hwnd) {
   Window *w = LiveWindow(hwnd);
   return w ? w->menu : nullptr;
+}
+
+bool ModifyMenu(HMENU menu, UINT id, UINT flags, uintptr_t newId, const char *text) {
+  Menu *holder = nullptr;
+  size_t index = 0;
+  if (!IsMenu(menu) || (flags & MF_POPUP) || !FindItem(menu, id, &holder, &index)) return false;
+  MenuItem &item = holder->items[index];
+  item.id = newId;
+  item.text = text ? text : "";
+  Rebuild(holder);
+  return true;
 }

@@ -96,7 +96,8 @@ enum : UINT {
   WM_LBUTTONUP = 0x0202,   // lParam as for WM_MOUSEMOVE
   BM_GETCHECK = 0x00F0,    // returns BST_CHECKED or BST_UNCHECKED
   BM_SETCHECK = 0x00F1,    // wParam BST_CHECKED shows the button pressed in
-  BM_SETIMAGE = 0x00F7,    // wParam IMAGE_BITMAP, lParam the HBITMAP; returns the old one
+  BM_SETIMAGE = 0x00F7,
+  WM_APP = 0x8000,         // the first of the messages a program defines for itself    // wParam IMAGE_BITMAP, lParam the HBITMAP; returns the old one
 };
 enum : int {
   BN_CLICKED = 0,
@@ -222,6 +223,8 @@ int CheckMenuItem(HMENU menu, UINT id, UINT flags);
 // Inserts an item before the item with command id `before`.
 bool InsertMenu(HMENU menu, UINT before, UINT flags, uintptr_t item, const char *text);
 bool DeleteMenu(HMENU menu, UINT id, UINT flags);
+// Gives the item with command id a new id and text.
+bool ModifyMenu(HMENU menu, UINT id, UINT flags, uintptr_t newId, const char *text);
 HMENU GetMenu(HWND hwnd);
 
 // List boxes ("listbox" controls): a column of text rows, one of them chosen. Rows count from 0.

@@ -108,7 +108,7 @@ TEST(Check, SummariesOfTheFourCallers) {
   EXPECT_EQ(CheckPosition(1, 1).text,
             "? White has no king\n? Black has no king\n2 errors and 0 warnings\n"
             "Diagram saved in virtual clipboard " + ClipBMPPath() + "\n"
-            "Use a macro in Word tp paste it easily\n"
+            "Use a macro in Word to paste it easily\n"
             "Refer to https://boardsmith.example/ for details\n");
   EXPECT_NE(ClipBMPPath().find("clip.bmp"), std::string::npos);
 }

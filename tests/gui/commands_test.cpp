@@ -117,9 +117,9 @@ TEST_F(Commands, CheckHelpAboutAndCustomOpenTheirWindows) {
   Choose(CmdHelp);
   EXPECT_EQ(HFName, "readme.htm");
   EXPECT_EQ(TopLevelWindows("HelpClass").size(), 2u);
-  // Custom is in force at once; nothing is written before its "Ok".
+  // Custom is in force once its "Ok" takes a size; nothing is written before.
   Choose(CmdCustom);
-  EXPECT_EQ(Dpi, 0);
+  EXPECT_EQ(Dpi, 2);
   EXPECT_EQ(TopLevelWindows("CustomSizeClass").size(), 1u);
   EXPECT_FALSE(std::filesystem::exists(PrefsPath()));
   EXPECT_TRUE(RecordedBoxes().empty());

@@ -52,39 +52,73 @@ TEST_F(CustomSize, OpensWithTheCurrentSizeToOneDecimal) {
   EXPECT_FALSE(inked(90, 104));
 }
 
-TEST_F(CustomSize, OkClampsStoresConfirmsAndCloses) {
+TEST_F(CustomSize, OkTakesASizeInRangeAndRefusesTheRest) {
+  const std::string range = "The size must be between 1.0 and 6.0 inches.";
+  auto notNumber = [](const std::string &text) {
+    return "\"" + text + "\" is not a number.\nType the picture's width in inches, for example 2.5.";
+  };
   struct Typed {
     const char *text;
-    float stored;
-    const char *shown;
+    float stored;  // 0: refused
+    std::string shown;  // the confirmation's size, or the refusal
   };
   const Typed cases[] = {
-      {"0.5", 1.0f, "1.0"},   {"7", 6.0f, "6.0"},     {"abc", 1.0f, "1.0"},
-      {"2.75", 2.75f, "2.8"}, {"", 1.0f, "1.0"},      {"nan", 1.0f, "1.0"},
-      {"inf", 1.0f, "1.0"},   {"-3", 1.0f, "1.0"},    {"1e99", 6.0f, "6.0"},
-      {"1e999", 6.0f, "6.0"}, {"1e-99", 1.0f, "1.0"}, {"-1e99", 1.0f, "1.0"},
-      {"3.5 in", 3.5f, "3.5"}, {" 5", 5.0f, "5.0"},   {"0x5", 1.0f, "1.0"},
-      {"6.0", 6.0f, "6.0"},   {"1.0", 1.0f, "1.0"},
+      {"2.75", 2.75f, "2.8"}, {" 5", 5.0f, "5.0"},   {"6.0", 6.0f, "6.0"},   {"1.0", 1.0f, "1.0"},
+      {"0.5", 0, range},      {"7", 0, range},       {"-3", 0, range},       {"1e99", 0, range},
+      {"1e999", 0, range},    {"abc", 0, notNumber("abc")}, {"", 0, notNumber("")},
+      {"nan", 0, notNumber("nan")}, {"3.5 in", 0, notNumber("3.5 in")}, {"0x5", 0, notNumber("0x5")},
   };
   for (const Typed &c : cases) {
     SCOPED_TRACE(c.text);
-    PicSiz = 4.0f;
+    PicSiz = 4.0f, Dpi = 2;
     HWND w = ChooseCustom();
     ClearRecords();
     TypeAndOk(w, c.text);
+    ASSERT_EQ(RecordedBoxes().size(), 1u);
+    if (c.stored == 0) {  // refused: the window stays open, nothing changes
+      EXPECT_TRUE(IsWindow(w));
+      EXPECT_EQ(PicSiz, 4.0f);
+      EXPECT_EQ(Dpi, 2);
+      ExpectBox(RecordedBoxes()[0], w, c.shown, "Custom Size", MB_OK | MB_ICONEXCLAMATION);
+      DestroyWindow(w);
+      continue;
+    }
     EXPECT_FALSE(IsWindow(w));
     EXPECT_EQ(PicSiz, c.stored);
     EXPECT_EQ(Dpi, 0);
-    ASSERT_EQ(RecordedBoxes().size(), 1u);
-    ExpectBox(RecordedBoxes()[0], nullptr, "CUSTOM Picture size " + (c.shown + BoxTail),
+    EXPECT_TRUE(MenuItemChecked(hwnd, CmdCustom));
+    ExpectBox(RecordedBoxes()[0], hwnd, "CUSTOM Picture size " + (c.shown + BoxTail),
               "Picture Size", MB_OK | MB_ICONEXCLAMATION);
+  }
+}
+
+TEST_F(CustomSize, EnterIsOkEscapeAndCancelChangeNothing) {
+  HWND w = ChooseCustom();
+  SetWindowText(GetDlgItem(w, 8001), "2.5");
+  PressKey(GetDlgItem(w, 8001), VK_RETURN, 0);
+  PumpMessages();
+  EXPECT_FALSE(IsWindow(w));
+  EXPECT_EQ(PicSiz, 2.5f);
+  EXPECT_EQ(Dpi, 0);
+  Choose(CmdMedium);
+  for (int way = 0; way < 2; way++) {
+    w = ChooseCustom();
+    SetWindowText(GetDlgItem(w, 8001), "5.5");
+    if (way == 0) PressKey(GetDlgItem(w, 8001), VK_ESCAPE, 0);
+    if (way == 1) ClickButton(GetDlgItem(w, 8003));
+    PumpMessages();
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_EQ(PicSiz, 4.0f);
+    EXPECT_EQ(Dpi, 2);
+    EXPECT_TRUE(MenuItemChecked(hwnd, CmdMedium));
   }
 }
 
 TEST_F(CustomSize, PreferencesKeepTwoDecimals) {
   TypeAndOk(ChooseCustom(), "2.75");
   EXPECT_EQ(ReadAll(PrefsPath()), "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\nCUSTOM 2.75\r\n"
-                                  "Coordinates (YES, NO, ASK):\r\nASK\r\n");
+                                  "Coordinates (YES, NO, ASK):\r\nASK\r\n"
+                                  "Window size (WIDTH HEIGHT):\r\n535 420\r\nRecent files:\r\n");
   Dpi = 2;  // read back at the next start
   PicSiz = 4.0f;
   ReadPrefs();
@@ -100,12 +134,11 @@ TEST_F(CustomSize, OnlyNineCharactersCount) {
   EXPECT_EQ(PicSiz, 3.0f);
   TypeAndOk(ChooseCustom(), "1.0000000e1");  // the exponent starts at the 10th character
   EXPECT_EQ(PicSiz, 1.0f);
-  TypeAndOk(ChooseCustom(), "00000000025");  // nine zeros, then what would be 25
-  EXPECT_EQ(PicSiz, 1.0f);
 }
 
 TEST_F(CustomSize, ClosingWithoutOkWritesNothing) {
   HWND w = ChooseCustom();
+  EXPECT_EQ(Dpi, 2);  // custom only once a size is taken
   SetWindowText(GetDlgItem(w, 8001), "5.5");
   SendMessage(w, WM_COMMAND, MAKEWPARAM(8002, 1), 0);  // not a click
   SendMessage(w, WM_COMMAND, MAKEWPARAM(8001, 0), 0);  // the field

@@ -92,6 +92,23 @@ class EditorWindow : public ::testing::Test {
   static int PointX(int c) { return 237 + 37 * c; }
   static int PointY(int t) { return 37 + 37 * t; }
   void ClickSquare(int c, int t) { ClickAt(hwnd, CentreX(c), CentreY(t)); }
+  // A key through the program's own message handling, accelerators included.
+  void Key(int vk, int modifiers) {
+    PressKey(hwnd, vk, modifiers);
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) HandleMessage(msg);
+  }
+  // The window sized as by the user (outer size), and the board's pixels at its present scale.
+  void Resize(int width, int height) {
+    MoveWindow(hwnd, 10, 0, width, height, true);
+    PumpMessages();
+  }
+  std::vector<COLORREF> BoardPixels() {
+    std::vector<COLORREF> out;
+    for (int y = BoardTop; y < BoardTop + FieldHeight * BoardScale; y++)
+      for (int x = BoardLeft; x < BoardLeft + FieldWidth * BoardScale; x++) out.push_back(Pixel(x, y));
+    return out;
+  }
   void Choose(int id) { ASSERT_TRUE(ChooseMenuItem(hwnd, id)); }
   void ClickTool(int index) { ClickButton(GetDlgItem(hwnd, index)); }
 

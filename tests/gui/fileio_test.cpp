@@ -9,18 +9,20 @@
 
 #include "files/brd.h"
 #include "files/htm.h"
+#include "files/prefs.h"
 #include "tests/gui/editor_fixture.h"
 
 namespace {
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-// The files of a folder other than the images the fixture links in.
+// The files of a folder other than the images the fixture links in and the preferences (which
+// keep the recent files).
 Names FilesIn(const fs::path &folder) {
   Names names;
   for (const auto &entry : fs::directory_iterator(folder)) {
     std::string name = entry.path().filename().string();
-    if (name != "bmp" && name != "cur") names.push_back(name);
+    if (name != "bmp" && name != "cur" && name != "prefs.txt") names.push_back(name);
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -135,7 +137,7 @@ TEST_F(FileCommands, PageSaveWritesPageAndReports) {
   ExpectDialog(RecordedFileDialogs()[0], true, "Web-Page Files (*.htm)|*.htm", "htm", 0x80806u);
   std::vector<BoxRecord> asked = Boxes("Show?");
   ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0].owner, nullptr);  // the page's question has no owner
+  EXPECT_EQ(asked[0].owner, hwnd);  // centred on the main window like every box
   ASSERT_EQ(Boxes("Check Legal").size(), 1u);
   EXPECT_EQ(Boxes("Check Legal")[0].text, "HTM file saved with 0 errors and 0 warnings");
 
@@ -191,8 +193,8 @@ TEST_F(FileCommands, OpenReplacesTheDiagramAndRepaints) {
   EXPECT_EQ(Theme, 5);
   EXPECT_EQ(Dpi, 3);
   EXPECT_EQ(ArrowStarted, 0);
-  EXPECT_TRUE(RecordedBoxes().empty());  // no check, no preferences written
-  EXPECT_FALSE(fs::exists(In("prefs.txt")));
+  EXPECT_TRUE(RecordedBoxes().empty());  // no check
+  EXPECT_EQ(RecentFiles, (Names{In("typ.brd").string()}));
   // A light, empty square (table row 4, column 2 of the flipped board) in theme 5's colour.
   ASSERT_EQ(Pos[2 * 8 + 3], 0);
   EXPECT_EQ(Pixel(CentreX(2), CentreY(4)), LightColour(5));
@@ -233,7 +235,7 @@ TEST_F(FileCommands, ClipboardSaveWritesBothFilesAndItsReport) {
                                  0),
             0u)
       << report[0].text;
-  EXPECT_NE(report[0].text.find("Use a macro in Word tp paste it easily\n"), std::string::npos);
+  EXPECT_NE(report[0].text.find("Use a macro in Word to paste it easily\n"), std::string::npos);
   int width = 0, height = 0;  // on the desktop clipboard too
   EXPECT_TRUE(ClipboardPicture(&width, &height));
   EXPECT_EQ(width, 592);

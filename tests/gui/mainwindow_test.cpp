@@ -13,23 +13,33 @@ TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
   EXPECT_GE(ClientHeight(hwnd), 356);
   EXPECT_EQ(Pixel(ClientWidth(hwnd) - 1, ClientHeight(hwnd) - 1), WindowBackground);
   const std::vector<std::string> expected = {
-      "&File||0", "&File|&Open BRD...|1001", "&File|Open PG&N...|1006",
-      "&File|&Save BMP...|1002", "&File|Save &Picture...|1007",
-      "&File|To " + folder + "/cl&ip.bmp (virtual clipboard)|1003",
-      "&File|Save H&TM...|1004", "&File|Save &Web Page...|1008", "&File|E&xit|1005",
-      "&Edit||0", "&Edit|&Copy FEN|8003", "&Edit|&Paste FEN|8004", "&Edit|&Enter FEN...|8005",
+      "&File||0", "&File|&Open BRD...\tCtrl+O|1001", "&File|Open PG&N...|1006",
+      "&File|&Save BMP...\tCtrl+S|1002", "&File|Save &Picture...|1007",
+      "&File|To " + folder + "/cl&ip.bmp (virtual clipboard)\tCtrl+C|1003",
+      "&File|Save H&TM...|1004", "&File|Save &Web Page...|1008", "&File|E&xit\tCtrl+Q|1005",
+      "&Edit||0", "&Edit|&Undo\tCtrl+Z|8001", "&Edit|&Redo\tCtrl+Y|8002",
+      "&Edit|&Copy FEN\tCtrl+Shift+C|8003", "&Edit|&Paste FEN\tCtrl+V|8004",
+      "&Edit|&Enter FEN...|8005",
       "&Colours||0", "&Colours|Chang&e|2001",
       "&Picture Size||0", "&Picture Size|&Small|3001", "&Picture Size|&Medium|3002",
       "&Picture Size|&Large|3003", "&Picture Size|&Custom|3004",
       "&Show Coords||0", "&Show Coords|&Never|4001", "&Show Coords|&Always|4002",
       "&Show Coords|&Ask|4003",
-      "&Position||0", "&Position|&Flip|5001", "&Position|&Empty|5002",
-      "&Position|&Start|5003", "&Position|&Typical|5004",
-      "&Position|&White to move|5005", "&Position|&Black to move|5006",
+      "P&osition||0", "P&osition|&Flip|5001", "P&osition|&Empty|5002",
+      "P&osition|&Start|5003", "P&osition|&Typical|5004",
+      "P&osition|&White to move|5005", "P&osition|&Black to move|5006",
       "&Verify||0", "&Verify|Check &Legal|6002",
-      "&Help||0", "&Help|&About|7003", "&Help|&Help|7002",
+      "&Help||0", "&Help|&About|7003", "&Help|&Help\tF1|7002",
   };
   EXPECT_EQ(MenuBarTexts(hwnd), expected);
+  // One mnemonic a menu; the settings in force are checked.
+  std::string letters;
+  for (const std::string &t : expected)
+    if (t.ends_with("||0")) letters += t[t.find('&') + 1];
+  EXPECT_EQ(letters, "FECPSoVH");  // no letter twice
+  EXPECT_TRUE(MenuItemChecked(hwnd, CmdMedium));
+  EXPECT_TRUE(MenuItemChecked(hwnd, CmdAsk));
+  EXPECT_FALSE(MenuItemChecked(hwnd, CmdSmall));
   // An ampersand in the real path is doubled so that it shows.
   setenv("HOME", "/tmp/R&D", 1);
   EXPECT_EQ(ClipMenuText(), "To /tmp/R&&D/cl&ip.bmp (virtual clipboard)");

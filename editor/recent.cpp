@@ -1,0 +1,87 @@
+// The diagram's file: the title that names it, opening a file by name (command line, recent
+// files), and the File menu's recent files kept with the preferences.
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "editor/editor.h"
+#include "files/paths.h"
+#include "files/prefs.h"
+
+std::string DiagramFile;
+std::string LastFolder;
+
+namespace {
+std::string FileName(const std::string &path) {
+  size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A path shown in a menu: a "&" of its own must not become a mnemonic.
+std::string Literal(const std::string &text) {
+  std::string out;
+  for (char ch : text) out += ch == '&' ? std::string("&&") : std::string(1, ch);
+  return out;
+}
+
+bool EndsWith(const std::string &text, const std::string &end) {
+  if (text.size() < end.size()) return false;
+  std::string tail = text.substr(text.size() - end.size());
+  std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return std::tolower(c); });
+  return tail == end;
+}
+
+// The recent-file items shown now, so that they can be taken out before the list is shown anew.
+int ShownRecent = 0;
+}  // namespace
+
+void UpdateTitle() {
+  if (!MainWnd) return;
+  std::string name = DiagramFile.empty() ? std::string(DiagramModified() ? "Untitled" : "")
+                                         : FileName(DiagramFile);
+  if (DiagramModified()) name += "*";
+  std::string title = name.empty() ? MainTitle : name + " - " + MainTitle;
+  SetWindowText(MainWnd, title.c_str());
+}
+
+bool OpenFileByName(HWND hwnd, const std::string &path) {
+  if (!EndsWith(path, ".brd")) {
+    std::string text = "Cannot open file " + path + ":\nit is not a position file (.brd).";
+    MessageBox(hwnd, text.c_str(), "Open failed", MB_OK | MB_ICONEXCLAMATION);
+    return false;
+  }
+  BRDFile = path;
+  return OpenBRDFile(hwnd);
+}
+
+void AddRecentFile(const std::string &path) {
+  if (path.empty() || path.find_first_of("\r\n") != std::string::npos) return;
+  std::erase(RecentFiles, path);
+  RecentFiles.insert(RecentFiles.begin(), path);
+  if (RecentFiles.size() > MaxRecentFiles) RecentFiles.resize(MaxRecentFiles);
+  WritePrefs();  // a list that cannot be kept is only this session's; nothing to confirm
+  ShowRecentFiles();
+}
+
+void ShowRecentFiles() {
+  for (int i = 0; i < ShownRecent; i++) DeleteMenu(MainMenu, CmdRecentFirst + i, MF_BYCOMMAND);
+  ShownRecent = 0;
+  for (size_t i = 0; i < RecentFiles.size() && i < MaxRecentFiles; i++) {
+    std::string text = "&" + std::to_string(i + 1) + " " + Literal(RecentFiles[i]);
+    InsertMenu(MainMenu, CmdExit, MF_BYCOMMAND | MF_STRING, CmdRecentFirst + i, text.c_str());
+    ShownRecent++;
+  }
+}
+
+void OpenRecentFile(HWND hwnd, int id) {
+  size_t i = static_cast<size_t>(id - CmdRecentFirst);
+  if (id < CmdRecentFirst || i >= RecentFiles.size()) return;
+  std::string path = RecentFiles[i];
+  // A file that has gone is taken off the list once its box has said why.
+  std::error_code ec;
+  if (!OpenFileByName(hwnd, path) && !std::filesystem::exists(path, ec) &&
+      std::erase(RecentFiles, path) > 0) {
+    WritePrefs();
+    ShowRecentFiles();
+  }
+}

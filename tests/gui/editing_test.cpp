@@ -1,0 +1,261 @@
+// The grown editor: undo and redo, shortcuts, dragging, the board at every scale, the diagram's
+// file in the title, recent files, and the mended faults.
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "files/brd.h"
+#include "files/prefs.h"
+#include "tests/gui/editor_fixture.h"
+
+namespace {
+struct Diagram {
+  std::vector<int32_t> pos, arrows;
+  int32_t flipped;
+  bool operator==(const Diagram &) const = default;
+};
+Diagram Now() {
+  Diagram d{std::vector<int32_t>(Pos, Pos + 64), {}, Flipped};
+  for (int i = 0; i < NArrows; i++) d.arrows.insert(d.arrows.end(), Arr[i], Arr[i] + 4);
+  return d;
+}
+
+class Editing : public EditorWindow {
+ protected:
+  // A position file of the typical position in the test's folder.
+  std::string TypicalFile(const std::string &name = "typ.brd") {
+    TypicalPosition(nullptr);
+    BRDFile = folder + "/" + name;
+    EXPECT_TRUE(MakeBRDFile(0));
+    StartPosition(nullptr);
+    return BRDFile;
+  }
+  void Arrow(int c0, int t0, int c1, int t1) {
+    ClickTool(15);
+    ClickSquare(c0, t0);
+    ClickSquare(c1, t1);
+  }
+};
+
+TEST_F(Editing, EveryChangeIsUndoneToTheSamePixelsAndRedone) {
+  const std::string file = TypicalFile();
+  struct Change {
+    const char *name;
+    std::function<void()> make;
+    std::function<void()> prepare = [] {};
+  };
+  const Change changes[] = {
+      {"place", [this] { ClickTool(2); ClickSquare(3, 4); }},
+      {"remove by a second click", [this] { ClickTool(6); ClickSquare(4, 6); }},
+      {"erase", [this] { ClickTool(0); ClickSquare(0, 0); }},
+      {"marker", [this] { ClickTool(13); ClickSquare(2, 2); }},
+      {"arrow drawn", [this] { Arrow(4, 6, 4, 4); }},
+      {"arrow erased", [this] { Arrow(4, 6, 4, 4); }, [this] { Arrow(4, 6, 4, 4); }},
+      {"flip", [this] { Choose(CmdFlip); }},
+      {"empty", [this] { Choose(CmdEmpty); }},
+      {"typical", [this] { Choose(CmdTypical); }},
+      {"file opened", [&] { OpenFileByName(hwnd, file); }},
+      {"drag move", [this] { DragMouse(hwnd, CentreX(6), CentreY(7), CentreX(5), CentreY(5)); }},
+      {"drag off the board", [this] { DragMouse(hwnd, CentreX(0), CentreY(0), 100, 100); }},
+      {"palette drop", [this] { DragButtonTo(GetDlgItem(hwnd, 8), CentreX(3), CentreY(3)); }},
+  };
+  for (const Change &change : changes) {
+    SCOPED_TRACE(change.name);
+    Choose(CmdStart);
+    change.prepare();
+    const Diagram before = Now();
+    const std::vector<COLORREF> shown = BoardPixels();
+    change.make();
+    const Diagram after = Now();
+    ASSERT_NE(after, before);
+    Key('Z', FCONTROL);
+    EXPECT_EQ(Now(), before);
+    EXPECT_EQ(BoardPixels(), shown);
+    Key('Y', FCONTROL);
+    EXPECT_EQ(Now(), after);
+  }
+}
+
+TEST_F(Editing, UndoKeepsAHundredStepsAndAChangeDropsTheRedoSteps) {
+  Choose(CmdEmpty);
+  ClickTool(6);
+  for (int i = 0; i < 128; i++) ClickSquare(i % 8, (i / 8) % 8);  // 64 placed, 64 removed
+  ClickTool(0);
+  ClickSquare(5, 5);  // the eraser on an empty square changes nothing and leaves no step
+  for (int i = 0; i < 100; i++) UndoCommand(hwnd);
+  EXPECT_EQ(std::count(Pos, Pos + 64, WP), 28);  // 100 of the 128 changes undone
+  RedoCommand(hwnd);
+  EXPECT_EQ(std::count(Pos, Pos + 64, WP), 29);
+  ClickSquare(0, 0);  // a change: the redo steps go
+  const Diagram now = Now();
+  RedoCommand(hwnd);
+  EXPECT_EQ(Now(), now);
+}
+
+TEST_F(Editing, ShortcutsDoWhatTheirMenuItemsDo) {
+  const std::string file = TypicalFile();
+  auto lastDialog = [] { return RecordedFileDialogs().empty() ? std::string() : RecordedFileDialogs().back().defExt; };
+  struct Row {
+    int modifiers, key;
+    std::function<bool()> effect;
+  };
+  const Row rows[] = {
+      {FCONTROL, 'Z', [] { return Pos[0] == WR; }},  // the pawn placed on a1 is gone
+      {FCONTROL, 'Y', [] { return Pos[0] == WP; }},
+      {FCONTROL | FSHIFT, 'Z', [] { return Pos[0] == WP; }},
+      {FCONTROL, 'O', [&] { return lastDialog() == "brd"; }},
+      {FCONTROL, 'S', [&] { return lastDialog() == "bmp"; }},
+      {FCONTROL, 'C', [] { return std::filesystem::exists(ClipBMPPath()); }},
+      {0, VK_F1, [] { return TopLevelWindows("HelpClass").size() == 1; }},
+      {FCONTROL, 'Q', [this] { return Boxes("Quit?").size() == 1 && IsWindow(hwnd); }},
+  };
+  ShowCoords = 0;
+  for (const Row &row : rows) {
+    SCOPED_TRACE(row.key);
+    ClickTool(6);
+    ClickSquare(0, 7);  // a1: white rook replaced by a pawn
+    if (row.modifiers & FSHIFT || row.key == 'Y') UndoCommand(hwnd);
+    ClearRecords();
+    Key(row.key, row.modifiers);
+    EXPECT_TRUE(row.effect());
+    Choose(CmdStart);
+  }
+  // Ctrl+S repeats the save command last chosen, and the menu shows which.
+  ScriptFileAnswer("");
+  Choose(CmdSaveHTM);
+  Key('S', FCONTROL);
+  EXPECT_EQ(lastDialog(), "htm");
+  EXPECT_NE(std::find(MenuBarTexts(hwnd).begin(), MenuBarTexts(hwnd).end(),
+                      "&File|Save H&TM...\tCtrl+S|1004"),
+            MenuBarTexts(hwnd).end());
+}
+
+TEST_F(Editing, DraggingMovesRemovesAndPlacesAndAClickStaysAClick) {
+  DragMouse(hwnd, CentreX(4), CentreY(6), CentreX(4), CentreY(4));  // e2-e4 with the king tool
+  EXPECT_EQ(Pos[4 * 8 + 1], 0);
+  EXPECT_EQ(Pos[4 * 8 + 3], WP);
+  DragMouse(hwnd, CentreX(3), CentreY(0), 150, 360);  // the black queen dropped off the board
+  EXPECT_EQ(Pos[3 * 8 + 7], 0);
+  DragButtonTo(GetDlgItem(hwnd, 14), CentreX(3), CentreY(3));  // a cross from the palette
+  EXPECT_EQ(Pos[3 * 8 + 4], CrossMark);
+  EXPECT_EQ(SelPiece, 1);  // the tool stays
+  DragMouse(hwnd, CentreX(0), CentreY(0), CentreX(0) + 10, CentreY(0) + 10);  // within a8
+  EXPECT_EQ(Pos[7], WK);  // the classic click: the rook replaced by the selected king
+}
+
+TEST_F(Editing, TheBoardScalesByWholeFactorsAndClicksFollow) {
+  struct Size {
+    int width, height, scale, left, top, kingPixels;
+  };
+  // The white king's figure pixels: 657 from the 36-pixel image, 2509 from the 72-pixel glyph
+  // (not 4 x 657), and that glyph drawn at 108 pixels.
+  const Size sizes[] = {{535, 420, 1, 198, 16, 657},
+                        {857, 740, 2, 198, 16, 2509},
+                        {1000, 740, 2, 269, 16, 2509},
+                        {1179, 1060, 3, 198, 16, 5645}};
+  for (const Size &s : sizes) {
+    SCOPED_TRACE(s.scale);
+    Resize(s.width, s.height);
+    EXPECT_EQ(BoardScale, s.scale);
+    EXPECT_EQ(BoardLeft, s.left);
+    EXPECT_EQ(BoardTop, s.top);
+    const int k = s.scale, x0 = s.left + 22 * k, y0 = s.top + 4 * k;
+    int figure = 0;
+    for (int y = y0 + 7 * 37 * k; y < y0 + (7 * 37 + 36) * k; y++)
+      for (int x = x0 + 4 * 37 * k; x < x0 + (4 * 37 + 36) * k; x++)
+        figure += Pixel(x, y) != DarkColour(0) && Pixel(x, y) != LightColour(0);
+    EXPECT_EQ(figure, s.kingPixels);
+    EXPECT_EQ(Pixel(x0 + 36 * k, y0), RGB(0, 0, 0));  // the grid line, k pixels wide
+    EXPECT_EQ(Pixel(x0 + 37 * k - 1, y0), RGB(0, 0, 0));
+    EXPECT_EQ(Pixel(x0 + 37 * k, y0), DarkColour(0));
+    // A click on the grid line right of and below c3 belongs to it.
+    ClickTool(13);
+    ClickAt(hwnd, x0 + 2 * 37 * k + 36 * k, y0 + 5 * 37 * k + 36 * k);
+    EXPECT_EQ(Pos[2 * 8 + 2], DotMark);
+    ClickAt(hwnd, x0 - 1, y0);  // left of the board
+    Choose(CmdStart);
+  }
+}
+
+TEST_F(Editing, TheTitleNamesTheFileAndMarksChanges) {
+  const std::string file = TypicalFile("game one.brd");
+  const std::string title = std::string(" - ") + MainTitle;
+  ClickSquare(0, 0);
+  PumpMessages();
+  EXPECT_EQ(WindowText(hwnd), "Untitled*" + title);
+  ASSERT_TRUE(OpenFileByName(hwnd, file));
+  EXPECT_EQ(WindowText(hwnd), "game one.brd" + title);
+  ClickSquare(0, 0);
+  PumpMessages();
+  EXPECT_EQ(WindowText(hwnd), "game one.brd*" + title);
+  Key('Z', FCONTROL);
+  EXPECT_EQ(WindowText(hwnd), "game one.brd" + title);
+  EXPECT_FALSE(OpenFileByName(hwnd, folder + "/notes.txt"));
+  EXPECT_EQ(Boxes("Open failed").size(), 1u);
+}
+
+TEST_F(Editing, RecentFilesAreKeptNewestFirstAndOpenAgain) {
+  std::vector<std::string> files;
+  for (int i = 0; i < 9; i++) files.push_back(TypicalFile("p" + std::to_string(i) + ".brd"));
+  for (const std::string &f : files) ASSERT_TRUE(OpenFileByName(hwnd, f));
+  ASSERT_EQ(RecentFiles.size(), 8u);
+  EXPECT_EQ(RecentFiles[0], files[8]);
+  std::vector<std::string> menu = MenuBarTexts(hwnd);
+  auto exitItem = std::find(menu.begin(), menu.end(), "&File|E&xit\tCtrl+Q|1005");
+  EXPECT_EQ(*(exitItem - 8), "&File|&1 " + files[8] + "|1100");
+  EXPECT_EQ(*(exitItem - 1), "&File|&8 " + files[1] + "|1107");
+  // Kept with the preferences, read back at the next start.
+  RecentFiles.clear();
+  ReadPrefs();
+  EXPECT_EQ(RecentFiles[7], files[1]);
+  Choose(CmdEmpty);
+  Choose(CmdRecentFirst + 7);
+  EXPECT_EQ(Pos[0], BQ);  // the typical position's a1
+  EXPECT_EQ(RecentFiles[0], files[1]);
+  // A file that has gone leaves the list once its box has said so.
+  std::filesystem::remove(files[2]);
+  Choose(CmdRecentFirst + 7);
+  EXPECT_EQ(Boxes("Open failed").size(), 1u);
+  EXPECT_EQ(RecentFiles.size(), 7u);
+}
+
+TEST_F(Editing, WindowSizeAndLastFolderAreKept) {
+  Resize(900, 800);
+  DestroyWindow(hwnd);
+  WindowWidth = 0;
+  ReadPrefs();
+  EXPECT_EQ(WindowWidth, 900);
+  EXPECT_EQ(WindowHeight, 800);
+  hwnd = CreateMainWindow(SW_SHOWNORMAL);
+  EXPECT_EQ(ClientWidth(hwnd), 892);
+  EXPECT_EQ(BoardScale, 2);
+  // The open dialog starts where the last file was saved.
+  std::filesystem::create_directory(folder + "/sub");
+  ShowCoords = 0;
+  ScriptFileAnswer(folder + "/sub/a.bmp");
+  Choose(CmdSaveBMP);
+  ScriptFileAnswer("");
+  Choose(CmdOpenBRD);
+  EXPECT_EQ(RecordedFileDialogs().back().initialDir, folder + "/sub");
+  EXPECT_EQ(RecordedFileDialogs().back().offered, folder + "/sub/a.brd");
+}
+
+TEST_F(Editing, MendedFaults) {
+  // An invalid arrow takes its start mark with it.
+  Choose(CmdEmpty);
+  const std::vector<COLORREF> empty = BoardPixels();
+  Arrow(0, 0, 3, 1);
+  EXPECT_EQ(BoardPixels(), empty);
+  // The palette shows the selected tool.
+  ClickTool(9);
+  for (int i = 0; i < 16; i++)
+    EXPECT_EQ(SendMessage(GetDlgItem(hwnd, i), BM_GETCHECK, 0, 0), i == 9 ? BST_CHECKED : BST_UNCHECKED);
+  // Opening a file clears the status line.
+  const std::string file = TypicalFile();
+  Write("Arrow complete");
+  OpenFileByName(hwnd, file);
+  EXPECT_EQ(Strip(), std::vector<COLORREF>(Strip().size(), WindowBackground));
+}
+}  // namespace
