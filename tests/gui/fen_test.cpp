@@ -55,7 +55,10 @@ TEST_F(FEN, PasteTakesTheFirstFENOfTheClipboardInEitherOrientation) {
       const std::vector<int> before = Men();
       CopyTextToClipboard(k.text);
       ClearRecords();
-      Choose(CmdPasteFEN);
+      if (flipped)
+        Key('V', FCONTROL);
+      else
+        Choose(CmdPasteFEN);
       EXPECT_EQ(Flipped, flipped);
       EXPECT_EQ(Theme, 5);
       if (k.fen) {
@@ -85,7 +88,7 @@ TEST_F(FEN, SideToMoveItemsAndCopy) {
   EXPECT_TRUE(MenuItemChecked(hwnd, CmdBlackToMove));
   ExpectStatus("Black to move", true);
   Choose(CmdFlip);  // the orientation does not change the FEN
-  Choose(CmdCopyFEN);
+  Key('C', FCONTROL | FSHIFT);
   const std::string black = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR b KQkq - 0 1";
   EXPECT_EQ(ClipboardText(1000), black);
   ExpectStatus(("FEN copied: " + black).c_str());
