@@ -7,10 +7,14 @@ BUILD ?= build
 SANBUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 PACKAGES = g++ cmake make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev \
-           qt6-base-dev libgif-dev fonts-dejavu-core xvfb xauth imagemagick chromium
+           qt6-base-dev libgif-dev fonts-dejavu-core xvfb xauth imagemagick chromium \
+           libpng-dev libcairo2-dev libpotrace-dev
+# What only the tests use: PDF and SVG renderers, and the HTML checker (vnu, from npm, on Java).
+TEST_PACKAGES = poppler-utils librsvg2-bin default-jre-headless nodejs
+NPM_TEST_PACKAGES = vnu-jar
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-sanitize bench clean
+.PHONY: all deps test-deps build run test test-sanitize bench clean
 
 all: build
 
@@ -23,6 +27,11 @@ deps:
 	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
 
+test-deps: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(TEST_PACKAGES)"
+	@command -v npm >/dev/null 2>&1 || $(MAKE) --no-print-directory deps PACKAGES=npm
+	@command -v vnu >/dev/null 2>&1 || $(SUDO) npm install -g $(NPM_TEST_PACKAGES)
+
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
@@ -30,10 +39,10 @@ build: deps
 run: build
 	cd $(BUILD)/run && ./boardsmith
 
-test: build
+test: test-deps build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-test-sanitize: deps
+test-sanitize: test-deps
 	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DBS_SANITIZE=ON
 	cmake --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
