@@ -184,3 +184,19 @@ HWND EnterFENWindow();
 // "Open PGN...": a PGN file chosen in the dialog, its games shown in the game window, where
 // choosing a move shows the position after it.
 void OpenPGN(HWND hwnd);
+
+// What every save shares (fileio.cpp): the coordinates decision of one save (the setting, or
+// the user's answer when it is Ask), the box of a file that could not be written, and the
+// bookkeeping of a save of the user's own (not the virtual clipboard's): the diagram is in its
+// position file.
+int DecideCoords(HWND owner);
+void SaveFailed(const std::string &path, const std::string &why);
+void SavedByUser();
+// "Save Picture..." (PNG, PDF or SVG, print or colour, chosen in the dialog's type list) and
+// "Save Web Page..." (one HTML5 file with the diagram inline), each with the position file
+// beside it and the check's report after it.
+void SavePictureCommand(HWND hwnd);
+void SavePageCommand(HWND hwnd);
+// The virtual-clipboard save's offer to the desktop clipboard: the picture (as an image, a
+// bitmap and PNG), the FEN as text and an HTML fragment with the picture, all at once.
+void OfferDiagramToClipboard(const std::string &picturePath);

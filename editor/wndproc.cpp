@@ -59,6 +59,8 @@ void Command(HWND hwnd, int id, int code) {
       BMPFile = ClipBMPPath();
       SaveBMP(hwnd);
       break;
+    case CmdSavePicture: RememberSave(id); VClip = 0; SavePictureCommand(hwnd); break;
+    case CmdSavePage: RememberSave(id); VClip = 0; SavePageCommand(hwnd); break;
     case CmdSaveHTM: RememberSave(id); VClip = 0; FileIO(hwnd, 1); break;
     case CmdUndo: UndoCommand(hwnd); break;
     case CmdRedo: RedoCommand(hwnd); break;
