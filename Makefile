@@ -8,7 +8,8 @@ SANBUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 PACKAGES = g++ cmake make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev \
            qt6-base-dev libgif-dev fonts-dejavu-core xvfb xauth imagemagick chromium \
-           libpng-dev libcairo2-dev libpotrace-dev
+           libpng-dev libcairo2-dev libpotrace-dev \
+           pgn-extract hyperfine
 # What only the tests use: PDF and SVG renderers, and the HTML checker (vnu, from npm, on Java).
 TEST_PACKAGES = poppler-utils librsvg2-bin default-jre-headless nodejs
 NPM_TEST_PACKAGES = vnu-jar

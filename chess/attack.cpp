@@ -2,8 +2,6 @@
 // at the knight's jumps, and at the pawn and king steps.
 #include "chess/attack.h"
 
-#include <cstring>
-
 #include "chess/lines.h"
 #include "model/model.h"
 
@@ -31,9 +29,8 @@ bool SquareAttacked(const Board &b, int square, int side) {
 }
 
 bool InCheck(const Board &b, int side) {
-  const int8_t *end = b.man + 64;
-  for (const void *at = b.man; (at = std::memchr(at, side ? BK : WK, end - static_cast<const int8_t *>(at)));
-       at = static_cast<const int8_t *>(at) + 1)
-    if (SquareAttacked(b, static_cast<int>(static_cast<const int8_t *>(at) - b.man), 1 - side)) return true;
+  int king = side ? BK : WK;
+  for (int square = FindMan(b, king); square < 64; square = FindMan(b, king, square + 1))
+    if (SquareAttacked(b, square, 1 - side)) return true;
   return false;
 }

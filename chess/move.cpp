@@ -2,8 +2,6 @@
 // leave the own king attacked (the move is played on a copy and the king's square tested).
 #include "chess/move.h"
 
-#include <cstring>
-
 #include "chess/attack.h"
 #include "chess/lines.h"
 #include "model/model.h"
@@ -28,9 +26,9 @@ bool Enemy(int man, int side) { return man != 0 && man <= BP && (man >= BK) != (
 
 struct MoveList {
   Move *moves;
-  int count;
+  int count, room;
   void Add(int from, int to, int flags, int promotion = 0) {
-    if (count < MaxMoves)
+    if (count < room)
       moves[count++] = Move{static_cast<int8_t>(from), static_cast<int8_t>(to),
                             static_cast<int8_t>(promotion), static_cast<int8_t>(flags)};
   }
@@ -102,23 +100,23 @@ void ManMoves(const Board &b, int from, MoveList *list) {
 }
 }  // namespace
 
-int CandidateMoves(const Board &b, Move moves[MaxMoves]) {
-  MoveList list{moves, 0};
+int CandidateMoves(const Board &b, Move moves[MaxCandidateMoves]) {
+  MoveList list{moves, 0, MaxCandidateMoves};
   for (int from = 0; from < 64; from++)
     if (Own(b.man[from], b.side)) ManMoves(b, from, &list);
   return list.count;
 }
 
 int CandidateMovesFrom(const Board &b, int from, Move moves[MaxMoves]) {
-  MoveList list{moves, 0};
+  MoveList list{moves, 0, MaxMoves};
   if (from >= 0 && from < 64 && Own(b.man[from], b.side)) ManMoves(b, from, &list);
   return list.count;
 }
 
 namespace {
 int KingSquare(const Board &b, int side) {
-  const void *at = std::memchr(b.man, side ? BK : WK, 64);
-  return at ? static_cast<int>(static_cast<const int8_t *>(at) - b.man) : -1;
+  int square = FindMan(b, side ? BK : WK);
+  return square < 64 ? square : -1;
 }
 
 // Does the move leave the mover's king unattacked?
@@ -135,18 +133,53 @@ bool KeepsKingSafe(const Board &board, const Move &move) {
 }
 
 int LegalMoves(const Board &board, Move moves[MaxMoves]) {
-  int count = CandidateMoves(board, moves), king = KingSquare(board, board.side), legal = 0;
-  for (int k = 0; k < count; k++)
-    if (KeepsKingSafe(board, moves[k], king)) moves[legal++] = moves[k];
+  Move candidates[MaxCandidateMoves];
+  int count = CandidateMoves(board, candidates), king = KingSquare(board, board.side), legal = 0;
+  for (int k = 0; k < count && legal < MaxMoves; k++)
+    if (KeepsKingSafe(board, candidates[k], king)) moves[legal++] = candidates[k];
   return legal;
 }
 
 bool HasLegalMove(const Board &board) {
-  Move moves[MaxMoves];
+  Move moves[MaxCandidateMoves];
   int count = CandidateMoves(board, moves), king = KingSquare(board, board.side);
   for (int k = 0; k < count; k++)
     if (KeepsKingSafe(board, moves[k], king)) return true;
   return false;
+}
+
+bool PlayablePosition(const Board &b, std::string *why) {
+  const char *sides[2] = {"white", "black"};
+  for (int side = 0; side < 2; side++) {
+    int count[7] = {};  // by kind WK..WP
+    for (int square = 0; square < 64; square++) {
+      int man = b.man[square], kind = man - (side ? BK - WK : 0);
+      if (man < WK || man > BP || kind < WK || kind > WP) continue;
+      count[kind]++;
+      if (kind == WP && (RankOf(square) == 0 || RankOf(square) == 7)) {
+        if (why) *why = std::string("a ") + sides[side] + " pawn on " + static_cast<char>('a' + FileOf(square)) + static_cast<char>('1' + RankOf(square));
+        return false;
+      }
+    }
+    int men = 0, promoted = 0;
+    for (int kind = WK; kind <= WP; kind++) men += count[kind];
+    const int usual[7] = {0, 1, 1, 2, 2, 2, 8};  // of each kind at the start
+    for (int kind = WQ; kind <= WN; kind++) promoted += count[kind] > usual[kind] ? count[kind] - usual[kind] : 0;
+    std::string problem = count[WK] != 1 ? std::to_string(count[WK]) + " kings"
+                          : men > 16    ? std::to_string(men) + " men"
+                          : promoted > 8 - count[WP]
+                              ? std::to_string(promoted) + " promoted men and " + std::to_string(count[WP]) + " pawns"
+                              : "";
+    if (!problem.empty()) {
+      if (why) *why = std::string(sides[side]) + " has " + problem;
+      return false;
+    }
+  }
+  if (InCheck(b, 1 - b.side)) {
+    if (why) *why = std::string(sides[1 - b.side]) + " is in check with " + sides[b.side] + " to move";
+    return false;
+  }
+  return true;
 }
 
 void MakeMove(Board *b, const Move &m) {

@@ -40,7 +40,7 @@ int Peek(PGNSource *s, size_t ahead = 0) {
 
 // The next byte, with CR and CR LF read as one LF.
 int Next(PGNSource *s) {
-  int c = Peek(s);
+  int c = s->at < s->end ? static_cast<unsigned char>(s->block[s->at]) : Peek(s);
   if (c == End) return End;
   s->at++, s->gameBytes++;
   if (c == '\r') {
@@ -55,7 +55,10 @@ bool Blank(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c 
 bool Letter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool Digit(int c) { return c >= '0' && c <= '9'; }
 // A byte of a move, a move number or a result.
-bool SymbolByte(int c) { return Letter(c) || Digit(c) || (c && std::strchr("_+#=:-/!?", c)); }
+bool SymbolByte(int c) {
+  return Letter(c) || Digit(c) || c == '_' || c == '+' || c == '#' || c == '=' || c == ':' ||
+         c == '-' || c == '/' || c == '!' || c == '?';
+}
 
 void SkipLine(PGNSource *s) {
   for (int c = Peek(s); c != End && c != '\n' && c != '\r'; c = Peek(s)) Next(s);
@@ -163,7 +166,7 @@ struct GameReader {
     std::string fen = PGNTag(*game, "FEN"), why;
     if (fen.empty()) {
       ReadFEN(Start, &start, nullptr);
-    } else if (!ReadFEN(fen, &start, &why)) {
+    } else if (!ReadFEN(fen, &start, &why) || !PlayablePosition(start, &why)) {
       Fault("", "tag FEN: " + why);
       ReadFEN(Start, &start, nullptr);
     }
@@ -263,7 +266,7 @@ bool SkipBetweenGames(PGNSource *s) {
       Next(s);
     } else if ((s->lineStart && c == '%') || c == ';') {
       SkipLine(s);
-    } else if (c == '{' && !TagLineAhead(s)) {
+    } else if (c == '{') {
       SkipComment(s);
     } else {
       return true;

@@ -50,10 +50,7 @@ int SliderMoveTo(const Board &b, int from, int to, Move *move) {
 // The legal moves to the square of the men of the side to move of one kind (WK..WP).
 int LegalMovesTo(const Board &b, int kind, int to, Move out[MaxMoves]) {
   int man = kind + (b.side ? BK - WK : 0), found = 0;
-  for (const int8_t *at = b.man; (at = static_cast<const int8_t *>(
-                                      std::memchr(at, man, static_cast<size_t>(b.man + 64 - at))));
-       at++) {
-    int from = static_cast<int>(at - b.man);
+  for (int from = FindMan(b, man); from < 64; from = FindMan(b, man, from + 1)) {
     if (!CouldReach(kind, b.side, from, to)) continue;
     Move moves[MaxMoves];
     int count = kind == WQ || kind == WR || kind == WB ? SliderMoveTo(b, from, to, moves)

@@ -130,7 +130,8 @@ TEST(PGN, GamesOfTheTestFiles) {
       {"damaged.pgn", 6, "game 6, move 2...: a comment is not closed"},
       {"damaged.pgn", 7, "game 7: tag FEN: 9 ranks, expected 8"},
       {"damaged.pgn", 8, "game 8, move 1: e8 is ambiguous: e8=B+, e8=N, e8=Q+ or e8=R"},
-      {"damaged.pgn", 9, "", "r1b2rk1/ppq2ppp/2n1pn2/2p5/2BP4/P1P1PN2/5PPP/R1BQ1RK1 w - - 1 11",
+      {"damaged.pgn", 9, "game 9: tag FEN: black is in check with white to move"},
+      {"damaged.pgn", 10, "", "r1b2rk1/ppq2ppp/2n1pn2/2p5/2BP4/P1P1PN2/5PPP/R1BQ1RK1 w - - 1 11",
        "Qc7", "*", "", 20},
   };
   for (const auto &c : cases) {
