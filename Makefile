@@ -10,8 +10,9 @@ PACKAGES = g++ cmake make pkg-config googletest libgtest-dev libgmock-dev libben
            qt6-base-dev libgif-dev fonts-dejavu-core xvfb xauth imagemagick chromium \
            libpng-dev libcairo2-dev libpotrace-dev \
            pgn-extract hyperfine
-# What only the tests use: PDF and SVG renderers, and the HTML checker (vnu, from npm, on Java).
-TEST_PACKAGES = poppler-utils librsvg2-bin default-jre-headless nodejs
+# What only the tests use: PDF and SVG renderers, the HTML checker (vnu, from npm, on Java), and
+# a clipboard owner and key presses for the program under Xvfb.
+TEST_PACKAGES = poppler-utils librsvg2-bin default-jre-headless nodejs xclip xdotool
 NPM_TEST_PACKAGES = vnu-jar
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
