@@ -1,6 +1,6 @@
-// The FEN entry window: a field for a FEN typed or pasted by hand. "Ok" takes it; a FEN the
-// reader refuses leaves the diagram and the typed text as they are and says why, in a box and
-// under the field.
+// The FEN entry window: a field for a FEN typed or pasted by hand. "Ok" (or Enter) takes it; a
+// FEN the reader refuses leaves the diagram and the typed text as they are and says why, in a
+// box and under the field.
 #include <cstring>
 #include <string>
 
@@ -75,6 +75,10 @@ LRESULT EnterFENProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       DestroyWindow(hwnd);
       return 0;
+    case WM_KEYDOWN:  // Enter is "Ok", Escape "Cancel"
+      if (wParam == VK_RETURN) TakeTypedFEN(hwnd);
+      if (wParam == VK_ESCAPE) DestroyWindow(hwnd);
+      return 0;
     case WM_COMMAND:
       if (HIWORD(wParam) != BN_CLICKED) break;
       if (LOWORD(wParam) == OkButtonId) {
@@ -106,6 +110,7 @@ HWND EnterFENWindow() {
     return FENWnd;
   }
   RegisterPlainClass("EnterFENClass", EnterFENProc, RGB(255, 255, 240));
-  return CreateWindowEx(0, "EnterFENClass", "Enter FEN", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 150,
-                        120, 560, 170, nullptr, nullptr, Inst, nullptr);
+  return CreateWindowEx(0, "EnterFENClass", "Enter FEN",
+                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 150, 120, 560, 170,
+                        nullptr, nullptr, Inst, nullptr);
 }

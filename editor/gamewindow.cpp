@@ -205,13 +205,15 @@ void OpenPGN(HWND hwnd) {
 
   if (!GameWnd || !IsWindow(GameWnd)) {
     RegisterPlainClass("GameWindowClass", GameProc, RGB(255, 255, 240));
-    CreateWindowEx(0, "GameWindowClass", "Games", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 560, 40, 460,
-                   446, nullptr, nullptr, Inst, nullptr);
+    CreateWindowEx(0, "GameWindowClass", "Games",
+                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, 560, 40,
+                   460, 446, nullptr, nullptr, Inst, nullptr);
     if (!GameWnd) return;
   }
   ShowWindow(GameWnd, SW_SHOWNORMAL);
   size_t slash = PGNFile.find_last_of('/');
-  std::string title = "Games: " + (slash == std::string::npos ? PGNFile : PGNFile.substr(slash + 1));
+  std::string title =
+      "Games: " + (slash == std::string::npos ? PGNFile : PGNFile.substr(slash + 1));
   SetWindowText(GameWnd, title.c_str());
   std::string why;
   if (!ListGames(&why)) {

@@ -113,8 +113,9 @@ bool WriteWithPosition(const std::string &path, const std::function<bool(std::st
 }
 
 void Report(const SaveType &type, const std::string &path) {
-  std::string text = std::string(type.named) + (type.style == StyleColour ? " (colour)" : " (print)") +
-                     " saved as " + path + "\n" + CheckPosition(0, 0).text;
+  std::string text = std::string(type.named) +
+                     (type.style == StyleColour ? " (colour)" : " (print)") + " saved as " + path +
+                     "\n" + CheckPosition(0, 0).text;
   MessageBox(nullptr, text.c_str(), "Check Legal", MB_OK);
 }
 
@@ -135,11 +136,16 @@ std::string Base64(const std::string &bytes) {
 std::string EscapeHTML(const std::string &text) {
   std::string out;
   for (char c : text) {
-    if (c == '&') out += "&amp;";
-    else if (c == '<') out += "&lt;";
-    else if (c == '>') out += "&gt;";
-    else if (c == '"') out += "&quot;";
-    else out += c;
+    if (c == '&')
+      out += "&amp;";
+    else if (c == '<')
+      out += "&lt;";
+    else if (c == '>')
+      out += "&gt;";
+    else if (c == '"')
+      out += "&quot;";
+    else
+      out += c;
   }
   return out;
 }

@@ -32,12 +32,16 @@ bool OfferToClipboard(const ClipboardOffer &offer) {
     QImage image = PictureOf(offer.picturePath);
     if (!image.isNull()) data->setImageData(image);
     QFile file(QString::fromLocal8Bit(offer.picturePath.c_str()));
-    if (!image.isNull() && file.open(QIODevice::ReadOnly)) data->setData("image/bmp", file.readAll());
+    if (!image.isNull() && file.open(QIODevice::ReadOnly))
+      data->setData("image/bmp", file.readAll());
   }
   if (!offer.png.empty())
-    data->setData("image/png", QByteArray(offer.png.data(), static_cast<qsizetype>(offer.png.size())));
-  if (!offer.text.empty()) data->setText(TextOf(offer.text.c_str(), static_cast<int>(offer.text.size())));
-  if (!offer.html.empty()) data->setHtml(TextOf(offer.html.c_str(), static_cast<int>(offer.html.size())));
+    data->setData("image/png",
+                  QByteArray(offer.png.data(), static_cast<qsizetype>(offer.png.size())));
+  if (!offer.text.empty())
+    data->setText(TextOf(offer.text.c_str(), static_cast<int>(offer.text.size())));
+  if (!offer.html.empty())
+    data->setHtml(TextOf(offer.html.c_str(), static_cast<int>(offer.html.size())));
   if (data->formats().isEmpty()) {
     delete data;
     return false;

@@ -125,7 +125,8 @@ std::vector<std::string> ListBoxRows(HWND list) {
   std::vector<std::string> rows;
   Window *w = LiveWindow(list);
   if (w && w->list)
-    for (int i = 0; i < w->list->count(); i++) rows.push_back(w->list->item(i)->text().toStdString());
+    for (int i = 0; i < w->list->count(); i++)
+      rows.push_back(w->list->item(i)->text().toStdString());
   return rows;
 }
 

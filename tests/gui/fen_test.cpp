@@ -1,10 +1,11 @@
 // FEN through the editor: pasting from the desktop clipboard, copying to it, the entry window,
 // and the side-to-move items.
+#include "chess/fen.h"
+
 #include <string>
 #include <vector>
 
 #include "chess/diagram.h"
-#include "chess/fen.h"
 #include "tests/gui/editor_fixture.h"
 
 namespace {
@@ -31,8 +32,8 @@ const Pasted PasteCases[] = {
      "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1", nullptr},
     {"[FEN \"r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R w KQkq - 2 3\"]",
      "r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R w KQkq - 2 3", nullptr},
-    {"Study by a reader\r\nFEN: 8/8/8/4k3/8/8/4K3/7R, white wins",
-     "8/8/8/4k3/8/8/4K3/7R w - - 0 1", nullptr},
+    {"Study by a reader\r\nFEN: 8/8/8/4k3/8/8/4K3/7R, white wins", "8/8/8/4k3/8/8/4K3/7R w - - 0 1",
+     nullptr},
     {"6k1/5ppp/8/8/8/8/5PPP/3R2K1 w - - bm Rd8#; id \"mate\";",
      "6k1/5ppp/8/8/8/8/5PPP/3R2K1 w - - 0 1", nullptr},
     {"", nullptr, "the clipboard holds no text"},
@@ -67,7 +68,9 @@ TEST_F(FEN, PasteTakesTheFirstFENOfTheClipboardInEitherOrientation) {
         EXPECT_EQ(NArrows, 0);
         for (int cell : Pos) EXPECT_LT(cell, DotMark);
         ExpectStatus((std::string("FEN pasted, ") + (SideToMove ? "black" : "white") +
-                      " to move; arrows and markers cleared").c_str(), true);
+                      " to move; arrows and markers cleared")
+                         .c_str(),
+                     true);
       } else {
         ASSERT_EQ(RecordedBoxes().size(), 1u);
         ExpectBox(RecordedBoxes()[0], hwnd, std::string("No position was pasted:\n") + k.reason,
@@ -127,7 +130,8 @@ TEST_F(FEN, EntryWindowKeepsTheTextAndSaysWhyItRefuses) {
   EXPECT_EQ(WindowText(GetDlgItem(w, 8101)), bad);
   const std::string good = "4k3/8/8/8/8/8/8/R3K2R b KQ - 3 40";
   SetWindowText(GetDlgItem(w, 8101), good.c_str());
-  ClickButton(GetDlgItem(w, 8102));
+  PressKey(GetDlgItem(w, 8101), VK_RETURN, 0);  // Enter in the field is "Ok"
+  PumpMessages();
   EXPECT_FALSE(IsWindow(w));
   EXPECT_EQ(Shown(), good);
   EXPECT_EQ(Pos[4 * 8 + 0], WK);  // e1

@@ -352,7 +352,8 @@ TEST_F(FileCommands, TheClipboardOffersPicturePNGBitmapFENAndHTMLAtOnce) {
   EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
   EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\x50\0\0\x02\x50", 8));  // 592 x 592
   const std::string html = ClipboardData("text/html");
-  EXPECT_EQ(html.rfind("<img src=\"data:image/png;base64,iVBORw0KGgo", 0), 0u) << html.substr(0, 80);
+  EXPECT_EQ(html.rfind("<img src=\"data:image/png;base64,iVBORw0KGgo", 0), 0u)
+      << html.substr(0, 80);
   EXPECT_NE(html.find("\" width=\"384\" height=\"384\" alt=\"White to move."), std::string::npos);
   int width = 0, height = 0;
   EXPECT_TRUE(ClipboardPicture(&width, &height));

@@ -79,7 +79,8 @@ TEST_F(GameWindow, ListsTheGamesAndStepsThroughTheChosenOne) {
 
 TEST_F(GameWindow, DamagedGamesSayWhyAndSetUpGamesStartFromTheirFEN) {
   ChooseListRow(Games(), 2);
-  EXPECT_EQ(ListBoxRows(Moves()), (std::vector<std::string>{"Start position", "1. a8=Q+", "1... Kb2"}));
+  EXPECT_EQ(ListBoxRows(Moves()),
+            (std::vector<std::string>{"Start position", "1. a8=Q+", "1... Kb2"}));
   EXPECT_EQ(Man("a7"), WP);
   ChooseListRow(Moves(), 1);
   EXPECT_EQ(Man("a8"), WQ);

@@ -56,7 +56,8 @@ bool ScreenOfProgram(const std::string &steps, Screen *screen, std::string *shot
       "sh -c 'QT_QPA_PLATFORM=xcb ./boardsmith & pid=$!; sleep 4; " + steps +
       "import -window root '" + *shot + "'; kill $pid; wait $pid' >'" + folder + "/log.txt' 2>&1";
   std::system(command.c_str());
-  return std::system(("convert '" + *shot + "' '" + ppm + "'").c_str()) == 0 && ReadPPM(ppm, screen);
+  return std::system(("convert '" + *shot + "' '" + ppm + "'").c_str()) == 0 &&
+         ReadPPM(ppm, screen);
 }
 
 // The client area's origin on the screen, from the frame's top line: the first row with a run
