@@ -1,7 +1,8 @@
 // The vector writer's module: the diagram drawn with cairo onto a PDF page or an SVG picture
 // exactly the print width square. The frame, squares and hatching are shapes, the men, markers
 // and coordinates traced glyphs placed per square, the arrows polygons with a half-tone
-// pattern; nothing is a bitmap. User space is the print picture's pixels, y upward.
+// pattern; nothing is a bitmap. Everything is told in the print picture's pixels, y upward,
+// and scaled to the print width.
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
 #include <cairo.h>

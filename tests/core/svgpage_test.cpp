@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -37,6 +38,7 @@ void SetUpPage(const std::string &fen, int flipped, const std::string &dots, con
   for (size_t k = 0; k + 3 <= dots.size(); k += 3)
     Pos[Cell(dots.substr(k, 2))] = dots[k + 2] == 'x' ? CrossMark : DotMark;
   NArrows = 0;
+  std::memset(Arr, 0, sizeof Arr);
   for (size_t k = 0; k + 4 <= arrows.size(); k += 5, NArrows++) {
     int from = Cell(arrows.substr(k, 2)), to = Cell(arrows.substr(k + 2, 2));
     int32_t arrow[4] = {from / 8, 7 - from % 8, to / 8, 7 - to % 8};
@@ -66,6 +68,11 @@ TEST(SVGPage, DescriptionNamesEveryManMarkerAndArrow) {
     SetUpPage(c.fen, c.flipped, c.marks, c.arrows);
     EXPECT_EQ(DiagramDescription(), c.text) << c.fen;
   }
+  // What only a damaged file brings (an unknown square code, an arrow end off the board, an
+  // arrow count out of range) is left out.
+  SetUpPage("8/8/8/8/8/8/8/8 w - - 0 1", 0, "", "a1a3");
+  Pos[9] = 99, Arr[1][0] = 3, Arr[1][1] = 9, NArrows = 40;
+  EXPECT_EQ(DiagramDescription(), "White to move. White: no men. Black: no men. Arrows: arrow from a1 to a3.");
   // Random boards in both orientations: every man is named on its square in its side's part.
   std::mt19937 random(12);
   for (int n = 0; n < 40; n++) {
