@@ -7,12 +7,12 @@ BUILD ?= build
 SANBUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 PACKAGES = g++ cmake make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev \
-           qt6-base-dev libgif-dev fonts-dejavu-core xvfb xauth imagemagick chromium \
+           qt6-base-dev libgif-dev fonts-dejavu-core xvfb xauth imagemagick xdotool chromium \
            libpng-dev libcairo2-dev libpotrace-dev \
            pgn-extract hyperfine
 # What only the tests use: PDF and SVG renderers, the HTML checker (vnu, from npm, on Java), and
-# a clipboard owner and key presses for the program under Xvfb.
-TEST_PACKAGES = poppler-utils librsvg2-bin default-jre-headless nodejs xclip xdotool
+# a clipboard owner for the program under Xvfb.
+TEST_PACKAGES = poppler-utils librsvg2-bin default-jre-headless nodejs xclip
 NPM_TEST_PACKAGES = vnu-jar
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

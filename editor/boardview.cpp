@@ -52,10 +52,19 @@ void FrameAndGrid(HDC hdc) {
 // each beside the middle of its square.
 void Labels(HDC hdc) {
   SetBkMode(hdc, TRANSPARENT);
+  // The surface's own font at scale 1; above, one as much larger as the board.
+  HFONT font = BoardScale > 1 ? CreateFontOfHeight(13 * BoardScale) : nullptr;
+  HGDIOBJ old = font ? SelectObject(hdc, font) : nullptr;
+  // From the middle of the square back by about half a label's width or height.
+  const int back = (7 * BoardScale + 7) / 2, up = 7 * BoardScale;
   for (int i = 0; i < 8; i++) {
     int k = Flipped ? 7 - i : i;
-    TextOut(hdc, X(40 + 37 * i) - 7, Y(304), &FileLetters[k], 1);
-    TextOut(hdc, X(6), Y(22 + 37 * (7 - i)) - 7, &RankDigits[k], 1);
+    TextOut(hdc, X(40 + 37 * i) - back, Y(304), &FileLetters[k], 1);
+    TextOut(hdc, X(6), Y(22 + 37 * (7 - i)) - up, &RankDigits[k], 1);
+  }
+  if (font) {
+    SelectObject(hdc, old);
+    DeleteObject(font);
   }
 }
 }  // namespace

@@ -45,6 +45,8 @@ void RememberSave(int id) {
 }
 
 void Command(HWND hwnd, int id, int code) {
+  if (id == CmdSaveBMP || id == CmdSaveHTM || id == CmdSavePicture || id == CmdSavePage)
+    RememberSave(id);
   if (id >= CmdRecentFirst && id <= CmdRecentLast) {
     OpenRecentFile(hwnd, id);
     return;
@@ -53,15 +55,15 @@ void Command(HWND hwnd, int id, int code) {
     case CmdOpenBRD: FileIO(hwnd, 2); break;
     case CmdOpenPGN: OpenPGN(hwnd); break;
     case CmdSaveLast: Command(hwnd, SaveCommand, 0); break;
-    case CmdSaveBMP: RememberSave(id); VClip = 0; FileIO(hwnd, 0); break;
+    case CmdSaveBMP: VClip = 0; FileIO(hwnd, 0); break;
     case CmdClipboard:
       VClip = 1;
       BMPFile = ClipBMPPath();
       SaveBMP(hwnd);
       break;
-    case CmdSavePicture: RememberSave(id); VClip = 0; SavePictureCommand(hwnd); break;
-    case CmdSavePage: RememberSave(id); VClip = 0; SavePageCommand(hwnd); break;
-    case CmdSaveHTM: RememberSave(id); VClip = 0; FileIO(hwnd, 1); break;
+    case CmdSavePicture: VClip = 0; SavePictureCommand(hwnd); break;
+    case CmdSavePage: VClip = 0; SavePageCommand(hwnd); break;
+    case CmdSaveHTM: VClip = 0; FileIO(hwnd, 1); break;
     case CmdUndo: UndoCommand(hwnd); break;
     case CmdRedo: RedoCommand(hwnd); break;
     case CmdExit: PostMessage(hwnd, WM_CLOSE, 0, 0); break;

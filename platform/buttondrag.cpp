@@ -28,6 +28,7 @@ class ButtonDrag : public QObject {
       if (!dragging) {
         if ((e->position().toPoint() - pressedAt).manhattanLength() < DragDistance) return false;
         dragging = true;
+        DragWidget = win->button;
         win->button->setDown(false);
         PostToQueue(parent, WM_COMMAND, MAKEWPARAM(win->id, BN_DRAGGED), reinterpret_cast<LPARAM>(win));
       }
@@ -38,6 +39,8 @@ class ButtonDrag : public QObject {
       auto *e = static_cast<QMouseEvent *>(event);
       if (e->button() != Qt::LeftButton) return false;
       dragging = false;
+      DragWidget = nullptr;
+      win->button->unsetCursor();
       win->button->setDown(false);
       QPoint at = ParentPoint(e);
       PostToQueue(parent, WM_LBUTTONUP, 0, MAKELPARAM(at.x(), at.y()));

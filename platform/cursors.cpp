@@ -6,6 +6,7 @@
 
 ClientWidget *PointerWidget = nullptr;
 HCURSOR ShownCursor = nullptr;
+QWidget *DragWidget = nullptr;
 
 namespace {
 
@@ -44,6 +45,7 @@ HCURSOR SetCursor(HCURSOR cursor) {
   HCURSOR old = ShownCursor;
   ShownCursor = cursor;
   if (PointerWidget) PointerWidget->setCursor(Shape(cursor));
+  if (DragWidget) DragWidget->setCursor(Shape(cursor));
   return old;
 }
 

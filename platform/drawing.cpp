@@ -45,7 +45,7 @@ void ThinLine(QImage *image, const QRect &bounds, int x0, int y0, int x1, int y1
 // A text's lines as DrawText and TextOut lay them out.
 int DrawLines(Dc *dc, int x, int y, const QStringList &lines, const QRect *clipTo) {
   QImage *image = dc->Target();
-  QFont font = SystemFont();
+  QFont font = SurfaceFont(dc);
   QFontMetrics metrics(font);
   int height = metrics.height() * static_cast<int>(lines.size());
   if (!image) return height;
@@ -82,6 +82,18 @@ QFont SystemFont() {
     f.setStyleStrategy(QFont::NoAntialias);
     return f;
   }();
+  return font;
+}
+
+QFont SurfaceFont(const Dc *dc) {
+  QFont font = SystemFont();
+  if (dc->font && IsGdi(dc->font, GdiKind::Font)) font.setPixelSize(dc->font->pixels);
+  return font;
+}
+
+HFONT CreateFontOfHeight(int pixels) {
+  auto *font = new GdiFont{std::clamp(pixels, 1, 1000)};
+  RegisterGdi(font, GdiKind::Font);
   return font;
 }
 
@@ -179,6 +191,11 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
     dc->penColour = dc->pen->colour;
     return old;
   }
+  if (IsGdi(object, GdiKind::Font)) {
+    GdiFont *old = dc->font;
+    dc->font = static_cast<GdiFont *>(object);
+    return old;
+  }
   if (IsGdi(object, GdiKind::Bitmap)) {
     if (dc->origin != Dc::FromCreateCompatibleDC) return nullptr;
     GdiBitmap *old = dc->bitmap;
@@ -204,6 +221,13 @@ bool DeleteObject(HGDIOBJ object) {
       if (s->pen == pen) s->pen = StockPen();
     UnregisterGdi(object);
     delete pen;
+    return true;
+  }
+  if (IsGdi(object, GdiKind::Font)) {
+    for (auto &s : Surfaces)
+      if (s->font == object) s->font = nullptr;
+    UnregisterGdi(object);
+    delete static_cast<GdiFont *>(object);
     return true;
   }
   if (IsGdi(object, GdiKind::Bitmap)) {

@@ -157,7 +157,7 @@ void BuildMenuBar(Window *w);
 
 // Graphic objects. Each handle is registered with its kind so that a stray pointer given to
 // SelectObject or DeleteObject is refused instead of followed.
-enum class GdiKind { Brush, Pen, Bitmap, Cursor };
+enum class GdiKind { Brush, Pen, Bitmap, Cursor, Font };
 struct GdiBrush {
   COLORREF colour;
 };
@@ -170,6 +170,9 @@ struct GdiBitmap {
   QImage image;  // Format_RGB32
   int selected;  // memory surfaces it is selected into
   bool stock;
+};
+struct GdiFont {
+  int pixels;  // the text's height
 };
 struct GdiCursor {
   QCursor cursor;
@@ -194,6 +197,7 @@ struct Dc : Surface {
   QPoint current{0, 0};
   COLORREF textColour = RGB(0, 0, 0);
   int bkMode = OPAQUE;
+  GdiFont *font = nullptr;  // null: the system font
   QRect clip;  // a paint request's invalid area; null: the whole target
 
   QImage *Target() const;      // null when the window or bitmap is gone
@@ -207,10 +211,12 @@ Dc *LiveDc(HDC hdc);
 Dc *NewDc();
 void FreeDc(Dc *dc);
 QFont SystemFont();
+QFont SurfaceFont(const Dc *dc);  // the selected font, or the system font
 
 // Cursors: the one shown over the window under the pointer.
 extern ClientWidget *PointerWidget;
 extern HCURSOR ShownCursor;  // the cursor last shown by SetCursor
+extern QWidget *DragWidget;  // a button being dragged from: it holds the pointer, and the cursor
 void ShowClassCursor(Window *w);
 
 // A list box control: its widget and procedure (listbox.cpp).

@@ -18,6 +18,7 @@ struct GdiBrush;
 struct GdiPen;
 struct GdiBitmap;
 struct GdiCursor;
+struct GdiFont;
 
 typedef Window *HWND;
 typedef Menu *HMENU;
@@ -27,6 +28,7 @@ typedef GdiPen *HPEN;
 typedef GdiBitmap *HBITMAP;
 typedef GdiCursor *HCURSOR;
 typedef GdiCursor *HICON;
+typedef GdiFont *HFONT;
 typedef void *HGDIOBJ;   // a brush, pen or bitmap
 typedef void *HANDLE;    // what LoadImage returns: a bitmap or a cursor
 typedef void *HINSTANCE;
@@ -262,7 +264,10 @@ enum : UINT { DT_LEFT = 0x0, DT_TOP = 0x0, DT_SINGLELINE = 0x20, DT_NOCLIP = 0x1
 HBRUSH CreateSolidBrush(COLORREF colour);
 int FillRect(HDC hdc, const RECT *rect, HBRUSH brush);
 HPEN CreatePen(int style, int width, COLORREF colour);
-// Selects a pen or a bitmap (into a memory surface); returns the one selected before.
+// The system font's face at another height in pixels; SelectObject makes it the surface's font.
+HFONT CreateFontOfHeight(int pixels);
+// Selects a pen, a font or a bitmap (into a memory surface); returns the one selected before
+// (for a font, null when the system font was in use).
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object);
 bool DeleteObject(HGDIOBJ object);
 bool MoveToEx(HDC hdc, int x, int y, POINT *old);

@@ -337,6 +337,7 @@ bool DestroyWindow(HWND hwnd) {
   }
   DropMessagesOf(w);
   if (PointerWidget == w->client) PointerWidget = nullptr;
+  if (w->button && DragWidget == w->button) DragWidget = nullptr;
   // A child widget goes with the parent's widget; delete only what has not gone already.
   if (QWidget *widget = w->Widget()) {
     bool parentGone = w->parent && !w->parent->alive;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -10,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "files/brd.h"
+#include "files/paths.h"
 #include "model/model.h"
 
 namespace {
@@ -85,6 +88,40 @@ void KeepOnFailure(const std::string &shot) {
   else
     std::system(("rm -rf '" + shot.substr(0, shot.rfind('/')) + "'").c_str());
 }
+
+// The top-left pixel of the first row holding a run of `run` black pixels (the board frame's
+// top line); {-1, -1} when there is none.
+std::pair<int, int> FrameAt(const Screen &screen, int run) {
+  for (int y = 0; y < screen.height; y++) {
+    int n = 0;
+    for (int x = 0; x < screen.width; x++) {
+      n = screen.At(x, y) == 0 ? n + 1 : 0;
+      if (n == run) return {x - run + 1, y};
+    }
+  }
+  return {-1, -1};
+}
+
+// The longest run of black pixels that starts right of a white one: the frame's top line on
+// the white field, about 300 pixels per scale (the screen round the window is black).
+int LongestBlackRun(const Screen &screen) {
+  int best = 0;
+  for (int y = 0; y < screen.height; y++)
+    for (int x = 1, n = -1; x < screen.width; x++) {
+      if (screen.At(x, y) != 0) n = -1;
+      else if (n >= 0 || screen.At(x - 1, y) == Colour(255, 255, 255)) n = std::max(n, 0) + 1;
+      best = std::max(best, n);
+    }
+  return best;
+}
+
+// The pixels of the board's white field (322 x 320 at the first size) of a screenshot.
+std::vector<uint32_t> Field(const Screen &screen, int ox, int oy) {
+  std::vector<uint32_t> out;
+  for (int y = oy + 16; y < oy + 336; y++)
+    for (int x = ox + 198; x < ox + 520; x++) out.push_back(screen.At(x, y));
+  return out;
+}
 }  // namespace
 
 TEST(Xvfb, ProgramShowsItsWindowWithTheBoard) {
@@ -150,4 +187,53 @@ TEST(Xvfb, CtrlVPastesTheFENOfTheDesktopClipboard) {
     for (int t = 0; t < 8; t++)
       EXPECT_EQ(occupied(c, t), (c == 0 && t == 0) || (c == 7 && t == 7)) << c << "," << t;
   KeepOnFailure(shot);
+}
+
+// Started with a position file: its name in the title; a change by the keyboard (P&osition,
+// &Flip) undone by Ctrl+Z to exactly the pixels before it and redone by Ctrl+Y; the window made
+// twice as large shows the board twice as large.
+TEST(Xvfb, FileArgumentTitleUndoRedoAndALargerBoard) {
+  if (!OnPath("xvfb-run") || !OnPath("import") || !OnPath("convert") || !OnPath("xdotool"))
+    GTEST_SKIP() << "xvfb-run, ImageMagick or xdotool is not installed";
+  char name[] = "/tmp/bs-xvfb-XXXXXX";
+  ASSERT_NE(mkdtemp(name), nullptr);
+  const std::string folder = name;
+  Init();
+  TypicalPosition(nullptr);
+  BRDFile = folder + "/immortal game.brd";
+  ASSERT_TRUE(MakeBRDFile(0));
+  const std::string steps =
+      "./boardsmith \"$F/immortal game.brd\" & pid=$!; sleep 4; "
+      "w=$(xdotool search --name \"immortal game.brd - Boardsmith13\" | head -1); echo \"$w\" >\"$F/found\"; "
+      "xdotool windowfocus $w; sleep 0.5; import -window root \"$F/1.png\"; "
+      "xdotool key alt+o; sleep 0.5; xdotool key f; sleep 1; import -window root \"$F/2.png\"; "
+      "xdotool key ctrl+z; sleep 1; import -window root \"$F/3.png\"; "
+      "xdotool key ctrl+y; sleep 1; import -window root \"$F/4.png\"; "
+      "xdotool windowsize $w 1070 840; sleep 1.5; import -window root \"$F/5.png\"; "
+      "kill $pid; wait $pid";
+  const std::string command = "cd '" BS_RUN_DIR "' && F='" + folder +
+                              "' timeout -k 5 90 xvfb-run -a -s '-screen 0 1280x1024x24' "
+                              "sh -c 'QT_QPA_PLATFORM=xcb; export QT_QPA_PLATFORM; " + steps +
+                              "' >'" + folder + "/log.txt' 2>&1";
+  std::system(command.c_str());
+  std::ifstream found(folder + "/found");
+  std::string window;
+  found >> window;
+  EXPECT_FALSE(window.empty()) << "no window titled with the file's name; see " << folder;
+  Screen shots[6];
+  for (int i = 1; i <= 5; i++) {
+    std::string png = folder + "/" + std::to_string(i) + ".png", ppm = png + ".ppm";
+    ASSERT_EQ(std::system(("convert '" + png + "' '" + ppm + "'").c_str()), 0) << png;
+    ASSERT_TRUE(ReadPPM(ppm, &shots[i]));
+  }
+  auto [fx, fy] = FrameAt(shots[1], 290);
+  ASSERT_GE(fy, 0) << "no board on the screen";
+  const int ox = fx - 215, oy = fy - 15;
+  EXPECT_NE(Field(shots[2], ox, oy), Field(shots[1], ox, oy)) << "the flip changed nothing";
+  EXPECT_EQ(Field(shots[3], ox, oy), Field(shots[1], ox, oy)) << "Ctrl+Z";
+  EXPECT_EQ(Field(shots[4], ox, oy), Field(shots[2], ox, oy)) << "Ctrl+Y";
+  int before = LongestBlackRun(shots[4]), after = LongestBlackRun(shots[5]);
+  EXPECT_GE(after, 2 * before - 20) << before << " -> " << after;
+  EXPECT_LE(after, 2 * before + 20) << before << " -> " << after;
+  if (!HasFailure()) std::system(("rm -rf '" + folder + "'").c_str());
 }
