@@ -1,5 +1,5 @@
-// Attacks, looked for from the attacked square outwards: along the lines a slider would come,
-// at the knight's jumps, and at the pawn and king steps.
+// Attacks, looked for from the attacked square outwards: at the knight's jumps, and along the
+// eight lines for kings and pawns next to it and sliders further on.
 #include "chess/attack.h"
 
 #include "chess/lines.h"
@@ -7,23 +7,19 @@
 
 bool SquareAttacked(const Board &b, int square, int side) {
   int base = side ? BK - WK : 0;  // black's codes are white's plus six
-  int f = FileOf(square), r = RankOf(square);
-  int pawnRank = side ? r + 1 : r - 1;  // a pawn attacks forwards: from behind the square
-  if (pawnRank >= 0 && pawnRank < 8 &&
-      ((f > 0 && b.man[SquareOf(f - 1, pawnRank)] == WP + base) ||
-       (f < 7 && b.man[SquareOf(f + 1, pawnRank)] == WP + base)))
-    return true;
   for (const int8_t *s = MenLines.knight[square]; *s >= 0; s++)
     if (b.man[*s] == WN + base) return true;
-  for (const int8_t *s = MenLines.king[square]; *s >= 0; s++)
-    if (b.man[*s] == WK + base) return true;
+  // Along each line: a king or a pawn on the nearest square (a pawn attacks forwards, so it
+  // stands behind the square as its side sees it), a slider after any empty squares.
+  int pawnRankStep = side ? 1 : -1;
   for (int d = 0; d < 8; d++) {
-    int slider = (d < 4 ? WR : WB) + base;
-    for (const int8_t *s = MenLines.line[square][d]; *s >= 0; s++) {
-      int man = b.man[*s];
-      if (man == slider || man == WQ + base) return true;
-      if (man != 0) break;  // a man in the way
-    }
+    const int8_t *s = MenLines.line[square][d];
+    if (*s < 0) continue;
+    int man = b.man[*s];
+    if (man == WK + base || (man == WP + base && d >= 4 && LineSteps[d][1] == pawnRankStep))
+      return true;
+    while (man == 0 && *++s >= 0) man = b.man[*s];
+    if (man == (d < 4 ? WR : WB) + base || man == WQ + base) return true;
   }
   return false;
 }

@@ -21,8 +21,8 @@ constexpr int8_t KeepRights(int square) {
   }
 }
 
-bool Own(int man, int side) { return man != 0 && (man >= BK) == (side == 1); }
-bool Enemy(int man, int side) { return man != 0 && man <= BP && (man >= BK) != (side == 1); }
+bool Own(int man, int side) { return man >= WK && man <= BP && (man >= BK) == (side == 1); }
+bool Enemy(int man, int side) { return man >= WK && man <= BP && (man >= BK) != (side == 1); }
 
 struct MoveList {
   Move *moves;

@@ -151,11 +151,12 @@ bool ReadMove(const Board &b, const std::string &text, Move *move, std::string *
   }
   int to = last >= i + 2 ? SquareFrom(s[last - 2], s[last - 1]) : -1;
   if (to >= 0) last -= 2;
+  bool takes = last > i && Letter(s[last - 1], "x:") >= 0;
   if (last > i && Letter(s[last - 1], "x:-") >= 0) last--;
   int fromFile = -1, fromRank = -1;
   if (last > i && s[i] >= 'a' && s[i] <= 'h') fromFile = s[i++] - 'a';
   if (last > i && s[i] >= '1' && s[i] <= '8') fromRank = s[i++] - '1';
-  if (to < 0 || i != last || (promotion && kind != WP))
+  if (to < 0 || i != last || (promotion && kind != WP) || (kind == WP && takes && fromFile < 0))
     return Refuse(why, text + " is not a move");
   if (kind == WP && fromFile < 0) fromFile = FileOf(to);  // a pawn that captures names its file
 

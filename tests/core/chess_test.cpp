@@ -59,6 +59,7 @@ TEST(Chess, SANReadAndWritten) {
       {start, "e5", "", "e5 is illegal"},
       {start, "Ke2", "", "Ke2 is illegal"},
       {start, "Xe4", "", "Xe4 is not a move"},
+      {start, "xe3", "", "xe3 is not a move"},
       {start, "", "", "an empty move"},
       {"rn1qkb1r/ppp1pppp/5n2/3p4/3P4/5N2/PPPNPPPP/R1BQKB1R b KQkq - 0 4", "Nd7", "",
        "Nd7 is ambiguous: Nbd7 or Nfd7"},
@@ -102,27 +103,27 @@ TEST(Chess, SANReadAndWritten) {
 }
 
 // Each game of the files under tests/data/pgn: its final position and last move (as the
-// independent tool replayed it), result and first player, or why it was refused.
+// independent tool replayed it), result and a tag, or why it was refused.
 TEST(PGN, GamesOfTheTestFiles) {
   const struct {
     const char *file;
     int number;
-    const char *why, *fen = "", *lastSAN = "", *result = "", *white = "";
+    const char *why, *fen = "", *lastSAN = "", *result = "", *tag = "White", *value = "";
     size_t plies = 0;
   } cases[] = {
       {"games.pgn", 1, "", "1n1Rkb1r/p4ppp/4q3/4p1B1/4P3/8/PPP2PPP/2K5 b k - 1 17", "Rd8#", "1-0",
-       "Morphy, Paul", 33},
+       "Annotator", "A \"quoted\" name \\ backslash", 33},
       {"games.pgn", 2, "", "r1bk3r/p2pBpNp/n4n2/1p1NP2P/6P1/3P4/P1P1K3/q5b1 b - - 1 23", "Be7#",
-       "1-0", "Anderssen, Adolf", 45},
-      {"setup.pgn", 1, "", "8/8/2NR4/6k1/8/6n1/8/rK6 w - - 7 38", "Ra1+", "*", "", 16},
-      {"setup.pgn", 2, "", "8/3k4/8/8/8/3p4/3K4/8 b - - 1 3", "Kd2", "*", "", 4},
+       "1-0", "White", "Anderssen, Adolf", 45},
+      {"setup.pgn", 1, "", "8/8/2NR4/6k1/8/6n1/8/rK6 w - - 7 38", "Ra1+", "*", "SetUp", "1", 16},
+      {"setup.pgn", 2, "", "8/3k4/8/8/8/3p4/3K4/8 b - - 1 3", "Kd2", "*", "Event", "Black first", 4},
       {"bom_crlf_latin1.pgn", 1, "",
        "r1bqk2r/1pppbppp/p1n2n2/4p3/B3P3/5N2/PPPP1PPP/RNBQ1RK1 w kq - 4 6", "Be7", "1/2-1/2",
-       "M\xc3\xbcller, J\xc3\xbcrgen", 10},
+       "White", "M\xc3\xbcller, J\xc3\xbcrgen", 10},
       {"cr_utf8.pgn", 1, "", "r1bqkbnr/ppp2ppp/2n5/4P3/2Bp4/8/PP3PPP/RNBQK1NR w KQkq - 1 6", "Nc6",
-       "*", "Ljubojevi\xc4\x87, Ljubomir", 10},
+       "*", "White", "Ljubojevi\xc4\x87, Ljubomir", 10},
       {"damaged.pgn", 1, "", "rnbqkb1r/1p2pppp/p2p1n2/8/3NP3/2N5/PPP2PPP/R1BQKB1R w KQkq - 0 6",
-       "a6", "1/2-1/2", "", 10},
+       "a6", "1/2-1/2", "Event", "good 1", 10},
       {"damaged.pgn", 2, "game 2, move 2: Ke3 is illegal"},
       {"damaged.pgn", 3, "game 3, move 3: Nd2 is ambiguous: Nbd2 or Nfd2"},
       {"damaged.pgn", 4, "game 4, move 1...: a variation is not closed"},
@@ -132,7 +133,7 @@ TEST(PGN, GamesOfTheTestFiles) {
       {"damaged.pgn", 8, "game 8, move 1: e8 is ambiguous: e8=B+, e8=N, e8=Q+ or e8=R"},
       {"damaged.pgn", 9, "game 9: tag FEN: black is in check with white to move"},
       {"damaged.pgn", 10, "", "r1b2rk1/ppq2ppp/2n1pn2/2p5/2BP4/P1P1PN2/5PPP/R1BQ1RK1 w - - 1 11",
-       "Qc7", "*", "", 20},
+       "Qc7", "*", "Event", "good 2", 20},
   };
   for (const auto &c : cases) {
     std::string path = std::string(BS_SOURCE_DIR) + "/tests/data/pgn/" + c.file, why;
@@ -157,7 +158,7 @@ TEST(PGN, GamesOfTheTestFiles) {
     EXPECT_EQ(WriteFEN(game.positions.back()), c.fen) << where;
     EXPECT_EQ(game.san.back(), c.lastSAN) << where;
     EXPECT_EQ(game.result, c.result) << where;
-    EXPECT_EQ(PGNTag(game, "White"), c.white) << where;
+    EXPECT_EQ(PGNTag(game, c.tag), c.value) << where;
   }
 }
 
