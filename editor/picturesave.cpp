@@ -38,8 +38,8 @@ const SaveType PictureTypes[] = {
     {"SVG drawing, colour (*.svg)\0*.svg\0", PictureSVG, StyleColour, "svg", "SVG drawing"},
 };
 const SaveType PageTypes[] = {
-    {"Web page, colour (*.html)\0*.html;*.htm\0", -1, StyleColour, "html", "Web page"},
-    {"Web page, print (*.html)\0*.html;*.htm\0", -1, StylePrint, "html", "Web page"},
+    {"Web page, colour (*.html *.htm)\0*.html;*.htm\0", -1, StyleColour, "html", "Web page"},
+    {"Web page, print (*.html *.htm)\0*.html;*.htm\0", -1, StylePrint, "html", "Web page"},
 };
 
 // What the last save of each kind chose, offered again.

@@ -331,7 +331,8 @@ TEST_F(FileCommands, TodaysPicturesAndThePageAreWrittenWithTheirPositionFile) {
     fs::remove(In(r.file)), fs::remove(In(stem + ".brd"));
   }
   EXPECT_EQ(RecordedFileDialogs().back().filter,
-            "Web page, colour (*.html)|*.html;*.htm|Web page, print (*.html)|*.html;*.htm");
+            "Web page, colour (*.html *.htm)|*.html;*.htm|"
+            "Web page, print (*.html *.htm)|*.html;*.htm");
   EXPECT_EQ(RecordedFileDialogs().back().filterIndex, 1u);  // the type chosen last time
   ScriptFileAnswer(In("missing/x.png").string());
   Command(CmdSavePicture);
