@@ -1,7 +1,6 @@
 // A full repaint of the board view: 32 men and 32 arrows drawn into the main window's backing
 // image. Targets: under 2 ms at the first window size, under 5 ms with the window sized for a
 // board three times as large (72-pixel figures drawn at 108 pixels).
-#ifdef BS_HAVE_GUI
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -67,4 +66,3 @@ static void DrawBoardFull(benchmark::State &state) {
   ReleaseDC(hwnd, hdc);
 }
 BENCHMARK(DrawBoardFull)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
-#endif

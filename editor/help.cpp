@@ -6,6 +6,7 @@
 #include <string>
 
 #include "editor/editor.h"
+#include "files/paths.h"
 #include "model/model.h"
 
 std::string HFName;
@@ -83,12 +84,12 @@ LRESULT HlpProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
-// Draws the page named in HFName. The page lies in the start folder, beside prefs.txt: the
-// file dialogs move the current folder wherever the user last saved. A missing page draws
-// nothing. The page is read afresh on every paint, and only as far as the window shows.
+// Draws the page named in HFName. The page lies in the data folder beside the images, never
+// in the current folder: the file dialogs move that wherever the user last saved. A missing
+// page draws nothing. The page is read afresh on every paint, and only as far as the window
+// shows.
 void DspHelpFile(HDC hdc) {
-  std::string path = HFName;
-  if (!StartFolder.empty()) path = StartFolder + (StartFolder.back() == '/' ? "" : "/") + HFName;
+  std::string path = DataPath(HFName);
   FILE *file = std::fopen(path.c_str(), "rb");
   if (!file) return;
   SetTextColor(hdc, RGB(0, 0, 0));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "editor/editor.h"
+#include "files/paths.h"
 #include "files/prefs.h"
 #include "model/model.h"
 
@@ -62,6 +63,7 @@ HWND CreateMainWindow(int show) {
 
 int WinMain(HINSTANCE instance, HINSTANCE, const char *commandLine, int show) {
   Init();
+  ReadPrefs();
   Inst = instance;
   if (!CreateMainWindow(show)) {
     std::fprintf(stderr, "boardsmith: the main window could not be created\n");

@@ -1,14 +1,18 @@
-// The preferences file: four lines in the start folder, the picture size on the second and the
-// coordinates setting on the fourth. Lines end in CR LF.
+// The preferences file: four lines, the picture size on the second and the coordinates setting
+// on the fourth. Lines end in CR LF.
 #include "files/prefs.h"
 
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "files/atomicwrite.h"
 #include "files/numbers.h"
+#include "files/paths.h"
 #include "model/model.h"
 
 namespace {
@@ -88,8 +92,15 @@ std::string WindowAndRecentLines() {
 int WindowWidth = 0, WindowHeight = 0;
 std::vector<std::string> RecentFiles;
 
+std::string ConfigFolder() {
+  const char *config = std::getenv("XDG_CONFIG_HOME");
+  if (config && config[0] == '/') return std::string(config) + "/boardsmith";
+  std::string home = HomeFolder();
+  return home + (home.back() == '/' ? "" : "/") + ".config/boardsmith";
+}
+
 std::string PrefsPath() {
-  if (StartFolder.empty()) return "prefs.txt";
+  if (!IsRunFolder(StartFolder)) return ConfigFolder() + "/prefs.txt";
   if (StartFolder.back() == '/') return StartFolder + "prefs.txt";
   return StartFolder + "/prefs.txt";
 }
@@ -143,5 +154,10 @@ bool WritePrefs(std::string *why) {
   const char *coords = ShowCoords == 0 ? "NO" : ShowCoords == 1 ? "YES" : "ASK";
   std::string text = "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\n" + size + "\r\n" +
                      "Coordinates (YES, NO, ASK):\r\n" + coords + "\r\n" + WindowAndRecentLines();
-  return WriteFileAtomically(PrefsPath(), text, why);
+  const std::string path = PrefsPath();
+  if (!IsRunFolder(StartFolder)) {
+    std::error_code ec;
+    std::filesystem::create_directories(ConfigFolder(), ec);  // a failure shows in the write
+  }
+  return WriteFileAtomically(path, text, why);
 }

@@ -24,7 +24,7 @@ namespace {
 using chromium::Rgb;
 using chromium::Shot;
 const int Frame = 6;
-const Rgb BlackRgb = {0, 0, 0}, WhiteRgb = {255, 255, 255};
+const Rgb BlackRgb = {0, 0, 0};
 
 // A square image as the browser should show it on a cell of the given colour.
 std::vector<Rgb> Composite(const fs::path &gifPath, Rgb cell, int *size) {
