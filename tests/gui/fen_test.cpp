@@ -100,6 +100,12 @@ TEST_F(FEN, SideToMoveItemsAndCopy) {
   EXPECT_FALSE(MenuItemChecked(hwnd, CmdBlackToMove));
   Choose(CmdCopyFEN);
   EXPECT_EQ(ClipboardText(1000), StartFEN);
+  // Undoing a paste brings back what the FEN said beyond the men too.
+  CopyTextToClipboard("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR b Kq - 5 40");
+  Choose(CmdPasteFEN);
+  Key('Z', FCONTROL);
+  Choose(CmdCopyFEN);
+  EXPECT_EQ(ClipboardText(1000), StartFEN);
   EXPECT_TRUE(RecordedBoxes().empty());
 }
 
