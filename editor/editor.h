@@ -1,5 +1,6 @@
 #pragma once
 // The editor window: main window, board view, mouse editing, side windows, file commands.
+#include <functional>
 #include <string>
 
 #include "platform/platform.h"
@@ -163,3 +164,42 @@ ATOM RegisterHelpWin();
 HWND HelpWindow();
 LRESULT HlpProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 void DspHelpFile(HDC hdc);
+
+// Changes of the diagram made by the FEN, game and side-to-move commands all go through
+// ChangeDiagram: it remembers what was there, runs the change, and shows the board with the
+// status line. PutBoard is the usual change: the board's men, side to move and castling,
+// markers and arrows cleared (orientation, theme and settings stay); its status line says what
+// was cleared. A move's squares (a1 = 0) given to PutBoard become its one arrow.
+struct Board;
+void ChangeDiagram(HWND hwnd, const std::function<void()> &change, const std::string &status);
+void PutBoard(HWND hwnd, const Board &board, const std::string &status, int arrowFrom = -1,
+              int arrowTo = -1);
+void SideToMoveCommand(HWND hwnd, int id);
+void ShowSideToMove(HWND hwnd);  // the check mark on "White to move" or "Black to move"
+
+// FEN commands. FindFEN reads the first FEN in a text (alone, or within a line as a web board,
+// a PGN tag or an EPD record holds it); false with the reader's message or "no FEN in the text".
+bool FindFEN(const std::string &text, Board *board, std::string *why);
+void PasteFEN(HWND hwnd);
+void CopyFEN(HWND hwnd);
+HWND EnterFENWindow();
+
+// "Open PGN...": a PGN file chosen in the dialog, its games shown in the game window, where
+// choosing a move shows the position after it.
+void OpenPGN(HWND hwnd);
+
+// What every save shares (fileio.cpp): the coordinates decision of one save (the setting, or
+// the user's answer when it is Ask), the box of a file that could not be written, and the
+// bookkeeping of a save of the user's own (not the virtual clipboard's): the diagram is in its
+// position file.
+int DecideCoords(HWND owner);
+void SaveFailed(const std::string &path, const std::string &why);
+void SavedByUser();
+// "Save Picture..." (PNG, PDF or SVG, print or colour, chosen in the dialog's type list) and
+// "Save Web Page..." (one HTML5 file with the diagram inline), each with the position file
+// beside it and the check's report after it.
+void SavePictureCommand(HWND hwnd);
+void SavePageCommand(HWND hwnd);
+// The virtual-clipboard save's offer to the desktop clipboard: the picture (as an image, a
+// bitmap and PNG), the FEN as text and an HTML fragment with the picture, all at once.
+void OfferDiagramToClipboard(const std::string &picturePath);

@@ -45,31 +45,12 @@ std::string BaseName(const std::string &path) {
   return dot == std::string::npos ? path : path.substr(0, dot);
 }
 
-// The coordinates decision of one save: the setting, or the user's answer when it is Ask.
-int DecideCoords(HWND owner) {
-  if (ShowCoords == 0 || ShowCoords == 1) return ShowCoords;
-  int answer = MessageBox(owner, "Show Coordinates (a-h, 1-8)", "Show?", MB_YESNO | MB_ICONQUESTION);
-  return answer == IDYES ? 1 : 0;
-}
 
 std::string FolderOf(const std::string &path) {
   size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
-// A save of the user's own (not the virtual clipboard's): the diagram is in its position file.
-void Saved() {
-  if (VClip) return;
-  DiagramFile = BRDFile;
-  MarkDiagramSaved();
-  AddRecentFile(BRDFile);
-  UpdateTitle();
-}
-
-void SaveFailed(const std::string &path, const std::string &why) {
-  std::string text = "Cannot write file " + path + ":\n" + why;
-  MessageBox(MainWnd, text.c_str(), "Save failed", MB_OK | MB_ICONEXCLAMATION);
-}
 
 // Writes the position file and then the export; on the first failure says so and returns false.
 bool WriteBoth(bool (*writeExport)(int, std::string *), const std::string &exportPath) {
@@ -85,6 +66,25 @@ bool WriteBoth(bool (*writeExport)(int, std::string *), const std::string &expor
   return true;
 }
 }  // namespace
+
+int DecideCoords(HWND owner) {
+  if (ShowCoords == 0 || ShowCoords == 1) return ShowCoords;
+  int answer = MessageBox(owner, "Show Coordinates (a-h, 1-8)", "Show?", MB_YESNO | MB_ICONQUESTION);
+  return answer == IDYES ? 1 : 0;
+}
+
+void SaveFailed(const std::string &path, const std::string &why) {
+  std::string text = "Cannot write file " + path + ":\n" + why;
+  MessageBox(MainWnd, text.c_str(), "Save failed", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void SavedByUser() {
+  if (VClip) return;
+  DiagramFile = BRDFile;
+  MarkDiagramSaved();
+  AddRecentFile(BRDFile);
+  UpdateTitle();
+}
 
 void FileIO(HWND hwnd, int mode) {
   if (mode < 0 || mode > 2) return;
@@ -124,8 +124,8 @@ void SaveBMP(HWND hwnd) {
   Coords = DecideCoords(hwnd);
   if (!WriteBoth(MakeBMPFile, BMPFile)) return;
   // The clipboard picture also goes on the desktop's clipboard, ready to paste.
-  if (VClip) CopyPictureToClipboard(BMPFile.c_str());
-  Saved();
+  if (VClip) OfferDiagramToClipboard(BMPFile);
+  SavedByUser();
   CheckLegal(1);
 }
 
@@ -136,7 +136,7 @@ void SaveHTM() {
   BRDFile = base + ".brd";
   Coords = DecideCoords(MainWnd);  // centred on the main window like every other box
   if (!WriteBoth(MakeHTMFile, HTMFile)) return;
-  Saved();
+  SavedByUser();
   CheckLegal(2);
 }
 

@@ -12,6 +12,7 @@ struct Diagram {
   int32_t pos[64];
   int32_t arr[MaxArrows][4];
   int32_t nArrows, flipped, sideToMove;
+  int32_t castling, enPassant, halfMoves, fullMoves;  // what a FEN said beyond the men
 };
 
 Diagram Current() {
@@ -21,6 +22,7 @@ Diagram Current() {
   d.nArrows = NArrows;
   d.flipped = Flipped;
   d.sideToMove = SideToMove;
+  d.castling = Castling, d.enPassant = EnPassant, d.halfMoves = HalfMoves, d.fullMoves = FullMoves;
   return d;
 }
 
@@ -30,11 +32,13 @@ void Restore(const Diagram &d) {
   NArrows = d.nArrows;
   Flipped = d.flipped;
   SideToMove = d.sideToMove;
+  Castling = d.castling, EnPassant = d.enPassant, HalfMoves = d.halfMoves, FullMoves = d.fullMoves;
 }
 
 bool Same(const Diagram &a, const Diagram &b) {
   if (std::memcmp(a.pos, b.pos, sizeof a.pos) != 0 || a.nArrows != b.nArrows ||
-      a.flipped != b.flipped || a.sideToMove != b.sideToMove)
+      a.flipped != b.flipped || a.sideToMove != b.sideToMove || a.castling != b.castling ||
+      a.enPassant != b.enPassant || a.halfMoves != b.halfMoves || a.fullMoves != b.fullMoves)
     return false;
   int n = a.nArrows < 0 ? 0 : a.nArrows > MaxArrows ? MaxArrows : a.nArrows;
   return std::memcmp(a.arr, b.arr, sizeof a.arr[0] * static_cast<size_t>(n)) == 0;

@@ -53,6 +53,7 @@ void Command(HWND hwnd, int id, int code) {
   }
   switch (id) {
     case CmdOpenBRD: FileIO(hwnd, 2); break;
+    case CmdOpenPGN: OpenPGN(hwnd); break;
     case CmdSaveLast: Command(hwnd, SaveCommand, 0); break;
     case CmdSaveBMP: VClip = 0; FileIO(hwnd, 0); break;
     case CmdClipboard:
@@ -60,6 +61,8 @@ void Command(HWND hwnd, int id, int code) {
       BMPFile = ClipBMPPath();
       SaveBMP(hwnd);
       break;
+    case CmdSavePicture: VClip = 0; SavePictureCommand(hwnd); break;
+    case CmdSavePage: VClip = 0; SavePageCommand(hwnd); break;
     case CmdSaveHTM: VClip = 0; FileIO(hwnd, 1); break;
     case CmdUndo: UndoCommand(hwnd); break;
     case CmdRedo: RedoCommand(hwnd); break;
@@ -72,6 +75,10 @@ void Command(HWND hwnd, int id, int code) {
     case CmdEmpty: RunPreset(hwnd, EmptyPosition); break;
     case CmdStart: RunPreset(hwnd, StartPosition); break;
     case CmdTypical: RunPreset(hwnd, TypicalPosition); break;
+    case CmdWhiteToMove: case CmdBlackToMove: SideToMoveCommand(hwnd, id); break;
+    case CmdCopyFEN: CopyFEN(hwnd); break;
+    case CmdPasteFEN: PasteFEN(hwnd); break;
+    case CmdEnterFEN: EnterFENWindow(); break;
     case CmdCheck: CheckLegal(0); break;
     case CmdAbout: HFName = "about.htm"; HelpWindow(); break;
     case CmdHelp: HFName = "readme.htm"; HelpWindow(); break;
@@ -102,6 +109,7 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       MainWnd = hwnd;
       SetMenu(hwnd, BuildMenuBar());
+      ShowSideToMove(hwnd);
       ShowSettingsChecks();
       ShowRecentFiles();
       StartUndo();
@@ -139,6 +147,7 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_COMMAND:
       Command(hwnd, LOWORD(wParam), HIWORD(wParam));
+      ShowSideToMove(hwnd);  // a command may have set up another position
       return 0;
     case WM_MOUSEMOVE:
       if (wParam & MK_LBUTTON)

@@ -50,11 +50,18 @@ bool AskPersonForFile(bool save, OPENFILENAME *ofn, const QStringList &filters) 
   dialog.setFileMode(!save && (ofn->Flags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
                                                                 : QFileDialog::AnyFile);
   if (!(ofn->Flags & OFN_OVERWRITEPROMPT)) dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  if (!filters.isEmpty()) {
+    dialog.setNameFilters(filters);
+    int offeredFilter = static_cast<int>(ofn->nFilterIndex);
+    if (offeredFilter >= 1 && offeredFilter <= filters.size())
+      dialog.selectNameFilter(filters[offeredFilter - 1]);
+  }
   if (ofn->lpstrDefExt && *ofn->lpstrDefExt)
     dialog.setDefaultSuffix(QString::fromLocal8Bit(ofn->lpstrDefExt));
   if (!offered.isEmpty()) dialog.selectFile(offered);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  if (int chosen = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())); chosen >= 0)
+    ofn->nFilterIndex = static_cast<uint32_t>(chosen + 1);
   QByteArray path = QFileInfo(dialog.selectedFiles().first()).absoluteFilePath().toLocal8Bit();
   if (!ofn->lpstrFile || static_cast<uint32_t>(path.size()) + 1 > ofn->nMaxFile) return false;
   std::memcpy(ofn->lpstrFile, path.constData(), static_cast<size_t>(path.size()) + 1);

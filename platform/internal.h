@@ -5,9 +5,10 @@
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QString>
 #include <QWidget>
 #include <algorithm>
@@ -53,7 +54,7 @@ struct WindowClass {
 class ClientWidget;
 class FrameWidget;
 
-enum class Kind { Class, Button, Edit };
+enum class Kind { Class, Button, Edit, ListBox };
 
 // The record behind a HWND. Records are never freed while the program runs, so a stale handle
 // stays dead instead of naming a newer window.
@@ -72,8 +73,9 @@ struct Window {
 
   FrameWidget *frame = nullptr;    // top-level window: the widget with menu bar and client area
   ClientWidget *client = nullptr;  // class window: the widget that shows the backing image
-  QPushButton *button = nullptr;   // "button" control
+  QAbstractButton *button = nullptr;  // "button" control: a push button or a check box
   QLineEdit *edit = nullptr;       // "Edit" control
+  QListWidget *list = nullptr;     // "listbox" control
   QMenuBar *menuBar = nullptr;
   Menu *menu = nullptr;
   HBITMAP buttonImage = nullptr;
@@ -216,6 +218,9 @@ extern ClientWidget *PointerWidget;
 extern HCURSOR ShownCursor;  // the cursor last shown by SetCursor
 extern QWidget *DragWidget;  // a button being dragged from: it holds the pointer, and the cursor
 void ShowClassCursor(Window *w);
+
+// A list box control: its widget and procedure (listbox.cpp).
+void MakeListBox(Window *win, QWidget *parentWidget);
 
 // The responder behind message boxes and file dialogs.
 void ResetResponder();

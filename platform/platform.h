@@ -123,7 +123,9 @@ enum : uint32_t {
   WS_VISIBLE = 0x10000000,
   WS_CHILD = 0x40000000,
   WS_BORDER = 0x00800000,
+  BS_AUTOCHECKBOX = 0x00000003,  // a "button" that is a check box, ticked and cleared by a click
   BS_BITMAP = 0x00000080,
+  LBS_NOTIFY = 0x00000001,       // a "listbox" that tells its parent when the user chooses a row
 };
 enum : int { SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOW = 5 };
 
@@ -143,8 +145,8 @@ struct WNDCLASSEX {
 // Registers a class by name; returns 0 when a class of that name exists or the record is empty.
 ATOM RegisterClassEx(const WNDCLASSEX *wc);
 // A top-level window (parent null) or a child control (parent given; menu is then the control
-// identifier, as (HMENU)(intptr_t)id). Class names "button" and "Edit" (any case) are the
-// platform's controls; any other name must be registered. x, y, w, h: the outer frame of a
+// identifier, as (HMENU)(intptr_t)id). Class names "button", "Edit" and "listbox" (any case) are
+// the platform's controls; any other name must be registered. x, y, w, h: the outer frame of a
 // top-level window (its client area is (w - 8) x (h - 38) pixels, with a menu bar placed above
 // it taking nothing from it); the control's rectangle in the parent's client area for a child.
 // WM_CREATE reaches the procedure before this returns. Returns null when the class is unknown.
@@ -225,6 +227,19 @@ bool InsertMenu(HMENU menu, UINT before, UINT flags, uintptr_t item, const char 
 bool DeleteMenu(HMENU menu, UINT id, UINT flags);
 // Gives the item with command id a new id and text.
 bool ModifyMenu(HMENU menu, UINT id, UINT flags, uintptr_t newId, const char *text);
+HMENU GetMenu(HWND hwnd);
+
+// List boxes ("listbox" controls): a column of text rows, one of them chosen. Rows count from 0.
+// A row chosen by the user (click or arrow keys) sends WM_COMMAND (id, LBN_SELCHANGE) to the
+// parent when the list has LBS_NOTIFY; a row chosen with LB_SETCURSEL sends nothing.
+enum : UINT {
+  LB_ADDSTRING = 0x0180,    // lParam: const char *; returns the new row's index
+  LB_RESETCONTENT = 0x0184, // removes every row
+  LB_SETCURSEL = 0x0186,    // wParam: the row to choose (and show), or -1 for none
+  LB_GETCURSEL = 0x0188,    // returns the chosen row, or LB_ERR
+  LB_GETCOUNT = 0x018B,     // returns the number of rows
+};
+enum : int { LB_ERR = -1, LBN_SELCHANGE = 1 };
 
 // Message boxes: modal, through the responder.
 enum : UINT {
@@ -307,6 +322,7 @@ struct OPENFILENAME {
   const char *lpstrInitialDir;
   const char *lpstrDefExt;
   uint32_t Flags;
+  uint32_t nFilterIndex;  // the filter pair shown first, from 1 (0: the first); receives the chosen one
 };
 // Both return false when cancelled (or when the path does not fit nMaxFile).
 bool GetSaveFileName(OPENFILENAME *ofn);
@@ -315,6 +331,16 @@ bool GetOpenFileName(OPENFILENAME *ofn);
 // Puts the picture of an image file (a BMP) on the desktop clipboard, so that it pastes straight
 // into another program. False when the file cannot be read.
 bool CopyPictureToClipboard(const char *path);
+// Puts what is given on the desktop clipboard at once, each for the programs that take it: the
+// picture of an image file (as an image, and its bytes as image/bmp), PNG bytes (image/png), a
+// text and an HTML fragment. Empty parts are left out. False when nothing could be offered.
+struct ClipboardOffer {
+  std::string picturePath, png, text, html;
+};
+bool OfferToClipboard(const ClipboardOffer &offer);
+// The desktop clipboard's text (at most maxBytes of it); empty when it holds none.
+std::string ClipboardText(size_t maxBytes);
+bool CopyTextToClipboard(const std::string &text);
 
 // Start-up of the window services (creates the application object); call once before anything
 // above. argc and argv may be the program's.

@@ -15,7 +15,11 @@ namespace {
 
 bool Scripted = false;
 std::deque<int> BoxAnswers;
-std::deque<std::string> FileAnswers;
+struct FileAnswer {
+  std::string path;
+  uint32_t filterIndex;
+};
+std::deque<FileAnswer> FileAnswers;
 std::vector<BoxRecord> Boxes;
 std::vector<FileDialogRecord> FileDialogs;
 
@@ -59,9 +63,11 @@ bool ScriptedFile(bool save, OPENFILENAME *ofn) {
     offered.assign(ofn->lpstrFile, strnlen(ofn->lpstrFile, ofn->nMaxFile));
   FileDialogs.push_back(FileDialogRecord{save, ofn->hwndOwner, filter, offered,
                                          ofn->lpstrInitialDir ? ofn->lpstrInitialDir : "",
-                                         ofn->lpstrDefExt ? ofn->lpstrDefExt : "", ofn->Flags});
+                                         ofn->lpstrDefExt ? ofn->lpstrDefExt : "", ofn->Flags,
+                                         ofn->nFilterIndex});
   if (FileAnswers.empty()) return false;
-  QString path = QString::fromStdString(FileAnswers.front());
+  QString path = QString::fromStdString(FileAnswers.front().path);
+  if (FileAnswers.front().filterIndex) ofn->nFilterIndex = FileAnswers.front().filterIndex;
   FileAnswers.pop_front();
   if (path.isEmpty()) return false;
   QFileInfo info(path);
@@ -107,7 +113,9 @@ bool GetOpenFileName(OPENFILENAME *ofn) { return FileDialog(false, ofn); }
 
 void UseScriptedResponder() { Scripted = true; }
 void ScriptBoxAnswer(int answer) { BoxAnswers.push_back(answer); }
-void ScriptFileAnswer(const std::string &path) { FileAnswers.push_back(path); }
+void ScriptFileAnswer(const std::string &path, uint32_t filterIndex) {
+  FileAnswers.push_back(FileAnswer{path, filterIndex});
+}
 const std::vector<BoxRecord> &RecordedBoxes() { return Boxes; }
 const std::vector<FileDialogRecord> &RecordedFileDialogs() { return FileDialogs; }
 

@@ -114,6 +114,22 @@ void ClickButton(HWND button) {
   PumpMessages();
 }
 
+void ChooseListRow(HWND list, int row) {
+  Window *w = LiveWindow(list);
+  if (!w || !w->list) return;
+  w->list->setCurrentRow(row);  // as a click or an arrow key does: the list tells its parent
+  PumpMessages();
+}
+
+std::vector<std::string> ListBoxRows(HWND list) {
+  std::vector<std::string> rows;
+  Window *w = LiveWindow(list);
+  if (w && w->list)
+    for (int i = 0; i < w->list->count(); i++)
+      rows.push_back(w->list->item(i)->text().toStdString());
+  return rows;
+}
+
 void CloseBox(HWND hwnd) {
   Window *w = LiveWindow(hwnd);
   if (!w || !w->frame) return;
@@ -154,6 +170,10 @@ void PressKey(HWND hwnd, int vk, int modifiers) {
   int key = vk >= VK_F1 && vk < VK_F1 + 12 ? Qt::Key_F1 + (vk - VK_F1)
             : vk == VK_RETURN               ? Qt::Key_Return
             : vk == VK_ESCAPE               ? Qt::Key_Escape
+            : vk == VK_LEFT                 ? Qt::Key_Left
+            : vk == VK_RIGHT                ? Qt::Key_Right
+            : vk == VK_UP                   ? Qt::Key_Up
+            : vk == VK_DOWN                 ? Qt::Key_Down
                                             : vk;
   Qt::KeyboardModifiers held = Qt::NoModifier;
   if (modifiers & FSHIFT) held |= Qt::ShiftModifier;
@@ -191,6 +211,7 @@ std::string WindowText(HWND hwnd) {
   if (!w) return std::string();
   return w->edit ? w->edit->text().toStdString() : w->title;
 }
+
 
 std::string ClassName(HWND hwnd) {
   Window *w = LiveWindow(hwnd);

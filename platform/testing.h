@@ -21,6 +21,7 @@ struct FileDialogRecord {
   std::string offered; // the name field's text when the dialog opened
   std::string initialDir, defExt;
   uint32_t flags;
+  uint32_t filterIndex;  // the filter pair offered first (0: the first)
 };
 
 // Answers given in order; when none is left a box answers IDOK (OK box) or IDNO (Yes/No box).
@@ -29,7 +30,8 @@ void ScriptBoxAnswer(int answer);
 // For a save dialog with OFN_OVERWRITEPROMPT on an existing file, the overwrite question is a
 // message box of its own and takes the next box answer; a default extension is added as the
 // real dialog does when the typed name has no extension.
-void ScriptFileAnswer(const std::string &path);
+// filterIndex: the filter pair the person chose (from 1; 0 leaves the one offered).
+void ScriptFileAnswer(const std::string &path, uint32_t filterIndex = 0);
 const std::vector<BoxRecord> &RecordedBoxes();
 const std::vector<FileDialogRecord> &RecordedFileDialogs();
 void ClearRecords();
@@ -46,6 +48,9 @@ bool SaveWindowShot(HWND hwnd, const std::string &path);
 HBITMAP ButtonImage(HWND button);
 // The size of the picture on the desktop clipboard; false when it holds none.
 bool ClipboardPicture(int *width, int *height);
+// The formats the desktop clipboard offers (MIME types), and the bytes of one of them.
+std::vector<std::string> ClipboardFormats();
+std::string ClipboardData(const std::string &format);
 // The cursor last shown by SetCursor. A mouse move over a window first shows its class cursor
 // (when the class has one), as the platform's default handling does.
 HCURSOR CurrentCursor();
@@ -70,6 +75,9 @@ void DragButtonTo(HWND button, int x, int y);
 void PressKey(HWND hwnd, int vk, int modifiers);
 // The menu item's check mark.
 bool MenuItemChecked(HWND hwnd, int id);
+void ChooseListRow(HWND list, int row);  // the user chooses a list box's row
+// A list box's rows.
+std::vector<std::string> ListBoxRows(HWND list);
 
 // The menu bar as text: one entry per item, "Menu|Item|id" (pop-up titles as "Menu||0").
 std::vector<std::string> MenuBarTexts(HWND hwnd);

@@ -1,5 +1,7 @@
 // Window classes and windows: creation, destruction, showing, titles.
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QPushButton>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QStringDecoder>
@@ -37,6 +39,7 @@ QWidget *Window::Widget() const {
   if (frame) return frame;
   if (button) return button;
   if (edit) return edit;
+  if (list) return list;
   return client;
 }
 
@@ -60,7 +63,8 @@ void ForgetClasses() { Classes.clear(); }
 ATOM RegisterClassEx(const WNDCLASSEX *wc) {
   if (!wc || !wc->lpszClassName || !*wc->lpszClassName || !wc->lpfnWndProc) return 0;
   std::string lower = Lower(wc->lpszClassName);
-  if (FindClass(wc->lpszClassName) || lower == "button" || lower == "edit") return 0;
+  if (FindClass(wc->lpszClassName) || lower == "button" || lower == "edit" || lower == "listbox")
+    return 0;
   COLORREF background = RGB(255, 255, 255);
   if (IsGdi(wc->hbrBackground, GdiKind::Brush)) background = wc->hbrBackground->colour;
   Classes.push_back(std::make_unique<WindowClass>(
@@ -177,17 +181,25 @@ Window *CreateControl(Kind kind, const char *title, uint32_t style, int x, int y
   if (kind == Kind::Button) {
     win->className = "button";
     win->proc = ButtonProc;
-    win->button = new QPushButton(parentWidget);
+    if ((style & 0xF) == BS_AUTOCHECKBOX)
+      win->button = new QCheckBox(parentWidget);
+    else
+      win->button = new QPushButton(parentWidget);
     if (!(style & BS_BITMAP)) win->button->setText(TextOf(title));
     win->button->setFocusPolicy(Qt::NoFocus);
     WatchButtonDrag(win);
-    QObject::connect(win->button, &QPushButton::clicked, [win] {
-      // A checkable face shows only what the program sets with BM_SETCHECK.
-      if (win->button->isCheckable()) win->button->setChecked(!win->button->isChecked());
+    QObject::connect(win->button, &QAbstractButton::clicked, [win] {
+      // A checkable face shows only what the program sets with BM_SETCHECK; a check box ticks
+      // itself.
+      if (win->button->isCheckable() && (win->style & 0xF) != BS_AUTOCHECKBOX)
+        win->button->setChecked(!win->button->isChecked());
       if (win->alive && win->parent)
         PostToQueue(win->parent, WM_COMMAND, MAKEWPARAM(win->id, BN_CLICKED),
                     reinterpret_cast<LPARAM>(win));
     });
+  } else if (kind == Kind::ListBox) {
+    win->className = "listbox";
+    MakeListBox(win, parentWidget);
   } else {
     win->className = "Edit";
     win->proc = EditProc;
@@ -250,10 +262,10 @@ HWND CreateWindowEx(uint32_t, const char *className, const char *title, uint32_t
   std::string lower = Lower(className);
   int id = owner ? static_cast<int>(reinterpret_cast<intptr_t>(menu)) : 0;
   Window *win = nullptr;
-  if (lower == "button" || lower == "edit") {
+  if (lower == "button" || lower == "edit" || lower == "listbox") {
     if (!owner) return nullptr;  // the controls live only inside a window
-    win = CreateControl(lower == "button" ? Kind::Button : Kind::Edit, title, style, x, y, w, h,
-                        owner, id);
+    Kind kind = lower == "button" ? Kind::Button : lower == "edit" ? Kind::Edit : Kind::ListBox;
+    win = CreateControl(kind, title, style, x, y, w, h, owner, id);
   } else {
     WindowClass *cls = FindClass(className);
     if (!cls) return nullptr;
@@ -335,6 +347,7 @@ bool DestroyWindow(HWND hwnd) {
   w->client = nullptr;
   w->button = nullptr;
   w->edit = nullptr;
+  w->list = nullptr;
   w->menuBar = nullptr;
   w->image = QImage();
   w->children.clear();

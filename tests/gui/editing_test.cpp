@@ -13,11 +13,11 @@
 namespace {
 struct Diagram {
   std::vector<int32_t> pos, arrows;
-  int32_t flipped;
+  int32_t flipped, side;
   bool operator==(const Diagram &) const = default;
 };
 Diagram Now() {
-  Diagram d{std::vector<int32_t>(Pos, Pos + 64), {}, Flipped};
+  Diagram d{std::vector<int32_t>(Pos, Pos + 64), {}, Flipped, SideToMove};
   for (int i = 0; i < NArrows; i++) d.arrows.insert(d.arrows.end(), Arr[i], Arr[i] + 4);
   return d;
 }
@@ -60,6 +60,9 @@ TEST_F(Editing, EveryChangeIsUndoneToTheSamePixelsAndRedone) {
       {"drag move", [this] { DragMouse(hwnd, CentreX(6), CentreY(7), CentreX(5), CentreY(5)); }},
       {"drag off the board", [this] { DragMouse(hwnd, CentreX(0), CentreY(0), 100, 100); }},
       {"palette drop", [this] { DragButtonTo(GetDlgItem(hwnd, 8), CentreX(3), CentreY(3)); }},
+      {"FEN pasted", [this] { Key('V', FCONTROL); },
+       [] { CopyTextToClipboard("4k3/8/8/8/8/8/8/4K3 b - - 0 1"); }},
+      {"side to move", [this] { Choose(CmdBlackToMove); }},
   };
   for (const Change &change : changes) {
     SCOPED_TRACE(change.name);

@@ -307,3 +307,72 @@ TEST_F(FileCommands, SavesThatCannotBeWrittenAreReportedAndKeepWhatWasThere) {
   EXPECT_FALSE(AnyBoxSays("saved with"));
   EXPECT_EQ(ReadAll(In("keep.bmp")), "old picture");
 }
+
+TEST_F(FileCommands, TodaysPicturesAndThePageAreWrittenWithTheirPositionFile) {
+  ShowCoords = 0;
+  struct Row {
+    int id;
+    const char *answer;
+    uint32_t type;      // the entry chosen in the dialog's type list
+    const char *file;   // what is written beside the position file
+    const char *first;  // the report's first line, before the path
+    const char *magic;  // how the file begins
+  };
+  const Row rows[] = {
+      {CmdSavePicture, "a", 1, "a.png", "PNG picture (print) saved as ", "\x89PNG"},
+      {CmdSavePicture, "b.png", 2, "b.png", "PNG picture (colour) saved as ", "\x89PNG"},
+      {CmdSavePicture, "c", 3, "c.pdf", "PDF document (print) saved as ", "%PDF"},
+      {CmdSavePicture, "d.svg", 4, "d.svg", "SVG drawing (colour) saved as ", "<?xml"},
+      {CmdSavePicture, "e", 5, "e.svg", "SVG drawing (print) saved as ", "<?xml"},
+      {CmdSavePage, "f", 1, "f.html", "Web page (colour) saved as ", "<!DOCTYPE html>"},
+      {CmdSavePage, "g.htm", 2, "g.htm", "Web page (print) saved as ", "<!DOCTYPE html>"},
+  };
+  for (const Row &r : rows) {
+    SCOPED_TRACE(r.file);
+    ClearRecords();
+    ScriptFileAnswer(r.answer, r.type);
+    Command(r.id);
+    const std::string stem = std::string(r.file).substr(0, 1);
+    EXPECT_EQ(FilesIn(folder), (Names{stem + ".brd", r.file}));
+    EXPECT_EQ(ReadAll(In(stem + ".brd")), BRDText(0));
+    const std::string bytes = ReadAll(In(r.file));
+    EXPECT_EQ(bytes.rfind(r.magic, 0), 0u);
+    if (stem == "a" || stem == "b") {
+      EXPECT_EQ(bytes[24], stem == "a" ? 1 : 8);  // bit depth: the print picture or colour
+    }
+    ASSERT_EQ(RecordedBoxes().size(), 1u);
+    ExpectBox(RecordedBoxes()[0], nullptr,
+              r.first + In(r.file).string() + "\nThe position has 0 errors and 0 warnings",
+              "Check Legal", MB_OK);
+    fs::remove(In(r.file)), fs::remove(In(stem + ".brd"));
+  }
+  EXPECT_EQ(RecordedFileDialogs().back().filter,
+            "Web page, colour (*.html *.htm)|*.html;*.htm|"
+            "Web page, print (*.html *.htm)|*.html;*.htm");
+  EXPECT_EQ(RecordedFileDialogs().back().filterIndex, 1u);  // the type chosen last time
+  ScriptFileAnswer(In("missing/x.png").string());
+  Command(CmdSavePicture);
+  ExpectFailure("Save failed", hwnd, In("missing/x.brd").string(), "No such file or directory");
+}
+
+TEST_F(FileCommands, TheClipboardOffersPicturePNGBitmapFENAndHTMLAtOnce) {
+  ShowCoords = 0;
+  Command(CmdClipboard);
+  Names formats = ClipboardFormats();
+  std::sort(formats.begin(), formats.end());
+  EXPECT_EQ(formats, (Names{"application/x-qt-image", "image/bmp", "image/png", "text/html",
+                            "text/plain"}));
+  EXPECT_EQ(ClipboardData("text/plain"),
+            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
+  EXPECT_EQ(ClipboardData("image/bmp"), ReadAll(In("clip.bmp")));
+  const std::string png = ClipboardData("image/png");
+  EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
+  EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\x50\0\0\x02\x50", 8));  // 592 x 592
+  const std::string html = ClipboardData("text/html");
+  EXPECT_EQ(html.rfind("<img src=\"data:image/png;base64,iVBORw0KGgo", 0), 0u)
+      << html.substr(0, 80);
+  EXPECT_NE(html.find("\" width=\"384\" height=\"384\" alt=\"White to move."), std::string::npos);
+  int width = 0, height = 0;
+  EXPECT_TRUE(ClipboardPicture(&width, &height));
+  EXPECT_EQ(width, 592);
+}

@@ -5,11 +5,13 @@
 
 #include "platform/platform.h"
 #include "platform/testing.h"
+#include "render/vectorapi.h"
 
 int main(int argc, char **argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   testing::InitGoogleTest(&argc, argv);
   PlatformStart(argc, argv);
   UseScriptedResponder();
+  SetVectorModulePath(BS_VECTOR_MODULE);  // the build's, whatever folder a test runs in
   return RUN_ALL_TESTS();
 }

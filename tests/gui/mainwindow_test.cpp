@@ -13,10 +13,13 @@ TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
   EXPECT_GE(ClientHeight(hwnd), 356);
   EXPECT_EQ(Pixel(ClientWidth(hwnd) - 1, ClientHeight(hwnd) - 1), WindowBackground);
   const std::vector<std::string> expected = {
-      "&File||0", "&File|&Open BRD...\tCtrl+O|1001", "&File|&Save BMP...\tCtrl+S|1002",
+      "&File||0", "&File|&Open BRD...\tCtrl+O|1001", "&File|Open PG&N...|1006",
+      "&File|&Save BMP...\tCtrl+S|1002", "&File|Save &Picture...|1007",
       "&File|To " + folder + "/cl&ip.bmp (virtual clipboard)\tCtrl+C|1003",
-      "&File|Save H&TM...|1004", "&File|E&xit\tCtrl+Q|1005",
+      "&File|Save H&TM...|1004", "&File|Save &Web Page...|1008", "&File|E&xit\tCtrl+Q|1005",
       "&Edit||0", "&Edit|&Undo\tCtrl+Z|8001", "&Edit|&Redo\tCtrl+Y|8002",
+      "&Edit|&Copy FEN\tCtrl+Shift+C|8003", "&Edit|&Paste FEN\tCtrl+V|8004",
+      "&Edit|&Enter FEN...|8005",
       "&Colours||0", "&Colours|Chang&e|2001",
       "&Picture Size||0", "&Picture Size|&Small|3001", "&Picture Size|&Medium|3002",
       "&Picture Size|&Large|3003", "&Picture Size|&Custom|3004",
@@ -24,6 +27,7 @@ TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
       "&Show Coords|&Ask|4003",
       "P&osition||0", "P&osition|&Flip|5001", "P&osition|&Empty|5002",
       "P&osition|&Start|5003", "P&osition|&Typical|5004",
+      "P&osition|&White to move|5005", "P&osition|&Black to move|5006",
       "&Verify||0", "&Verify|Check &Legal|6002",
       "&Help||0", "&Help|&About|7003", "&Help|&Help\tF1|7002",
   };

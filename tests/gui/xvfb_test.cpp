@@ -46,6 +46,49 @@ bool ReadPPM(const std::string &path, Screen *screen) {
 
 constexpr uint32_t Colour(int r, int g, int b) { return r | g << 8 | b << 16; }
 
+// The program run from the run folder on an X server (not headless, whatever the tests use):
+// `steps` run once it has painted, then the screen is photographed and the program stopped. The
+// timeout ends everything should the program hang. False when there is no screenshot.
+bool ScreenOfProgram(const std::string &steps, Screen *screen, std::string *shot) {
+  char name[] = "/tmp/bs-xvfb-XXXXXX";
+  if (!mkdtemp(name)) return false;
+  const std::string folder = name, ppm = folder + "/screen.ppm";
+  *shot = folder + "/screen.png";
+  const std::string command =
+      "cd '" BS_RUN_DIR "' && timeout -k 5 60 xvfb-run -a -s '-screen 0 800x600x24' "
+      "sh -c 'QT_QPA_PLATFORM=xcb ./boardsmith & pid=$!; sleep 4; " + steps +
+      "import -window root '" + *shot + "'; kill $pid; wait $pid' >'" + folder + "/log.txt' 2>&1";
+  std::system(command.c_str());
+  return std::system(("convert '" + *shot + "' '" + ppm + "'").c_str()) == 0 &&
+         ReadPPM(ppm, screen);
+}
+
+// The client area's origin on the screen, from the frame's top line: the first row with a run
+// of 290 black pixels. Its left end lies at x 215 of the client area (the 5-pixel pen round
+// x 217), its top at y 15.
+bool FindClientArea(const Screen &screen, int *ox, int *oy) {
+  for (int y = 0; y < screen.height; y++) {
+    int run = 0;
+    for (int x = 0; x < screen.width; x++) {
+      run = screen.At(x, y) == 0 ? run + 1 : 0;
+      if (run == 290) {
+        *ox = x - 289 - 215;
+        *oy = y - 15;
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// The screenshot stays for a look when the test failed; otherwise its folder goes.
+void KeepOnFailure(const std::string &shot) {
+  if (::testing::Test::HasFailure())
+    std::printf("screenshot kept: %s\n", shot.c_str());
+  else
+    std::system(("rm -rf '" + shot.substr(0, shot.rfind('/')) + "'").c_str());
+}
+
 // The top-left pixel of the first row holding a run of `run` black pixels (the board frame's
 // top line); {-1, -1} when there is none.
 std::pair<int, int> FrameAt(const Screen &screen, int run) {
@@ -84,38 +127,11 @@ std::vector<uint32_t> Field(const Screen &screen, int ox, int oy) {
 TEST(Xvfb, ProgramShowsItsWindowWithTheBoard) {
   if (!OnPath("xvfb-run") || !OnPath("import") || !OnPath("convert"))
     GTEST_SKIP() << "xvfb-run or ImageMagick is not installed";
-  char name[] = "/tmp/bs-xvfb-XXXXXX";
-  ASSERT_NE(mkdtemp(name), nullptr);
-  const std::string folder = name, shot = folder + "/screen.png", ppm = folder + "/screen.ppm";
-  // The program runs from the run folder on the X server (not headless, whatever the tests
-  // use); the screenshot is taken once it has painted, then the
-  // program is stopped. The timeout ends everything should the program hang.
-  const std::string command =
-      "cd '" BS_RUN_DIR "' && timeout -k 5 60 xvfb-run -a -s '-screen 0 800x600x24' "
-      "sh -c 'QT_QPA_PLATFORM=xcb ./boardsmith & pid=$!; sleep 4; import -window root '" + shot +
-      "'; kill $pid; wait $pid' >'" + folder + "/log.txt' 2>&1";
-  std::system(command.c_str());
-  ASSERT_EQ(std::system(("convert '" + shot + "' '" + ppm + "'").c_str()), 0)
-      << "no screenshot; see " << folder << "/log.txt";
   Screen screen;
-  ASSERT_TRUE(ReadPPM(ppm, &screen));
-
-  // The frame's top line: the first row with a run of 290 black pixels. Its left end lies at
-  // x 215 of the client area (the 5-pixel pen round x 217), its top at y 15.
-  int frameX = -1, frameY = -1;
-  for (int y = 0; y < screen.height && frameY < 0; y++) {
-    int run = 0;
-    for (int x = 0; x < screen.width; x++) {
-      run = screen.At(x, y) == 0 ? run + 1 : 0;
-      if (run == 290) {
-        frameX = x - 289;
-        frameY = y;
-        break;
-      }
-    }
-  }
-  ASSERT_GE(frameY, 0) << "no board frame on the screen: " << shot;
-  const int ox = frameX - 215, oy = frameY - 15;  // the client area's origin on the screen
+  std::string shot;
+  ASSERT_TRUE(ScreenOfProgram("", &screen, &shot)) << "no screenshot: " << shot;
+  int ox = 0, oy = 0;
+  ASSERT_TRUE(FindClientArea(screen, &ox, &oy)) << "no board frame on the screen: " << shot;
   SCOPED_TRACE("client origin " + std::to_string(ox) + "," + std::to_string(oy));
   // The menu bar sits above the client area, the client area below it whole.
   EXPECT_GT(oy, 10);
@@ -141,11 +157,36 @@ TEST(Xvfb, ProgramShowsItsWindowWithTheBoard) {
       for (int y = by; y < by + 46; y++) face += screen.At(ox + x, oy + y) == Colour(231, 208, 167);
     EXPECT_GT(face, 200) << "button at " << bx << "," << by;
   }
-  if (HasFailure()) {
-    std::printf("screenshot kept: %s\n", shot.c_str());
-  } else {
-    std::system(("rm -rf '" + folder + "'").c_str());
-  }
+  KeepOnFailure(shot);
+}
+
+TEST(Xvfb, CtrlVPastesTheFENOfTheDesktopClipboard) {
+  if (!OnPath("xvfb-run") || !OnPath("import") || !OnPath("convert") || !OnPath("xclip") ||
+      !OnPath("xdotool"))
+    GTEST_SKIP() << "xvfb-run, ImageMagick, xclip or xdotool is not installed";
+  // Another program holds the FEN on the clipboard; the key goes to the focused main window.
+  Screen screen;
+  std::string shot;
+  ASSERT_TRUE(ScreenOfProgram("printf %s \"K7/8/8/8/8/8/8/7k b - - 0 1\" | xclip -selection "
+                              "clipboard; xdotool search --sync --onlyvisible --name Boardsmith "
+                              "windowfocus --sync; xdotool key ctrl+v; sleep 1; ",
+                              &screen, &shot))
+      << "no screenshot: " << shot;
+  int ox = 0, oy = 0;
+  ASSERT_TRUE(FindClientArea(screen, &ox, &oy)) << shot;
+  // A square (column, row from the top) shows a man when its pixels (inside a margin of 3) are
+  // not all one colour.
+  auto occupied = [&](int c, int t) {
+    int x0 = ox + 223 + 37 * c, y0 = oy + 23 + 37 * t;
+    for (int y = y0; y < y0 + 30; y++)
+      for (int x = x0; x < x0 + 30; x++)
+        if (screen.At(x, y) != screen.At(x0, y0)) return true;
+    return false;
+  };
+  for (int c = 0; c < 8; c++)
+    for (int t = 0; t < 8; t++)
+      EXPECT_EQ(occupied(c, t), (c == 0 && t == 0) || (c == 7 && t == 7)) << c << "," << t;
+  KeepOnFailure(shot);
 }
 
 // Started with a position file: its name in the title; a change by the keyboard (P&osition,

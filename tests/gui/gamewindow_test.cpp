@@ -1,0 +1,103 @@
+// The game window: a PGN file's games listed, a game chosen, its moves stepped through with the
+// list, the buttons and the keys, the board showing the men after each move.
+#include <string>
+#include <vector>
+
+#include "tests/gui/editor_fixture.h"
+
+namespace {
+class GameWindow : public EditorWindow {
+ protected:
+  void SetUp() override {
+    EditorWindow::SetUp();
+    ScriptFileAnswer(BS_SOURCE_DIR "/tests/data/pgn/editor.pgn");
+    Choose(CmdOpenPGN);
+    std::vector<HWND> open = TopLevelWindows("GameWindowClass");
+    ASSERT_EQ(open.size(), 1u);
+    w = open[0];
+  }
+  HWND Games() { return GetDlgItem(w, 8201); }
+  HWND Moves() { return GetDlgItem(w, 8202); }
+  void Button(int id) { ClickButton(GetDlgItem(w, id)); }
+  int Shown() { return static_cast<int>(SendMessage(Moves(), LB_GETCURSEL, 0, 0)); }
+  // The man on a square by name, in the diagram's orientation.
+  static int Man(const char *square) {
+    int file = square[0] - 'a', rank = square[1] - '1';
+    return Flipped ? Pos[(7 - file) * 8 + (7 - rank)] : Pos[file * 8 + rank];
+  }
+  HWND w = nullptr;
+};
+
+TEST_F(GameWindow, ListsTheGamesAndStepsThroughTheChosenOne) {
+  EXPECT_EQ(WindowText(w), "Games: editor.pgn");
+  EXPECT_EQ(ListBoxRows(Games()),
+            (std::vector<std::string>{"1. Anna - Boris, Editor test, 1-0",
+                                      "damaged: game 2, move 2: Ke3 is illegal",
+                                      "3. ? - ?, Promotion, *"}));
+  Choose(CmdTypical);  // an arrow, to be cleared
+  Theme = 3;
+  ChooseListRow(Games(), 0);
+  EXPECT_EQ(ListBoxRows(Moves()),
+            (std::vector<std::string>{"Start position", "1. e4", "1... e5", "2. Nf3", "2... Nc6",
+                                      "3. Bc4", "3... Nf6", "4. O-O", "4... Bc5"}));
+  EXPECT_EQ(Shown(), 0);
+  EXPECT_EQ(Man("e1"), WK);
+  EXPECT_EQ(NArrows, 0);
+  ExpectStatus("Game 1, start, white to move; arrows and markers cleared", true);
+
+  ChooseListRow(Moves(), 7);  // 4. O-O
+  EXPECT_EQ(Man("g1"), WK);
+  EXPECT_EQ(Man("f1"), WR);
+  EXPECT_EQ(SideToMove, 1);
+  ExpectStatus("Game 1, after 4. O-O, black to move", true);
+  Button(8203);  // back
+  EXPECT_EQ(Shown(), 6);
+  EXPECT_EQ(Man("e1"), WK);
+  EXPECT_EQ(Man("f6"), BN);
+  for (int i = 0; i < 3; i++) Button(8204);  // forward, the last time past the end
+  EXPECT_EQ(Shown(), 8);
+  EXPECT_EQ(Man("c5"), BB);
+  EXPECT_EQ(NArrows, 0);
+
+  // The last move's arrow on request, in either orientation; theme and orientation stay.
+  Button(8205);
+  ASSERT_EQ(NArrows, 1);
+  EXPECT_EQ(std::vector<int>(Arr[0], Arr[0] + 4), (std::vector<int>{5, 0, 2, 3}));  // f8-c5
+  Choose(CmdFlip);
+  PressKey(Moves(), VK_LEFT, 0);  // in the list as on the window
+  PumpMessages();
+  EXPECT_EQ(Shown(), 7);
+  EXPECT_EQ(Flipped, 1);
+  EXPECT_EQ(Theme, 3);
+  EXPECT_EQ(Man("g1"), WK);
+  EXPECT_EQ(std::vector<int>(Arr[0], Arr[0] + 4), (std::vector<int>{3, 0, 1, 0}));  // e1-g1
+  PressKey(w, VK_RIGHT, 0);
+  PumpMessages();
+  EXPECT_EQ(Shown(), 8);
+  EXPECT_TRUE(RecordedBoxes().empty());
+}
+
+TEST_F(GameWindow, DamagedGamesSayWhyAndSetUpGamesStartFromTheirFEN) {
+  ChooseListRow(Games(), 2);
+  EXPECT_EQ(ListBoxRows(Moves()),
+            (std::vector<std::string>{"Start position", "1. a8=Q+", "1... Kb2"}));
+  EXPECT_EQ(Man("a7"), WP);
+  ChooseListRow(Moves(), 1);
+  EXPECT_EQ(Man("a8"), WQ);
+  EXPECT_EQ(Man("a2"), BK);
+  const std::vector<int> before(Pos, Pos + 64);
+  ChooseListRow(Games(), 1);
+  ASSERT_EQ(RecordedBoxes().size(), 1u);
+  ExpectBox(RecordedBoxes()[0], w, "game 2, move 2: Ke3 is illegal", "Open PGN",
+            MB_OK | MB_ICONEXCLAMATION);
+  EXPECT_TRUE(ListBoxRows(Moves()).empty());
+  EXPECT_EQ(std::vector<int>(Pos, Pos + 64), before);
+  Button(8204);  // nothing to step through
+  EXPECT_EQ(std::vector<int>(Pos, Pos + 64), before);
+  // A file that is not there is said so; the window stays.
+  ScriptFileAnswer(folder + "/none.pgn");
+  Choose(CmdOpenPGN);
+  EXPECT_EQ(RecordedFileDialogs().back().filter, "PGN Files (*.pgn)|*.pgn");
+  EXPECT_EQ(Boxes("Open PGN").size(), 2u);
+}
+}  // namespace
