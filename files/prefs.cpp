@@ -2,9 +2,6 @@
 // coordinates setting on the fourth. Lines end in CR LF.
 #include "files/prefs.h"
 
-#include <sys/stat.h>
-
-#include <cstdio>
 #include <cstring>
 
 #include "files/atomicwrite.h"
@@ -14,12 +11,20 @@
 namespace {
 // Each read takes at most 79 characters, like the lines of the file were always read.
 constexpr int LineBuffer = 80;
+// The four reads take at most this much of the file.
+constexpr size_t PrefsReadBytes = 4 * (LineBuffer - 1);
 
-// Reads the next line (or the next 79 characters of a longer one) into line. At the end of the
-// file line keeps what it held, so the last line read stands.
-void ReadLine(FILE *f, char line[LineBuffer]) {
-  char buffer[LineBuffer];
-  if (std::fgets(buffer, LineBuffer, f)) std::memcpy(line, buffer, LineBuffer);
+// Reads the next line of text from *at (or the next 79 characters of a longer one) into line,
+// like fgets. At the end of the text line keeps what it held, so the last line read stands.
+void ReadLine(const std::string &text, size_t *at, char line[LineBuffer]) {
+  if (*at >= text.size()) return;
+  size_t n = 0;
+  while (n < LineBuffer - 1 && *at < text.size()) {
+    char c = text[(*at)++];
+    line[n++] = c;
+    if (c == '\n') break;
+  }
+  line[n] = '\0';
 }
 
 bool Begins(const char *line, const char *prefix) {
@@ -32,10 +37,12 @@ void ReadCustomSize(const char *line) {
   const char *p = line;
   while (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n' || *p == '\v' || *p == '\f') p++;
   while (*p && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n' && *p != '\v' && *p != '\f') p++;
-  double inches;
-  if (LeadingFloat(p, &inches) && inches == inches) PicSiz = static_cast<float>(inches);
-  if (!(PicSiz >= 1.0f)) PicSiz = 1.0f;
-  if (PicSiz > 6.0f) PicSiz = 6.0f;
+  // Clamped while still a double: a number beyond the range of float cannot become one.
+  double inches = PicSiz;
+  if (!LeadingFloat(p, &inches) || inches != inches) inches = PicSiz;
+  if (!(inches >= 1.0)) inches = 1.0;
+  if (inches > 6.0) inches = 6.0;
+  PicSiz = static_cast<float>(inches);
 }
 }  // namespace
 
@@ -46,19 +53,21 @@ std::string PrefsPath() {
 }
 
 void ReadPrefs() {
-  std::string path = PrefsPath();
-  struct stat st;
-  FILE *f = nullptr;
-  if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) f = std::fopen(path.c_str(), "r");
-  if (!f) {
+  std::string text;
+  if (!ReadFileStart(PrefsPath(), PrefsReadBytes, &text, nullptr)) {
     ShowCoords = 2;
     Dpi = 2;
     PicSiz = 4.0f;
     return;
   }
+  ReadPrefsText(text);
+}
+
+void ReadPrefsText(const std::string &text) {
+  size_t at = 0;
   char line[LineBuffer] = "";
-  ReadLine(f, line);
-  ReadLine(f, line);
+  ReadLine(text, &at, line);
+  ReadLine(text, &at, line);
   if (Begins(line, "CUST")) {
     Dpi = 0;
     ReadCustomSize(line);
@@ -69,18 +78,17 @@ void ReadPrefs() {
   } else if (Begins(line, "LARGE")) {
     Dpi = 3, PicSiz = 6.0f;
   }
-  ReadLine(f, line);
-  ReadLine(f, line);
+  ReadLine(text, &at, line);
+  ReadLine(text, &at, line);
   if (Begins(line, "YES"))
     ShowCoords = 1;
   else if (Begins(line, "NO"))
     ShowCoords = 0;
   else if (Begins(line, "ASK"))
     ShowCoords = 2;
-  std::fclose(f);
 }
 
-bool WritePrefs(std::string *why) {
+std::string PrefsText() {
   std::string size;
   switch (Dpi) {
     case 0: size = "CUSTOM " + FixedDecimals(PicSiz, 2); break;
@@ -89,7 +97,8 @@ bool WritePrefs(std::string *why) {
     default: size = "MEDIUM"; break;
   }
   const char *coords = ShowCoords == 0 ? "NO" : ShowCoords == 1 ? "YES" : "ASK";
-  std::string text = "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\n" + size + "\r\n" +
-                     "Coordinates (YES, NO, ASK):\r\n" + coords + "\r\n";
-  return WriteFileAtomically(PrefsPath(), text, why);
+  return "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\n" + size + "\r\n" +
+         "Coordinates (YES, NO, ASK):\r\n" + coords + "\r\n";
 }
+
+bool WritePrefs(std::string *why) { return WriteFileAtomically(PrefsPath(), PrefsText(), why); }

@@ -28,8 +28,9 @@ std::string Quote(const std::string &arg) {
 
 class Exporter : public ::testing::Test {
  protected:
-  Outcome Run(const std::vector<std::string> &args) {
-    std::string command = Quote(BS_RUN_DIR "/boardsmith-export");
+  Outcome Run(const std::vector<std::string> &args,
+              const std::string &program = BS_RUN_DIR "/boardsmith-export") {
+    std::string command = Quote(program);
     for (const std::string &arg : args) command += " " + Quote(arg);
     command += " >" + Quote(logs_ / "out") + " 2>" + Quote(logs_ / "err");
     int raw = std::system(command.c_str());
@@ -161,6 +162,22 @@ TEST_F(Exporter, AnOutputThatCannotBeWrittenLeavesNothing) {
   Outcome o = Run({odd});
   EXPECT_EQ(o.status, 1);
   EXPECT_EQ(ReadWhole(odd), BRDText(0));
+}
+
+// A write that fails at the disk (here the sync) keeps the old picture and says why.
+TEST_F(Exporter, AFailedWriteKeepsTheOldPictureAndSaysWhy) {
+  Flipped = 0;
+  StartPosition(nullptr);
+  std::string brd = Position("s.brd", 0), output = folder_ / "s.bmp";
+  WriteWhole(output, "old");
+  setenv("BS_WRITE_FAULT", "sync 1 5", 1);
+  Outcome o = Run({brd}, BS_FAULTY_EXPORT);
+  unsetenv("BS_WRITE_FAULT");
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.out, "");
+  EXPECT_EQ(o.err, "boardsmith-export: cannot write " + output + ": Input/output error\n");
+  EXPECT_EQ(ReadWhole(output), "old");
+  EXPECT_EQ(Files(), (std::set<std::string>{"s.brd", "s.bmp"}));
 }
 
 TEST_F(Exporter, WrongUsage) {

@@ -49,6 +49,7 @@ TEST_F(Prefs, SizeLines) {
       {"CUSTOM", 0, 4.0f},      {"CUSTOM x", 0, 4.0f},  // no number: the size stays
       {"CUSTOM 0.25", 0, 1.0f}, {"CUSTOM 9", 0, 6.0f}, {"CUSTOM -2", 0, 1.0f},
       {"CUSTOM nan", 0, 4.0f},  {"CUSTOM 1e999", 0, 6.0f},
+      {"CUSTOM 1e39", 0, 6.0f}, {"CUSTOM -1e39", 0, 1.0f},  // beyond float: clamped first
   };
   for (const Case &c : cases) {
     Dpi = 2, PicSiz = 4.0f;
