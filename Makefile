@@ -2,15 +2,19 @@
 #   make run    installs the Debian packages it needs, builds, starts the program
 #   make test   the same, then runs every test (normal build)
 #   make test-sanitize   builds and runs every test under AddressSanitizer + UBSan
+#   make fuzz   builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS (60)
+#   make fuzz-ci   the same for 20 s each, when clang is there (CI)
 
 BUILD ?= build
 SANBUILD ?= build-sanitize
+FUZZBUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PACKAGES = g++ cmake make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev \
            qt6-base-dev libgif-dev fonts-dejavu-core xvfb xauth imagemagick chromium
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-sanitize bench clean
+.PHONY: all deps build run test test-sanitize fuzz fuzz-ci bench clean
 
 all: build
 
@@ -39,8 +43,20 @@ test-sanitize: deps
 	cd $(SANBUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
+# The fuzz build needs clang and its libFuzzer runtime as well.
+fuzz: PACKAGES += clang libclang-rt-14-dev
+fuzz: deps
+	cmake -S . -B $(FUZZBUILD) -DBS_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZBUILD) -j $(JOBS) --target fuzzers
+	tests/fuzz/run $(FUZZBUILD) $(FUZZ_SECONDS)
+
+fuzz-ci:
+	@if command -v clang++ >/dev/null; then $(MAKE) fuzz FUZZ_SECONDS=20; \
+	else echo "fuzz-ci: no clang++, fuzzing skipped"; fi
+
 bench: build
 	$(BUILD)/bench
 
 clean:
-	rm -rf $(BUILD) $(SANBUILD)
+	rm -rf $(BUILD) $(SANBUILD) $(FUZZBUILD)

@@ -46,7 +46,6 @@ const Stroke BishopDetails[] = {
     H(61, 33, 36), H(62, 33, 36), H(63, 33, 36), H(64, 33, 36), H(65, 33, 36), H(66, 33, 36),
     H(67, 33, 36), H(68, 33, 36), H(69, 33, 36), H(70, 32, 37),
 };
-constexpr int BishopDetailCount = sizeof BishopDetails / sizeof BishopDetails[0];
 
 // White pads drawn last: over the top, and over the foot's shoulders beside the collar.
 const Stroke BishopPadsAbove[] = {H(71, 25, 47), R(5, 16, 18, 19), R(53, 16, 66, 19)};
