@@ -1,10 +1,12 @@
 // The plausibility check: things that cannot happen in a game are errors ("?"), things that
-// hardly ever do are warnings ("!"). The check reads Pos and Flipped and changes nothing.
+// hardly ever do are warnings ("!"). The check reads Pos, Flipped and SideToMove and changes nothing.
 #include "check/check.h"
 
 #include <cstdio>
 #include <cstdlib>
 
+#include "chess/attack.h"
+#include "chess/diagram.h"
 #include "files/paths.h"
 #include "model/model.h"
 
@@ -57,7 +59,8 @@ std::string Format(const char *format, int errors, int warnings) {
 CheckResult CheckPosition(int mode, int vclip) {
   Census s = Scan();
   const int(&n)[2][6] = s.men;
-  bool kingsTouch = n[White][King] == 1 && n[Black][King] == 1 &&
+  bool oneKingEach = n[White][King] == 1 && n[Black][King] == 1;
+  bool kingsTouch = oneKingEach &&
                     std::abs(s.kingColumn[White] - s.kingColumn[Black]) <= 1 &&
                     std::abs(s.kingRow[White] - s.kingRow[Black]) <= 1;
   auto sameColour = [&](Side side) {
@@ -78,6 +81,8 @@ CheckResult CheckPosition(int mode, int vclip) {
       {s.pawnOn8th[White], {true, "? White pawn on 8th rank\n"}},
       {s.pawnOn8th[Black], {true, "? Black pawn on 8th rank\n"}},
       {kingsTouch, {true, "? Check by king\n"}},
+      {oneKingEach && !kingsTouch && InCheck(BoardFromDiagram(), 1 - SideToMove),
+       {true, "? The side not to move is in check\n"}},
       {n[White][Rook] > 2, {false, "! White has more than 2 rooks\n"}},
       {n[Black][Rook] > 2, {false, "! Black has more than 2 rooks\n"}},
       {n[White][Bishop] > 2, {false, "! White has more than 2 bishops\n"}},

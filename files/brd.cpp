@@ -44,6 +44,7 @@ const Label Labels[] = {
     {1, "Flipped:"}, {2, "Coords:"}, {3, "Size:"}, {4, "Colour theme:"}, {5, "White Pieces:"},
     {7, "Black Pieces:"}, {9, "Dot and Cross:"}, {11, "Arrows:"}};
 constexpr int FixedLines = 12;  // banner to the arrow count
+const char ToMoveLabel[] = "To move:";
 
 void Pad(std::string &line, size_t column) { line.resize(column > line.size() ? column : line.size(), ' '); }
 
@@ -84,6 +85,7 @@ struct Position {
   int32_t dpi = 2;
   float picSiz = 4.0f;
   int32_t theme = 0;
+  int32_t sideToMove = 0;
 };
 
 // The text from column on, or nothing when the line is shorter.
@@ -191,6 +193,11 @@ std::string Parse(const std::string &text, Position *out, std::string *why) {
     std::memcpy(p.arr[i], record, sizeof record);
     p.nArrows = i + 1;
   }
+  // The side to move has a line of its own after the arrows, written only when black is to
+  // move, so that older readers (which stop after the arrow records) read the file as before.
+  for (size_t k = FixedLines; k < lines.size(); k++)
+    if (StartsWith(lines[k], 0, ToMoveLabel))
+      p.sideToMove = StartsWith(lines[k], ValueColumn, "BLACK") ? 1 : 0;
   return std::string();
 }
 }  // namespace
@@ -223,6 +230,7 @@ std::string BRDText(int coords) {
   for (int i = 0; i < arrows; i++)
     lines.push_back(std::to_string(Arr[i][0]) + " " + std::to_string(Arr[i][1]) + " " +
                     std::to_string(Arr[i][2]) + " " + std::to_string(Arr[i][3]));
+  if (SideToMove) lines.push_back(Field(ToMoveLabel, "BLACK"));
   lines.push_back("End of File");
 
   std::string text;
@@ -245,6 +253,8 @@ bool ReadBRDText(const std::string &text, std::string *why) {
   Dpi = p.dpi;
   PicSiz = p.picSiz;
   Theme = p.theme;
+  ForgetChessState();
+  SideToMove = p.sideToMove;
   return true;
 }
 

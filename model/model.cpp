@@ -11,6 +11,7 @@ int32_t Arr[MaxArrows][4];
 int32_t NArrows = 0;
 int32_t Flipped = 0;
 int32_t SideToMove = 0;
+int32_t Castling = -1, EnPassant = -1, HalfMoves = 0, FullMoves = 1;
 int32_t ShowCoords = 2;
 int32_t Coords = 0;
 int32_t Dpi = 2;

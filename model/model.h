@@ -27,6 +27,10 @@ extern int32_t Arr[MaxArrows][4];
 extern int32_t NArrows;        // arrows in use, 0..32
 extern int32_t Flipped;        // 0 white at the bottom, 1 black at the bottom
 extern int32_t SideToMove;     // 0 white to move, 1 black to move
+// What a FEN said beyond the men, kept while the men are edited (and used only where the men
+// still allow it): castling rights (bits of chess/board.h; -1 not known, taken from the men),
+// the en-passant square (0..63, a1 = 0; -1 none), and the two move counters.
+extern int32_t Castling, EnPassant, HalfMoves, FullMoves;
 extern int32_t ShowCoords;     // coordinates setting: 0 Never, 1 Always, 2 Ask
 extern int32_t Coords;         // 0/1: does the export being written carry coordinates
 extern int32_t Dpi;            // picture size: 0 custom, 1 small, 2 medium, 3 large
@@ -48,6 +52,8 @@ uint32_t TickCount();
 uint32_t ThemeColour(const int16_t rgb[3]);
 
 // Presets and flip. The surface may be null: then no status message is written.
+// A new position (the presets, a position file read) is white to move with nothing remembered.
+void ForgetChessState();
 void EmptyPosition(Surface *surface);
 void StartPosition(Surface *surface);
 void TypicalPosition(Surface *surface);

@@ -27,9 +27,15 @@ const Man TypicalMen[] = {
     {"f6", BN}, {"a7", BP}, {"b5", BP}, {"d7", BP}, {"f7", BP}, {"h7", BP}};
 }  // namespace
 
+void ForgetChessState() {
+  SideToMove = 0;
+  Castling = -1, EnPassant = -1, HalfMoves = 0, FullMoves = 1;
+}
+
 void EmptyPosition(Surface *surface) {
   for (int32_t &cell : Pos) cell = Empty;
   NArrows = 0;
+  ForgetChessState();
   Scribe(surface, "Empty position");
 }
 

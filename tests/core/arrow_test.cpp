@@ -1,4 +1,4 @@
-// The picture's column, row and diagonal arrows, what Arrow refuses to draw, and where every
+// The picture's column, row and diagonal arrows by their counts, what Arrow refuses to draw, and where every
 // arrow between two squares of the board may write.
 #include <gtest/gtest.h>
 
@@ -31,18 +31,6 @@ Tally Drawn(int c0, int r0, int c1, int r1) {
 // The four column and row directions: (dc, dr) per square of length.
 const int Straight[4][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
 
-// A point given across and along an up arrow, placed for direction k of Straight.
-struct Placed {
-  int x, y;
-};
-Placed Turn(int k, int x, int y, int across, int along) {
-  switch (k) {
-    case 0: return {x + across, y + along};
-    case 1: return {x + across, y - along};
-    case 2: return {x + along, y + across};
-    default: return {x - along, y + across};
-  }
-}
 }  // namespace
 
 // No arrow for shapes that are none, nor for ends off the board that a damaged position file
@@ -72,50 +60,6 @@ TEST(Arrow, ColumnAndRowArrowCounts) {
   EXPECT_EQ(Drawn(0, 0, 0, 7).black, 2356);
 }
 
-TEST(Arrow, ColumnAndRowArrowPixels) {
-  for (int k = 0; k < 4; k++) {
-    int c0 = 3, r0 = 3, c1 = c0 + 2 * Straight[k][0], r1 = r0 + 2 * Straight[k][1];
-    int x0 = CentreOf(c0), y0 = CentreOf(r0), x1 = CentreOf(c1), y1 = CentreOf(r1);
-    Fill(Unwritten);
-    Arrow(c0, r0, c1, r1);
-    auto At = [&](int x, int y, int across, int along) {
-      Placed p = Turn(k, x, y, across, along);
-      return Dot[p.x][p.y];
-    };
-    // The start centre is an even pixel: the transparent shaft leaves it alone.
-    EXPECT_EQ(Dot[x0][y0], Unwritten) << k;
-    // The cap just behind it: exactly 11 white pixels.
-    for (int a = -5; a <= 5; a++) EXPECT_EQ(At(x0, y0, a, -1), 0) << k << " cap " << a;
-    EXPECT_EQ(At(x0, y0, -6, -1), Unwritten) << k;
-    EXPECT_EQ(At(x0, y0, 6, -1), Unwritten) << k;
-    // Tail sides over the first 31 rows.
-    for (int l = 0; l <= 30; l++) {
-      EXPECT_EQ(At(x0, y0, -5, l), 0) << k << " side " << l;
-      EXPECT_EQ(At(x0, y0, 5, l), 0) << k << " side " << l;
-    }
-    EXPECT_EQ(At(x0, y0, 5, 31), Unwritten) << k;
-    // The point, 6 beyond the end centre, and the white tip beyond it.
-    EXPECT_EQ(At(x1, y1, 0, 6), 1) << k;
-    EXPECT_EQ(At(x1, y1, 0, 7), 0) << k;
-    EXPECT_EQ(At(x1, y1, 0, 8), 0) << k;
-    EXPECT_EQ(At(x1, y1, 0, 9), Unwritten) << k;
-    // The head's base row: white wings and the opaque block's gray between them.
-    for (int a = 5; a <= 15; a++) {
-      EXPECT_EQ(At(x1, y1, -a, -19), 0) << k << " base " << -a;
-      EXPECT_EQ(At(x1, y1, a, -19), 0) << k << " base " << a;
-    }
-    for (int a = -4; a <= 4; a++) {
-      Placed p = Turn(k, x1, y1, a, -19);
-      EXPECT_EQ(Dot[p.x][p.y], (p.x + p.y) & 1) << k << " gap " << a;
-    }
-    // The head's seventh row (7 pixels wide, level with the end centre) alternates from a black
-    // end, so the centre itself is white: the head's pattern is not the canvas checkerboard.
-    for (int a = -3; a <= 3; a++) EXPECT_EQ(At(x1, y1, a, 0), (a + 3) % 2 == 0 ? 1 : 0) << k << " head " << a;
-    EXPECT_EQ(At(x1, y1, -4, 0), 0) << k;
-    EXPECT_EQ(At(x1, y1, 5, 0), 0) << k;
-  }
-}
-
 TEST(Arrow, DiagonalArrowCounts) {
   Tally upRight = Drawn(2, 2, 4, 4), upLeft = Drawn(4, 2, 2, 4);
   Tally downRight = Drawn(2, 4, 4, 2), downLeft = Drawn(4, 4, 2, 2);
@@ -132,29 +76,6 @@ TEST(Arrow, DiagonalArrowCounts) {
       Tally t = Drawn(c, r, c + 2, r - 2);
       EXPECT_EQ(t.black, 1113);
       EXPECT_EQ(t.Written(), 1584);
-    }
-}
-
-TEST(Arrow, DiagonalArrowPixels) {
-  const int ends[4][4] = {{2, 2, 4, 4}, {2, 4, 4, 2}, {4, 2, 2, 4}, {4, 4, 2, 2}};
-  for (const auto &e : ends) {
-    Fill(Unwritten);
-    Arrow(e[0], e[1], e[2], e[3]);
-    EXPECT_EQ(Dot[CentreOf(e[0])][CentreOf(e[1])], 0) << e[0] << e[1];  // tail cap
-    EXPECT_EQ(Dot[CentreOf(e[2])][CentreOf(e[3])], 1) << e[2] << e[3];  // band, inverse gray
-  }
-  Fill(Unwritten);
-  Arrow(2, 2, 4, 4);
-  int x1 = CentreOf(4), y1 = CentreOf(4);
-  EXPECT_EQ(Dot[x1 + 3][y1 + 3], 1);
-  EXPECT_EQ(Dot[x1 + 4][y1 + 3], 0);
-  EXPECT_EQ(Dot[x1 + 3][y1 + 4], 0);
-  // Inside the head every pixel is written in inverse gray.
-  for (int j = 0; j <= 25; j++)
-    for (int x = x1 + 3 - 26 + j; x <= x1 + 3; x++) {
-      int y = y1 + 3 - j;
-      if (x == x1 + 3 - 26 + j) continue;  // the long side's edge, white in its outer parts
-      EXPECT_EQ(Dot[x][y], ((x + y) & 1) ? 0 : 1) << x << "," << y;
     }
 }
 

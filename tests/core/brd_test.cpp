@@ -16,13 +16,13 @@ namespace {
 struct Snapshot {
   int32_t pos[64];
   int32_t arr[MaxArrows][4];
-  int32_t nArrows, flipped, coords, dpi, theme, showCoords;
+  int32_t nArrows, flipped, coords, dpi, theme, showCoords, sideToMove;
   float picSiz;
   bool operator==(const Snapshot &o) const {
     return std::memcmp(pos, o.pos, sizeof pos) == 0 && nArrows == o.nArrows &&
            std::memcmp(arr, o.arr, sizeof(arr[0]) * (nArrows > 0 ? nArrows : 0)) == 0 &&
            flipped == o.flipped && coords == o.coords && dpi == o.dpi && theme == o.theme &&
-           showCoords == o.showCoords && picSiz == o.picSiz;
+           showCoords == o.showCoords && picSiz == o.picSiz && sideToMove == o.sideToMove;
   }
 };
 
@@ -31,7 +31,7 @@ Snapshot Take() {
   std::memcpy(s.pos, Pos, sizeof Pos);
   std::memcpy(s.arr, Arr, sizeof Arr);
   s.nArrows = NArrows, s.flipped = Flipped, s.coords = Coords, s.dpi = Dpi, s.theme = Theme;
-  s.showCoords = ShowCoords, s.picSiz = PicSiz;
+  s.showCoords = ShowCoords, s.picSiz = PicSiz, s.sideToMove = SideToMove;
   return s;
 }
 
@@ -41,6 +41,7 @@ void Scramble() {
   for (int i = 0; i < MaxArrows; i++)
     for (int k = 0; k < 4; k++) Arr[i][k] = (i + k) % 8;
   NArrows = 5, Flipped = 1, Coords = 1, Dpi = 3, PicSiz = 6.0f, Theme = 6, ShowCoords = 1;
+  SideToMove = 1;
 }
 
 void StartBoard(int flipped) {
@@ -124,6 +125,7 @@ TEST(PositionFile, RoundTripsInBothOrientations) {
     NArrows = 3;
     const int32_t more[2][4] = {{0, 0, 7, 7}, {6, 7, 5, 5}};
     std::memcpy(Arr[1], more, sizeof more);
+    SideToMove = flipped;  // black to move has a line of its own
     Snapshot written = Take();
     written.coords = 1;
     std::string text = BRDText(1);

@@ -6,41 +6,17 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <map>
-#include <set>
-#include <utility>
 #include <vector>
 
 #include "render/canvas.h"
-#include "render/sprite.h"
 
 namespace testcanvas {
 constexpr uint8_t Unwritten = 7;
-typedef std::set<std::pair<int, int>> Pixels;
-typedef void (*Glyph)(int, int);
 
 inline void Fill(uint8_t value) { std::memset(Dot, value, sizeof Dot); }
 inline void Whiten() { Fill(0); }
 inline std::vector<uint8_t> Snapshot() { return std::vector<uint8_t>(&Dot[0][0], &Dot[0][0] + sizeof Dot); }
 inline int CentreOf(int square) { return 72 * square + 45; }  // of an arrow's square, 0..7
-
-// Pixels of value 1, offset by (ox, oy); within the square at (ox, oy) and 8 round it when near.
-inline Pixels BlackPixels(int ox = 0, int oy = 0, bool near = false) {
-  Pixels p;
-  for (int x = near ? ox - 8 : 0; x < (near ? ox + 80 : CanvasSize); x++)
-    for (int y = near ? oy - 8 : 0; y < (near ? oy + 80 : CanvasSize); y++)
-      if (Dot[x][y] == 1) p.insert({x - ox, y - oy});
-  return p;
-}
-
-// Every pixel written round the square at (sx, sy), with its value, in square coordinates.
-inline std::map<std::pair<int, int>, int> Written(int sx, int sy) {
-  std::map<std::pair<int, int>, int> w;
-  for (int u = -8; u < 80; u++)
-    for (int v = -8; v < 80; v++)
-      if (Dot[sx + u][sy + v] != Unwritten) w[{u, v}] = Dot[sx + u][sy + v];
-  return w;
-}
 
 struct Tally {
   int black = 0, white = 0;
@@ -82,40 +58,4 @@ inline uint64_t CanvasHash() {
   return h;
 }
 
-inline Pixels Points(const SpritePoint *p, size_t n) {
-  Pixels s;
-  for (size_t i = 0; i < n; i++) s.insert({p[i].dx, p[i].dy});
-  return s;
-}
-
-// Points of the square that the black points enclose: not black and not reachable from outside
-// (offsets -1..73) through non-black points, stepping in any of eight directions.
-inline Pixels Enclosed(const Pixels &black) {
-  std::vector<std::vector<bool>> out(75, std::vector<bool>(75, false));
-  std::vector<std::pair<int, int>> todo{{-1, -1}};
-  out[0][0] = true;
-  while (!todo.empty()) {
-    auto [x, y] = todo.back();
-    todo.pop_back();
-    for (int i = -1; i <= 1; i++)
-      for (int j = -1; j <= 1; j++) {
-        int u = x + i, v = y + j;
-        if (u < -1 || v < -1 || u > 73 || v > 73 || out[u + 1][v + 1] || black.count({u, v})) continue;
-        out[u + 1][v + 1] = true;
-        todo.push_back({u, v});
-      }
-  }
-  Pixels in;
-  for (int x = 0; x <= 72; x++)
-    for (int y = 0; y <= 72; y++)
-      if (!out[x + 1][y + 1] && !black.count({x, y})) in.insert({x, y});
-  return in;
-}
-
-// Each test leaves the canvas white, as the picture writer expects of the column and row it
-// never whitens itself.
-class CleanCanvas : public ::testing::Test {
- protected:
-  void TearDown() override { Whiten(); }
-};
 }  // namespace testcanvas

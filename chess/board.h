@@ -1,0 +1,25 @@
+#pragma once
+// A chess position as the rules see it: the men, the side to move, castling rights, the
+// en-passant square and the two move counters.
+#include <cstdint>
+
+// Squares 0..63 count file + 8 * rank: a1 = 0, h1 = 7, a8 = 56, h8 = 63.
+// Men are the diagram's square codes WK..BP (model/model.h); 0 is an empty square.
+constexpr int SquareOf(int file, int rank) { return file + 8 * rank; }
+constexpr int FileOf(int square) { return square & 7; }
+constexpr int RankOf(int square) { return square >> 3; }
+
+// Castling rights: white king's side, white queen's side, black king's side, black queen's side.
+enum : int { CastleWK = 1, CastleWQ = 2, CastleBK = 4, CastleBQ = 8 };
+
+struct Board {
+  int8_t man[64];    // by square; 0 empty, else WK..BP
+  int8_t side;       // 0 white to move, 1 black to move
+  int8_t castling;   // CastleWK | CastleWQ | CastleBK | CastleBQ
+  int8_t enPassant;  // the square a pawn has just passed over, or -1
+  int halfMoves;     // plies since the last capture or pawn move
+  int fullMoves;     // the number of the move to be played, from 1
+};
+
+// The rights the men allow: a right only where that king and that rook stand on their squares.
+int CastlingFromMen(const Board &board);

@@ -1,0 +1,12 @@
+#pragma once
+// The diagram's men as a chess board and back. The diagram holds more (markers, arrows,
+// orientation, settings); the board holds what the rules need.
+#include "chess/board.h"
+
+// The men of Pos read in the diagram's orientation, SideToMove, and the castling rights,
+// en-passant square and counters the model remembers, kept only where the men still allow them.
+Board BoardFromDiagram();
+// Puts the board's men into Pos in the diagram's orientation (markers go too), and sets
+// SideToMove and the remembered castling rights, en-passant square and counters. Arrows,
+// orientation and settings are the caller's.
+void DiagramFromBoard(const Board &board);

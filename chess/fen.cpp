@@ -1,0 +1,213 @@
+// FEN reading and writing. The reader checks every field and says which one is wrong and how;
+// nothing reaches the board until the whole text has been read.
+#include "chess/fen.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "model/model.h"
+
+namespace {
+const char ManLetters[] = "KQRBNPkqrbnp";  // the letter of square code WK + index
+
+bool Blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string Refuse(std::string *why, const std::string &reason) {
+  if (why) *why = reason;
+  return reason;
+}
+
+// A character as the user typed it, or its code when it cannot be shown.
+std::string Shown(char c) {
+  unsigned char u = static_cast<unsigned char>(c);
+  if (u >= 0x21 && u < 0x7F) return std::string("'") + c + "'";
+  char buffer[8];
+  std::snprintf(buffer, sizeof buffer, "0x%02X", u);
+  return buffer;
+}
+
+// A whole non-negative number of at most six digits.
+bool Counter(const std::string &field, int *value) {
+  if (field.empty() || field.size() > 6) return false;
+  int n = 0;
+  for (char c : field) {
+    if (c < '0' || c > '9') return false;
+    n = n * 10 + (c - '0');
+  }
+  *value = n;
+  return true;
+}
+
+// Field 1: eight ranks from the 8th down, '/' between them.
+std::string ReadPlacement(const std::string &field, Board *b, std::string *why) {
+  int ranks = 1;
+  for (char c : field) ranks += c == '/';
+  if (ranks != 8) return Refuse(why, std::to_string(ranks) + (ranks == 1 ? " rank" : " ranks") +
+                                         ", expected 8");
+  int rank = 7, file = 0;
+  for (size_t i = 0; i <= field.size(); i++) {
+    char c = i < field.size() ? field[i] : '/';
+    if (c == '/') {
+      if (file != 8)
+        return Refuse(why, "rank " + std::to_string(rank + 1) + " has " + std::to_string(file) +
+                               " squares");
+      rank--, file = 0;
+    } else if (c >= '1' && c <= '8') {
+      file += c - '0';
+    } else if (const char *letter = c ? std::strchr(ManLetters, c) : nullptr) {
+      if (file < 8) b->man[SquareOf(file, rank)] = static_cast<int8_t>(WK + (letter - ManLetters));
+      file++;
+    } else {
+      return Refuse(why, "unknown piece letter " + Shown(c) + " in rank " +
+                             std::to_string(rank + 1));
+    }
+    // A rank of many digits is refused on its first square too many, not after adding them up.
+    if (file > 8) {
+      int squares = file;
+      for (size_t j = i + 1; j < field.size() && field[j] != '/'; j++)
+        squares += field[j] >= '1' && field[j] <= '8' ? field[j] - '0' : 1;
+      return Refuse(why, "rank " + std::to_string(rank + 1) + " has " + std::to_string(squares) +
+                             " squares");
+    }
+  }
+  return std::string();
+}
+
+std::string ReadCastling(const std::string &field, Board *b, std::string *why) {
+  b->castling = 0;
+  if (field == "-") return std::string();
+  const char letters[] = "KQkq";
+  for (char c : field) {
+    const char *at = c ? std::strchr(letters, c) : nullptr;
+    int right = at ? 1 << (at - letters) : 0;
+    if (!right || (b->castling & right)) return Refuse(why, "castling field '" + field + "'");
+    b->castling = static_cast<int8_t>(b->castling | right);
+  }
+  // A right whose king or rook has left its square cannot be used; it is dropped.
+  b->castling = static_cast<int8_t>(b->castling & CastlingFromMen(*b));
+  return std::string();
+}
+
+std::string ReadEnPassant(const std::string &field, Board *b, std::string *why) {
+  b->enPassant = -1;
+  if (field == "-") return std::string();
+  int wanted = b->side == 0 ? '6' : '3';  // the square a pawn of the other side just passed
+  if (field.size() != 2 || field[0] < 'a' || field[0] > 'h' || field[1] != wanted)
+    return Refuse(why, "en passant field '" + field + "' (expected - or a square on rank " +
+                           static_cast<char>(wanted) + ")");
+  b->enPassant = static_cast<int8_t>(SquareOf(field[0] - 'a', field[1] - '1'));
+  return std::string();
+}
+
+std::string Read(const std::string &text, Board *b, std::string *why, std::string *operations) {
+  if (text.size() > MaxFENLength)
+    return Refuse(why, "the text is " + std::to_string(text.size()) +
+                           " characters long; a FEN has at most " + std::to_string(MaxFENLength));
+  size_t first = 0, last = text.size();
+  while (first < last && Blank(text[first])) first++;
+  while (last > first && Blank(text[last - 1])) last--;
+  if (first == last) return Refuse(why, "the text is empty");
+  for (size_t i = first; i < last; i++) {
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c < 0x20 && c != '\t')
+      return Refuse(why, "character " + Shown(text[i]) + " at column " +
+                             std::to_string(i - first + 1));
+  }
+  // Fields and where each starts, so that EPD operations are kept as written.
+  std::vector<std::string> fields;
+  std::vector<size_t> starts;
+  for (size_t i = first; i < last;) {
+    while (i < last && Blank(text[i])) i++;
+    size_t start = i;
+    while (i < last && !Blank(text[i])) i++;
+    if (i > start) fields.push_back(text.substr(start, i - start)), starts.push_back(start);
+  }
+
+  *b = Board{};
+  b->enPassant = -1;
+  b->fullMoves = 1;
+  std::string problem = ReadPlacement(fields[0], b, why);
+  if (!problem.empty()) return problem;
+  if (fields.size() == 1) {
+    b->castling = static_cast<int8_t>(CastlingFromMen(*b));
+    return std::string();
+  }
+  if (fields[1] != "w" && fields[1] != "b") return Refuse(why, "side to move must be w or b");
+  b->side = fields[1] == "b";
+  if (fields.size() < 4)
+    return Refuse(why, fields.size() == 2 ? "the castling and en passant fields are missing"
+                                          : "the en passant field is missing");
+  problem = ReadCastling(fields[2], b, why);
+  if (problem.empty()) problem = ReadEnPassant(fields[3], b, why);
+  if (!problem.empty()) return problem;
+  if (fields.size() == 4) return std::string();
+
+  // Six fields end in the two counters; anything else after four fields is EPD operations.
+  int half = 0, full = 0;
+  if (fields.size() == 6 && Counter(fields[4], &half) && Counter(fields[5], &full)) {
+    b->halfMoves = half;
+    b->fullMoves = full < 1 ? 1 : full;
+    return std::string();
+  }
+  if (fields.size() <= 6 && Counter(fields[4], &half))
+    return Refuse(why, fields.size() == 5 ? "the move number field is missing"
+                                          : "move number '" + fields[5] + "' is not a number");
+  if (operations) *operations = text.substr(starts[4], last - starts[4]);
+  return std::string();
+}
+}  // namespace
+
+int CastlingFromMen(const Board &b) {
+  const struct {
+    int right, king, rook, kingSquare, rookSquare;
+  } rights[] = {{CastleWK, WK, WR, 4, 7},
+                {CastleWQ, WK, WR, 4, 0},
+                {CastleBK, BK, BR, 60, 63},
+                {CastleBQ, BK, BR, 60, 56}};
+  int allowed = 0;
+  for (const auto &r : rights)
+    if (b.man[r.kingSquare] == r.king && b.man[r.rookSquare] == r.rook) allowed |= r.right;
+  return allowed;
+}
+
+bool ReadFEN(const std::string &text, Board *board, std::string *why, std::string *operations) {
+  Board read;
+  std::string ops;
+  if (!Read(text, &read, why, &ops).empty()) return false;
+  *board = read;
+  if (operations) *operations = ops;
+  return true;
+}
+
+std::string SquareName(int square) {
+  if (square < 0 || square > 63) return "-";
+  return std::string{static_cast<char>('a' + FileOf(square)), static_cast<char>('1' + RankOf(square))};
+}
+
+std::string WriteFEN(const Board &b) {
+  std::string fen;
+  for (int rank = 7; rank >= 0; rank--) {
+    int empty = 0;
+    for (int file = 0; file < 8; file++) {
+      int man = b.man[SquareOf(file, rank)];
+      if (man < WK || man > BP) {
+        empty++;
+        continue;
+      }
+      if (empty) fen += static_cast<char>('0' + empty), empty = 0;
+      fen += ManLetters[man - WK];
+    }
+    if (empty) fen += static_cast<char>('0' + empty);
+    if (rank) fen += '/';
+  }
+  fen += b.side ? " b " : " w ";
+  const char letters[] = "KQkq";
+  size_t before = fen.size();
+  for (int k = 0; k < 4; k++)
+    if (b.castling & (1 << k)) fen += letters[k];
+  if (fen.size() == before) fen += '-';
+  fen += ' ' + SquareName(b.enPassant);
+  fen += ' ' + std::to_string(b.halfMoves) + ' ' + std::to_string(b.fullMoves);
+  return fen;
+}

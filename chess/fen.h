@@ -1,0 +1,20 @@
+#pragma once
+// FEN: one line of text for a chess position.
+#include <string>
+
+#include "chess/board.h"
+
+// The longest text ReadFEN looks at; a real FEN has fewer than 100 characters.
+constexpr size_t MaxFENLength = 512;
+
+// Reads a FEN: the six fields, the four fields of EPD (whatever follows them is EPD operations,
+// kept in *operations when given), or the placement alone (then white is to move, castling
+// rights come from the men, no en-passant square, counters 0 and 1). Spaces and line ends
+// around the text are fine. A text that is none of these is refused: false, *why says what is
+// wrong and where, and *board is left as it was.
+bool ReadFEN(const std::string &text, Board *board, std::string *why,
+             std::string *operations = nullptr);
+// The six fields of the board.
+std::string WriteFEN(const Board &board);
+// The square's name ("e4"), or "-" for a value off the board.
+std::string SquareName(int square);
