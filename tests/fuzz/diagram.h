@@ -17,6 +17,7 @@ struct Diagram {
   int32_t arr[MaxArrows][4];
   int32_t nArrows, flipped, coords, dpi, theme;
   float picSiz;
+  int32_t sideToMove, castling, enPassant, halfMoves, fullMoves;
 };
 
 inline Diagram Take() {
@@ -25,6 +26,8 @@ inline Diagram Take() {
   std::memcpy(d.arr, Arr, sizeof Arr);
   d.nArrows = NArrows, d.flipped = Flipped, d.coords = Coords, d.dpi = Dpi, d.theme = Theme;
   d.picSiz = PicSiz;
+  d.sideToMove = SideToMove, d.castling = Castling, d.enPassant = EnPassant;
+  d.halfMoves = HalfMoves, d.fullMoves = FullMoves;
   return d;
 }
 
@@ -33,12 +36,16 @@ inline void Put(const Diagram &d) {
   std::memcpy(Arr, d.arr, sizeof Arr);
   NArrows = d.nArrows, Flipped = d.flipped, Coords = d.coords, Dpi = d.dpi, Theme = d.theme;
   PicSiz = d.picSiz;
+  SideToMove = d.sideToMove, Castling = d.castling, EnPassant = d.enPassant;
+  HalfMoves = d.halfMoves, FullMoves = d.fullMoves;
 }
 
 inline bool Same(const Diagram &a, const Diagram &b, float sizeTolerance = 0.0f) {
   return std::memcmp(a.pos, b.pos, sizeof a.pos) == 0 && std::memcmp(a.arr, b.arr, sizeof a.arr) == 0 &&
          a.nArrows == b.nArrows && a.flipped == b.flipped && a.coords == b.coords &&
-         a.dpi == b.dpi && a.theme == b.theme && std::fabs(a.picSiz - b.picSiz) <= sizeTolerance;
+         a.dpi == b.dpi && a.theme == b.theme && std::fabs(a.picSiz - b.picSiz) <= sizeTolerance &&
+         a.sideToMove == b.sideToMove && a.castling == b.castling && a.enPassant == b.enPassant &&
+         a.halfMoves == b.halfMoves && a.fullMoves == b.fullMoves;
 }
 
 // Stops the run when a property does not hold.
@@ -56,6 +63,7 @@ inline const Diagram &Busy() {
     TypicalPosition(nullptr);
     Pos[27] = DotMark, Pos[36] = CrossMark;
     Flipped = 1, Coords = 1, Dpi = 0, PicSiz = 2.5f, Theme = 5, NArrows = 3;
+    SideToMove = 1, Castling = 5, EnPassant = 20, HalfMoves = 7, FullMoves = 31;
     const int32_t arrows[3][4] = {{0, 0, 7, 7}, {4, 6, 4, 4}, {1, 7, 2, 5}};
     std::memset(Arr, 0, sizeof Arr);
     std::memcpy(Arr, arrows, sizeof arrows);
@@ -74,6 +82,7 @@ inline void RequireInRange(const Diagram &d) {
   Require(d.dpi >= 0 && d.dpi <= 3, "the size is custom, small, medium or large");
   Require(d.picSiz >= 1.0f && d.picSiz <= 6.0f, "the size is 1.0 to 6.0 inches");
   Require(d.dpi == 0 || d.picSiz == 2.0f * static_cast<float>(d.dpi), "named sizes are 2, 4, 6 inches");
+  Require(d.sideToMove == 0 || d.sideToMove == 1, "white or black is to move");
 }
 
 // A file of the given name in a folder of this process's own, rewritten with each input; the
