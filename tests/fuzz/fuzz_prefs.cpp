@@ -1,6 +1,7 @@
-// Fuzz target: the preferences reader. Whatever the file holds, the settings stay in their
-// ranges (a named size has its own width); the file on disk gives what its text gives;
-// and the file written for the settings reads back to the same file.
+// Fuzz target: the preferences reader. Whatever the file holds, no number overflows and the
+// settings stay in their ranges (a named size has its own width); the file on disk gives what
+// its text gives; and the file written for the settings reads back to the same file.
+#include <cfenv>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -25,7 +26,9 @@ void RequireInRange() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   const std::string text(reinterpret_cast<const char *>(data), size);
   Defaults();
+  std::feclearexcept(FE_OVERFLOW);
   ReadPrefsText(text);
+  Require(!std::fetestexcept(FE_OVERFLOW), "no number overflows (a size beyond float is clamped first)");
   RequireInRange();
   const int showCoords = ShowCoords, dpi = Dpi;
   const float picSiz = PicSiz;
