@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Deliberate faults: applies each fault of faults.txt in turn to a clean copy of HEAD, builds,
+# Deliberate faults: applies each fault of faults.txt in turn to a clean copy of a revision, builds,
 # runs the whole suite and says which test caught it. A fault no test catches is a hole in the
-# suite. Usage: tests/faults/run.sh [FAULTS-FILE]   (about a minute a fault on two cores)
+# suite. Usage: [REV=commit] tests/faults/run.sh [FAULTS-FILE]   (about a minute a fault on two
+# cores; REV names the revision to try, HEAD when not given)
 set -u
 top=$(git rev-parse --show-toplevel) || exit 2
 list=$(realpath "${1:-$top/tests/faults/faults.txt}")
 work=$(mktemp -d /tmp/boardsmith-faults.XXXXXX)
 trap 'git -C "$top" worktree remove --force "$work/tree" >/dev/null 2>&1; rm -rf "$work"' EXIT
-git -C "$top" worktree add --detach "$work/tree" HEAD >/dev/null 2>&1 || exit 2
+git -C "$top" worktree add --detach "$work/tree" "${REV:-HEAD}" >/dev/null 2>&1 || exit 2
 cd "$work/tree" || exit 2
 launcher=$(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build $launcher >/dev/null && cmake --build build -j "$(nproc)" >/dev/null || {
