@@ -42,8 +42,8 @@ LRESULT HlpProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 // Draws the page named in HFName. The page lies in the start folder, beside prefs.txt: the
 // file dialogs move the current folder wherever the user last saved. A missing page, or a name
-// that is not a regular file (a FIFO would never end), draws nothing. The page is read afresh
-// on every paint.
+// that is not a regular file (a FIFO would hold the window until written to), draws nothing.
+// The page is read afresh on every paint.
 void DspHelpFile(HDC hdc) {
   std::string path = HFName;
   if (!StartFolder.empty()) path = StartFolder + (StartFolder.back() == '/' ? "" : "/") + HFName;
