@@ -1,7 +1,10 @@
 # Boardsmith: one command to install what is missing, build and run; one to build and test.
-#   make run    installs the Debian packages it needs, builds, starts the program
-#   make test   the same, then runs every test (normal build)
+# On a fresh machine start with ./setup.sh, which installs make first and then calls these.
+#   make run     installs the Debian packages building and running need, builds, starts the program
+#   make test    installs the test packages as well, builds, runs every test
 #   make test-sanitize   builds and runs every test under AddressSanitizer + UBSan
+#   make install PREFIX=/usr/local    installs the program (bin/, share/)
+#   make deb     builds the Debian package boardsmith_*.deb in build/
 #   make fuzz   builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS (60)
 #   make fuzz-ci   the same for 20 s each, when clang is there (CI)
 
@@ -10,44 +13,83 @@ SANBUILD ?= build-sanitize
 FUZZBUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
-PACKAGES = g++ cmake make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev \
-           qt6-base-dev libgif-dev fonts-dejavu-core xvfb xauth imagemagick chromium
-SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+PREFIX ?= /usr/local
 
-.PHONY: all deps build run test test-sanitize fuzz fuzz-ci bench clean
+# The Debian packages, the one list of them (setup.sh and CI use these targets).
+# Building and running:
+RUN_PACKAGES = g++ cmake make pkg-config help2man fonts-dejavu-core \
+               qt6-base-dev libgif-dev libpng-dev libcairo2-dev libpotrace-dev
+# Tests, benchmarks, packaging and CI, on top of those:
+TEST_PACKAGES = googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
+                xvfb xauth imagemagick chromium poppler-utils librsvg2-bin default-jre-headless \
+                desktop-file-utils shared-mime-info man-db dpkg-dev
+# From the npm registry, for the tests:
+TEST_NPM = vnu-jar
+
+# Root installs directly; anyone else through sudo.
+SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+# Developer builds treat warnings as errors.
+CONFIGURE = -DBS_WERROR=ON
+
+.PHONY: all deps deps-test build build-run run test test-sanitize test-clang fuzz fuzz-ci bench install deb clean
 
 all: build
 
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+# Installs the listed packages that are missing.
+define install-missing
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
-	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	  $(SUDO) apt-get update && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
 
-build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+deps:
+	$(call install-missing,$(RUN_PACKAGES))
+
+deps-test: deps
+	$(call install-missing,$(TEST_PACKAGES))
+	@# npm comes with some Node.js builds; Debian's own nodejs needs the npm package beside it.
+	@command -v npm >/dev/null 2>&1 || { $(SUDO) apt-get update && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends npm; }
+	@for p in $(TEST_NPM); do \
+	  [ -d "$$(npm root -g)/$$p" ] || $(SUDO) npm install -g $$p; \
+	done
+
+# The program alone (no tests): what make run needs. A user's build: warnings stay warnings
+# (unless the folder was set up by a developer target).
+build-run: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+build: deps-test
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON $(CONFIGURE)
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build-run
 	cd $(BUILD)/run && ./boardsmith
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-test-sanitize: deps
-	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DBS_SANITIZE=ON
+test-sanitize: deps-test
+	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DBS_SANITIZE=ON $(CONFIGURE)
 	cmake --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
-# The fuzz build needs clang and its libFuzzer runtime as well.
-fuzz: PACKAGES += clang libclang-rt-14-dev
-fuzz: deps
+# A Release build with clang, so that both compilers stay free of warnings.
+test-clang: deps-test
+	cmake -S . -B build-clang -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ $(CONFIGURE)
+	cmake --build build-clang -j $(JOBS)
+
+# The libFuzzer targets, built with clang (a test package), each run FUZZ_SECONDS from its seeds.
+fuzz: deps-test
 	cmake -S . -B $(FUZZBUILD) -DBS_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ $(CONFIGURE)
 	cmake --build $(FUZZBUILD) -j $(JOBS) --target fuzzers
 	tests/fuzz/run $(FUZZBUILD) $(FUZZ_SECONDS)
 
@@ -58,5 +100,16 @@ fuzz-ci:
 bench: build
 	$(BUILD)/bench
 
+# Through sudo only when PREFIX cannot be written otherwise.
+install: build-run
+	@if mkdir -p "$(PREFIX)" 2>/dev/null && [ -w "$(PREFIX)" ]; then \
+	  cmake --install $(BUILD) --prefix "$(PREFIX)"; \
+	else $(SUDO) cmake --install $(BUILD) --prefix "$(PREFIX)"; fi
+
+# The package installs under /usr; its Depends come from dpkg-shlibdeps (dpkg-dev).
+deb: build-run
+	$(call install-missing,dpkg-dev)
+	cd $(BUILD) && cpack -G DEB
+
 clean:
-	rm -rf $(BUILD) $(SANBUILD) $(FUZZBUILD)
+	rm -rf $(BUILD) $(SANBUILD) build-clang $(FUZZBUILD)

@@ -17,6 +17,9 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // Registers the main window's class and creates, shows and paints the window (WinMain's steps
 // 3 to 5; tests use it without the message loop). Returns null when the window was not created.
 HWND CreateMainWindow(int show);
+// boardsmith --check-files: creates the window hidden and reports on standard output whether
+// its images, cursors and help pages were found and where. 0 when all were, else 1.
+int CheckFiles();
 // The window's title: the program, its maker and its release date.
 extern const char *const MainTitle;
 

@@ -7,6 +7,7 @@
 #include "editor/editor.h"
 #include "files/atomicwrite.h"
 #include "files/helppage.h"
+#include "files/paths.h"
 #include "model/model.h"
 
 std::string HFName;
@@ -40,13 +41,12 @@ LRESULT HlpProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
-// Draws the page named in HFName. The page lies in the start folder, beside prefs.txt: the
-// file dialogs move the current folder wherever the user last saved. A missing page, or a name
-// that is not a regular file (a FIFO would hold the window until written to), draws nothing.
-// The page is read afresh on every paint.
+// Draws the page named in HFName. The page lies in the data folder beside the images, never
+// in the current folder: the file dialogs move that wherever the user last saved. A missing
+// page, or a name that is not a regular file (a FIFO would hold the window until written to),
+// draws nothing. The page is read afresh on every paint.
 void DspHelpFile(HDC hdc) {
-  std::string path = HFName;
-  if (!StartFolder.empty()) path = StartFolder + (StartFolder.back() == '/' ? "" : "/") + HFName;
+  std::string path = DataPath(HFName);
   std::string page;
   if (!ReadFileStart(path, HelpPageLimit, &page, nullptr)) return;
   for (const HelpLine &line : HelpPageLines(page)) {

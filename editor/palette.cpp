@@ -2,6 +2,7 @@
 #include <string>
 
 #include "editor/editor.h"
+#include "files/paths.h"
 #include "model/model.h"
 
 // Image stem and button position of each palette index: 0 eraser, 1..14 square codes, 15 arrows.
@@ -17,9 +18,9 @@ constexpr int ImageSize = 36;
 // The button faces, kept for the window's lifetime.
 HBITMAP Faces[16];
 
-// An image of the run folder, found from the start folder whatever the current folder is.
+// An image of the program's data folder, found there whatever the current folder is.
 HANDLE LoadScreenImage(const std::string &name, UINT type) {
-  std::string path = StartFolder + "/" + name;
+  std::string path = DataPath(name);
   return LoadImage(Inst, path.c_str(), type, ImageSize, ImageSize, LR_LOADFROMFILE);
 }
 }  // namespace

@@ -2,6 +2,8 @@
 #include <cstdio>
 
 #include "editor/editor.h"
+#include "files/paths.h"
+#include "files/prefs.h"
 #include "model/model.h"
 
 HINSTANCE Inst;
@@ -43,12 +45,19 @@ HWND CreateMainWindow(int show) {
   return hwnd;
 }
 
-int WinMain(HINSTANCE instance, HINSTANCE, const char *, int show) {
+// cmdLine: a position file to open at start (the desktop passes the file opened with the
+// program), or empty.
+int WinMain(HINSTANCE instance, HINSTANCE, const char *cmdLine, int show) {
   Init();
+  ReadPrefs();
   Inst = instance;
   if (!CreateMainWindow(show)) {
     std::fprintf(stderr, "boardsmith: the main window could not be created\n");
     return 1;
+  }
+  if (cmdLine && *cmdLine) {
+    BRDFile = cmdLine;
+    OpenBRDFile(MainWnd);
   }
   MSG msg = {};
   while (GetMessage(&msg, nullptr, 0, 0) > 0) {

@@ -4,13 +4,17 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "model/model.h"
 
 std::string BMPFile;
 std::string HTMFile;
 std::string BRDFile;
 char VClip = 0;
 
-std::string ClipBMPPath() {
+std::string HomeFolder() {
   const char *home = std::getenv("HOME");
   if (!home || !*home) {
     const passwd *pw = getpwuid(getuid());
@@ -18,5 +22,49 @@ std::string ClipBMPPath() {
   }
   std::string folder = home;
   if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-  return folder + "/clip.bmp";
+  return folder;
+}
+
+std::string ClipBMPPath() { return HomeFolder() + "/clip.bmp"; }
+
+namespace {
+namespace fs = std::filesystem;
+
+bool IsFolder(const fs::path &path) {
+  std::error_code ec;
+  return fs::is_directory(path, ec);
+}
+
+// The installed layout: PREFIX/bin/boardsmith reads PREFIX/share/boardsmith/.
+const char SharedFolder[] = "../share/boardsmith";
+}  // namespace
+
+std::string ProgramFolder() {
+  std::error_code ec;
+  fs::path program = fs::read_symlink("/proc/self/exe", ec);
+  if (ec || program.empty()) return "";
+  return program.parent_path().string();
+}
+
+bool IsRunFolder(const std::string &folder) {
+  if (folder.empty()) return false;
+  std::error_code ec;
+  return IsFolder(fs::path(folder) / "bmp") && fs::exists(fs::path(folder) / "boardsmith", ec);
+}
+
+std::string DataFolder() {
+  if (IsRunFolder(StartFolder)) return StartFolder;
+  const std::string program = ProgramFolder();
+  if (!program.empty()) {
+    if (IsFolder(fs::path(program) / "bmp")) return program;
+    fs::path shared = (fs::path(program) / SharedFolder).lexically_normal();
+    if (IsFolder(shared / "bmp")) return shared.string();
+  }
+  return StartFolder;
+}
+
+std::string DataPath(const std::string &name) {
+  const std::string folder = DataFolder();
+  if (folder.empty()) return name;
+  return folder + (folder.back() == '/' ? "" : "/") + name;
 }

@@ -1,11 +1,15 @@
-// The preferences file: four lines in the start folder, the picture size on the second and the
-// coordinates setting on the fourth. Lines end in CR LF.
+// The preferences file: four lines, the picture size on the second and the coordinates setting
+// on the fourth. Lines end in CR LF.
 #include "files/prefs.h"
 
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "files/atomicwrite.h"
 #include "files/numbers.h"
+#include "files/paths.h"
 #include "model/model.h"
 
 namespace {
@@ -46,8 +50,15 @@ void ReadCustomSize(const char *line) {
 }
 }  // namespace
 
+std::string ConfigFolder() {
+  const char *config = std::getenv("XDG_CONFIG_HOME");
+  if (config && config[0] == '/') return std::string(config) + "/boardsmith";
+  std::string home = HomeFolder();
+  return home + (home.back() == '/' ? "" : "/") + ".config/boardsmith";
+}
+
 std::string PrefsPath() {
-  if (StartFolder.empty()) return "prefs.txt";
+  if (!IsRunFolder(StartFolder)) return ConfigFolder() + "/prefs.txt";
   if (StartFolder.back() == '/') return StartFolder + "prefs.txt";
   return StartFolder + "/prefs.txt";
 }
@@ -101,4 +112,10 @@ std::string PrefsText() {
          "Coordinates (YES, NO, ASK):\r\n" + coords + "\r\n";
 }
 
-bool WritePrefs(std::string *why) { return WriteFileAtomically(PrefsPath(), PrefsText(), why); }
+bool WritePrefs(std::string *why) {
+  if (!IsRunFolder(StartFolder)) {
+    std::error_code ec;
+    std::filesystem::create_directories(ConfigFolder(), ec);  // a failure shows in the write
+  }
+  return WriteFileAtomically(PrefsPath(), PrefsText(), why);
+}

@@ -1,5 +1,7 @@
 #pragma once
-// The preferences file prefs.txt in the start folder: picture size and coordinates setting.
+// The preferences file prefs.txt: picture size and coordinates setting. It lives in the start
+// folder when that is a run folder (the program beside its bmp/), else in the user's
+// configuration folder, $XDG_CONFIG_HOME/boardsmith/ (~/.config/boardsmith/ by default).
 #include <string>
 
 // Sets Dpi, PicSiz and ShowCoords from the file; defaults when it is missing or not a file.
@@ -9,7 +11,12 @@ void ReadPrefs();
 void ReadPrefsText(const std::string &text);
 // The text WritePrefs writes.
 std::string PrefsText();
-// Writes Dpi, PicSiz and ShowCoords. Returns false (and why) when the file cannot be written.
+// Writes Dpi, PicSiz and ShowCoords, making the configuration folder when it is missing.
+// Returns false (and why) when the file cannot be written.
 bool WritePrefs(std::string *why = nullptr);
-// Where the preferences live: prefs.txt in StartFolder.
+// Where the preferences live: prefs.txt in StartFolder when it is a run folder, else in
+// ConfigFolder().
 std::string PrefsPath();
+// $XDG_CONFIG_HOME/boardsmith when that variable holds an absolute path, else
+// $HOME/.config/boardsmith.
+std::string ConfigFolder();

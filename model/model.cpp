@@ -4,8 +4,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "files/prefs.h"
-
 int32_t Pos[64];
 int32_t Arr[MaxArrows][4];
 int32_t NArrows = 0;
@@ -57,5 +55,8 @@ void Init() {
   Theme = static_cast<int32_t>(TickCount() & 7);
   std::error_code ec;
   StartFolder = std::filesystem::current_path(ec).string();
-  ReadPrefs();
+  // The defaults of the remembered settings; start-up then reads the preferences file.
+  ShowCoords = 2;
+  Dpi = 2;
+  PicSiz = 4.0f;
 }

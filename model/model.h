@@ -40,9 +40,11 @@ extern int16_t Dk[NThemes][3]; // dark square colours, red, green, blue
 extern int16_t Lt[NThemes][3]; // light square colours
 extern int32_t SelPiece;       // palette index of the tool: 0 eraser, 1..14 square codes, 15 arrows
 extern char ArrowStarted;      // 1 while an arrow's end square is awaited
-extern std::string StartFolder; // the working folder at start-up; prefs.txt lives there
+extern std::string StartFolder; // the working folder at start-up; prefs.txt lives there when
+                                // it is a run folder (files/prefs.h)
 
-// Start-up: start position, themes, theme from the tick count, start folder, preferences.
+// Start-up: start position, themes, theme from the tick count, start folder, and the default
+// size and coordinates setting (the program then reads its preferences, files/prefs.h).
 void Init();
 // Fills Dk and Lt with the eight colour themes (part of Init; the exporter needs only this).
 void InitThemes();

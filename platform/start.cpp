@@ -13,6 +13,8 @@ void PlatformStart(int argc, char **argv) {
   Argc = argv && argc > 0 ? argc : 1;
   static QApplication *App = new QApplication(Argc, argv && argc > 0 ? argv : DefaultArgv);
   App->setQuitOnLastWindowClosed(false);
+  // The desktop matches the windows to boardsmith.desktop, and so to its name and icon.
+  QGuiApplication::setDesktopFileName("boardsmith");
 }
 
 uint32_t GetTickCount() {

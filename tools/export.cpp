@@ -17,7 +17,7 @@
 
 namespace {
 const char Usage[] =
-    "usage: boardsmith-export [--coords=yes|no] POSITION.brd [OUTPUT]\n"
+    "Usage: boardsmith-export [--coords=yes|no] POSITION.brd [OUTPUT]\n"
     "Writes the diagram of a position file as a picture (OUTPUT ending in .bmp) or a web page\n"
     "(.htm or .html; copy the gifs/ folder beside it). Without OUTPUT the picture is written\n"
     "beside the position file, under its name with .bmp. Coordinates follow the file's Coords:\n"

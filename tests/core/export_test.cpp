@@ -31,8 +31,8 @@ class Exporter : public ::testing::Test {
   Outcome Run(const std::vector<std::string> &args,
               const std::string &program = BS_RUN_DIR "/boardsmith-export") {
     std::string command = Quote(program);
-    for (const std::string &arg : args) command += " " + Quote(arg);
-    command += " >" + Quote(logs_ / "out") + " 2>" + Quote(logs_ / "err");
+    for (const std::string &arg : args) command.append(" ").append(Quote(arg));
+    command.append(" >").append(Quote(logs_ / "out")).append(" 2>").append(Quote(logs_ / "err"));
     int raw = std::system(command.c_str());
     Outcome o{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWhole(logs_ / "out"), ReadWhole(logs_ / "err")};
     return o;
@@ -195,12 +195,12 @@ TEST_F(Exporter, WrongUsage) {
   for (const auto &args : wrong) {
     Outcome o = Run(args);
     EXPECT_EQ(o.status, 2) << (args.empty() ? "" : args[0]);
-    EXPECT_NE(o.err.find("usage: boardsmith-export [--coords=yes|no] POSITION.brd [OUTPUT]"),
+    EXPECT_NE(o.err.find("Usage: boardsmith-export [--coords=yes|no] POSITION.brd [OUTPUT]"),
               std::string::npos);
   }
   EXPECT_EQ(Files(), (std::set<std::string>{"s.brd"}));
   Outcome help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
-  EXPECT_EQ(help.out.rfind("usage: ", 0), 0u);
+  EXPECT_EQ(help.out.rfind("Usage: ", 0), 0u);
 }
 }  // namespace

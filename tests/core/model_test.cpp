@@ -64,11 +64,12 @@ TEST(Model, InitInAFolderWithoutPreferences) {
   EXPECT_EQ(ThemeColour(Dk[0]), 151u + 113u * 256 + 81u * 65536);
   EXPECT_EQ(ThemeColour(Lt[7]), 219u + 219u * 256 + 183u * 65536);
 
-  // With preferences beside it, Init takes them.
+  // Preferences are the start-up's to read: Init gives the defaults whatever lies beside it.
   WriteWhole(folder / "prefs.txt", "x\r\nSMALL\r\nx\r\nYES\r\n");
+  Dpi = 1, ShowCoords = 1;
   Init();
-  EXPECT_EQ(Dpi, 1);
-  EXPECT_EQ(ShowCoords, 1);
+  EXPECT_EQ(Dpi, 2);
+  EXPECT_EQ(ShowCoords, 2);
   ASSERT_EQ(chdir(here), 0);
 }
 

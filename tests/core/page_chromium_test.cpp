@@ -14,45 +14,17 @@
 #include "files/htm.h"
 #include "files/paths.h"
 #include "model/model.h"
+#include "tests/core/chromium.h"
 #include "tests/core/gifread.h"
 #include "tools/makeassets/assets.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-const char *const Chromium = "/usr/bin/chromium";
+using chromium::Rgb;
+using chromium::Shot;
 const int Frame = 6;
-
-struct Rgb {
-  int r, g, b;
-  bool operator==(const Rgb &o) const { return r == o.r && g == o.g && b == o.b; }
-};
-std::ostream &operator<<(std::ostream &out, const Rgb &c) {
-  return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
-}
-const Rgb BlackRgb = {0, 0, 0}, WhiteRgb = {255, 255, 255};
-
-// A screenshot read from the binary PPM that ImageMagick makes of the PNG.
-struct Shot {
-  int width = 0, height = 0;
-  std::vector<unsigned char> bytes;
-  Rgb At(int x, int y) const {
-    size_t i = (static_cast<size_t>(y) * width + x) * 3;
-    return {bytes[i], bytes[i + 1], bytes[i + 2]};
-  }
-};
-
-bool ReadPpm(const fs::path &path, Shot *shot) {
-  std::ifstream in(path, std::ios::binary);
-  std::string magic;
-  int maxval = 0;
-  in >> magic >> shot->width >> shot->height >> maxval;
-  in.get();
-  if (!in || magic != "P6" || maxval != 255 || shot->width <= 0 || shot->height <= 0) return false;
-  shot->bytes.resize(static_cast<size_t>(shot->width) * shot->height * 3);
-  in.read(reinterpret_cast<char *>(shot->bytes.data()), shot->bytes.size());
-  return static_cast<size_t>(in.gcount()) == shot->bytes.size();
-}
+const Rgb BlackRgb = {0, 0, 0};
 
 // A square image as the browser should show it on a cell of the given colour.
 std::vector<Rgb> Composite(const fs::path &gifPath, Rgb cell, int *size) {
@@ -66,9 +38,7 @@ std::vector<Rgb> Composite(const fs::path &gifPath, Rgb cell, int *size) {
 class PageInChromium : public testing::Test {
  protected:
   void SetUp() override {
-    if (access(Chromium, X_OK) != 0) GTEST_SKIP() << "Chromium is not installed";
-    if (std::system("command -v convert >/dev/null 2>&1") != 0)
-      GTEST_SKIP() << "ImageMagick is not installed";
+    if (!chromium::Missing().empty()) GTEST_SKIP() << chromium::Missing();
     folder = fs::temp_directory_path() / ("page_chromium_" + std::to_string(getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
@@ -83,22 +53,7 @@ class PageInChromium : public testing::Test {
     HTMFile = (folder / (name + ".htm")).string();
     std::string why;
     EXPECT_TRUE(MakeHTMFile(coords, &why)) << why;
-    fs::path png = folder / (name + ".png"), ppm = folder / (name + ".ppm");
-    std::string command = std::string("timeout 120 ") + Chromium +
-                          " --headless --no-sandbox --disable-gpu --disable-quic --no-first-run"
-                          " --disable-background-networking --disable-component-update"
-                          " --disable-sync --hide-scrollbars --force-device-scale-factor=1"
-                          " --force-color-profile=srgb"
-                          " --user-data-dir=" + (folder / "profile").string() +
-                          " --screenshot=" + png.string() + " --window-size=800,800 file://" +
-                          HTMFile + " >/dev/null 2>&1";
-    std::system(command.c_str());
-    Shot shot;
-    EXPECT_TRUE(fs::exists(png)) << "no screenshot from: " << command;
-    std::string convert = "convert " + png.string() + " -depth 8 ppm:" + ppm.string();
-    EXPECT_EQ(std::system(convert.c_str()), 0);
-    EXPECT_TRUE(ReadPpm(ppm, &shot));
-    return shot;
+    return chromium::Screenshot(HTMFile, folder, name);
   }
 
   // Checks the board drawn from the top-left pixel of its frame: the frame rows and columns,

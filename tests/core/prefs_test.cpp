@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cfenv>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "files/prefs.h"
@@ -14,6 +16,8 @@ class Prefs : public ::testing::Test {
   void SetUp() override {
     saved_ = StartFolder;
     StartFolder = folder_.Path();
+    std::filesystem::create_directory(folder_ / "bmp");  // a run folder: bmp/ and the program
+    WriteWhole(folder_ / "boardsmith", "");
     ShowCoords = 2, Dpi = 2, PicSiz = 4.0f;
   }
   void TearDown() override { StartFolder = saved_; }
@@ -36,6 +40,24 @@ TEST_F(Prefs, LivesInTheStartFolderAndMissingGivesAskAndMedium) {
   EXPECT_EQ(ShowCoords, 2);
   EXPECT_EQ(Dpi, 2);
   EXPECT_EQ(PicSiz, 4.0f);
+}
+
+TEST_F(Prefs, OutsideARunFolderTheyLiveInTheConfigurationFolder) {
+  std::filesystem::remove(folder_ / "boardsmith");
+  const char *home = std::getenv("HOME");
+  const std::string savedHome = home ? home : "";
+  setenv("HOME", folder_.Path().c_str(), 1);
+  unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(PrefsPath(), folder_ / ".config/boardsmith/prefs.txt");
+  setenv("XDG_CONFIG_HOME", (folder_ / "xdg").c_str(), 1);
+  Dpi = 1;
+  ASSERT_TRUE(WritePrefs());  // makes the missing folder
+  Dpi = 2;
+  ReadPrefs();
+  EXPECT_EQ(Dpi, 1);
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder_ / "xdg/boardsmith/prefs.txt"));
+  unsetenv("XDG_CONFIG_HOME");
+  setenv("HOME", savedHome.c_str(), 1);
 }
 
 TEST_F(Prefs, SizeLines) {
@@ -127,9 +149,12 @@ TEST_F(Prefs, WritesFourLinesWithCRLF) {
 
 TEST_F(Prefs, AFileThatCannotBeWrittenIsReported) {
   std::string why;
-  StartFolder = folder_ / "gone";
+  StartFolder = folder_ / "gone";  // no run folder: the configuration folder, here a file
+  WriteWhole(folder_ / "xdg", "");
+  setenv("XDG_CONFIG_HOME", (folder_ / "xdg").c_str(), 1);
   EXPECT_FALSE(WritePrefs(&why));
   EXPECT_FALSE(why.empty());
+  unsetenv("XDG_CONFIG_HOME");
   StartFolder = folder_.Path();
   std::filesystem::create_directory(PrefsPath());  // a folder where the file should be
   EXPECT_FALSE(WritePrefs(&why));

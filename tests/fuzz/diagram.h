@@ -85,8 +85,8 @@ inline void RequireInRange(const Diagram &d) {
   Require(d.sideToMove == 0 || d.sideToMove == 1, "white or black is to move");
 }
 
-// A file of the given name in a folder of this process's own, rewritten with each input; the
-// folder goes when the run ends.
+// A file of the given name (which may name folders on the way) in a folder of this process's
+// own, rewritten with each input; the folder goes when the run ends.
 inline std::string ScratchFile(const char *name, const std::string &bytes) {
   // Plain characters, not a string: the folder is removed after static objects are gone.
   static char folder[4096] = "";
@@ -106,6 +106,8 @@ inline std::string ScratchFile(const char *name, const std::string &bytes) {
     });
   }
   const std::string path = std::string(folder) + "/" + name;
+  std::error_code ec;
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
   FILE *f = std::fopen(path.c_str(), "wb");
   Require(f && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && std::fclose(f) == 0,
           "the scratch file can be written");

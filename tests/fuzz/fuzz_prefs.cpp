@@ -4,6 +4,7 @@
 #include <cfenv>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "files/prefs.h"
@@ -34,8 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   const float picSiz = PicSiz;
 
   Defaults();
-  const std::string path = fuzz::ScratchFile("prefs.txt", text);
-  StartFolder = path.substr(0, path.rfind('/'));
+  // Outside a run folder the preferences live in $XDG_CONFIG_HOME/boardsmith/.
+  const std::string path = fuzz::ScratchFile("boardsmith/prefs.txt", text);
+  setenv("XDG_CONFIG_HOME", path.substr(0, path.size() - 21).c_str(), 1);
+  StartFolder.clear();
+  Require(PrefsPath() == path, "the preferences are looked for in the scratch folder");
   ReadPrefs();
   Require(ShowCoords == showCoords && Dpi == dpi && PicSiz == picSiz,
           "the file and its text are read alike");

@@ -140,12 +140,12 @@ TEST_F(CustomSize, OneWindowWhateverHowOftenCustomIsChosen) {
 }
 
 TEST_F(CustomSize, UnwritablePreferencesAreReported) {
-  StartFolder = folder + "/gone";  // a start folder that no longer exists
+  std::filesystem::create_directory(folder + "/prefs.txt");  // a folder where the file should be
   TypeAndOk(ChooseCustom(), "3");
   EXPECT_EQ(PicSiz, 3.0f);
   ASSERT_EQ(Boxes("Picture Size").size(), 2u);
   EXPECT_NE(RecordedBoxes()[1].text.find("Cannot write " + PrefsPath()), std::string::npos)
       << RecordedBoxes()[1].text;
-  EXPECT_FALSE(std::filesystem::exists(folder + "/gone"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder + "/prefs.txt"));
 }
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 // The main window created through the platform, as WinMain creates it but without the message
-// loop, in a start folder of its own whose bmp/ and cur/ are the run folder's images; and the
+// loop, in a run folder of its own whose bmp/, cur/ and program are the build's; and the
 // checks the editor's tests share.
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -54,6 +54,7 @@ class EditorWindow : public ::testing::Test {
     folder = name;
     fs::create_directory_symlink(fs::path(BS_RUN_DIR) / "bmp", folder + "/bmp");
     fs::create_directory_symlink(fs::path(BS_RUN_DIR) / "cur", folder + "/cur");
+    fs::create_symlink(fs::path(BS_RUN_DIR) / "boardsmith", folder + "/boardsmith");
     // The virtual clipboard lives in the home folder: keep it inside the test's folder.
     setenv("HOME", folder.c_str(), 1);
     Init();

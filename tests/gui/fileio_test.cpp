@@ -18,12 +18,12 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-// The files of a folder other than the images the fixture links in.
+// The files of a folder other than the images and program the fixture links in.
 Names FilesIn(const fs::path &folder) {
   Names names;
   for (const auto &entry : fs::directory_iterator(folder)) {
     std::string name = entry.path().filename().string();
-    if (name != "bmp" && name != "cur") names.push_back(name);
+    if (name != "bmp" && name != "cur" && name != "boardsmith") names.push_back(name);
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -199,6 +199,21 @@ TEST_F(FileCommands, OpenReplacesTheDiagramAndRepaints) {
   // A light, empty square (table row 4, column 2 of the flipped board) in theme 5's colour.
   ASSERT_EQ(Pos[2 * 8 + 3], 0);
   EXPECT_EQ(Pixel(CentreX(2), CentreY(4)), LightColour(5));
+}
+
+// The desktop starts the program with the position file opened (Exec=boardsmith %f).
+TEST_F(FileCommands, StartUpOpensThePositionFileItIsGiven) {
+  Command(CmdTypical);
+  Command(CmdFlip);
+  BRDFile = In("typ.brd").string();
+  ASSERT_TRUE(MakeBRDFile(0));
+  int32_t typical[64];
+  std::copy(Pos, Pos + 64, typical);
+  const std::string path = BRDFile;
+  PostQuitMessage(0);  // the message loop ends at once
+  EXPECT_EQ(WinMain(nullptr, nullptr, path.c_str(), SW_SHOWNORMAL), 0);
+  EXPECT_TRUE(std::equal(Pos, Pos + 64, typical));
+  EXPECT_EQ(Flipped, 1);
 }
 
 TEST_F(FileCommands, DamagedOrVanishedPositionFileLeavesTheDiagramAndSaysWhy) {

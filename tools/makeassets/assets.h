@@ -5,3 +5,5 @@
 bool WriteScreenImages(const std::string &folder);
 // gifs/: the 61 images a web page refers to.
 bool WriteWebGifs(const std::string &folder);
+// icons/<size>/boardsmith.png: the application icon in the desktop's usual sizes.
+bool WriteIcons(const std::string &folder);

@@ -1,5 +1,5 @@
-// makeassets FOLDER: writes the screen images (bmp/), cursors (cur/) and web-page images (gifs/)
-// into the run folder, drawn from the picture's own glyphs.
+// makeassets FOLDER: writes the screen images (bmp/), cursors (cur/), web-page images (gifs/)
+// and the application icon (icons/) into the run folder, drawn from the picture's own glyphs.
 #include <cstdio>
 #include <string>
 
@@ -11,6 +11,6 @@ int main(int argc, char **argv) {
     return 2;
   }
   std::string folder = argv[1];
-  bool ok = WriteScreenImages(folder) && WriteWebGifs(folder);
+  bool ok = WriteScreenImages(folder) && WriteWebGifs(folder) && WriteIcons(folder);
   return ok ? 0 : 1;
 }

@@ -1,0 +1,251 @@
+// The picture formats: PNG, PDF and SVG written from the same diagram as the BMP. The PNG holds
+// the BMP's pixels and resolution; the PDF page and the SVG are the print width square and,
+// rendered back by poppler and librsvg at the picture's resolution, show the BMP's diagram
+// (compared in 16 x 16 blocks, so that a half-tone's phase and a renderer's smoothing of it
+// do not count); colour pictures show
+// every theme. Renderings are skipped where pdftoppm or rsvg-convert is missing.
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <regex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "model/model.h"
+#include "render/canvas.h"
+#include "render/makebmp.h"
+#include "render/picturefile.h"
+#include "render/vectorapi.h"
+#include "tests/core/tempfolder.h"
+
+namespace {
+struct Pixels {
+  int width = 0, height = 0, channels = 1;
+  std::vector<uint8_t> bytes;
+  int At(int x, int y, int k = 0) const { return bytes[(static_cast<size_t>(y) * width + x) * channels + k]; }
+};
+
+Pixels DecodePNG(const std::string &bytes, bool rgb) {
+  Pixels p;
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return p;
+  image.format = rgb ? PNG_FORMAT_RGB : PNG_FORMAT_GRAY;
+  p.channels = rgb ? 3 : 1;
+  p.bytes.resize(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, p.bytes.data(), 0, nullptr)) return Pixels();
+  p.width = image.width, p.height = image.height;
+  return p;
+}
+
+// The pHYs chunk's pixels per metre (x), or -1.
+long PNGResolution(const std::string &png) {
+  size_t at = png.find("pHYs");
+  if (at == std::string::npos || at + 8 > png.size()) return -1;
+  long v = 0;
+  for (int k = 0; k < 4; k++) v = v * 256 + static_cast<uint8_t>(png[at + 4 + k]);
+  return v;
+}
+
+// What ComposeDiagram left in Dot, as grey rows from the top.
+Pixels CanvasGrey(int size) {
+  Pixels p;
+  p.width = p.height = size;
+  for (int row = 0; row < size; row++)
+    for (int x = 1; x <= size; x++) p.bytes.push_back(Dot[x][size - row] ? 0 : 255);
+  return p;
+}
+
+// The largest difference of average grey (0..1) between the two pictures' n x n blocks.
+double BlockDifference(const Pixels &a, const Pixels &b, int n) {
+  double worst = 0;
+  for (int by = 0; by + n <= a.height; by += n)
+    for (int bx = 0; bx + n <= a.width; bx += n) {
+      double sum = 0;
+      for (int y = by; y < by + n; y++)
+        for (int x = bx; x < bx + n; x++) sum += a.At(x, y) - b.At(x, y);
+      worst = std::max(worst, std::fabs(sum) / (n * n * 255.0));
+    }
+  return worst;
+}
+
+bool Have(const char *tool) { return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0; }
+
+// A vector picture drawn back by poppler or librsvg size pixels wide (its own resolution), as grey.
+Pixels Rendered(const TempFolder &dir, const std::string &path, int format, int size) {
+  const std::string resolution = std::to_string(size);
+  std::string out = dir / "rendered.png";
+  std::string command = format == PicturePDF
+      ? "pdftoppm -png -singlefile -scale-to " + std::string(resolution) + " " + path + " " + dir / "rendered"
+      : "rsvg-convert -w " + std::string(resolution) + " -h " + resolution + " -o " + out + " " + path;
+  EXPECT_EQ(std::system(command.c_str()), 0) << command;
+  return DecodePNG(ReadWhole(out), false);
+}
+
+// The typical position with a dot, a cross and an arrow of every shape (rows from the top).
+void SetUpDiagram(int flipped, int dpi, float inches, int theme) {
+  InitThemes();
+  Flipped = flipped;
+  TypicalPosition(nullptr);
+  Pos[4 * 8 + 3] = DotMark;
+  Pos[5 * 8 + 2] = CrossMark;
+  const int32_t arrows[5][4] = {{2, 6, 2, 3}, {1, 4, 6, 4}, {2, 5, 5, 2}, {3, 3, 4, 1}, {5, 5, 7, 4}};
+  NArrows = 5;
+  for (int i = 0; i < 5; i++)
+    for (int k = 0; k < 4; k++) Arr[i][k] = arrows[i][k];
+  Dpi = dpi, PicSiz = inches, Theme = theme;
+  SetVectorModulePath(BS_VECTOR_MODULE);
+}
+}  // namespace
+
+TEST(PictureFile, FormatsSizesAndOrientations) {
+  const struct {
+    int format, dpi;
+    float inches;
+    int flipped, coords;
+  } cases[] = {
+      {PicturePNG, 2, 4.0f, 0, 0}, {PicturePNG, 1, 2.0f, 1, 1}, {PicturePNG, 0, 3.3f, 0, 1},
+      {PicturePDF, 2, 4.0f, 0, 1}, {PicturePDF, 1, 2.0f, 1, 0}, {PicturePDF, 3, 6.0f, 1, 1},
+      {PictureSVG, 2, 4.0f, 1, 0}, {PictureSVG, 0, 3.3f, 0, 1}, {PictureSVG, 3, 6.0f, 0, 0},
+  };
+  TempFolder dir;
+  for (const auto &c : cases) {
+    SCOPED_TRACE(testing::Message() << "format " << c.format << ", " << c.inches << " in, flipped "
+                                    << c.flipped << ", coords " << c.coords);
+    SetUpDiagram(c.flipped, c.dpi, c.inches, 0);
+    const std::string path = dir / (c.format == PicturePNG ? "p.png" : c.format == PicturePDF ? "p.pdf" : "p.svg");
+    std::string why;
+    ASSERT_TRUE(MakePictureFile(path, c.format, c.coords, StylePrint, 0, &why)) << why;
+    const std::string bytes = ReadWhole(path);
+    const int size = PictureSize(c.coords);
+    ComposeDiagram(c.coords);
+    const Pixels bmp = CanvasGrey(size);
+    if (c.format == PicturePNG) {
+      EXPECT_EQ(PNGResolution(bytes), PictureResolution(c.coords));
+      Pixels png = DecodePNG(bytes, false);
+      EXPECT_EQ(png.bytes, bmp.bytes);
+      continue;
+    }
+    const double points = c.inches * 72;
+    std::smatch m;
+    if (c.format == PicturePDF) {
+      ASSERT_TRUE(std::regex_search(bytes, m, std::regex("/MediaBox \\[ 0 0 ([0-9.]+) ([0-9.]+) \\]")));
+    } else {
+      ASSERT_TRUE(std::regex_search(bytes, m, std::regex("<svg[^>]* width=\"([0-9.]+)in\" height=\"([0-9.]+)in\"")));
+      EXPECT_LT(bytes.size(), 400000u);
+      EXPECT_EQ(bytes.find("<image"), std::string::npos);  // no bitmap inside
+    }
+    const double want = c.format == PicturePDF ? points : c.inches;  // PDF in points, SVG in inches
+    EXPECT_NEAR(std::stod(m[1]), want, 0.01);
+    EXPECT_NEAR(std::stod(m[2]), want, 0.01);
+    if (!Have(c.format == PicturePDF ? "pdftoppm" : "rsvg-convert")) continue;
+    const Pixels back = Rendered(dir, path, c.format, size);
+    ASSERT_EQ(back.width, size);
+    ASSERT_EQ(back.height, size);
+    EXPECT_LT(BlockDifference(back, bmp, 16), 0.30);
+  }
+}
+
+// Every theme, as a colour PNG at its own size and at half of it and as an SVG drawn back: the
+// squares in the theme's colours, a white king on a dark square white, a black king on a dark
+// square black, an arrow red.
+TEST(PictureFile, ColourPicturesInEveryTheme) {
+  TempFolder dir;
+  const struct {
+    int format, px;
+  } kinds[] = {{PicturePNG, 0}, {PicturePNG, 296}, {PictureSVG, 0}};
+  for (int theme = 0; theme < NThemes; theme++)
+    for (const auto &k : kinds) {
+      SCOPED_TRACE(testing::Message() << "theme " << theme << ", format " << k.format << ", px " << k.px);
+      SetUpDiagram(0, 2, 4.0f, theme);
+      EmptyPosition(nullptr);
+      Pos[0 * 8 + 0] = WK, Pos[2 * 8 + 0] = BK;
+      NArrows = 1, Arr[0][0] = 5, Arr[0][1] = 7, Arr[0][2] = 5, Arr[0][3] = 3;
+      const std::string path = dir / (k.format == PicturePNG ? "c.png" : "c.svg");
+      std::string why;
+      ASSERT_TRUE(MakePictureFile(path, k.format, 0, StyleColour, k.px, &why)) << why;
+      if (k.format == PictureSVG && !Have("rsvg-convert")) continue;
+      const Pixels p = k.format == PicturePNG ? DecodePNG(ReadWhole(path), true) : [&] {
+        std::system(("rsvg-convert -d 148 -p 148 -o " + dir / "c.png " + path).c_str());
+        return DecodePNG(ReadWhole(dir / "c.png"), true);
+      }();
+      ASSERT_EQ(p.width, k.px ? k.px : 592);
+      const uint8_t red[3] = {180, 0, 0}, white[3] = {255, 255, 255}, black[3] = {0, 0, 0};
+      uint8_t light[3], dark[3];
+      for (int i = 0; i < 3; i++) light[i] = static_cast<uint8_t>(Lt[theme][i]), dark[i] = static_cast<uint8_t>(Dk[theme][i]);
+      // Canvas points (y upward): square centres of b1 (light) and e1 (dark), a point of each
+      // king's body, the arrow's shaft on f3.
+      const struct {
+        int x, y;
+        const uint8_t *rgb;
+      } samples[] = {{9 + 72 + 36, 45, light}, {9 + 288 + 36, 45, dark}, {9 + 28, 9 + 13, white},
+                     {9 + 144 + 27, 9 + 10, black}, {72 * 5 + 45, 72 * 2 + 45, red}};
+      for (const auto &s : samples) {
+        int col = static_cast<int>((s.x - 0.5) * p.width / 592), row = static_cast<int>((592 - s.y + 0.5) * p.width / 592);
+        for (int i = 0; i < 3; i++)
+          EXPECT_NEAR(p.At(col, row, i), s.rgb[i], k.format == PicturePNG && !k.px ? 0 : 4) << "at " << s.x << "," << s.y;
+      }
+    }
+}
+
+// A failed write is reported and leaves the old file; a vector picture without its writer
+// says what is missing.
+TEST(PictureFile, FailuresAreReported) {
+  TempFolder dir;
+  InitThemes();
+  StartPosition(nullptr);
+  WriteWhole(dir / "old.png", "old");
+  const struct {
+    std::string path;
+    int format, style, px;
+    const char *reason;
+  } cases[] = {
+      {dir / "old.png", PicturePNG, StyleColour, 100000, "A colour picture is 8 to 4096 pixels wide, not 100000."},
+      {dir / "old.png", PictureBMP, StyleColour, 0, "A BMP picture is always the print picture; use PNG for colour."},
+      {dir / "old.png", 7, StylePrint, 0, "Pictures are written as BMP, PNG, PDF or SVG."},
+      {dir / "no-folder/x.png", PicturePNG, StylePrint, 0, nullptr},
+  };
+  for (const auto &c : cases) {
+    std::string why;
+    EXPECT_FALSE(MakePictureFile(c.path, c.format, 0, c.style, c.px, &why)) << c.path;
+    if (c.reason) EXPECT_EQ(why, c.reason);
+    else EXPECT_FALSE(why.empty());
+    EXPECT_EQ(ReadWhole(dir / "old.png"), "old");
+  }
+  const struct {
+    const char *path;
+    int format;
+  } names[] = {{"a.BMP", PictureBMP}, {"b.png", PicturePNG}, {"c.Pdf", PicturePDF}, {"d.svg", PictureSVG},
+               {"e.htm", -1}, {"svg", -1}, {".png/f", -1}};
+  for (const auto &n : names) EXPECT_EQ(PictureFormatOf(n.path), n.format) << n.path;
+  // Without the module (beside this test program there is none), a vector picture is refused.
+  SetVectorModulePath(dir / "none.so");
+  if (VectorModuleLoaded()) GTEST_SKIP() << "the vector writer was loaded by an earlier test";
+  std::string why;
+  EXPECT_FALSE(MakePictureFile(dir / "old.png", PictureSVG, 0, StylePrint, 0, &why));
+  EXPECT_EQ(why.find("PDF and SVG pictures need the vector writer boardsmith-vector.so, which is not installed"), 0u) << why;
+  EXPECT_EQ(ReadWhole(dir / "old.png"), "old");
+}
+
+// The exporter writes vector pictures on several threads at once: the glyphs are traced once,
+// under a lock, and every thread's picture comes out whole.
+TEST(PictureFile, VectorPicturesOnSeveralThreads) {
+  SetUpDiagram(1, 2, 4.0f, 5);
+  VectorDiagram diagrams[2] = {VectorDiagramOfModel(PictureSVG, 1, StylePrint),
+                               VectorDiagramOfModel(PicturePDF, 1, StyleColour)};
+  std::string bytes[8], why[8];
+  bool ok[8];
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 8; t++)
+    threads.emplace_back([&, t] { ok[t] = VectorPicture(diagrams[t % 2], &bytes[t], &why[t]); });
+  for (std::thread &t : threads) t.join();
+  // Between runs only numbers differ: the ids cairo counts, the PDF's date and offsets.
+  auto Letters = [](std::string text) { return std::erase_if(text, [](char c) { return c >= '0' && c <= '9'; }), text; };
+  for (int t = 0; t < 8; t++) {
+    ASSERT_TRUE(ok[t]) << why[t];
+    EXPECT_EQ(Letters(bytes[t]), Letters(bytes[t % 2])) << t;
+  }
+}

@@ -1,0 +1,134 @@
+// The modern page: its description of positions in both orientations, the Nu checker's verdict
+// (when vnu is installed) and the page as headless Chromium shows it beside no gifs/.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "chess/diagram.h"
+#include "chess/fen.h"
+#include "files/svgpage.h"
+#include "model/model.h"
+#include "render/colourraster.h"
+#include "render/picturefile.h"
+#include "render/vectorapi.h"
+#include "tests/core/chromium.h"
+#include "tests/core/tempfolder.h"
+
+namespace {
+// Column and row (from the bottom) of a square named like "e4", in the diagram's orientation.
+int Cell(const std::string &square) {
+  int file = square[0] - 'a', rank = square[1] - '1';
+  return Flipped ? (7 - file) * 8 + (7 - rank) : file * 8 + rank;
+}
+
+void SetUpPage(const std::string &fen, int flipped, const std::string &dots, const std::string &arrows) {
+  InitThemes();
+  EmptyPosition(nullptr);
+  Flipped = flipped, Dpi = 2, PicSiz = 4.0f, Theme = 3;
+  Board board;
+  std::string why;
+  ASSERT_TRUE(ReadFEN(fen, &board, &why)) << why;
+  DiagramFromBoard(board);
+  // Markers: "e4." a dot, "f5x" a cross; arrows "e2e4".
+  for (size_t k = 0; k + 3 <= dots.size(); k += 3)
+    Pos[Cell(dots.substr(k, 2))] = dots[k + 2] == 'x' ? CrossMark : DotMark;
+  NArrows = 0;
+  std::memset(Arr, 0, sizeof Arr);
+  for (size_t k = 0; k + 4 <= arrows.size(); k += 5, NArrows++) {
+    int from = Cell(arrows.substr(k, 2)), to = Cell(arrows.substr(k + 2, 2));
+    int32_t arrow[4] = {from / 8, 7 - from % 8, to / 8, 7 - to % 8};
+    for (int i = 0; i < 4; i++) Arr[NArrows][i] = arrow[i];
+  }
+  SetVectorModulePath(BS_VECTOR_MODULE);
+}
+}  // namespace
+
+TEST(SVGPage, DescriptionNamesEveryManMarkerAndArrow) {
+  const struct {
+    const char *fen;
+    int flipped;
+    const char *marks, *arrows, *text;
+  } cases[] = {
+      {"8/8/8/8/8/8/8/8 w - - 0 1", 0, "", "", "White to move. White: no men. Black: no men."},
+      {"6k1/ppp5/8/8/8/8/8/R2Q1RK1 b - - 0 1", 1, "e4.f5x", "e2e4 g1f3 a1b4",
+       "Black to move. White: king g1, queen d1, rooks a1 and f1. Black: king g8, pawns a7, b7 "
+       "and c7. Markers: dot on e4, cross on f5. Arrows: arrow from e2 to e4, arrow from g1 to f3."},
+      {"rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1", 0, "", "h7h5",
+       "Black to move. White: king e1, queen d1, rooks a1 and h1, bishops c1 and f1, knights b1 "
+       "and g1, pawns a2, b2, c2, d2, e4, f2, g2 and h2. Black: king e8, queen d8, rooks a8 and "
+       "h8, bishops c8 and f8, knights b8 and g8, pawns a7, b7, c7, d7, e7, f7, g7 and h7. "
+       "Arrows: arrow from h7 to h5."},
+  };
+  for (const auto &c : cases) {
+    SetUpPage(c.fen, c.flipped, c.marks, c.arrows);
+    EXPECT_EQ(DiagramDescription(), c.text) << c.fen;
+  }
+  // What only a damaged file brings (an unknown square code, an arrow end off the board, an
+  // arrow count out of range) is left out.
+  SetUpPage("8/8/8/8/8/8/8/8 w - - 0 1", 0, "", "a1a3");
+  Pos[9] = 99, Arr[1][0] = 3, Arr[1][1] = 9, NArrows = 40;
+  EXPECT_EQ(DiagramDescription(), "White to move. White: no men. Black: no men. Arrows: arrow from a1 to a3.");
+  // Random boards in both orientations: every man is named on its square in its side's part.
+  std::mt19937 random(12);
+  for (int n = 0; n < 40; n++) {
+    SetUpPage("8/8/8/8/8/8/8/8 w - - 0 1", n % 2, "", "");
+    for (int &code : Pos) code = random() % 3 == 0 ? static_cast<int>(random() % 13) : Empty;
+    const std::string text = DiagramDescription();
+    const size_t black = text.find(" Black: ");
+    for (int cell = 0; cell < 64; cell++) {
+      if (Pos[cell] < WK || Pos[cell] > BP) continue;
+      const int c = cell / 8, r = cell % 8;
+      const std::string name = {static_cast<char>('a' + (Flipped ? 7 - c : c)), static_cast<char>('1' + (Flipped ? 7 - r : r))};
+      const std::string part = Pos[cell] <= WP ? text.substr(0, black) : text.substr(black);
+      EXPECT_NE(part.find(name), std::string::npos) << name << " in " << text;
+    }
+  }
+}
+
+// The page with the check's findings, in colour with coordinates and in print: no errors from
+// the Nu HTML checker.
+TEST(SVGPage, PassesTheNuChecker) {
+  if (std::system("command -v vnu >/dev/null 2>&1") != 0) GTEST_SKIP() << "vnu is not installed";
+  TempFolder dir;
+  SetUpPage("k7/8/8/8/8/8/8/KK6 w - - 0 1", 0, "e4.", "e2e4 a1b3");
+  std::string files;
+  for (int style : {StyleColour, StylePrint}) {
+    std::string path = dir / ("page" + std::to_string(style) + ".html"), why;
+    ASSERT_TRUE(MakeSVGPageFile(path, style, style, &why)) << why;
+    files += " " + path;
+  }
+  EXPECT_NE(ReadWhole(dir / "page1.html").find("<li>? White has more than 1 king</li>"), std::string::npos);
+  EXPECT_EQ(std::system(("vnu --errors-only" + files).c_str()), 0);
+}
+
+// Opened from a folder without gifs/, the page shows the colour picture: compared in 8 x 8
+// blocks with the colour picture at the width the page gives it (4 inches: 384 CSS pixels,
+// after the body's 16-pixel margin).
+TEST(SVGPage, ChromiumShowsTheColourPicture) {
+  if (!chromium::Missing().empty()) GTEST_SKIP() << chromium::Missing();
+  TempFolder dir;
+  SetUpPage("r1bqkb1r/pppp1ppp/2n2n2/4p2Q/2B1P3/8/PPPP1PPP/RNB1K1NR w KQkq - 4 4", 1, "d4.e5x", "h5f7 g1f3");
+  std::string why;
+  ASSERT_TRUE(MakeSVGPageFile(dir / "page.html", 0, StyleColour, &why)) << why;
+  const chromium::Shot shot = chromium::Screenshot(dir / "page.html", dir.Path(), "page");
+  ASSERT_GE(shot.width, 16 + 384);
+  const std::vector<uint8_t> want = ScaleByArea(ComposeColour(0), 592, 384);
+  double worst = 0;
+  for (int by = 0; by < 384; by += 8)
+    for (int bx = 0; bx < 384; bx += 8)
+      for (int k = 0; k < 3; k++) {
+        double sum = 0;
+        for (int y = by; y < by + 8; y++)
+          for (int x = bx; x < bx + 8; x++) {
+            const chromium::Rgb c = shot.At(16 + x, 16 + y);
+            sum += (k == 0 ? c.r : k == 1 ? c.g : c.b) - want[(static_cast<size_t>(y) * 384 + x) * 3 + k];
+          }
+        worst = std::max(worst, std::fabs(sum) / (64 * 255.0));
+      }
+  EXPECT_LT(worst, 0.25);
+}
