@@ -22,7 +22,7 @@ RUN_PACKAGES = g++ cmake make pkg-config help2man fonts-dejavu-core \
 # Tests, benchmarks, packaging and CI, on top of those:
 TEST_PACKAGES = googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
                 xvfb xauth imagemagick chromium poppler-utils librsvg2-bin default-jre-headless \
-                desktop-file-utils shared-mime-info man-db dpkg-dev
+                desktop-file-utils shared-mime-info man-db dpkg-dev hyperfine pgn-extract
 # From the npm registry, for the tests:
 TEST_NPM = vnu-jar
 
@@ -98,7 +98,8 @@ fuzz-ci:
 	else echo "fuzz-ci: no clang++, fuzzing skipped"; fi
 
 bench: build
-	$(BUILD)/bench
+	$(BUILD)/bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	bench/startup.sh $(BUILD)
 
 # Through sudo only when PREFIX cannot be written otherwise.
 install: build-run

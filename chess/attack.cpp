@@ -1,58 +1,32 @@
-// Attacks, looked for from the attacked square outwards: along the lines a slider would come,
-// at the knight's jumps, and at the pawn and king steps.
+// Attacks, looked for from the attacked square outwards: at the knight's jumps, and along the
+// eight lines for kings and pawns next to it and sliders further on.
 #include "chess/attack.h"
 
+#include "chess/lines.h"
 #include "model/model.h"
-
-namespace {
-struct Step {
-  int file, rank;
-};
-const Step Straight[4] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-const Step Diagonal[4] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
-const Step Jumps[8] = {{1, 2}, {2, 1}, {2, -1}, {1, -2}, {-1, -2}, {-2, -1}, {-2, 1}, {-1, 2}};
-
-// The man at file + df, rank + dr, or -1 off the board.
-int ManAt(const Board &b, int file, int rank) {
-  if (file < 0 || file > 7 || rank < 0 || rank > 7) return -1;
-  return b.man[SquareOf(file, rank)];
-}
-
-bool SliderAttacks(const Board &b, int square, const Step (&steps)[4], int slider, int queen) {
-  for (const Step &s : steps)
-    for (int f = FileOf(square) + s.file, r = RankOf(square) + s.rank;; f += s.file, r += s.rank) {
-      int man = ManAt(b, f, r);
-      if (man == slider || man == queen) return true;
-      if (man != 0) break;  // a man in the way, or the edge
-    }
-  return false;
-}
-
-bool StepAttacks(const Board &b, int square, const Step *steps, int count, int man) {
-  for (int k = 0; k < count; k++)
-    if (ManAt(b, FileOf(square) + steps[k].file, RankOf(square) + steps[k].rank) == man)
-      return true;
-  return false;
-}
-}  // namespace
 
 bool SquareAttacked(const Board &b, int square, int side) {
   int base = side ? BK - WK : 0;  // black's codes are white's plus six
-  int f = FileOf(square), r = RankOf(square);
-  int pawnRank = side ? r + 1 : r - 1;  // a pawn attacks forwards: from behind the square
-  if (ManAt(b, f - 1, pawnRank) == WP + base || ManAt(b, f + 1, pawnRank) == WP + base)
-    return true;
-  const Step kingSteps[8] = {Straight[0], Straight[1], Straight[2], Straight[3],
-                             Diagonal[0], Diagonal[1], Diagonal[2], Diagonal[3]};
-  return StepAttacks(b, square, Jumps, 8, WN + base) ||
-         StepAttacks(b, square, kingSteps, 8, WK + base) ||
-         SliderAttacks(b, square, Straight, WR + base, WQ + base) ||
-         SliderAttacks(b, square, Diagonal, WB + base, WQ + base);
+  for (const int8_t *s = MenLines.knight[square]; *s >= 0; s++)
+    if (b.man[*s] == WN + base) return true;
+  // Along each line: a king or a pawn on the nearest square (a pawn attacks forwards, so it
+  // stands behind the square as its side sees it), a slider after any empty squares.
+  int pawnRankStep = side ? 1 : -1;
+  for (int d = 0; d < 8; d++) {
+    const int8_t *s = MenLines.line[square][d];
+    if (*s < 0) continue;
+    int man = b.man[*s];
+    if (man == WK + base || (man == WP + base && d >= 4 && LineSteps[d][1] == pawnRankStep))
+      return true;
+    while (man == 0 && *++s >= 0) man = b.man[*s];
+    if (man == (d < 4 ? WR : WB) + base || man == WQ + base) return true;
+  }
+  return false;
 }
 
 bool InCheck(const Board &b, int side) {
   int king = side ? BK : WK;
-  for (int square = 0; square < 64; square++)
-    if (b.man[square] == king && SquareAttacked(b, square, 1 - side)) return true;
+  for (int square = FindMan(b, king); square < 64; square = FindMan(b, king, square + 1))
+    if (SquareAttacked(b, square, 1 - side)) return true;
   return false;
 }

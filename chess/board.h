@@ -2,6 +2,7 @@
 // A chess position as the rules see it: the men, the side to move, castling rights, the
 // en-passant square and the two move counters.
 #include <cstdint>
+#include <cstring>
 
 // Squares 0..63 count file + 8 * rank: a1 = 0, h1 = 7, a8 = 56, h8 = 63.
 // Men are the diagram's square codes WK..BP (model/model.h); 0 is an empty square.
@@ -23,3 +24,10 @@ struct Board {
 
 // The rights the men allow: a right only where that king and that rook stand on their squares.
 int CastlingFromMen(const Board &board);
+
+// The first square from `from` on that holds the man, or 64 when none does.
+inline int FindMan(const Board &board, int man, int from = 0) {
+  if (from < 0 || from >= 64) return 64;
+  const void *at = std::memchr(board.man + from, man, static_cast<size_t>(64 - from));
+  return at ? static_cast<int>(static_cast<const int8_t *>(at) - board.man) : 64;
+}

@@ -186,7 +186,10 @@ std::string SquareName(int square) {
 }
 
 std::string WriteFEN(const Board &b) {
-  std::string fen;
+  // Written into a buffer of the longest FEN: 64 men and 7 slashes, then "w KQkq e3" and two
+  // counters of at most 11 characters each.
+  char fen[128];
+  int n = 0;
   for (int rank = 7; rank >= 0; rank--) {
     int empty = 0;
     for (int file = 0; file < 8; file++) {
@@ -195,19 +198,31 @@ std::string WriteFEN(const Board &b) {
         empty++;
         continue;
       }
-      if (empty) fen += static_cast<char>('0' + empty), empty = 0;
-      fen += ManLetters[man - WK];
+      if (empty) fen[n++] = static_cast<char>('0' + empty), empty = 0;
+      fen[n++] = ManLetters[man - WK];
     }
-    if (empty) fen += static_cast<char>('0' + empty);
-    if (rank) fen += '/';
+    if (empty) fen[n++] = static_cast<char>('0' + empty);
+    if (rank) fen[n++] = '/';
   }
-  fen += b.side ? " b " : " w ";
+  fen[n++] = ' ', fen[n++] = b.side ? 'b' : 'w', fen[n++] = ' ';
   const char letters[] = "KQkq";
-  size_t before = fen.size();
+  int before = n;
   for (int k = 0; k < 4; k++)
-    if (b.castling & (1 << k)) fen += letters[k];
-  if (fen.size() == before) fen += '-';
-  fen += ' ' + SquareName(b.enPassant);
-  fen += ' ' + std::to_string(b.halfMoves) + ' ' + std::to_string(b.fullMoves);
-  return fen;
+    if (b.castling & (1 << k)) fen[n++] = letters[k];
+  if (n == before) fen[n++] = '-';
+  fen[n++] = ' ';
+  if (b.enPassant >= 0 && b.enPassant < 64)
+    fen[n++] = static_cast<char>('a' + FileOf(b.enPassant)), fen[n++] = static_cast<char>('1' + RankOf(b.enPassant));
+  else
+    fen[n++] = '-';
+  for (int counter : {b.halfMoves, b.fullMoves}) {
+    char digits[12];
+    int d = 0;
+    unsigned value = counter < 0 ? 0u : static_cast<unsigned>(counter);
+    do digits[d++] = static_cast<char>('0' + value % 10), value /= 10;
+    while (value);
+    fen[n++] = ' ';
+    while (d) fen[n++] = digits[--d];
+  }
+  return std::string(fen, n);
 }

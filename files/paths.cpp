@@ -9,10 +9,10 @@
 
 #include "model/model.h"
 
-std::string BMPFile;
-std::string HTMFile;
-std::string BRDFile;
-char VClip = 0;
+thread_local std::string BMPFile;
+thread_local std::string HTMFile;
+thread_local std::string BRDFile;
+thread_local constinit char VClip = 0;
 
 std::string HomeFolder() {
   const char *home = std::getenv("HOME");

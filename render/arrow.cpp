@@ -68,10 +68,18 @@ void DiagonalArrow(int x0, int y0, int x1, int y1, int sx, int sy) {
 
 // Squares off the board (only a damaged position file brings them) draw nothing, so no arrow
 // ever writes outside the canvas.
-void Arrow(int c0, int r0, int c1, int r1) {
+void Arrow(int c0, int r0, int c1, int r1) { ArrowAt(c0, r0, c1, r1, 0, 0); }
+
+void ArrowAt(int c0, int r0, int c1, int r1, int ox, int oy) {
   if (!OnBoard(c0) || !OnBoard(r0) || !OnBoard(c1) || !OnBoard(r1)) return;
-  int x0 = Centre(c0), y0 = Centre(r0), x1 = Centre(c1), y1 = Centre(r1);
   int dc = c1 - c0, dr = r1 - r0;
+  // A knight arrow's float edges depend on where its centres are: it computes them at the
+  // board's own place and moves only its pixels. The other shapes are whole-pixel steps.
+  if (IsKnightMove(dc, dr)) {
+    KnightArrowAt(Centre(c0), Centre(r0), Centre(c1), Centre(r1), dc, dr, ox, oy);
+    return;
+  }
+  int x0 = Centre(c0) + ox, y0 = Centre(r0) + oy, x1 = Centre(c1) + ox, y1 = Centre(r1) + oy;
   if (dc == 0 && dr > 0) StraightArrow(true, x0, y0, y1, 1);
   else if (dc == 0 && dr < 0) StraightArrow(true, x0, y0, y1, -1);
   else if (dr == 0 && dc > 0) StraightArrow(false, y0, x0, x1, 1);
@@ -80,5 +88,4 @@ void Arrow(int c0, int r0, int c1, int r1) {
   else if (dc == -dr && dc > 0) DiagonalArrow(x0, y0, x1, y1, 1, -1);
   else if (-dc == dr && dr > 0) DiagonalArrow(x0, y0, x1, y1, -1, 1);
   else if (dc == dr && dc < 0) DiagonalArrow(x0, y0, x1, y1, -1, -1);
-  else if (IsKnightMove(dc, dr)) KnightArrow(x0, y0, x1, y1, dc, dr);
 }

@@ -6,6 +6,9 @@
 // apart; any other pair, a square with itself, or an end outside 0..7 draws nothing. Every pixel
 // it writes lies within 15 pixels of the rectangle spanned by the two centres, on the squares.
 void Arrow(int c0, int r0, int c1, int r1);
+// The same arrow moved ox pixels right and oy up: the same pixels, moved (a picture with
+// coordinates is drawn in place rather than drawn and then moved).
+void ArrowAt(int c0, int r0, int c1, int r1, int ox, int oy);
 
 // The heads of the column, row and diagonal arrows, each drawn round its anchor point.
 void VerticalUpArrowHead(int x, int y);

@@ -1,6 +1,8 @@
 // The black bishop: a mitre on a broad foot. The foot ends in two scrolls that meet in the
 // middle, the collar carries a row of stars between two rings, a slit crosses the mitre and a
 // cleft splits its top.
+#include <array>
+
 #include "render/canvas.h"
 #include "render/drawnpiece.h"
 #include "render/glyphs.h"
@@ -23,7 +25,7 @@ constexpr int BishopRowCount = sizeof BishopRows / sizeof BishopRows[0];
 const Stroke BishopPadsBelow[] = {R(1, 1, 6, 3), R(65, 1, 70, 3), R(7, 2, 27, 5), R(44, 2, 66, 5)};
 
 // White details; each is drawn right after the silhouette row it reaches up to.
-const Stroke BishopDetails[] = {
+constexpr Stroke BishopDetails[] = {
     // The two scrolls of the foot: a groove from the middle gap out to a curl at each end.
     H(8, 8, 11), H(9, 12, 33), H(9, 7, 7), H(10, 6, 6), H(11, 6, 6), H(12, 7, 7),
     H(13, 8, 11), H(12, 12, 12), H(11, 12, 12), H(10, 10, 11),
@@ -46,12 +48,13 @@ const Stroke BishopDetails[] = {
     H(61, 33, 36), H(62, 33, 36), H(63, 33, 36), H(64, 33, 36), H(65, 33, 36), H(66, 33, 36),
     H(67, 33, 36), H(68, 33, 36), H(69, 33, 36), H(70, 32, 37),
 };
+constexpr int BishopDetailCount = sizeof BishopDetails / sizeof BishopDetails[0];
 
 // White pads drawn last: over the top, and over the foot's shoulders beside the collar.
 const Stroke BishopPadsAbove[] = {H(71, 25, 47), R(5, 16, 18, 19), R(53, 16, 66, 19)};
 
 // The highest row a detail covers.
-int TopRow(const Stroke &s) {
+constexpr int TopRow(const Stroke &s) {
   switch (s.kind) {
     case RectStroke: return s.d;
     case HStroke: return s.a;
@@ -60,16 +63,31 @@ int TopRow(const Stroke &s) {
   }
   return s.b;
 }
+
+// The details in the order they are drawn: by the row they reach up to, in list order within a
+// row. Sorted by the compiler, so drawing walks the list once.
+typedef std::array<Stroke, BishopDetailCount> DetailList;
+constexpr DetailList SortByTopRow(const Stroke (&details)[BishopDetailCount]) {
+  DetailList sorted{};
+  for (int i = 0; i < BishopDetailCount; i++) {
+    int k = i;
+    for (; k > 0 && TopRow(sorted[k - 1]) > TopRow(details[i]); k--) sorted[k] = sorted[k - 1];
+    sorted[k] = details[i];
+  }
+  return sorted;
+}
+constexpr DetailList DetailsByRow = SortByTopRow(BishopDetails);
 }  // namespace
 
 void BBishopSilhouette(int x, int y) { DrawHaloRows(BishopRows, BishopRowCount, x, y); }
 
 void BBishop(int x, int y) {
   DrawWhiteStrokes(BishopPadsBelow, 4, x, y);
+  int k = 0;
   for (int v = 4; v <= 70; v++) {
     DrawHaloRow(BishopRows, BishopRowCount, v, x, y);
-    for (const Stroke &s : BishopDetails)
-      if (TopRow(s) == v) DrawWhiteStrokes(&s, 1, x, y);
+    for (; k < BishopDetailCount && TopRow(DetailsByRow[k]) <= v; k++)
+      if (TopRow(DetailsByRow[k]) == v) DrawWhiteStrokes(&DetailsByRow[k], 1, x, y);
   }
   DrawWhiteStrokes(BishopPadsAbove, 3, x, y);
 }

@@ -1,25 +1,43 @@
-// The picture canvas and its primitives: plain loops over a byte per pixel.
+// The picture canvas and its primitives: loops over a byte per pixel. The canvas keeps each
+// column's pixels together, so whatever runs up a column is one fill or one copy.
 #include "render/canvas.h"
 
+#include <array>
 #include <cmath>
+#include <cstring>
 
-uint8_t Dot[CanvasSize][CanvasSize];
+thread_local constinit uint8_t Dot[CanvasSize][CanvasSize] = {};
+
+namespace {
+// Byte k is k & 1: a gray column from row y of column x is a copy from byte (x + y) & 1 on.
+typedef std::array<uint8_t, CanvasSize + 1> CheckerTable;
+constexpr CheckerTable MakeChecker() {
+  CheckerTable t{};
+  for (int k = 0; k <= CanvasSize; k++) t[k] = k & 1;
+  return t;
+}
+constexpr CheckerTable Checker = MakeChecker();
+
+// Rows y1..y2 of column x: copied from the checker table starting at parity.
+void CheckerColumn(int x, int y1, int y2, int parity) {
+  if (y1 <= y2) std::memcpy(&Dot[x][y1], &Checker[parity & 1], y2 - y1 + 1);
+}
+}  // namespace
 
 void HLine(int y, int x1, int x2, uint8_t colour) {
   for (int x = x1; x <= x2; x++) Dot[x][y] = colour;
 }
 
 void VLine(int x, int y1, int y2, uint8_t colour) {
-  for (int y = y1; y <= y2; y++) Dot[x][y] = colour;
+  if (y1 <= y2) std::memset(&Dot[x][y1], colour, y2 - y1 + 1);
 }
 
 void GrayHLine(int y, int x1, int x2) {
-  for (int x = x1; x <= x2; x++) Dot[x][y] = (x + y) & 1;
+  uint8_t v = (x1 + y) & 1;
+  for (int x = x1; x <= x2; x++, v ^= 1) Dot[x][y] = v;
 }
 
-void GrayVLine(int x, int y1, int y2) {
-  for (int y = y1; y <= y2; y++) Dot[x][y] = (x + y) & 1;
-}
+void GrayVLine(int x, int y1, int y2) { CheckerColumn(x, y1, y2, x + y1); }
 
 void DLine(int x1, int x2, int y1, int y2, int offset) {
   // Only the x whose y = x + offset falls within y1..y2 draw: walk just those.
@@ -29,14 +47,22 @@ void DLine(int x1, int x2, int y1, int y2, int offset) {
 }
 
 void HaloLine(int y, int x1, int x2, int sx) {
-  for (int x = x1 - 4; x <= x1; x++)
-    if (x > sx) Dot[x][y] = 0;
-  for (int x = x2 + 1; x <= x2 + 4; x++)
-    if (x < sx + 73) Dot[x][y] = 0;
+  HLine(y, x1 - 4 > sx ? x1 - 4 : sx + 1, x1, 0);
+  HLine(y, x2 + 1, x2 + 4 < sx + 73 ? x2 + 4 : sx + 72, 0);
   HLine(y, x1, x2, 1);
 }
 
-void Line(int x1, int y1, int x2, int y2, uint8_t colour) {
+void Line(int x1, int y1, int x2, int y2, uint8_t colour) { LineAt(x1, y1, x2, y2, colour, 0, 0); }
+
+void LineAt(int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy, int skipFrom, int skipTo) {
+  // Pixel (x, y) of the line is written at (x + ox, y + oy).
+  uint8_t *origin = &Dot[ox][oy];
+  // The pixels along the long axis from lo to hi that are outside skipFrom..skipTo, each found
+  // by put(k) for its step k from the start.
+  auto Walk = [&](int lo, int hi, auto put) {
+    for (int a = lo; a <= hi && a < skipFrom; a++) put(a);
+    for (int a = skipTo + 1 > lo ? skipTo + 1 : lo; a <= hi; a++) put(a);
+  };
   // The slope is a 32-bit float; the arithmetic after it is double on that value, so exact
   // halves land where the float puts them.
   if (x1 != x2) {
@@ -51,37 +77,57 @@ void Line(int x1, int y1, int x2, int y2, uint8_t colour) {
       // the formula below, without its arithmetic (arrows are made mostly of such lines).
       if (md == 0.0 || md == 1.0 || md == -1.0) {
         int step = static_cast<int>(md);
-        for (int x = x1, y = y1; x <= x2; x++, y += step) Dot[x][y] = colour;
+        Walk(x1, x2, [&](int x) { origin[x * CanvasSize + y1 + (x - x1) * step] = colour; });
         return;
       }
-      for (int x = x1; x <= x2; x++) Dot[x][static_cast<int>(y1 + (x - x1) * md + 0.5)] = colour;
+      // md has 24 significant bits and the canvas is under 2^11 pixels, so for any slope not
+      // tiny every y1 + k * md + 0.5 is exact in double, whichever way it is reached.
+      Walk(x1, x2, [&](int x) {
+        origin[x * CanvasSize + static_cast<int>(y1 + (x - x1) * md + 0.5)] = colour;
+      });
       return;
     }
     if (y1 > y2) {
       int t = x1; x1 = x2; x2 = t;
       t = y1; y1 = y2; y2 = t;
     }
-    for (int y = y1; y <= y2; y++) Dot[static_cast<int>(x1 + (y - y1) / md + 0.5)][y] = colour;
+    // x1 + (y - y1) / md + 0.5 rounds a quotient. An estimate in 32.32 fixed point, from 1 / md
+    // rounded to a unit of 2^-32, is within 700 units of it for any line on the canvas; only
+    // where the estimate lies within 2048 units of a whole number can the two round differently,
+    // and there the formula itself decides.
+    const int64_t step = std::llround(std::ldexp(1.0 / md, 32));
+    const int64_t start = static_cast<int64_t>(2 * x1 + 1) << 31;
+    constexpr uint32_t Near = 2048;
+    Walk(y1, y2, [&](int y) {
+      int64_t t = start + (y - y1) * step;
+      int x = static_cast<int>(t >> 32);
+      if (t < 0 || static_cast<uint32_t>(static_cast<uint32_t>(t) + Near) < 2 * Near)
+        x = static_cast<int>(x1 + (y - y1) / md + 0.5);
+      origin[x * CanvasSize + y] = colour;
+    });
     return;
   }
   if (y1 > y2) {
     int t = y1; y1 = y2; y2 = t;
   }
-  for (int y = y1; y <= y2; y++) Dot[x1][y] = colour;
+  Walk(y1, y2, [&](int y) { origin[x1 * CanvasSize + y] = colour; });
 }
 
 void Rect(int x1, int y1, int x2, int y2, uint8_t colour) {
-  for (int x = x1; x <= x2; x++)
-    for (int y = y1; y <= y2; y++) Dot[x][y] = colour;
+  for (int x = x1; x <= x2; x++) VLine(x, y1, y2, colour);
 }
 
 void TransparentRect(int x1, int y1, int x2, int y2, uint8_t colour) {
   for (int x = x1; x <= x2; x++)
-    for (int y = y1; y <= y2; y++)
-      if ((x + y) & 1) Dot[x][y] = colour;
+    for (int y = y1 + ((x + y1 + 1) & 1); y <= y2; y += 2) Dot[x][y] = colour;
 }
 
 void GrayRect(int x1, int y1, int x2, int y2, uint8_t colour) {
+  // Black and white, the two colours of the canvas, are the checker table or its shift by one.
+  if (colour <= 1) {
+    for (int x = x1; x <= x2; x++) CheckerColumn(x, y1, y2, x + y1 + 1 - colour);
+    return;
+  }
   for (int x = x1; x <= x2; x++)
     for (int y = y1; y <= y2; y++) Dot[x][y] = ((x + y) & 1) ? colour : 1 - colour;
 }
@@ -92,6 +138,23 @@ void EmptyB(int sx, int sy) {
     DLine(sx, sx + 71, sy, sy + 71, (sy - sx) + c);
     DLine(sx, sx + 71, sy, sy + 71, (sy - sx) + c - 1);
   }
+}
+
+namespace {
+// EmptyB's lines are black where (v - u) mod 7 is 0 or 1, u and v counted from the square's
+// lower-left pixel: column u of the square is row u mod 7 of this table, made by the compiler.
+typedef std::array<std::array<uint8_t, SquarePixels>, 7> HatchTable;
+constexpr HatchTable MakeHatchColumns() {
+  HatchTable t{};
+  for (int a = 0; a < 7; a++)
+    for (int v = 0; v < SquarePixels; v++) t[a][v] = ((v - a) % 7 + 7) % 7 <= 1;
+  return t;
+}
+constexpr HatchTable HatchColumns = MakeHatchColumns();
+}  // namespace
+
+void HatchedSquare(int sx, int sy) {
+  for (int u = 0; u < SquarePixels; u++) std::memcpy(&Dot[sx + u][sy], HatchColumns[u % 7].data(), SquarePixels);
 }
 
 void FilledCircle(int cx, int cy, int r, uint8_t colour) {

@@ -5,12 +5,15 @@
 // 0 is white, 1 is black. Bounds of every primitive are inclusive; a loop whose first bound
 // is greater than its second draws nothing. No primitive clips: callers stay inside 0..629.
 // Gray is the one-pixel checkerboard fixed to the canvas: black where x + y is odd.
+//
+// Each thread has its own canvas (all white when the thread starts), so pictures can be composed
+// on several threads at once.
 #include <cstdint>
 
 constexpr int CanvasSize = 630;
 constexpr int SquarePixels = 72;
 
-extern uint8_t Dot[CanvasSize][CanvasSize];
+extern thread_local constinit uint8_t Dot[CanvasSize][CanvasSize];
 
 void HLine(int y, int x1, int x2, uint8_t colour);
 void VLine(int x, int y1, int y2, uint8_t colour);
@@ -22,6 +25,12 @@ void DLine(int x1, int x2, int y1, int y2, int offset);
 // sx+1 .. sx+72 for the square whose left column is sx.
 void HaloLine(int y, int x1, int x2, int sx);
 void Line(int x1, int y1, int x2, int y2, uint8_t colour);
+// The pixels Line computes for these ends, each written ox to the right and oy up (Line's float
+// rounding depends on where the ends are; this keeps the pixels of the line it would draw there),
+// leaving out those whose column (for a line at most 45 degrees steep) or row (steeper) lies in
+// skipFrom..skipTo: a caller that covers them next saves drawing them twice.
+void LineAt(int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy, int skipFrom = 1,
+            int skipTo = 0);
 void Rect(int x1, int y1, int x2, int y2, uint8_t colour);
 // Sets only the pixels with x + y odd.
 void TransparentRect(int x1, int y1, int x2, int y2, uint8_t colour);
@@ -29,6 +38,9 @@ void TransparentRect(int x1, int y1, int x2, int y2, uint8_t colour);
 void GrayRect(int x1, int y1, int x2, int y2, uint8_t colour);
 // Diagonal hatching of the dark square with lower-left pixel (sx, sy).
 void EmptyB(int sx, int sy);
+// The same square whitened and then hatched as EmptyB does: every pixel of it written, a column
+// at a time from a table (what EmptyB gives on a white canvas, without its line arithmetic).
+void HatchedSquare(int sx, int sy);
 void FilledCircle(int cx, int cy, int r, uint8_t colour);
 // Slope and intercept of the line through two points, as 32-bit floats.
 void Equation(int x1, int y1, int x2, int y2, float *slope, float *intercept);

@@ -8,9 +8,7 @@
 
 #include "render/canvas.h"
 
-int Xx, Yy;
-
-void HS(int dy, int dx1, int dx2) { HLine(Yy + dy, Xx + dx1, Xx + dx2, 1); }
+void HS(int x, int y, int dy, int dx1, int dx2) { HLine(y + dy, x + dx1, x + dx2, 1); }
 
 namespace {
 struct Span {
@@ -173,13 +171,10 @@ const Span Glyph8[] = {
     {19, 1, 4}, {19, 12, 15}, {20, 1, 3}, {20, 13, 15}, {21, 1, 3}, {21, 13, 15},
     {22, 1, 4}, {22, 12, 15}, {23, 2, 5}, {23, 11, 14}, {24, 3, 13}, {25, 5, 11},
 };
-// Every glyph routine sets the glyph's corner first, so nothing left over from another glyph
-// moves it.
+// The glyph's corner is passed to every span: nothing shared between glyphs or threads.
 template <size_t N>
 void DrawGlyph(int x, int y, const Span (&spans)[N]) {
-  Xx = x;
-  Yy = y;
-  for (const Span &s : spans) HS(s.dy, s.dx1, s.dx2);
+  for (const Span &s : spans) HS(x, y, s.dy, s.dx1, s.dx2);
 }
 }  // namespace
 

@@ -2,9 +2,8 @@
 // The file letters and rank digits round a picture with coordinates. Each glyph is a list of
 // black spans (dy, dx1, dx2) counted from its lower-left pixel (x, y).
 
-extern int Xx, Yy;  // lower-left pixel of the glyph being drawn
-
-void HS(int dy, int dx1, int dx2);
+// One span of the glyph whose lower-left pixel is (x, y).
+void HS(int x, int y, int dy, int dx1, int dx2);
 void CoordA(int x, int y);
 void CoordB(int x, int y);
 void CoordC(int x, int y);

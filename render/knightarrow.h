@@ -23,3 +23,6 @@ bool IsKnightMove(int dc, int dr);
 void KnightArrowFill(int x0, int y0, int x1, int y1, int dc, int dr, KnightFill *fill);
 // Draws the knight arrow between the centres (x0, y0) and (x1, y1), a knight move (dc, dr).
 void KnightArrow(int x0, int y0, int x1, int y1, int dc, int dr);
+// The same arrow with every pixel moved ox right and oy up (ox + oy even, so the gray keeps its
+// phase): its float edges computed where KnightArrow computes them.
+void KnightArrowAt(int x0, int y0, int x1, int y1, int dc, int dr, int ox, int oy);

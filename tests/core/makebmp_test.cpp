@@ -5,8 +5,10 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "files/brd.h"
 #include "files/paths.h"
 #include "model/model.h"
 #include "render/canvas.h"
@@ -196,5 +198,31 @@ TEST(Picture, WritesTheFileThroughATemporaryName) {
   int files = 0;
   for (auto &entry : std::filesystem::directory_iterator(folder.Path())) files += entry.is_regular_file();
   EXPECT_EQ(files, 1);  // no temporary file left behind
+}
+
+// Four threads each read a different position file and compose and encode its picture over and
+// over, all at once: every picture equals the one composed alone. A canvas or a model value
+// shared between threads mixes the drawings.
+TEST(Picture, SameBytesComposedOnSeveralThreadsAtOnce) {
+  std::vector<std::string> texts;
+  std::vector<std::vector<uint8_t>> alone;
+  for (int k = 0; k < 4; k++) {
+    EmptyBoard();
+    Flipped = k % 2;
+    if (k < 2) StartPosition(nullptr);
+    else TypicalPosition(nullptr);
+    Theme = k, Dpi = 3, PicSiz = 6.0f;
+    texts.push_back(BRDText(k % 2));
+    alone.push_back(Picture(k % 2));
+  }
+  int same[4] = {};
+  std::vector<std::thread> threads;
+  for (int k = 0; k < 4; k++)
+    threads.emplace_back([&, k] {
+      for (int round = 0; round < 20; round++)
+        same[k] += ReadBRDText(texts[k]) && Picture(Coords) == alone[k] && BRDText(Coords) == texts[k];
+    });
+  for (std::thread &t : threads) t.join();
+  for (int k = 0; k < 4; k++) EXPECT_EQ(same[k], 20) << "position " << k;
 }
 }  // namespace

@@ -1,4 +1,4 @@
-// Writing the generated sources: point tables as C++ arrays, the black pawn as fill calls.
+// Writing the generated sources: span and pixel tables as C++ arrays, the black pawn as fill calls.
 #include "tools/spritegen/emit.h"
 
 #include <cstdio>
@@ -13,16 +13,16 @@ std::string Format(const char *fmt, int a, int b) {
   return buf;
 }
 
-std::string Table(const char *name, const PointList &points) {
-  std::string out = std::string("const SpritePoint ") + name + "[] = {\n";
+// A C++ array of the given items, wrapped at 100 columns.
+std::string Table(const char *type, const char *name, const std::vector<std::string> &items) {
+  std::string out = std::string("const ") + type + " " + name + "[] = {\n";
   std::string line = "   ";
-  for (auto [x, y] : points) {
-    std::string item = Format(" {%d, %d},", x, y);
-    if (line.size() + item.size() > 100) {
+  for (const std::string &item : items) {
+    if (line.size() + item.size() + 1 > 100) {
       out += line + "\n";
       line = "   ";
     }
-    line += item;
+    line += " " + item;
   }
   out += line + "\n};\n";
   return out;
@@ -77,22 +77,28 @@ Runs RowRuns(const Grid &g, const std::vector<std::vector<bool>> &in, int y) {
 }  // namespace
 
 std::string SpriteSource(const PieceArt &art, const Grid &grid) {
-  PointList white, black;
-  Tables(grid, &white, &black);
+  SpanList spans;
+  std::vector<int> colours;
+  ColumnSpans(grid, &spans, &colours);
+  std::vector<std::string> spanItems, pixelItems;
+  for (const Span &s : spans)
+    spanItems.push_back(Format("{%d, %d, ", s.dx, s.dy) + Format("%d, %d},", s.length, s.start));
+  for (int c : colours) pixelItems.push_back(Format("%d,", c, 0));
   std::string out = Header;
   out += std::string("// ") + art.about + "\n";
   out += "#include <iterator>\n\n#include \"render/glyphs.h\"\n#include \"render/sprite.h\"\n\n";
   out += "namespace {\n";
+  out += "// Column by column, bottom to top: (dx, dy, length, first pixel).\n";
+  out += Table("SpriteSpan", "Spans", spanItems);
   out += art.style == Figure
-             ? "// Set white first: the inside of the outline and the margin round it.\n"
-             : "// Set white first: the lines inside the body and the margin round it.\n";
-  out += Table("White", white);
-  out += art.style == Figure ? "\n// Then black: the outline and the inner lines.\n"
-                             : "\n// Then black: the body.\n";
-  out += Table("Black", black);
+             ? "\n// Up each span: 0 white (the inside of the outline and the margin round it), 1 black (the\n"
+               "// outline and the inner lines).\n"
+             : "\n// Up each span: 0 white (the lines inside the body and the margin round it), 1 black (the\n"
+               "// body).\n";
+  out += Table("uint8_t", "Pixels", pixelItems);
   out += "}  // namespace\n\n";
   out += std::string("const Sprite ") + art.name +
-         "Sprite = {White, std::size(White), Black, std::size(Black)};\n\n";
+         "Sprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};\n\n";
   out += std::string("void ") + art.name + "(int sx, int sy) { DrawSprite(" + art.name +
          "Sprite, sx, sy); }\n";
   return out;

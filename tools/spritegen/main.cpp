@@ -1,5 +1,5 @@
 // spritegen: draws the seven sprite pieces from the shapes in tools/spritegen/pieces.cpp and
-// writes their point tables, and the black pawn's fills, as sources under render/.
+// writes their tables of column spans, and the black pawn's fills, as sources under render/.
 //
 // To change a piece, edit its shapes in pieces.cpp, then from the top of the source tree:
 //   cmake --build build --target spritegen && build/spritegen .

@@ -178,13 +178,17 @@ bool InkFits(const Grid &grid, int *x, int *y) {
   return true;
 }
 
-void Tables(const Grid &grid, PointList *white, PointList *black) {
-  white->clear();
-  black->clear();
+void ColumnSpans(const Grid &grid, SpanList *spans, std::vector<int> *colours) {
+  spans->clear();
+  colours->clear();
   for (int x = 0; x < Cells; x++)
-    for (int y = 0; y < Cells; y++) {
-      Tone t = grid.at[x][y];
-      if (t == Ink) black->push_back({x, y});
-      if (t == Paper || t == Margin) white->push_back({x, y});
+    for (int y = 0; y < Cells;) {
+      if (grid.at[x][y] == Bare) {
+        y++;
+        continue;
+      }
+      Span s{x, y, 0, static_cast<int>(colours->size())};
+      for (; y < Cells && grid.at[x][y] != Bare; y++, s.length++) colours->push_back(grid.at[x][y] == Ink);
+      spans->push_back(s);
     }
 }

@@ -57,6 +57,12 @@ Grid Render(const PieceArt &art);
 // stores the first cell outside and returns false.
 bool InkFits(const Grid &grid, int *x, int *y);
 
-typedef std::vector<std::pair<int, int>> PointList;  // (dx, dy), sorted by dx then dy
-// White list: paper and margin cells. Black list: ink cells.
-void Tables(const Grid &grid, PointList *white, PointList *black);
+// Up a column from cell (dx, dy): length cells of the piece, their colours (0 white: paper and
+// margin; 1 black: ink) in a shared list from start on.
+struct Span {
+  int dx, dy, length, start;
+};
+typedef std::vector<Span> SpanList;
+// The spans of the piece, column by column from the left, each column from the bottom: every
+// stretch of cells that are not bare, as long as it goes; colours holds their cells in order.
+void ColumnSpans(const Grid &grid, SpanList *spans, std::vector<int> *colours);

@@ -1,0 +1,221 @@
+// Legal moves: the moves each man could make by its own rules, then only those that do not
+// leave the own king attacked (the move is played on a copy and the king's square tested).
+#include "chess/move.h"
+
+#include "chess/attack.h"
+#include "chess/lines.h"
+#include "model/model.h"
+
+namespace {
+// Castling rights kept when a man leaves or arrives at the square: a king or rook that moves or
+// a rook that is taken ends the rights that need it.
+constexpr int8_t KeepRights(int square) {
+  switch (square) {
+    case 0: return ~CastleWQ & 15;
+    case 4: return ~(CastleWK | CastleWQ) & 15;
+    case 7: return ~CastleWK & 15;
+    case 56: return ~CastleBQ & 15;
+    case 60: return ~(CastleBK | CastleBQ) & 15;
+    case 63: return ~CastleBK & 15;
+    default: return 15;
+  }
+}
+
+bool Own(int man, int side) { return man >= WK && man <= BP && (man >= BK) == (side == 1); }
+bool Enemy(int man, int side) { return man >= WK && man <= BP && (man >= BK) != (side == 1); }
+
+struct MoveList {
+  Move *moves;
+  int count, room;
+  void Add(int from, int to, int flags, int promotion = 0) {
+    if (count < room)
+      moves[count++] = Move{static_cast<int8_t>(from), static_cast<int8_t>(to),
+                            static_cast<int8_t>(promotion), static_cast<int8_t>(flags)};
+  }
+};
+
+void PawnMoves(const Board &b, int from, MoveList *list) {
+  int side = b.side, base = side ? BK - WK : 0;
+  int forward = side ? -8 : 8, rank = RankOf(from);
+  int startRank = side ? 6 : 1, lastRank = side ? 0 : 7;
+  auto add = [&](int to, int flags) {
+    if (RankOf(to) == lastRank) {
+      for (int man : {WQ, WR, WB, WN}) list->Add(from, to, flags, man + base);
+    } else {
+      list->Add(from, to, flags);
+    }
+  };
+  int ahead = from + forward;
+  if (ahead < 0 || ahead > 63) return;
+  if (b.man[ahead] == 0) {
+    add(ahead, 0);
+    if (rank == startRank && b.man[ahead + forward] == 0)
+      list->Add(from, ahead + forward, MoveDoubleStep);
+  }
+  for (int df : {-1, 1}) {
+    int f = FileOf(from) + df;
+    if (f < 0 || f > 7) continue;
+    int to = ahead + df;
+    if (Enemy(b.man[to], side)) {
+      add(to, MoveCapture);
+    } else if (to == b.enPassant && b.man[to] == 0 && b.man[to - forward] == BP - base) {
+      list->Add(from, to, MoveCapture | MoveEnPassant);
+    }
+  }
+}
+
+void CastlingMoves(const Board &b, int from, MoveList *list) {
+  int side = b.side, home = side ? 60 : 4;
+  if (from != home) return;
+  int kingRight = side ? CastleBK : CastleWK, queenRight = side ? CastleBQ : CastleWQ;
+  int rook = side ? BR : WR, enemy = 1 - side;
+  if (!(b.castling & (kingRight | queenRight)) || SquareAttacked(b, home, enemy)) return;
+  // The squares between king and rook are empty; the king does not pass an attacked square (its
+  // destination is tested with every other move).
+  if ((b.castling & kingRight) && b.man[home + 3] == rook && b.man[home + 1] == 0 &&
+      b.man[home + 2] == 0 && !SquareAttacked(b, home + 1, enemy))
+    list->Add(from, home + 2, MoveCastle);
+  if ((b.castling & queenRight) && b.man[home - 4] == rook && b.man[home - 1] == 0 &&
+      b.man[home - 2] == 0 && b.man[home - 3] == 0 && !SquareAttacked(b, home - 1, enemy))
+    list->Add(from, home - 2, MoveCastle);
+}
+
+void ManMoves(const Board &b, int from, MoveList *list) {
+  int side = b.side, base = side ? BK - WK : 0, kind = b.man[from] - base;
+  if (kind == WP) {
+    PawnMoves(b, from, list);
+  } else if (kind == WN || kind == WK) {
+    for (const int8_t *s = kind == WN ? MenLines.knight[from] : MenLines.king[from]; *s >= 0; s++)
+      if (!Own(b.man[*s], side)) list->Add(from, *s, b.man[*s] ? MoveCapture : 0);
+    if (kind == WK) CastlingMoves(b, from, list);
+  } else {
+    int first = kind == WB ? 4 : 0, last = kind == WR ? 4 : 8;
+    for (int d = first; d < last; d++)
+      for (const int8_t *s = MenLines.line[from][d]; *s >= 0; s++) {
+        if (Own(b.man[*s], side)) break;
+        list->Add(from, *s, b.man[*s] ? MoveCapture : 0);
+        if (b.man[*s]) break;
+      }
+  }
+}
+}  // namespace
+
+int CandidateMoves(const Board &b, Move moves[MaxCandidateMoves]) {
+  MoveList list{moves, 0, MaxCandidateMoves};
+  for (int from = 0; from < 64; from++)
+    if (Own(b.man[from], b.side)) ManMoves(b, from, &list);
+  return list.count;
+}
+
+int CandidateMovesFrom(const Board &b, int from, Move moves[MaxMoves]) {
+  MoveList list{moves, 0, MaxMoves};
+  if (from >= 0 && from < 64 && Own(b.man[from], b.side)) ManMoves(b, from, &list);
+  return list.count;
+}
+
+namespace {
+int KingSquare(const Board &b, int side) {
+  int square = FindMan(b, side ? BK : WK);
+  return square < 64 ? square : -1;
+}
+
+// Does the move leave the mover's king unattacked?
+bool KeepsKingSafe(const Board &b, const Move &m, int king) {
+  Board after = b;
+  MakeMove(&after, m);
+  if (king == m.from) king = m.to;
+  return king < 0 || !SquareAttacked(after, king, after.side);
+}
+}  // namespace
+
+bool KeepsKingSafe(const Board &board, const Move &move) {
+  return KeepsKingSafe(board, move, KingSquare(board, board.side));
+}
+
+int LegalMoves(const Board &board, Move moves[MaxMoves]) {
+  Move candidates[MaxCandidateMoves];
+  int count = CandidateMoves(board, candidates), king = KingSquare(board, board.side), legal = 0;
+  for (int k = 0; k < count && legal < MaxMoves; k++)
+    if (KeepsKingSafe(board, candidates[k], king)) moves[legal++] = candidates[k];
+  return legal;
+}
+
+bool HasLegalMove(const Board &board) {
+  Move moves[MaxCandidateMoves];
+  int count = CandidateMoves(board, moves), king = KingSquare(board, board.side);
+  for (int k = 0; k < count; k++)
+    if (KeepsKingSafe(board, moves[k], king)) return true;
+  return false;
+}
+
+bool PlayablePosition(const Board &b, std::string *why) {
+  const char *sides[2] = {"white", "black"};
+  for (int side = 0; side < 2; side++) {
+    int count[7] = {};  // by kind WK..WP
+    for (int square = 0; square < 64; square++) {
+      int man = b.man[square], kind = man - (side ? BK - WK : 0);
+      if (man < WK || man > BP || kind < WK || kind > WP) continue;
+      count[kind]++;
+      if (kind == WP && (RankOf(square) == 0 || RankOf(square) == 7)) {
+        if (why) *why = std::string("a ") + sides[side] + " pawn on " + static_cast<char>('a' + FileOf(square)) + static_cast<char>('1' + RankOf(square));
+        return false;
+      }
+    }
+    int men = 0, promoted = 0;
+    for (int kind = WK; kind <= WP; kind++) men += count[kind];
+    const int usual[7] = {0, 1, 1, 2, 2, 2, 8};  // of each kind at the start
+    for (int kind = WQ; kind <= WN; kind++) promoted += count[kind] > usual[kind] ? count[kind] - usual[kind] : 0;
+    std::string problem = count[WK] != 1 ? std::to_string(count[WK]) + " kings"
+                          : men > 16    ? std::to_string(men) + " men"
+                          : promoted > 8 - count[WP]
+                              ? std::to_string(promoted) + " promoted men and " + std::to_string(count[WP]) + " pawns"
+                              : "";
+    if (!problem.empty()) {
+      if (why) *why = std::string(sides[side]) + " has " + problem;
+      return false;
+    }
+  }
+  if (InCheck(b, 1 - b.side)) {
+    if (why) *why = std::string(sides[1 - b.side]) + " is in check with " + sides[b.side] + " to move";
+    return false;
+  }
+  return true;
+}
+
+void MakeMove(Board *b, const Move &m) {
+  int man = b->man[m.from], taken = b->man[m.to];
+  int pawn = man == WP || man == BP;
+  b->man[m.to] = m.promotion ? m.promotion : static_cast<int8_t>(man);
+  b->man[m.from] = 0;
+  if (pawn && taken == 0 && FileOf(m.from) != FileOf(m.to)) {  // en passant
+    b->man[SquareOf(FileOf(m.to), RankOf(m.from))] = 0;
+    taken = 1;
+  }
+  if ((man == WK || man == BK) && (m.to - m.from == 2 || m.from - m.to == 2)) {  // castling
+    int rookFrom = m.to > m.from ? m.from + 3 : m.from - 4;
+    int rookTo = m.to > m.from ? m.from + 1 : m.from - 1;
+    b->man[rookTo] = b->man[rookFrom];
+    b->man[rookFrom] = 0;
+  }
+  b->castling = static_cast<int8_t>(b->castling & KeepRights(m.from) & KeepRights(m.to));
+  b->enPassant = static_cast<int8_t>(pawn && (m.to - m.from == 16 || m.from - m.to == 16)
+                                         ? (m.from + m.to) / 2
+                                         : -1);
+  b->halfMoves = pawn || taken ? 0 : b->halfMoves + 1;
+  if (b->side) b->fullMoves++;
+  b->side = static_cast<int8_t>(1 - b->side);
+}
+
+uint64_t Perft(const Board &board, int depth) {
+  if (depth <= 0) return 1;
+  Move moves[MaxMoves];
+  int count = LegalMoves(board, moves);
+  if (depth == 1) return static_cast<uint64_t>(count);
+  uint64_t leaves = 0;
+  for (int k = 0; k < count; k++) {
+    Board after = board;
+    MakeMove(&after, moves[k]);
+    leaves += Perft(after, depth - 1);
+  }
+  return leaves;
+}

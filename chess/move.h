@@ -1,0 +1,47 @@
+#pragma once
+// Moves: the legal moves of a position, playing one, and perft (counting the leaves of the tree
+// of legal moves, the usual check of a move generator).
+#include <cstdint>
+#include <string>
+
+#include "chess/board.h"
+
+// What kind of move it is, as the generator found it (MakeMove reads the men, not these).
+enum : int { MoveCapture = 1, MoveDoubleStep = 2, MoveEnPassant = 4, MoveCastle = 8 };
+
+struct Move {
+  int8_t from, to;     // squares 0..63
+  int8_t promotion;    // 0, or the code of the man a pawn becomes (WQ..WN or BQ..BN)
+  int8_t flags;        // MoveCapture | MoveDoubleStep | MoveEnPassant | MoveCastle
+};
+inline bool operator==(const Move &a, const Move &b) {
+  return a.from == b.from && a.to == b.to && a.promotion == b.promotion && a.flags == b.flags;
+}
+
+// No position has more legal moves than this (the most known is 218).
+constexpr int MaxMoves = 256;
+// Nor more candidate moves (before the king's safety) than this: nine queens and the other
+// pieces of a side have at most 323.
+constexpr int MaxCandidateMoves = 512;
+
+// The legal moves of the side to move; returns how many were stored in moves[0..]. The board is
+// trusted to be one PlayablePosition accepts (beyond that, moves past the 256th are dropped);
+// a side without a king has moves but is never in check.
+int LegalMoves(const Board &board, Move moves[MaxMoves]);
+// The moves the men of the side to move could make by their own rules, before looking at the
+// safety of their king (castling is already checked for the squares the king crosses).
+int CandidateMoves(const Board &board, Move moves[MaxCandidateMoves]);
+// The candidate moves of the man on the square, if it belongs to the side to move.
+int CandidateMovesFrom(const Board &board, int from, Move moves[MaxMoves]);
+// Does the candidate move leave the mover's king unattacked?
+bool KeepsKingSafe(const Board &board, const Move &move);
+// Does the side to move have any legal move? (Faster than counting them.)
+bool HasLegalMove(const Board &board);
+// Can the rules play from the position? One king a side, no more men than a game can have (16 a
+// side, promoted men only for missing pawns), no pawn on the first or last rank, and the side
+// that has just moved not in check. False with the reason.
+bool PlayablePosition(const Board &board, std::string *why);
+// Plays a legal move: men, side, castling rights, en-passant square, counters.
+void MakeMove(Board *board, const Move &move);
+// The number of leaves of the tree of legal moves depth plies deep.
+uint64_t Perft(const Board &board, int depth);

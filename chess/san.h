@@ -1,0 +1,19 @@
+#pragma once
+// SAN, the move notation of score sheets and PGN: "Nbd7", "exd6", "e8=Q+", "O-O#".
+#include <string>
+
+#include "chess/move.h"
+
+// The move in SAN: piece letter, the file, rank or square of the man that moves only where
+// another man of that kind could go there too, "x" for captures, "=Q" for promotions, "+" for
+// check and "#" for mate. The move is trusted to be legal.
+std::string WriteSAN(const Board &board, const Move &move);
+// Reads one SAN move of the side to move; false with a message ("Rxe4 is illegal",
+// "Nd7 is ambiguous: Nbd7 or Nfd7") when it is not exactly one legal move. Tolerated: castling
+// with zeros (0-0), promotion without "=", a missing or needless "x", "+"/"#" that are wrong,
+// and annotation glyphs (!, ?, !!, !?, ?!, ??).
+bool ReadSAN(const Board &board, const std::string &text, Move *move, std::string *why);
+// ReadSAN that also gives the move as WriteSAN writes it and the board after it, doing the
+// work once (for replaying games).
+bool PlaySAN(const Board &board, const std::string &text, Move *move, std::string *san,
+             Board *after, std::string *why);

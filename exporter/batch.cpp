@@ -1,0 +1,193 @@
+// The exporter's run: reader, workers and the ordered hand-out of their rows.
+#include "exporter/batch.h"
+
+#include <cerrno>
+#include <condition_variable>
+#include <cstring>
+#include <deque>
+#include <filesystem>
+#include <map>
+#include <mutex>
+#include <thread>
+
+#include "exporter/exportjob.h"
+#include "exporter/inputs.h"
+#include "exporter/progress.h"
+#include "exporter/reportfile.h"
+
+namespace {
+// What the rows come to, taken in input order on the calling thread.
+class Results {
+ public:
+  Results(const ExportOptions &o, FILE *out, FILE *err)
+      : o_(o), out_(out), err_(err), progress_(err, !o.quiet) {}
+
+  bool OpenReport() {
+    if (o_.report.empty()) return true;
+    std::string why;
+    if (report_.Open(o_.report, &why)) return true;
+    std::fprintf(err_, "boardsmith-export: cannot write %s: %s\n", o_.report.c_str(), why.c_str());
+    return false;
+  }
+
+  void Take(Row &&row) {
+    rows_++;
+    if (!row.failure.empty()) {
+      progress_.Clear();
+      std::fprintf(err_, "boardsmith-export: %s\n", row.failure.c_str());
+      failed_++;
+    } else if (o_.printFEN) {
+      Print(row.fen + "\n");
+    } else {
+      errors_ += row.errors, warnings_ += row.warnings;
+      // One position's report is shown whole, as the save commands do; more get a summary.
+      if (rows_ == 1) first_ = row.report;
+    }
+    report_.Add(row);
+    progress_.Update(rows_, row.done);
+  }
+
+  int Finish() {
+    progress_.Clear();
+    int status = failed_ ? 1 : 0;
+    if (!o_.printFEN && !o_.quiet && rows_ - failed_ > 0) {
+      if (rows_ == 1)
+        Print(first_ + "\n");
+      else
+        Print(std::to_string(rows_ - failed_) + " of " + std::to_string(rows_) +
+              " diagrams written; their checks found " + std::to_string(errors_) + " errors and " +
+              std::to_string(warnings_) + " warnings\n");
+    }
+    std::string why;
+    if (!o_.report.empty() && !report_.Close(&why)) {
+      std::fprintf(err_, "boardsmith-export: cannot write %s: %s\n", o_.report.c_str(), why.c_str());
+      status = 1;
+    }
+    if (std::fflush(out_) != 0 && !outError_) outError_ = errno ? errno : EIO;
+    if (outError_) {
+      // FEN lines are the output itself; a report that cannot be shown costs no picture.
+      std::fprintf(err_, "boardsmith-export: cannot write %s to standard output: %s\n",
+                   o_.printFEN ? "the FEN lines" : "the check's report", std::strerror(outError_));
+      if (o_.printFEN) status = 1;
+    }
+    return status;
+  }
+
+ private:
+  void Print(const std::string &text) {
+    if (std::fputs(text.c_str(), out_) == EOF && !outError_) outError_ = errno ? errno : EIO;
+  }
+
+  const ExportOptions &o_;
+  FILE *out_, *err_;
+  Progress progress_;
+  ReportFile report_;
+  long rows_ = 0, failed_ = 0, errors_ = 0, warnings_ = 0;
+  std::string first_;
+  int outError_ = 0;
+};
+
+// The input files that an output name could match (those with a picture's or page's
+// extension): an export never replaces what it reads.
+std::vector<std::string> GuardedInputs(const ExportOptions &o) {
+  std::vector<std::string> inputs;
+  for (const Source &s : o.sources)
+    if (s.kind != Source::FENText && s.kind != Source::StandardInput &&
+        OutputKindOf(s.text) != OutputUnknown)
+      inputs.push_back(s.text);
+  return inputs;
+}
+// True when the command line names one position: one position file or FEN, or one game's
+// position.
+bool OnePosition(const ExportOptions &o) {
+  if (o.sources.size() != 1) return false;
+  Source::Kind kind = o.sources[0].kind;
+  return kind == Source::PositionFile || kind == Source::FENText ||
+         (kind == Source::Games && !o.everyPly);
+}
+}  // namespace
+
+int RunExport(const ExportOptions &o, FILE *out, FILE *err) {
+  Results results(o, out, err);
+  std::error_code ec;
+  if (!o.printFEN && !o.folder.empty() && !std::filesystem::is_directory(o.folder) &&
+      !std::filesystem::create_directories(o.folder, ec)) {
+    std::fprintf(err, "boardsmith-export: cannot make the folder %s: %s\n", o.folder.c_str(),
+                 ec.message().c_str());
+    return 1;
+  }
+  if (!results.OpenReport()) return 1;
+  const std::vector<std::string> guarded = GuardedInputs(o);
+  int workers = o.jobs > 0 ? o.jobs : OnePosition(o) ? 1 : static_cast<int>(std::thread::hardware_concurrency());
+  // One position (or one thread) needs no threads: read, export and hand out in turn.
+  if (workers <= 1) {
+    ReadSources(o, [&](Job &&job) {
+      Row row;
+      ExportJob(job, o, guarded, &row);
+      results.Take(std::move(row));
+    });
+    return results.Finish();
+  }
+  // Positions read but not yet handed out: a few for each worker, whatever the batch's size.
+  const long window = 4L * workers + 8;
+
+  std::mutex m;
+  std::condition_variable changed;
+  std::deque<Job> waiting;             // read, not yet taken by a worker
+  std::map<long, Row> finished;        // done, not yet handed out
+  long handedOut = 0, lastRead = 0;    // row numbers
+  bool readAll = false;
+
+  std::thread reader([&] {
+    ReadSources(o, [&](Job &&job) {
+      std::unique_lock<std::mutex> lock(m);
+      changed.wait(lock, [&] { return job.number - handedOut <= window; });
+      lastRead = job.number;
+      waiting.push_back(std::move(job));
+      changed.notify_all();
+    });
+    std::lock_guard<std::mutex> lock(m);
+    readAll = true;
+    changed.notify_all();
+  });
+
+  std::vector<std::thread> pool;
+  for (int w = 0; w < workers; w++)
+    pool.emplace_back([&] {
+      for (;;) {
+        Job job;
+        {
+          std::unique_lock<std::mutex> lock(m);
+          changed.wait(lock, [&] { return !waiting.empty() || readAll; });
+          if (waiting.empty()) return;
+          job = std::move(waiting.front());
+          waiting.pop_front();
+        }
+        Row row;
+        ExportJob(job, o, guarded, &row);
+        std::lock_guard<std::mutex> lock(m);
+        finished.emplace(row.number, std::move(row));
+        changed.notify_all();
+      }
+    });
+
+  for (;;) {
+    Row row;
+    {
+      std::unique_lock<std::mutex> lock(m);
+      changed.wait(lock, [&] {
+        return finished.count(handedOut + 1) || (readAll && handedOut == lastRead);
+      });
+      auto next = finished.find(handedOut + 1);
+      if (next == finished.end()) break;
+      row = std::move(next->second);
+      finished.erase(next);
+      handedOut++;
+      changed.notify_all();
+    }
+    results.Take(std::move(row));
+  }
+  reader.join();
+  for (std::thread &t : pool) t.join();
+  return results.Finish();
+}

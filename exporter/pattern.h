@@ -1,0 +1,17 @@
+#pragma once
+// Output names from a pattern: {n} the running number from 1, {name} the input's base name,
+// {game} and {ply} the game and ply of a position from a PGN file (0 for other positions).
+#include <string>
+
+struct OutputFields {
+  long n;
+  std::string name;
+  int game, ply;
+};
+
+// True when every {...} of the pattern is one of the four fields; else *problem names it.
+bool PatternValid(const std::string &pattern, std::string *problem);
+// The pattern with its fields filled in.
+std::string ExpandPattern(const std::string &pattern, const OutputFields &fields);
+// True when the pattern gives a different name to every position ({n} in it).
+bool PatternNumbers(const std::string &pattern);

@@ -1,0 +1,115 @@
+// The --report file, streamed under a temporary name and renamed into place.
+#include "exporter/reportfile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+std::string Folder(const std::string &path) {
+  size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool EndsWith(const std::string &text, const char *tail) {
+  size_t n = std::strlen(tail);
+  if (text.size() < n) return false;
+  for (size_t i = 0; i < n; i++)
+    if ((text[text.size() - n + i] | 0x20) != tail[i]) return false;
+  return true;
+}
+}  // namespace
+
+std::string JSONString(const std::string &text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    if (c == '"' || c == '\\') out += '\\', out += static_cast<char>(c);
+    else if (c == '\n') out += "\\n";
+    else if (c == '\t') out += "\\t";
+    else if (c < 0x20) {
+      char buffer[8];
+      std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+      out += buffer;
+    } else out += static_cast<char>(c);
+  }
+  return out + "\"";
+}
+
+std::string CSVField(const std::string &text) {
+  std::string out = "\"";
+  for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return out + "\"";
+}
+
+ReportFile::~ReportFile() {
+  if (!file_) return;
+  std::fclose(file_);
+  unlink(temp_.c_str());
+}
+
+bool ReportFile::Open(const std::string &path, std::string *why) {
+  path_ = path;
+  json_ = !EndsWith(path, ".csv");
+  // A short name in the same folder, so that the rename stays within one file system. The
+  // creation mode lets the process's umask decide the permissions, as for any new file.
+  int fd = -1;
+  for (int attempt = 0; fd < 0 && attempt < 100; attempt++) {
+    temp_ = Folder(path) + "/.report-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+    fd = open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  if (fd < 0 || !(file_ = fdopen(fd, "w"))) {
+    *why = std::strerror(errno);
+    if (fd >= 0) close(fd), unlink(temp_.c_str());
+    return false;
+  }
+  std::fputs(json_ ? "[" : "input,output,fen,errors,warnings,lines,written,failure\n", file_);
+  return true;
+}
+
+void ReportFile::Add(const Row &row) {
+  if (!file_) return;
+  std::string text;
+  if (json_) {
+    text = rows_ ? ",\n" : "\n";
+    text += "{\"input\": " + JSONString(row.input) + ", \"output\": " + JSONString(row.output) +
+            ", \"fen\": " + JSONString(row.fen) + ", \"errors\": " + std::to_string(row.errors) +
+            ", \"warnings\": " + std::to_string(row.warnings) + ", \"lines\": [";
+    for (size_t i = 0; i < row.lines.size(); i++) text += (i ? ", " : "") + JSONString(row.lines[i]);
+    text += std::string("], \"written\": ") + (row.written ? "true" : "false") +
+            ", \"failure\": " + (row.failure.empty() ? "null" : JSONString(row.failure)) + "}";
+  } else {
+    std::string lines;
+    for (size_t i = 0; i < row.lines.size(); i++) lines += (i ? "\n" : "") + row.lines[i];
+    text = CSVField(row.input) + "," + CSVField(row.output) + "," + CSVField(row.fen) + "," +
+           std::to_string(row.errors) + "," + std::to_string(row.warnings) + "," +
+           CSVField(lines) + "," + (row.written ? "yes" : "no") + "," + CSVField(row.failure) +
+           "\n";
+  }
+  std::fputs(text.c_str(), file_);
+  rows_++;
+}
+
+bool ReportFile::Close(std::string *why) {
+  if (!file_) {
+    *why = "it was never opened";
+    return false;
+  }
+  if (json_) std::fputs(rows_ ? "\n]\n" : "]\n", file_);
+  bool ok = std::fflush(file_) == 0 && !std::ferror(file_) && fsync(fileno(file_)) == 0;
+  int err = errno;
+  ok = std::fclose(file_) == 0 && ok;
+  if (!ok && !err) err = errno;
+  file_ = nullptr;
+  if (ok && rename(temp_.c_str(), path_.c_str()) == 0) {
+    int folder = open(Folder(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) fsync(folder), close(folder);
+    return true;
+  }
+  if (ok) err = errno;
+  unlink(temp_.c_str());
+  *why = std::strerror(err ? err : EIO);
+  return false;
+}

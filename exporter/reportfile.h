@@ -1,0 +1,33 @@
+#pragma once
+// The --report file: one row a position, JSON (an array of objects) or CSV by its extension.
+// Rows are written as they come under a temporary name beside it, which replaces the file only
+// when the report is complete: a batch of any size keeps no rows in memory and never leaves a
+// partial report.
+#include <cstdio>
+#include <string>
+
+#include "exporter/job.h"
+
+class ReportFile {
+ public:
+  ReportFile() = default;
+  ReportFile(const ReportFile &) = delete;
+  ReportFile &operator=(const ReportFile &) = delete;
+  ~ReportFile();  // a report not closed leaves nothing behind
+
+  bool Open(const std::string &path, std::string *why);
+  void Add(const Row &row);
+  // Finishes the file and renames it into place; false, with *why, when it cannot.
+  bool Close(std::string *why);
+
+ private:
+  std::string path_, temp_;
+  FILE *file_ = nullptr;
+  bool json_ = true;
+  long rows_ = 0;
+};
+
+// JSON's form of a string, with its quotes.
+std::string JSONString(const std::string &text);
+// CSV's form of a field, quoted.
+std::string CSVField(const std::string &text);

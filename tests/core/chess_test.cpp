@@ -1,0 +1,182 @@
+// Chess rules: perft known answers, SAN read and written, and PGN games read from small files
+// whose positions were checked against an independent PGN tool.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "chess/fen.h"
+#include "chess/move.h"
+#include "chess/pgn.h"
+#include "chess/san.h"
+
+namespace {
+Board FromFEN(const std::string &fen) {
+  Board board;
+  std::string why;
+  EXPECT_TRUE(ReadFEN(fen, &board, &why)) << fen << ": " << why;
+  return board;
+}
+
+// Published counts: the start position, "Kiwipete", positions 3 to 6 of the usual set (4 also
+// mirrored; 3 holds en passant that would expose the king along the rank), and positions made
+// for discovered and double check, underpromotion and stalemate.
+TEST(Chess, PerftKnownAnswers) {
+  const struct {
+    const char *fen;
+    int depth;
+    uint64_t leaves;
+  } cases[] = {
+      {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", 4, 197281},
+      {"r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 3, 97862},
+      {"8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1", 5, 674624},
+      {"r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1", 4, 422333},
+      {"r2q1rk1/pP1p2pp/Q4n2/bbp1p3/Np6/1B3NBn/pPPP1PPP/R3K2R b KQ - 0 1", 3, 9467},
+      {"rnbq1k1r/pp1Pbppp/2p5/8/2B5/8/PPP1NnPP/RNBQK2R w KQ - 1 8", 3, 62379},
+      {"r4rk1/1pp1qppp/p1np1n2/2b1p1B1/2B1P1b1/P1NP1N2/1PP1QPPP/R4RK1 w - - 0 10", 3, 89890},
+      {"8/8/2k5/5q2/5n2/8/5K2/8 b - - 0 1", 4, 23527},         // discovered check
+      {"4k3/1P6/8/8/8/8/K7/8 w - - 0 1", 6, 217342},           // underpromotion with check
+      {"8/8/1P2K3/8/2n5/1q6/8/5k2 b - - 0 1", 5, 1004658},     // double check
+      {"K1k5/8/P7/8/8/8/8/8 w - - 0 1", 6, 2217},              // stalemate
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(Perft(FromFEN(c.fen), c.depth), c.leaves) << c.fen << " depth " << c.depth;
+}
+
+// Each text read in its position: the move as WriteSAN writes it, or why it was refused. Every
+// legal move of each position also goes through WriteSAN and back unchanged.
+TEST(Chess, SANReadAndWritten) {
+  const char *start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+  const char *castles = "r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1";
+  const char *promotions = "5n2/4P3/8/8/8/8/k7/4K3 w - - 0 1";
+  const struct {
+    const char *fen, *text, *written, *why;
+  } cases[] = {
+      {start, "e4", "e4", ""},
+      {start, "Nf3!?", "Nf3", ""},
+      {start, "Ng1-f3", "Nf3", ""},
+      {start, "e2e4", "e4", ""},
+      {start, "e5", "", "e5 is illegal"},
+      {start, "Ke2", "", "Ke2 is illegal"},
+      {start, "Xe4", "", "Xe4 is not a move"},
+      {start, "xe3", "", "xe3 is not a move"},
+      {start, "", "", "an empty move"},
+      {"rn1qkb1r/ppp1pppp/5n2/3p4/3P4/5N2/PPPNPPPP/R1BQKB1R b KQkq - 0 4", "Nd7", "",
+       "Nd7 is ambiguous: Nbd7 or Nfd7"},
+      {"rn1qkb1r/ppp1pppp/5n2/3p4/3P4/5N2/PPPNPPPP/R1BQKB1R b KQkq - 0 4", "Nbd7", "Nbd7", ""},
+      {"4k3/8/8/R7/8/8/8/R3K3 w - - 0 1", "Ra3", "", "Ra3 is ambiguous: R1a3 or R5a3"},
+      {"4k3/8/8/R7/8/8/8/R3K3 w - - 0 1", "R1a3", "R1a3", ""},
+      {"8/8/1k6/8/4Q2Q/8/8/K6Q w - - 0 1", "Qh4e1", "Qh4e1", ""},
+      {"8/8/1k6/8/4Q2Q/8/8/K6Q w - - 0 1", "Qhe1", "", "Qhe1 is ambiguous: Q1e1 or Qh4e1"},
+      {"rnbqkbnr/ppp1pppp/8/3p4/4P3/8/PPPP1PPP/RNBQKBNR w KQkq d6 0 2", "ed5", "exd5", ""},
+      {"rnbqkbnr/ppp2ppp/8/3pP3/8/8/PPPP1PPP/RNBQKBNR w KQkq d6 0 3", "exd6", "exd6", ""},
+      {"8/8/8/KPp4r/8/8/8/7k w - c6 0 1", "bxc6", "", "bxc6 is illegal"},  // pinned on the rank
+      {promotions, "e8Q", "e8=Q", ""},
+      {promotions, "exf8=N", "exf8=N", ""},
+      {promotions, "e8=q", "e8=Q", ""},
+      {promotions, "e8", "", "e8 is ambiguous: e8=B, e8=N, e8=Q or e8=R"},
+      {promotions, "e8=K", "", "e8=K is not a move"},
+      {castles, "O-O", "O-O", ""},
+      {castles, "0-0-0+", "O-O-O", ""},
+      {"r3k1r1/8/8/8/8/8/8/R3K2R w KQq - 0 1", "O-O", "", "O-O is illegal"},
+      {"r3k2r/8/8/8/8/8/5b2/R3K2R w KQkq - 0 1", "O-O-O", "", "O-O-O is illegal"},  // in check
+      {"3qk2r/8/8/8/8/8/8/R3K2R w KQk - 0 1", "O-O-O", "", "O-O-O is illegal"},  // through d1
+      {"4rkr1/4p1p1/8/8/8/8/8/4K2R w K - 0 1", "O-O", "O-O#", ""},
+      {"5rk1/5ppp/8/8/8/8/8/R3K3 w Q - 0 1", "O-O-O", "O-O-O", ""},
+      {"r1bqkb1r/pppp1ppp/2n2n2/4p2Q/2B1P3/8/PPPP1PPP/RNB1K1NR w KQkq - 4 4", "Qxf7", "Qxf7#", ""},
+      {"rnbqkbnr/pppp1ppp/8/4p3/6P1/5P2/PPPPP2P/RNBQKBNR b KQkq - 0 2", "Qh4??", "Qh4#", ""},
+      {"4k3/4r3/8/8/8/8/4N3/4K3 w - - 0 1", "Nc3", "", "Nc3 is illegal"},  // pinned knight
+  };
+  for (const auto &c : cases) {
+    Board board = FromFEN(c.fen);
+    Move move{};
+    std::string why;
+    bool read = ReadSAN(board, c.text, &move, &why);
+    EXPECT_EQ(read ? WriteSAN(board, move) : why, *c.written ? c.written : c.why) << c.text;
+    Move moves[MaxMoves];
+    int count = LegalMoves(board, moves);
+    for (int k = 0; k < count; k++) {
+      std::string san = WriteSAN(board, moves[k]);
+      EXPECT_TRUE(ReadSAN(board, san, &move, &why) && move == moves[k]) << c.fen << " " << san;
+    }
+  }
+}
+
+// Each game of the files under tests/data/pgn: its final position and last move (as the
+// independent tool replayed it), result and a tag, or why it was refused.
+TEST(PGN, GamesOfTheTestFiles) {
+  const struct {
+    const char *file;
+    int number;
+    const char *why, *fen = "", *lastSAN = "", *result = "", *tag = "White", *value = "";
+    size_t plies = 0;
+  } cases[] = {
+      {"games.pgn", 1, "", "1n1Rkb1r/p4ppp/4q3/4p1B1/4P3/8/PPP2PPP/2K5 b k - 1 17", "Rd8#", "1-0",
+       "Annotator", "A \"quoted\" name \\ backslash", 33},
+      {"games.pgn", 2, "", "r1bk3r/p2pBpNp/n4n2/1p1NP2P/6P1/3P4/P1P1K3/q5b1 b - - 1 23", "Be7#",
+       "1-0", "White", "Anderssen, Adolf", 45},
+      {"setup.pgn", 1, "", "8/8/2NR4/6k1/8/6n1/8/rK6 w - - 7 38", "Ra1+", "*", "SetUp", "1", 16},
+      {"setup.pgn", 2, "", "8/3k4/8/8/8/3p4/3K4/8 b - - 1 3", "Kd2", "*", "Event", "Black first", 4},
+      {"bom_crlf_latin1.pgn", 1, "",
+       "r1bqk2r/1pppbppp/p1n2n2/4p3/B3P3/5N2/PPPP1PPP/RNBQ1RK1 w kq - 4 6", "Be7", "1/2-1/2",
+       "White", "M\xc3\xbcller, J\xc3\xbcrgen", 10},
+      {"cr_utf8.pgn", 1, "", "r1bqkbnr/ppp2ppp/2n5/4P3/2Bp4/8/PP3PPP/RNBQK1NR w KQkq - 1 6", "Nc6",
+       "*", "White", "Ljubojevi\xc4\x87, Ljubomir", 10},
+      {"damaged.pgn", 1, "", "rnbqkb1r/1p2pppp/p2p1n2/8/3NP3/2N5/PPP2PPP/R1BQKB1R w KQkq - 0 6",
+       "a6", "1/2-1/2", "Event", "good 1", 10},
+      {"damaged.pgn", 2, "game 2, move 2: Ke3 is illegal"},
+      {"damaged.pgn", 3, "game 3, move 3: Nd2 is ambiguous: Nbd2 or Nfd2"},
+      {"damaged.pgn", 4, "game 4, move 1...: a variation is not closed"},
+      {"damaged.pgn", 5, "game 5, move 1...: unexpected character 0x01"},
+      {"damaged.pgn", 6, "game 6, move 2...: a comment is not closed"},
+      {"damaged.pgn", 7, "game 7: tag FEN: 9 ranks, expected 8"},
+      {"damaged.pgn", 8, "game 8, move 1: e8 is ambiguous: e8=B+, e8=N, e8=Q+ or e8=R"},
+      {"damaged.pgn", 9, "game 9: tag FEN: black is in check with white to move"},
+      {"damaged.pgn", 10, "", "r1b2rk1/ppq2ppp/2n1pn2/2p5/2BP4/P1P1PN2/5PPP/R1BQ1RK1 w - - 1 11",
+       "Qc7", "*", "Event", "good 2", 20},
+  };
+  for (const auto &c : cases) {
+    std::string path = std::string(BS_SOURCE_DIR) + "/tests/data/pgn/" + c.file, why;
+    std::FILE *file = std::fopen(path.c_str(), "rb");
+    ASSERT_TRUE(file) << path;
+    PGNSource source;
+    OpenPGNSource(&source, file);
+    PGNGame game;
+    int read = 0;
+    for (int n = 0; n < c.number; n++) read = ReadPGNGame(&source, &game, &why);
+    std::fclose(file);
+    std::string where = std::string(c.file) + " game " + std::to_string(c.number);
+    EXPECT_EQ(game.number, c.number) << where;
+    if (*c.why) {
+      EXPECT_EQ(read, -1) << where;
+      EXPECT_EQ(why, c.why) << where;
+      continue;
+    }
+    ASSERT_EQ(read, 1) << where << ": " << why;
+    ASSERT_EQ(game.moves.size(), c.plies) << where;
+    EXPECT_EQ(game.positions.size(), c.plies + 1) << where;
+    EXPECT_EQ(WriteFEN(game.positions.back()), c.fen) << where;
+    EXPECT_EQ(game.san.back(), c.lastSAN) << where;
+    EXPECT_EQ(game.result, c.result) << where;
+    EXPECT_EQ(PGNTag(game, c.tag), c.value) << where;
+  }
+}
+
+// Huge input: a game of a 10 MB line is refused, the games around it read, nothing grows.
+TEST(PGN, HugeLineRefusedAndSkipped) {
+  std::string text = "[Event \"a\"]\n1. e4 e5 *\n[Event \"b\"]\n1. d4 {" +
+                     std::string(10 << 20, 'x') + "} d5 *\n1. c4 " + std::string(2 << 20, 'N') +
+                     "\n\n[Event \"c\"]\n1. f4 *\n";
+  std::FILE *file = fmemopen(text.data(), text.size(), "rb");
+  ASSERT_TRUE(file);
+  PGNSource source;
+  OpenPGNSource(&source, file);
+  PGNGame game;
+  std::string why, outcomes;
+  for (int read; (read = ReadPGNGame(&source, &game, &why)) != 0;)
+    outcomes += read > 0 ? PGNTag(game, "Event") + "; " : why + "; ";
+  std::fclose(file);
+  EXPECT_EQ(outcomes, "a; game 2: the game is longer than 1 MB; game 3, move 1...: NNNNNNNNNNNNNNNN... is not a move; c; ");
+  EXPECT_LE(source.block.capacity(), size_t{1} << 16);
+}
+}  // namespace
