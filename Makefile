@@ -5,9 +5,13 @@
 #   make test-sanitize   builds and runs every test under AddressSanitizer + UBSan
 #   make install PREFIX=/usr/local    installs the program (bin/, share/)
 #   make deb     builds the Debian package boardsmith_*.deb in build/
+#   make fuzz   builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS (60)
+#   make fuzz-ci   the same for 20 s each, when clang is there (CI)
 
 BUILD ?= build
 SANBUILD ?= build-sanitize
+FUZZBUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
@@ -27,7 +31,7 @@ SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Developer builds treat warnings as errors.
 CONFIGURE = -DBS_WERROR=ON
 
-.PHONY: all deps deps-test build build-run run test test-sanitize test-clang bench install deb clean
+.PHONY: all deps deps-test build build-run run test test-sanitize test-clang fuzz fuzz-ci bench install deb clean
 
 all: build
 
@@ -82,6 +86,17 @@ test-clang: deps-test
 	cmake -S . -B build-clang -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ $(CONFIGURE)
 	cmake --build build-clang -j $(JOBS)
 
+# The libFuzzer targets, built with clang (a test package), each run FUZZ_SECONDS from its seeds.
+fuzz: deps-test
+	cmake -S . -B $(FUZZBUILD) -DBS_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ $(CONFIGURE)
+	cmake --build $(FUZZBUILD) -j $(JOBS) --target fuzzers
+	tests/fuzz/run $(FUZZBUILD) $(FUZZ_SECONDS)
+
+fuzz-ci:
+	@if command -v clang++ >/dev/null; then $(MAKE) fuzz FUZZ_SECONDS=20; \
+	else echo "fuzz-ci: no clang++, fuzzing skipped"; fi
+
 bench: build
 	$(BUILD)/bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	bench/startup.sh $(BUILD)
@@ -98,4 +113,4 @@ deb: build-run
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(SANBUILD) build-clang
+	rm -rf $(BUILD) $(SANBUILD) build-clang $(FUZZBUILD)

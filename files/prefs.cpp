@@ -2,9 +2,6 @@
 // on the fourth. Lines end in CR LF.
 #include "files/prefs.h"
 
-#include <sys/stat.h>
-
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -18,12 +15,21 @@
 namespace {
 // Each read takes at most 79 characters, like the lines of the file were always read.
 constexpr int LineBuffer = 80;
+// The four reads take at most 4 * 79 bytes of the file; the window size and the recent files
+// after them at most a few kilobytes a path.
+constexpr size_t PrefsReadBytes = 64 * 1024;
 
-// Reads the next line (or the next 79 characters of a longer one) into line. At the end of the
-// file line keeps what it held, so the last line read stands.
-void ReadLine(FILE *f, char line[LineBuffer]) {
-  char buffer[LineBuffer];
-  if (std::fgets(buffer, LineBuffer, f)) std::memcpy(line, buffer, LineBuffer);
+// Reads the next line of text from *at (or the next 79 characters of a longer one) into line,
+// like fgets. At the end of the text line keeps what it held, so the last line read stands.
+void ReadLine(const std::string &text, size_t *at, char line[LineBuffer]) {
+  if (*at >= text.size()) return;
+  size_t n = 0;
+  while (n < LineBuffer - 1 && *at < text.size()) {
+    char c = text[(*at)++];
+    line[n++] = c;
+    if (c == '\n') break;
+  }
+  line[n] = '\0';
 }
 
 bool Begins(const char *line, const char *prefix) {
@@ -36,36 +42,33 @@ void ReadCustomSize(const char *line) {
   const char *p = line;
   while (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n' || *p == '\v' || *p == '\f') p++;
   while (*p && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n' && *p != '\v' && *p != '\f') p++;
-  double inches;
-  if (LeadingFloat(p, &inches) && inches == inches) PicSiz = static_cast<float>(inches);
-  if (!(PicSiz >= 1.0f)) PicSiz = 1.0f;
-  if (PicSiz > 6.0f) PicSiz = 6.0f;
+  // Clamped while still a double: a number beyond the range of float cannot become one.
+  double inches = PicSiz;
+  if (!LeadingFloat(p, &inches) || inches != inches) inches = PicSiz;
+  if (!(inches >= 1.0)) inches = 1.0;
+  if (inches > 6.0) inches = 6.0;
+  PicSiz = static_cast<float>(inches);
 }
 // --- Window size and recent files: the lines after the fourth. ---
 constexpr int PathLineMax = 4096;  // a longer line is skipped whole
 
-// The next line without its line end; false at the end of the file. A line longer than
-// PathLineMax comes back empty.
-bool ReadLongLine(FILE *f, std::string *line) {
-  static char buffer[PathLineMax + 2];
+// The next line of text from *at without its line end; false at the end of the text. A line
+// longer than PathLineMax comes back empty.
+bool ReadLongLine(const std::string &text, size_t *at, std::string *line) {
   line->clear();
-  bool any = false, tooLong = false;
-  while (std::fgets(buffer, sizeof buffer, f)) {
-    any = true;
-    size_t n = std::strlen(buffer);
-    bool ended = n > 0 && buffer[n - 1] == '\n';
-    while (n > 0 && (buffer[n - 1] == '\n' || buffer[n - 1] == '\r')) n--;
-    if (!tooLong) line->append(buffer, n);
-    if (line->size() > PathLineMax) tooLong = true;
-    if (ended) break;
-  }
-  if (tooLong) line->clear();
-  return any;
+  if (*at >= text.size()) return false;
+  size_t end = text.find('\n', *at);
+  if (end == std::string::npos) end = text.size();
+  size_t n = end;
+  while (n > *at && text[n - 1] == '\r') n--;
+  if (n - *at <= PathLineMax) line->assign(text, *at, n - *at);
+  *at = end + 1;
+  return true;
 }
 
-void ReadWindowAndRecent(FILE *f) {
+void ReadWindowAndRecent(const std::string &text, size_t *at) {
   std::string line;
-  if (!ReadLongLine(f, &line) || !ReadLongLine(f, &line)) return;  // header, then "W H"
+  if (!ReadLongLine(text, at, &line) || !ReadLongLine(text, at, &line)) return;  // header, "W H"
   bool found = false;
   int w = LeadingInt(line.c_str(), &found);
   const char *p = line.c_str();
@@ -74,8 +77,8 @@ void ReadWindowAndRecent(FILE *f) {
   bool foundH = false;
   int h = LeadingInt(p, &foundH);
   if (found && foundH && w >= 100 && w <= 8192 && h >= 100 && h <= 8192) WindowWidth = w, WindowHeight = h;
-  if (!ReadLongLine(f, &line)) return;  // header
-  while (RecentFiles.size() < MaxRecentFiles && ReadLongLine(f, &line))
+  if (!ReadLongLine(text, at, &line)) return;  // header
+  while (RecentFiles.size() < MaxRecentFiles && ReadLongLine(text, at, &line))
     if (!line.empty()) RecentFiles.push_back(line);
 }
 
@@ -106,21 +109,25 @@ std::string PrefsPath() {
 }
 
 void ReadPrefs() {
-  std::string path = PrefsPath();
-  struct stat st;
-  FILE *f = nullptr;
-  WindowWidth = WindowHeight = 0;
-  RecentFiles.clear();
-  if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) f = std::fopen(path.c_str(), "r");
-  if (!f) {
+  std::string text;
+  if (!ReadFileStart(PrefsPath(), PrefsReadBytes, &text, nullptr)) {
+    WindowWidth = WindowHeight = 0;
+    RecentFiles.clear();
     ShowCoords = 2;
     Dpi = 2;
     PicSiz = 4.0f;
     return;
   }
+  ReadPrefsText(text);
+}
+
+void ReadPrefsText(const std::string &text) {
+  size_t at = 0;
+  WindowWidth = WindowHeight = 0;
+  RecentFiles.clear();
   char line[LineBuffer] = "";
-  ReadLine(f, line);
-  ReadLine(f, line);
+  ReadLine(text, &at, line);
+  ReadLine(text, &at, line);
   if (Begins(line, "CUST")) {
     Dpi = 0;
     ReadCustomSize(line);
@@ -131,19 +138,18 @@ void ReadPrefs() {
   } else if (Begins(line, "LARGE")) {
     Dpi = 3, PicSiz = 6.0f;
   }
-  ReadLine(f, line);
-  ReadLine(f, line);
+  ReadLine(text, &at, line);
+  ReadLine(text, &at, line);
   if (Begins(line, "YES"))
     ShowCoords = 1;
   else if (Begins(line, "NO"))
     ShowCoords = 0;
   else if (Begins(line, "ASK"))
     ShowCoords = 2;
-  ReadWindowAndRecent(f);
-  std::fclose(f);
+  ReadWindowAndRecent(text, &at);
 }
 
-bool WritePrefs(std::string *why) {
+std::string PrefsText() {
   std::string size;
   switch (Dpi) {
     case 0: size = "CUSTOM " + FixedDecimals(PicSiz, 2); break;
@@ -152,12 +158,14 @@ bool WritePrefs(std::string *why) {
     default: size = "MEDIUM"; break;
   }
   const char *coords = ShowCoords == 0 ? "NO" : ShowCoords == 1 ? "YES" : "ASK";
-  std::string text = "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\n" + size + "\r\n" +
-                     "Coordinates (YES, NO, ASK):\r\n" + coords + "\r\n" + WindowAndRecentLines();
-  const std::string path = PrefsPath();
+  return "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\n" + size + "\r\n" +
+         "Coordinates (YES, NO, ASK):\r\n" + coords + "\r\n" + WindowAndRecentLines();
+}
+
+bool WritePrefs(std::string *why) {
   if (!IsRunFolder(StartFolder)) {
     std::error_code ec;
     std::filesystem::create_directories(ConfigFolder(), ec);  // a failure shows in the write
   }
-  return WriteFileAtomically(path, text, why);
+  return WriteFileAtomically(PrefsPath(), PrefsText(), why);
 }

@@ -11,8 +11,13 @@ constexpr int MaxRecentFiles = 8;
 extern int WindowWidth, WindowHeight;
 extern std::vector<std::string> RecentFiles;
 
-// Sets Dpi, PicSiz and ShowCoords from the file; defaults when it is missing.
+// Sets Dpi, PicSiz and ShowCoords from the file; defaults when it is missing or not a file.
 void ReadPrefs();
+// Sets Dpi, PicSiz and ShowCoords from the text of a preferences file, as ReadPrefs does; a line
+// that matches nothing leaves its setting as it was.
+void ReadPrefsText(const std::string &text);
+// The text WritePrefs writes.
+std::string PrefsText();
 // Writes Dpi, PicSiz and ShowCoords, making the configuration folder when it is missing.
 // Returns false (and why) when the file cannot be written.
 bool WritePrefs(std::string *why = nullptr);

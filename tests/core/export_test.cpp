@@ -30,10 +30,11 @@ std::string Quote(const std::string &arg) {
 
 class Exporter : public ::testing::Test {
  protected:
-  // Runs the exporter; standard input from the file in (if any), standard output to out (if any).
+  // Runs the exporter (or the program given); standard input from the file in (if any), standard
+  // output to out (if any).
   Outcome Run(const std::vector<std::string> &args, const std::string &in = "",
-              const std::string &out = "") {
-    std::string command = Quote(BS_RUN_DIR "/boardsmith-export");
+              const std::string &out = "", const std::string &program = BS_RUN_DIR "/boardsmith-export") {
+    std::string command = Quote(program);
     // append, not +: g++ 12 warns falsely (-Wrestrict) on string sums in a Release build.
     for (const std::string &arg : args) command.append(" ").append(Quote(arg));
     if (!in.empty()) command.append(" <").append(Quote(in));
@@ -168,6 +169,22 @@ TEST_F(Exporter, AnOutputThatCannotBeWrittenLeavesNothing) {
   Outcome o = Run({odd});
   EXPECT_EQ(o.status, 1);
   EXPECT_EQ(ReadWhole(odd), BRDText(0));
+}
+
+// A write that fails at the disk (here the sync) keeps the old picture and says why.
+TEST_F(Exporter, AFailedWriteKeepsTheOldPictureAndSaysWhy) {
+  Flipped = 0;
+  StartPosition(nullptr);
+  std::string brd = Position("s.brd", 0), output = folder_ / "s.bmp";
+  WriteWhole(output, "old");
+  setenv("BS_WRITE_FAULT", "sync 1 5", 1);
+  Outcome o = Run({brd}, "", "", BS_FAULTY_EXPORT);
+  unsetenv("BS_WRITE_FAULT");
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.out, "");
+  EXPECT_EQ(o.err, "boardsmith-export: cannot write " + output + ": Input/output error\n");
+  EXPECT_EQ(ReadWhole(output), "old");
+  EXPECT_EQ(Files(), (std::set<std::string>{"s.brd", "s.bmp"}));
 }
 
 TEST_F(Exporter, WrongUsage) {

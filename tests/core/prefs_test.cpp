@@ -1,6 +1,7 @@
 // The preferences file: what each line gives, what is written, and files that cannot be written.
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -71,10 +72,14 @@ TEST_F(Prefs, SizeLines) {
       {"CUSTOM", 0, 4.0f},      {"CUSTOM x", 0, 4.0f},  // no number: the size stays
       {"CUSTOM 0.25", 0, 1.0f}, {"CUSTOM 9", 0, 6.0f}, {"CUSTOM -2", 0, 1.0f},
       {"CUSTOM nan", 0, 4.0f},  {"CUSTOM 1e999", 0, 6.0f},
+      {"CUSTOM 1e39", 0, 6.0f}, {"CUSTOM -1e39", 0, 1.0f},  // beyond float: clamped first
   };
   for (const Case &c : cases) {
     Dpi = 2, PicSiz = 4.0f;
+    std::feclearexcept(FE_ALL_EXCEPT);
     Read(c.line, "ASK");
+    // A number beyond float made float before it is clamped (undefined) overflows on the way.
+    EXPECT_FALSE(std::fetestexcept(FE_OVERFLOW)) << c.line;
     EXPECT_EQ(Dpi, c.dpi) << c.line;
     EXPECT_EQ(PicSiz, c.picSiz) << c.line;
   }

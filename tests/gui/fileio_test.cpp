@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include <cerrno>
+
+#include "files/atomicwrite.h"
 #include "files/brd.h"
 #include "files/htm.h"
 #include "files/prefs.h"
@@ -375,4 +378,21 @@ TEST_F(FileCommands, TheClipboardOffersPicturePNGBitmapFENAndHTMLAtOnce) {
   int width = 0, height = 0;
   EXPECT_TRUE(ClipboardPicture(&width, &height));
   EXPECT_EQ(width, 592);
+}
+
+// A write that fails at the disk (the picture's sync, after the position file was written):
+// the old picture stays, no temporary file is left, and the box names the file and the reason.
+TEST_F(FileCommands, AFailedWriteKeepsTheOldPictureAndIsReportedNotConfirmed) {
+  ShowCoords = 0;
+  std::ofstream(In("pos.bmp"), std::ios::binary) << "old picture";
+  InjectWriteFault(WriteStep::Sync, 2, EIO);
+  ScriptFileAnswer(In("pos.bmp").string());
+  ScriptBoxAnswer(IDYES);  // the dialog's replace question
+  Command(CmdSaveBMP);
+  EXPECT_FALSE(WriteFaultPending());
+  ClearWriteFault();
+  ExpectFailure("Save failed", hwnd, In("pos.bmp").string(), "Input/output error");
+  EXPECT_FALSE(AnyBoxSays("saved with"));
+  EXPECT_EQ(ReadAll(In("pos.bmp")), "old picture");
+  EXPECT_EQ(FilesIn(folder), (Names{"pos.bmp", "pos.brd"}));
 }

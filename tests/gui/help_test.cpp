@@ -1,8 +1,13 @@
 // The help viewer, checked on the pixels of its window.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
+#include <thread>
 
 #include "tests/gui/editor_fixture.h"
 
@@ -155,6 +160,19 @@ TEST_F(Help, ReadingIsBounded) {
   WritePage(page.substr(0, 1u << 19) + "HHHH\n");  // half a megabyte is read to its end
   Repaint(w);
   EXPECT_EQ(BandsWith(w), (std::set<int>{0}));
+}
+
+// A page name that is not a regular file draws nothing, at once: reading a FIFO would hold the
+// window until something wrote to it (here a writer offers a line as soon as one reads).
+TEST_F(Help, APageThatIsNotARegularFileIsNotRead) {
+  std::string fifo = folder + "/page.htm";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::thread writer([&] { std::ofstream(fifo) << "HHHH\n"; });
+  HWND w = Open();
+  EXPECT_TRUE(BandsWith(w).empty());
+  int fd = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);  // lets the writer finish
+  writer.join();
+  close(fd);
 }
 
 TEST_F(Help, PagesComeFromTheStartFolderWhereverTheCurrentFolderIs) {

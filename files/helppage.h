@@ -1,0 +1,29 @@
+#pragma once
+// A help page as the help viewer shows it: which lines it draws, where and in what colour. The
+// viewer's window draws these; the reading itself needs no window.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// The text rectangle of the first line, moved down by HelpLineStep for each line drawn; lines
+// from HelpBottom (the window's height) down are never seen, so they are not read.
+constexpr int HelpLeft = 5, HelpTop = 5, HelpRight = 495, HelpLineHeight = 17;
+constexpr int HelpLineStep = 17;
+constexpr int HelpBottom = 600;
+constexpr int HelpPieceMax = 119;           // characters one read takes; a longer line goes on
+constexpr size_t HelpPageLimit = 1u << 20;  // bytes of a page read at most; a page is a few KB
+
+struct HelpColour {
+  unsigned char red, green, blue;
+};
+
+struct HelpLine {
+  std::string text;   // as read, without its line end, up to a zero byte
+  int top;            // the top of its text rectangle
+  HelpColour colour;  // black until a colour line says otherwise
+};
+
+// The lines drawn for a page: each read takes at most 119 characters up to and including a line
+// feed (CR LF counts as one); a read that begins with one of the four colour tags sets the
+// colour; a read that begins with "<" is not drawn; every other read is drawn, one line each.
+std::vector<HelpLine> HelpPageLines(const std::string &page);

@@ -1,0 +1,55 @@
+// Fuzz target: the help viewer's reading of a page. Every line it draws fits the window: it
+// starts below the top margin and above the window's bottom, 17 pixels under the one before;
+// its text is one read of at most 119 characters, without line ends or zero bytes, and never
+// a tag line; its colour is black or one of the four colours of the colour lines. Once the
+// window is full, what follows changes nothing.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "files/helppage.h"
+#include "tests/fuzz/diagram.h"
+
+using fuzz::Require;
+
+namespace {
+bool IsTableColour(const HelpColour &c) {
+  const HelpColour table[] = {{0, 0, 0}, {255, 0, 0}, {0, 180, 0}, {0, 0, 255}};
+  for (const HelpColour &t : table)
+    if (c.red == t.red && c.green == t.green && c.blue == t.blue) return true;
+  return false;
+}
+
+bool SameLines(const std::vector<HelpLine> &a, const std::vector<HelpLine> &b) {
+  if (a.size() != b.size()) return false;
+  for (size_t k = 0; k < a.size(); k++)
+    if (a[k].text != b[k].text || a[k].top != b[k].top || a[k].colour.red != b[k].colour.red ||
+        a[k].colour.green != b[k].colour.green || a[k].colour.blue != b[k].colour.blue)
+      return false;
+  return true;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+  const std::string page(reinterpret_cast<const char *>(data), size);
+  const std::vector<HelpLine> lines = HelpPageLines(page);
+  int top = HelpTop;
+  for (const HelpLine &line : lines) {
+    Require(line.top == top, "lines stand 17 pixels apart from the top margin down");
+    Require(line.top + HelpLineHeight <= HelpBottom, "every line ends inside the window");
+    Require(line.text.size() <= static_cast<size_t>(HelpPieceMax), "a line is one read of 119 characters");
+    Require(line.text.find_first_of(std::string("\n\0", 2)) == std::string::npos,
+            "a line holds no line feed or zero byte");
+    Require(line.text.empty() || line.text.back() != '\r', "a line is drawn without its line end");
+    Require(line.text.empty() || line.text[0] != '<', "a tag line is not drawn");
+    Require(IsTableColour(line.colour), "text is black or a colour of the colour lines");
+    Require(page.find(line.text) != std::string::npos, "a line's text is text of the page");
+    top += HelpLineStep;
+  }
+  constexpr size_t WindowLines = (HelpBottom - HelpTop) / HelpLineStep;
+  Require(lines.size() <= WindowLines, "no more lines than the window holds");
+  if (lines.size() == WindowLines)
+    Require(SameLines(HelpPageLines(page + "\nHHHH\n"), lines), "what follows a full window is not read");
+  return 0;
+}
