@@ -147,21 +147,4 @@ TEST_F(Prefs, WritesFourLinesWithCRLF) {
   }
 }
 
-TEST_F(Prefs, AFileThatCannotBeWrittenIsReported) {
-  std::string why;
-  StartFolder = folder_ / "gone";  // no run folder: the configuration folder, here a file
-  WriteWhole(folder_ / "xdg", "");
-  setenv("XDG_CONFIG_HOME", (folder_ / "xdg").c_str(), 1);
-  EXPECT_FALSE(WritePrefs(&why));
-  EXPECT_FALSE(why.empty());
-  unsetenv("XDG_CONFIG_HOME");
-  StartFolder = folder_.Path();
-  std::filesystem::create_directory(PrefsPath());  // a folder where the file should be
-  EXPECT_FALSE(WritePrefs(&why));
-  EXPECT_FALSE(why.empty());
-  Dpi = 1, ShowCoords = 1;
-  ReadPrefs();  // a folder is no preferences file: the defaults
-  EXPECT_EQ(Dpi, 2);
-  EXPECT_EQ(ShowCoords, 2);
-}
 }  // namespace

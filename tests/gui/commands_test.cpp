@@ -46,19 +46,6 @@ TEST_F(Commands, SettingsAreSetRememberedAndConfirmed) {
   }
 }
 
-TEST_F(Commands, APreferenceThatCannotBeSavedIsReported) {
-  std::filesystem::create_directory(PrefsPath());  // a folder where the file should be
-  for (int id : {CmdLarge, CmdNever}) {
-    SCOPED_TRACE(id);
-    ClearRecords();
-    Choose(id);
-    EXPECT_EQ(RecordedBoxes().size(), 2u);  // the confirmation, then the failure
-    ExpectFailure("Preferences", hwnd, "could not be saved in " + PrefsPath(), "");
-  }
-  EXPECT_EQ(Dpi, 3);
-  EXPECT_EQ(ShowCoords, 0);
-}
-
 TEST_F(Commands, ColoursCycleThroughTheEightThemesAndLeaveTheStatusLine) {
   Write("Start position");
   std::vector<COLORREF> strip = Strip();

@@ -172,13 +172,4 @@ TEST_F(CustomSize, OneWindowWhateverHowOftenCustomIsChosen) {
   EXPECT_EQ(Field(ChooseCustom()), "5.2");  // a new window shows the new size
 }
 
-TEST_F(CustomSize, UnwritablePreferencesAreReported) {
-  std::filesystem::create_directory(folder + "/prefs.txt");  // a folder where the file should be
-  TypeAndOk(ChooseCustom(), "3");
-  EXPECT_EQ(PicSiz, 3.0f);
-  ASSERT_EQ(Boxes("Picture Size").size(), 2u);
-  EXPECT_NE(RecordedBoxes()[1].text.find("Cannot write " + PrefsPath()), std::string::npos)
-      << RecordedBoxes()[1].text;
-  EXPECT_TRUE(std::filesystem::is_directory(folder + "/prefs.txt"));
-}
 }  // namespace

@@ -277,40 +277,6 @@ TEST_F(FileCommands, ClipboardSaveWritesBothFilesAndItsReport) {
   EXPECT_EQ(VClip, 0);
 }
 
-TEST_F(FileCommands, SavesThatCannotBeWrittenAreReportedAndKeepWhatWasThere) {
-  ShowCoords = 0;
-  ScriptFileAnswer(In("missing/pos.bmp").string());
-  Command(CmdSaveBMP);
-  ExpectFailure("Save failed", hwnd, In("missing/pos.brd").string(), "No such file or directory");
-  ClearRecords();
-  ScriptFileAnswer(In("missing/page.htm").string());
-  Command(CmdSaveHTM);
-  EXPECT_EQ(Boxes("Save failed").size(), 1u);
-  EXPECT_FALSE(AnyBoxSays("saved with"));
-  EXPECT_TRUE(FilesIn(folder).empty());
-
-  // The picture's name is a folder: the position file is written, the picture is not.
-  ClearRecords();
-  fs::create_directory(In("pic.bmp"));
-  ScriptFileAnswer(In("pic.bmp").string());
-  ScriptBoxAnswer(IDYES);  // the dialog's replace question
-  Command(CmdSaveBMP);
-  ExpectFailure("Save failed", hwnd, In("pic.bmp").string(), "");
-  EXPECT_FALSE(AnyBoxSays("saved with"));
-  EXPECT_TRUE(fs::is_empty(In("pic.bmp")));
-
-  // The position file's name is a folder: an existing picture stays as it was.
-  ClearRecords();
-  fs::create_directory(In("keep.brd"));
-  std::ofstream(In("keep.bmp"), std::ios::binary) << "old picture";
-  ScriptFileAnswer(In("keep.bmp").string());
-  ScriptBoxAnswer(IDYES);
-  Command(CmdSaveBMP);
-  ExpectFailure("Save failed", hwnd, In("keep.brd").string(), "");
-  EXPECT_FALSE(AnyBoxSays("saved with"));
-  EXPECT_EQ(ReadAll(In("keep.bmp")), "old picture");
-}
-
 TEST_F(FileCommands, TodaysPicturesAndThePageAreWrittenWithTheirPositionFile) {
   ShowCoords = 0;
   struct Row {
