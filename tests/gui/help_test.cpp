@@ -134,23 +134,6 @@ TEST_F(Help, EveryPaintStartsBlackAndRereadsTheLastNamedPage) {
   EXPECT_EQ(BandsWith(w), (std::set<int>{1}));
 }
 
-TEST_F(Help, LongLinesGoOnAsLinesOfTheirOwn) {
-  // 119 characters make one piece, the rest of the line the next; a line of exactly 119
-  // characters leaves its line end for a piece of its own, an empty line; with CR LF, 118
-  // characters are one piece.
-  WritePage(std::string(119, 'H') + "IIII\n" + std::string(119, 'H') + "\nHHHH\n" +
-            std::string(118, 'H') + "\r\nHHHH\n" + std::string(100000, 'W') + "\nHHHH\n");
-  HWND w = Open();
-  std::set<int> inked = BandsWith(w);
-  for (int k : {0, 1, 2, 4, 5, 6}) EXPECT_TRUE(inked.count(k)) << k;
-  EXPECT_FALSE(inked.count(3));  // the line end of the 119-character line
-  // 100,000 characters: 841 pieces, far below the window; nothing else is drawn or harmed.
-  for (int k = 7; k < Bands; k++) EXPECT_TRUE(inked.count(k)) << k;
-  // The continuation "IIII" starts at the left margin and ends early.
-  EXPECT_TRUE(Inked(w, 5, 22, 12, 39));
-  EXPECT_FALSE(Inked(w, 200, 22, ClientWidth(w), 39));
-}
-
 TEST_F(Help, ReadingIsBounded) {
   // Two megabytes of tag lines, then text: the viewer stops reading after one megabyte.
   std::string page;

@@ -66,39 +66,6 @@ TEST_F(Mouse, PaletteClicksOnlyChooseTheTool) {
   ExpectStatus("Arrow selected. Click on a square to start.");
 }
 
-TEST_F(Mouse, GridLinesBelongToTheSquareLeftOrAboveAndClicksOutsideDoNothing) {
-  ClickTool(WB);
-  ClickAt(hwnd, 256, CentreY(3));  // the line right of column 0
-  EXPECT_EQ(Pos[Cell(0, 3)], WB);
-  ClickAt(hwnd, CentreX(5), 56);   // the line under the top row
-  EXPECT_EQ(Pos[Cell(5, 0)], WB);
-  ClickAt(hwnd, 515, 315);         // the last pixel that belongs to h1's square
-  EXPECT_EQ(Pos[Cell(7, 7)], WB);
-  ClickAt(hwnd, 220, 20);
-  EXPECT_EQ(Pos[Cell(0, 0)], WB);
-
-  StartPosition(nullptr);
-  Repaint();
-  int32_t pos[64];
-  std::memcpy(pos, Pos, sizeof pos);
-  ClickTool(0);
-  auto board = [this] {
-    std::vector<COLORREF> px;
-    for (int x = 196; x < 522; x += 3)
-      for (int y = 14; y < 338; y += 3) px.push_back(Pixel(x, y));
-    return px;
-  };
-  std::vector<COLORREF> before = board();
-  // Left of, above, right of and below the squares, and far away: the frame, the field, the
-  // palette column, the status line.
-  for (auto [x, y] : std::vector<std::pair<int, int>>{
-           {219, 100}, {200, 100}, {184, 100}, {190, 20}, {300, 19}, {300, 0}, {300, 5},
-           {516, 100}, {519, 200}, {300, 316}, {300, 330}, {400, 350}, {219, 19}, {516, 316}})
-    ClickAt(hwnd, x, y);
-  EXPECT_EQ(std::memcmp(pos, Pos, sizeof pos), 0);
-  EXPECT_EQ(board(), before);
-}
-
 TEST_F(Mouse, ToolCursorOverTheFramedBoardOnly) {
   ClickTool(WN);
   // Inside the frame's outer edge the tool, outside it not.

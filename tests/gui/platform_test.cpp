@@ -160,39 +160,6 @@ TEST_F(PlatformTest, PostedMessagesComeBeforeTheQuitMessageAndItsExitCode) {
   EXPECT_EQ(GetMessage(&msg, nullptr, 0, 0), 0);
 }
 
-TEST_F(PlatformTest, FillRectAndLineToLeaveOutTheirLastPixels) {
-  HWND h = Make();
-  HDC dc = GetDC(h);
-  HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-  RECT r{10, 10, 20, 15};
-  FillRect(dc, &r, brush);
-  EXPECT_EQ(CountPixels(h, RGB(1, 2, 3), r, true), 50);
-  EXPECT_EQ(CountPixels(h, RGB(1, 2, 3), r, false), 0);
-  RECT huge{-100, -100, 10000, 10000};  // cut to the client area
-  FillRect(dc, &huge, brush);
-  EXPECT_EQ(WindowPixel(h, 199, 111), RGB(1, 2, 3));
-  FillRect(dc, &huge, CreateSolidBrush(Background));
-
-  const COLORREF blue = RGB(0, 0, 255);
-  HPEN pen = CreatePen(PS_SOLID, 1, blue);
-  HGDIOBJ old = SelectObject(dc, pen);
-  MoveToEx(dc, 5, 5, nullptr);
-  LineTo(dc, 15, 5);
-  EXPECT_EQ(CountPixels(h, blue, RECT{5, 5, 15, 6}, true), 10);
-  EXPECT_EQ(WindowPixel(h, 15, 5), Background);
-  LineTo(dc, 15, 15);  // on from the current position
-  EXPECT_EQ(WindowPixel(h, 15, 14), blue);
-  EXPECT_EQ(WindowPixel(h, 15, 15), Background);
-  MoveToEx(dc, 100, 20, nullptr);
-  LineTo(dc, 90, 30);  // diagonal, leftwards
-  EXPECT_EQ(CountPixels(h, blue, RECT{91, 20, 101, 30}, true), 10);
-  EXPECT_EQ(WindowPixel(h, 90, 30), Background);
-  SelectObject(dc, old);
-  DeleteObject(pen);
-  DeleteObject(brush);
-  ReleaseDC(h, dc);
-}
-
 // How a figure is combined with its square (AND the mask, OR the picture) is checked on the board.
 TEST_F(PlatformTest, BitmapsLoadAtTheAskedSizeOrNotAtAll) {
   std::ofstream(dir / "junk.bmp") << "not a picture";
