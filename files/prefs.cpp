@@ -78,17 +78,18 @@ void ReadWindowAndRecent(const std::string &text, size_t *at) {
   int h = LeadingInt(p, &foundH);
   if (found && foundH && w >= 100 && w <= 8192 && h >= 100 && h <= 8192) WindowWidth = w, WindowHeight = h;
   if (!ReadLongLine(text, at, &line)) return;  // header
+  // A path holds no line break: a line with a CR inside is damage, not a file name.
   while (RecentFiles.size() < MaxRecentFiles && ReadLongLine(text, at, &line))
-    if (!line.empty()) RecentFiles.push_back(line);
+    if (!line.empty() && line.find('\r') == std::string::npos) RecentFiles.push_back(line);
 }
 
 std::string WindowAndRecentLines() {
-  if (WindowWidth <= 0 && RecentFiles.empty()) return "";
-  std::string text = "Window size (WIDTH HEIGHT):\r\n" + std::to_string(WindowWidth) + " " +
-                     std::to_string(WindowHeight) + "\r\nRecent files:\r\n";
+  std::string files;
   for (size_t i = 0; i < RecentFiles.size() && i < MaxRecentFiles; i++)
-    if (RecentFiles[i].find_first_of("\r\n") == std::string::npos) text += RecentFiles[i] + "\r\n";
-  return text;
+    if (RecentFiles[i].find_first_of("\r\n") == std::string::npos) files += RecentFiles[i] + "\r\n";
+  if (WindowWidth <= 0 && files.empty()) return "";
+  return "Window size (WIDTH HEIGHT):\r\n" + std::to_string(WindowWidth) + " " +
+         std::to_string(WindowHeight) + "\r\nRecent files:\r\n" + files;
 }
 }  // namespace
 
