@@ -172,14 +172,14 @@ const OptionSpec Table[] = {
 };
 
 const OptionSpec *FindLong(const std::string &name) {
-  for (const OptionSpec &spec : Table)
-    if (name == spec.name) return &spec;
+  for (const OptionSpec &entry : Table)
+    if (name == entry.name) return &entry;
   return nullptr;
 }
 
 const OptionSpec *FindShort(char letter) {
-  for (const OptionSpec &spec : Table)
-    if (spec.letter && spec.letter == letter) return &spec;
+  for (const OptionSpec &entry : Table)
+    if (entry.letter && entry.letter == letter) return &entry;
   return nullptr;
 }
 
@@ -318,38 +318,38 @@ ParseOutcome ParseCommandLine(int argc, char **argv, ExportOptions *o, std::stri
       continue;
     }
     // --name=value, --name value, -x value, -xvalue.
-    const OptionSpec *spec;
+    const OptionSpec *entry;
     std::string shown, value;
     bool hasValue = false;
     if (arg[1] == '-') {
       size_t eq = arg.find('=');
       shown = arg.substr(0, eq);
-      spec = FindLong(shown.substr(2));
+      entry = FindLong(shown.substr(2));
       if (eq != std::string::npos) value = arg.substr(eq + 1), hasValue = true;
     } else {
       shown = arg.substr(0, 2);
-      spec = FindShort(arg[1]);
+      entry = FindShort(arg[1]);
       if (arg.size() > 2) value = arg.substr(2), hasValue = true;
     }
-    if (!spec) {
+    if (!entry) {
       *problem = "unknown option " + shown;
       return ParseUsage;
     }
-    if (spec->letter == 'h') return ParseHelp;
-    if (!spec->value && hasValue) {
+    if (entry->letter == 'h') return ParseHelp;
+    if (!entry->value && hasValue) {
       *problem = shown + " takes no value";
       return ParseUsage;
     }
-    if (spec->value && !hasValue) {
+    if (entry->value && !hasValue) {
       if (i + 1 >= argc) {
-        *problem = shown + " needs a value: " + spec->value;
+        *problem = shown + " needs a value: " + entry->value;
         return ParseUsage;
       }
       value = argv[++i];
     }
     problem->clear();
-    if (!spec->set(o, value, problem)) {
-      if (problem->empty()) *problem = shown + " takes " + spec->value + ", not \"" + value + "\"";
+    if (!entry->set(o, value, problem)) {
+      if (problem->empty()) *problem = shown + " takes " + entry->value + ", not \"" + value + "\"";
       return ParseUsage;
     }
   }
@@ -380,15 +380,15 @@ std::string HelpText() {
       "standard output for one position, its summary for many. Exit status: 0 every output was\n"
       "written, 1 an input could not be read or an output not written, 2 wrong usage.\n\n"
       "Options:\n";
-  for (const OptionSpec &spec : Table) {
+  for (const OptionSpec &entry : Table) {
     std::string left = "  ";
-    left += spec.letter ? std::string("-") + spec.letter + ", " : std::string("    ");
-    left += std::string("--") + spec.name;
-    if (spec.value) left += std::string("=") + spec.value;
+    left += entry.letter ? std::string("-") + entry.letter + ", " : std::string("    ");
+    left += std::string("--") + entry.name;
+    if (entry.value) left += std::string("=") + entry.value;
     // The help in a column from 36, its words wrapped before column 100.
     std::string line = left;
     if (line.size() >= 36) text += line + "\n", line.clear();
-    for (const char *p = spec.help; *p;) {
+    for (const char *p = entry.help; *p;) {
       const char *space = std::strchr(p, ' ');
       std::string word(p, space ? space : p + std::strlen(p));
       p += word.size() + (space ? 1 : 0);
