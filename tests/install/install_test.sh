@@ -18,6 +18,7 @@ for f in bin/boardsmith bin/boardsmith-export lib/boardsmith/boardsmith-vector.s
          share/boardsmith/cur/ar.ico share/boardsmith/gifs \
          share/applications/boardsmith.desktop share/mime/packages/boardsmith.xml \
          share/icons/hicolor/16x16/apps/boardsmith.png share/icons/hicolor/256x256/apps/boardsmith.png \
+         share/icons/hicolor/scalable/apps/boardsmith.svg \
          share/man/man1/boardsmith.1 share/man/man1/boardsmith-export.1; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
