@@ -13,6 +13,9 @@ cd "$work/tree" || exit 2
 launcher=$(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build $launcher >/dev/null && cmake --build build -j "$(nproc)" >/dev/null || {
   echo "the clean copy does not build"; exit 2; }
+# A suite that already fails would make every fault look caught.
+(cd build && QT_QPA_PLATFORM=offscreen ctest -j "$(nproc)" --timeout 120 >/dev/null 2>&1) || {
+  echo "the clean copy's tests fail"; exit 2; }
 
 caught=0 missed=0 stale=0
 run_fault() {  # $1 description, $2 file, $3 text, $4 replacement
