@@ -8,6 +8,7 @@
 
 #include "files/svgpage.h"
 #include "model/model.h"
+#include "render/moduleload.h"
 #include "render/makebmp.h"
 #include "render/picturefile.h"
 #include "render/vectorapi.h"
@@ -25,7 +26,7 @@ void FullBoard() {
     int32_t arrow[4] = {c, r, c + moves[i % 8][0], r + moves[i % 8][1]};
     for (int k = 0; k < 4; k++) Arr[i][k] = arrow[k];
   }
-  SetVectorModulePath(BS_VECTOR_MODULE);
+  SetModuleFolder(BS_MODULE_FOLDER);
 }
 
 double Seconds(void (*work)(), int times) {

@@ -189,10 +189,12 @@ void OfferDiagramToClipboard(const std::string &picturePath) {
   std::vector<uint8_t> png = EncodePNG(Coords);
   offer.png.assign(png.begin(), png.end());
   offer.text = WriteFEN(BoardFromDiagram());
-  // The picture at its print width (96 pixels an inch on a page), described for a reader.
+  // The picture at its print width (96 pixels an inch on a page), described for a reader; none
+  // without the PNG writer.
   int width = static_cast<int>(std::lround(PicSiz * 96.0));
-  offer.html = "<img src=\"data:image/png;base64," + Base64(offer.png) + "\" width=\"" +
-               std::to_string(width) + "\" height=\"" + std::to_string(width) + "\" alt=\"" +
-               EscapeHTML(DiagramDescription()) + "\">";
+  if (!offer.png.empty())
+    offer.html = "<img src=\"data:image/png;base64," + Base64(offer.png) + "\" width=\"" +
+                 std::to_string(width) + "\" height=\"" + std::to_string(width) + "\" alt=\"" +
+                 EscapeHTML(DiagramDescription()) + "\">";
   OfferToClipboard(offer);
 }

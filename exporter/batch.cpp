@@ -128,28 +128,22 @@ int RunExport(const ExportOptions &o, FILE *out, FILE *err) {
     });
     return results.Finish();
   }
-  // Positions read but not yet handed out: a few for each worker, whatever the batch's size.
+  // The calling thread reads; the workers export. A worker that finishes the next row in input
+  // order hands it out, with the finished rows after it, so no thread wakes only to pass a row
+  // on. A thread waits only when there is nothing to do: a worker when no position is waiting,
+  // the reader when the positions read but not handed out fill the window, and then until half
+  // of it is free, so that it wakes once for several positions rather than once for each.
   const long window = 4L * workers + 8;
 
   std::mutex m;
-  std::condition_variable changed;
+  std::condition_variable jobsWaiting, roomToRead;
   std::deque<Job> waiting;             // read, not yet taken by a worker
   std::map<long, Row> finished;        // done, not yet handed out
-  long handedOut = 0, lastRead = 0;    // row numbers
+  long handedOut = 0;                  // rows handed out, in order
+  long blockedAt = 0;                  // the job the reader holds while it waits; 0 when reading
+  int idle = 0;                        // workers waiting for a job
   bool readAll = false;
-
-  std::thread reader([&] {
-    ReadSources(o, [&](Job &&job) {
-      std::unique_lock<std::mutex> lock(m);
-      changed.wait(lock, [&] { return job.number - handedOut <= window; });
-      lastRead = job.number;
-      waiting.push_back(std::move(job));
-      changed.notify_all();
-    });
-    std::lock_guard<std::mutex> lock(m);
-    readAll = true;
-    changed.notify_all();
-  });
+  std::mutex output;                   // one hand-out at a time, in row order
 
   std::vector<std::thread> pool;
   for (int w = 0; w < workers; w++)
@@ -158,36 +152,48 @@ int RunExport(const ExportOptions &o, FILE *out, FILE *err) {
         Job job;
         {
           std::unique_lock<std::mutex> lock(m);
-          changed.wait(lock, [&] { return !waiting.empty() || readAll; });
+          idle++;
+          jobsWaiting.wait(lock, [&] { return !waiting.empty() || readAll; });
+          idle--;
           if (waiting.empty()) return;
           job = std::move(waiting.front());
           waiting.pop_front();
         }
         Row row;
         ExportJob(job, o, guarded, &row);
-        std::lock_guard<std::mutex> lock(m);
+        std::vector<Row> ready;
+        std::unique_lock<std::mutex> lock(m);
         finished.emplace(row.number, std::move(row));
-        changed.notify_all();
+        for (auto next = finished.find(handedOut + 1); next != finished.end();
+             next = finished.find(handedOut + 1)) {
+          ready.push_back(std::move(next->second));
+          finished.erase(next);
+          handedOut++;
+        }
+        if (blockedAt && blockedAt - handedOut <= window / 2) roomToRead.notify_one();
+        if (ready.empty()) continue;
+        // Taking the output lock before letting go of m keeps hand-outs in row order.
+        std::lock_guard<std::mutex> turn(output);
+        lock.unlock();
+        for (Row &r : ready) results.Take(std::move(r));
       }
     });
 
-  for (;;) {
-    Row row;
-    {
-      std::unique_lock<std::mutex> lock(m);
-      changed.wait(lock, [&] {
-        return finished.count(handedOut + 1) || (readAll && handedOut == lastRead);
-      });
-      auto next = finished.find(handedOut + 1);
-      if (next == finished.end()) break;
-      row = std::move(next->second);
-      finished.erase(next);
-      handedOut++;
-      changed.notify_all();
+  ReadSources(o, [&](Job &&job) {
+    std::unique_lock<std::mutex> lock(m);
+    if (job.number - handedOut > window) {
+      blockedAt = job.number;
+      roomToRead.wait(lock, [&] { return job.number - handedOut <= window / 2; });
+      blockedAt = 0;
     }
-    results.Take(std::move(row));
+    waiting.push_back(std::move(job));
+    if (idle) jobsWaiting.notify_one();
+  });
+  {
+    std::lock_guard<std::mutex> lock(m);
+    readAll = true;
+    jobsWaiting.notify_all();
   }
-  reader.join();
   for (std::thread &t : pool) t.join();
   return results.Finish();
 }

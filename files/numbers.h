@@ -7,8 +7,8 @@
 // The integer at the start of text (after white space, an optional sign), like atoi but
 // saturating at the limits of a 32-bit int. No number gives 0; *found says whether one was there.
 int LeadingInt(const char *text, bool *found = nullptr);
-// The decimal number at the start of text, like strtod in the C locale. Returns false when there
-// is none; a number too large for a double gives infinity, one too small 0.
+// The decimal number at the start of text, like strtod in the C locale (no hexadecimal). Returns
+// false when there is none; a number of 1e300 or more gives infinity, one under 1e-300 gives 0.
 bool LeadingFloat(const char *text, double *value);
 // value with the given number of decimals, like printf's "%.Nf".
 std::string FixedDecimals(double value, int decimals);

@@ -95,7 +95,10 @@ void LineAt(int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy, int 
     // rounded to a unit of 2^-32, is within 700 units of it for any line on the canvas; only
     // where the estimate lies within 2048 units of a whole number can the two round differently,
     // and there the formula itself decides.
-    const int64_t step = std::llround(std::ldexp(1.0 / md, 32));
+    // (1 / md) * 2^32 is exact, and so is adding a half to it, as |1 / md| <= 1: the cast rounds
+    // half away from zero as llround does.
+    const double scaled = (1.0 / md) * 4294967296.0;
+    const int64_t step = static_cast<int64_t>(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
     const int64_t start = static_cast<int64_t>(2 * x1 + 1) << 31;
     constexpr uint32_t Near = 2048;
     Walk(y1, y2, [&](int y) {

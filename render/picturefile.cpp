@@ -25,10 +25,10 @@ int ColourResolution(int px) {
   return static_cast<int>(px * 100 / (inches * 2.54) + 0.5);
 }
 
-bool ColourPNG(int coords, int px, std::string *bytes) {
+bool ColourPNG(int coords, int px, std::string *bytes, std::string *why) {
   const int size = PictureSize(coords);
   std::vector<uint8_t> rgb = ScaleByArea(ComposeColour(coords), size, px);
-  *bytes = PNGOfRows(rgb.data(), px, px, px * 3, true, ColourResolution(px));
+  *bytes = PNGOfRows(rgb.data(), px, px, px * 3, true, ColourResolution(px), why);
   return !bytes->empty();
 }
 }  // namespace
@@ -62,15 +62,10 @@ bool PictureBytes(int format, int coords, int style, int px, std::string *bytes,
       return true;
     }
     case PicturePNG: {
-      bool ok = true;
-      if (style == StyleColour) {
-        ok = ColourPNG(coords, px, bytes);
-      } else {
-        std::vector<uint8_t> png = EncodePNG(coords);
-        bytes->assign(png.begin(), png.end());
-        ok = !png.empty();
-      }
-      return ok || Fail("The PNG encoder failed.");
+      if (style == StyleColour) return ColourPNG(coords, px, bytes, why);
+      std::vector<uint8_t> png = EncodePNG(coords, why);
+      bytes->assign(png.begin(), png.end());
+      return !png.empty();
     }
     case PicturePDF:
     case PictureSVG:

@@ -22,5 +22,6 @@ bool PictureBytes(int format, int coords, int style, int px, std::string *bytes,
 // existing file of that name left as it was.
 bool MakePictureFile(const std::string &path, int format, int coords, int style, int px,
                      std::string *why);
-// In memory, for the clipboard: composes the diagram and returns the PNG of the 1-bit picture.
-std::vector<uint8_t> EncodePNG(int coords);
+// In memory, for the clipboard: composes the diagram and returns the PNG of the 1-bit picture;
+// empty, with a reason, when the PNG writer is missing or fails.
+std::vector<uint8_t> EncodePNG(int coords, std::string *why = nullptr);

@@ -33,7 +33,3 @@ VectorDiagram VectorDiagramOfModel(int format, int coords, int style);
 // Loads the module (once) and writes the picture; false with a reason when the module is
 // missing or fails.
 bool VectorPicture(const VectorDiagram &diagram, std::string *bytes, std::string *why);
-// True once the module is loaded in this process.
-bool VectorModuleLoaded();
-// Where to look for the module before the folders beside the running program (tests, tools).
-void SetVectorModulePath(const std::string &path);

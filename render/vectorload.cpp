@@ -1,71 +1,8 @@
-// Finding and loading the vector writer's module: a path set by the caller, else beside the
-// running program (the build's run folder) or in ../lib/boardsmith/ (the installed layout).
-#include <dlfcn.h>
-
+// The vector writer's side in the core: the diagram it is given, and its module's entry point.
 #include <algorithm>
-#include <filesystem>
-#include <mutex>
-#include <vector>
 
+#include "render/moduleload.h"
 #include "render/vectorapi.h"
-
-namespace {
-std::mutex Loading;
-std::string ChosenPath;
-VectorEntry *Entry = nullptr;
-std::string LoadError;
-
-std::vector<std::string> Candidates() {
-  std::vector<std::string> paths;
-  if (!ChosenPath.empty()) paths.push_back(ChosenPath);
-  std::error_code ec;
-  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) {
-    paths.push_back((exe.parent_path() / VectorModuleName).string());
-    paths.push_back((exe.parent_path() / ".." / "lib" / "boardsmith" / VectorModuleName)
-                        .lexically_normal().string());
-  }
-  return paths;
-}
-
-VectorEntry *Load(std::string *why) {
-  std::lock_guard<std::mutex> lock(Loading);
-  if (Entry) return Entry;
-  std::string tried;
-  for (const std::string &path : Candidates()) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-      tried += (tried.empty() ? "" : ", ") + path;
-      continue;
-    }
-    void *module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!module) {
-      const char *error = dlerror();
-      *why = "The vector writer " + path + " could not be loaded: " + (error ? error : "unknown error") + ".";
-      return nullptr;
-    }
-    Entry = reinterpret_cast<VectorEntry *>(dlsym(module, VectorEntryName));
-    if (!Entry) {
-      *why = "The vector writer " + path + " is not one this program can use.";
-      dlclose(module);
-    }
-    return Entry;
-  }
-  *why = std::string("PDF and SVG pictures need the vector writer ") + VectorModuleName +
-         ", which is not installed (looked for " + tried + ").";
-  return nullptr;
-}
-}  // namespace
-
-bool VectorModuleLoaded() {
-  std::lock_guard<std::mutex> lock(Loading);
-  return Entry != nullptr;
-}
-
-void SetVectorModulePath(const std::string &path) {
-  std::lock_guard<std::mutex> lock(Loading);
-  ChosenPath = path;
-}
 
 VectorDiagram VectorDiagramOfModel(int format, int coords, int style) {
   VectorDiagram d{};
@@ -89,7 +26,8 @@ VectorDiagram VectorDiagramOfModel(int format, int coords, int style) {
 
 bool VectorPicture(const VectorDiagram &diagram, std::string *bytes, std::string *why) {
   std::string reason;
-  VectorEntry *entry = Load(&reason);
+  auto *entry = reinterpret_cast<VectorEntry *>(ModuleEntry(
+      VectorModuleName, VectorEntryName, "vector writer", "PDF and SVG pictures", &reason));
   if (!entry) {
     if (why) *why = reason;
     return false;

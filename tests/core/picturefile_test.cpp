@@ -17,6 +17,7 @@
 #include "model/model.h"
 #include "render/canvas.h"
 #include "render/makebmp.h"
+#include "render/moduleload.h"
 #include "render/picturefile.h"
 #include "render/vectorapi.h"
 #include "tests/core/tempfolder.h"
@@ -97,7 +98,7 @@ void SetUpDiagram(int flipped, int dpi, float inches, int theme) {
   for (int i = 0; i < 5; i++)
     for (int k = 0; k < 4; k++) Arr[i][k] = arrows[i][k];
   Dpi = dpi, PicSiz = inches, Theme = theme;
-  SetVectorModulePath(BS_VECTOR_MODULE);
+  SetModuleFolder(BS_MODULE_FOLDER);
 }
 }  // namespace
 
@@ -222,8 +223,8 @@ TEST(PictureFile, FailuresAreReported) {
                {"e.htm", -1}, {"svg", -1}, {".png/f", -1}};
   for (const auto &n : names) EXPECT_EQ(PictureFormatOf(n.path), n.format) << n.path;
   // Without the module (beside this test program there is none), a vector picture is refused.
-  SetVectorModulePath(dir / "none.so");
-  if (VectorModuleLoaded()) GTEST_SKIP() << "the vector writer was loaded by an earlier test";
+  SetModuleFolder(dir.Path());
+  if (ModuleLoaded(VectorModuleName)) GTEST_SKIP() << "the vector writer was loaded by an earlier test";
   std::string why;
   EXPECT_FALSE(MakePictureFile(dir / "old.png", PictureSVG, 0, StylePrint, 0, &why));
   EXPECT_EQ(why.find("PDF and SVG pictures need the vector writer boardsmith-vector.so, which is not installed"), 0u) << why;

@@ -14,6 +14,7 @@
 #include "files/svgpage.h"
 #include "model/model.h"
 #include "render/colourraster.h"
+#include "render/moduleload.h"
 #include "render/picturefile.h"
 #include "render/vectorapi.h"
 #include "tests/core/chromium.h"
@@ -44,7 +45,7 @@ void SetUpPage(const std::string &fen, int flipped, const std::string &dots, con
     int32_t arrow[4] = {from / 8, 7 - from % 8, to / 8, 7 - to % 8};
     for (int i = 0; i < 4; i++) Arr[NArrows][i] = arrow[i];
   }
-  SetVectorModulePath(BS_VECTOR_MODULE);
+  SetModuleFolder(BS_MODULE_FOLDER);
 }
 }  // namespace
 

@@ -5,6 +5,7 @@
 
 #include "platform/platform.h"
 #include "platform/testing.h"
+#include "render/moduleload.h"
 #include "render/vectorapi.h"
 
 int main(int argc, char **argv) {
@@ -12,6 +13,6 @@ int main(int argc, char **argv) {
   testing::InitGoogleTest(&argc, argv);
   PlatformStart(argc, argv);
   UseScriptedResponder();
-  SetVectorModulePath(BS_VECTOR_MODULE);  // the build's, whatever folder a test runs in
+  SetModuleFolder(BS_MODULE_FOLDER);  // the build's, whatever folder a test runs in
   return RUN_ALL_TESTS();
 }

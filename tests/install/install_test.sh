@@ -13,6 +13,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 # The layout.
 for f in bin/boardsmith bin/boardsmith-export lib/boardsmith/boardsmith-vector.so \
+         lib/boardsmith/boardsmith-png.so \
          share/boardsmith/readme.htm share/boardsmith/about.htm \
          share/boardsmith/bmp/wkw.bmp share/boardsmith/bmp/bp.bmp share/boardsmith/bmp/bpm.bmp \
          share/boardsmith/cur/ar.ico share/boardsmith/gifs \
@@ -29,10 +30,13 @@ done
   fail "the installed exporter failed"
 "$build/run/boardsmith-export" "$source/samples/immortal.brd" "$work/built.bmp" >/dev/null
 cmp -s "$work/installed.bmp" "$work/built.bmp" || fail "the installed exporter wrote another picture"
-# and finds its vector writer for an SVG.
+# and finds its writer modules for an SVG and a PNG.
 (cd / && "$prefix/bin/boardsmith-export" "$source/samples/immortal.brd" "$work/installed.svg" >/dev/null) ||
   fail "the installed exporter wrote no SVG"
 grep -q '<svg' "$work/installed.svg" || fail "the installed exporter's SVG is no SVG"
+(cd / && "$prefix/bin/boardsmith-export" "$source/samples/immortal.brd" "$work/installed.png" >/dev/null) ||
+  fail "the installed exporter wrote no PNG"
+[ "$(head -c 4 "$work/installed.png" | tail -c 3)" = PNG ] || fail "the installed exporter's PNG is no PNG"
 
 # The editor started in the home folder finds its images, cursors and help pages.
 mkdir "$work/home"
