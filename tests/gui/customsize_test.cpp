@@ -67,6 +67,9 @@ TEST_F(CustomSize, OkTakesASizeInRangeAndRefusesTheRest) {
       {"0.5", 0, range},      {"7", 0, range},       {"-3", 0, range},       {"1e99", 0, range},
       {"1e999", 0, range},    {"abc", 0, notNumber("abc")}, {"", 0, notNumber("")},
       {"nan", 0, notNumber("nan")}, {"3.5 in", 0, notNumber("3.5 in")}, {"0x5", 0, notNumber("0x5")},
+      // Only nine characters count: all of these, but not the 10th and 11th, nor an exponent
+      // from the 10th.
+      {"2.5000009", 2.5000009f, "2.5"}, {"000000003.5", 3.0f, "3.0"}, {"1.0000000e1", 1.0f, "1.0"},
   };
   for (const Typed &c : cases) {
     SCOPED_TRACE(c.text);
@@ -112,28 +115,6 @@ TEST_F(CustomSize, EnterIsOkEscapeAndCancelChangeNothing) {
     EXPECT_EQ(Dpi, 2);
     EXPECT_TRUE(MenuItemChecked(hwnd, CmdMedium));
   }
-}
-
-TEST_F(CustomSize, PreferencesKeepTwoDecimals) {
-  TypeAndOk(ChooseCustom(), "2.75");
-  EXPECT_EQ(ReadAll(PrefsPath()), "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\nCUSTOM 2.75\r\n"
-                                  "Coordinates (YES, NO, ASK):\r\nASK\r\n"
-                                  "Window size (WIDTH HEIGHT):\r\n535 420\r\nRecent files:\r\n");
-  Dpi = 2;  // read back at the next start
-  PicSiz = 4.0f;
-  ReadPrefs();
-  EXPECT_EQ(Dpi, 0);
-  EXPECT_FLOAT_EQ(PicSiz, 2.75f);
-}
-
-TEST_F(CustomSize, OnlyNineCharactersCount) {
-  TypeAndOk(ChooseCustom(), "2.5000009");  // exactly nine: all of it counts
-  EXPECT_EQ(PicSiz, 2.5000009f);
-  EXPECT_NE(PicSiz, 2.5f);
-  TypeAndOk(ChooseCustom(), "000000003.5");  // the ".5" is the 10th and 11th character
-  EXPECT_EQ(PicSiz, 3.0f);
-  TypeAndOk(ChooseCustom(), "1.0000000e1");  // the exponent starts at the 10th character
-  EXPECT_EQ(PicSiz, 1.0f);
 }
 
 TEST_F(CustomSize, ClosingWithoutOkWritesNothing) {

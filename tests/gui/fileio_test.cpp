@@ -63,22 +63,6 @@ class FileCommands : public EditorWindow {
 };
 }  // namespace
 
-TEST_F(FileCommands, PictureSaveWritesPositionFileThenPictureThenReport) {
-  ShowCoords = 0;
-  ScriptFileAnswer(In("pos.bmp").string());
-  Command(CmdSaveBMP);
-  EXPECT_EQ(FilesIn(folder), (Names{"pos.bmp", "pos.brd"}));
-  EXPECT_EQ(BMPFile, In("pos.bmp").string());
-  EXPECT_EQ(fs::file_size(In("pos.bmp")), 45054u);
-  EXPECT_EQ(ReadAll(In("pos.brd")), BRDText(0));
-  ASSERT_EQ(RecordedFileDialogs().size(), 1u);
-  ExpectDialog(RecordedFileDialogs()[0], true, "BMP Files (*.bmp)|*.bmp", "bmp", 0x80806u);
-  EXPECT_EQ(RecordedFileDialogs()[0].offered, "");
-  ASSERT_EQ(RecordedBoxes().size(), 1u);
-  ExpectBox(RecordedBoxes()[0], nullptr, "BMP file saved with 0 errors and 0 warnings",
-            "Check Legal", MB_OK);
-}
-
 TEST_F(FileCommands, TheBaseNameEndsAtTheFirstDotOfTheFileName) {
   ShowCoords = 0;
   fs::create_directory(In("v1.2"));
@@ -128,30 +112,6 @@ TEST_F(FileCommands, CoordinatesAreAskedEachTimeOnlyWhenSetToAsk) {
   Command(CmdSaveBMP);
   EXPECT_TRUE(Boxes("Show?").empty());
   EXPECT_EQ(fs::file_size(In("c.bmp")), 49982u);
-}
-
-TEST_F(FileCommands, PageSaveWritesPageAndReports) {
-  Theme = 2;
-  ScriptFileAnswer(In("page.html").string());
-  ScriptBoxAnswer(IDYES);
-  Command(CmdSaveHTM);
-  EXPECT_EQ(FilesIn(folder), (Names{"page.brd", "page.htm"}));
-  EXPECT_EQ(ReadAll(In("page.htm")), HTMText(1));
-  ASSERT_EQ(RecordedFileDialogs().size(), 1u);
-  ExpectDialog(RecordedFileDialogs()[0], true, "Web-Page Files (*.htm)|*.htm", "htm", 0x80806u);
-  std::vector<BoxRecord> asked = Boxes("Show?");
-  ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0].owner, hwnd);  // centred on the main window like every box
-  ASSERT_EQ(Boxes("Check Legal").size(), 1u);
-  EXPECT_EQ(Boxes("Check Legal")[0].text, "HTM file saved with 0 errors and 0 warnings");
-
-  // A picture of another position under the same name leaves its own position file.
-  Command(CmdTypical);
-  ShowCoords = 1;
-  ScriptFileAnswer(In("page.bmp").string());
-  Command(CmdSaveBMP);
-  EXPECT_EQ(FilesIn(folder), (Names{"page.bmp", "page.brd", "page.htm"}));
-  EXPECT_EQ(ReadAll(In("page.brd")), BRDText(1));
 }
 
 TEST_F(FileCommands, CancelledDialogsWriteAndChangeNothing) {
@@ -241,26 +201,12 @@ TEST_F(FileCommands, DamagedOrVanishedPositionFileLeavesTheDiagramAndSaysWhy) {
   EXPECT_TRUE(std::equal(Pos, Pos + 64, before));
 }
 
-TEST_F(FileCommands, ClipboardSaveWritesBothFilesAndItsReport) {
-  ScriptBoxAnswer(IDNO);
+// The clipboard's files are replaced without asking; the next dialogs offer the clipboard name and
+// end clipboard mode.
+TEST_F(FileCommands, TheClipboardIsReplacedWithoutAskingAndEndsAtTheNextSave) {
+  ShowCoords = 0;
   Command(CmdClipboard);
-  EXPECT_TRUE(RecordedFileDialogs().empty());
-  EXPECT_EQ(FilesIn(folder), (Names{"clip.bmp", "clip.brd"}));
   EXPECT_EQ(fs::file_size(In("clip.bmp")), 45054u);
-  std::vector<BoxRecord> report = Boxes("Check Legal");
-  ASSERT_EQ(report.size(), 1u);
-  EXPECT_EQ(report[0].text.rfind("0 errors and 0 warnings\nDiagram saved in virtual clipboard " +
-                                     In("clip.bmp").string() + "\n",
-                                 0),
-            0u)
-      << report[0].text;
-  EXPECT_NE(report[0].text.find("Use a macro in Word to paste it easily\n"), std::string::npos);
-  int width = 0, height = 0;  // on the desktop clipboard too
-  EXPECT_TRUE(ClipboardPicture(&width, &height));
-  EXPECT_EQ(width, 592);
-  EXPECT_EQ(height, 592);
-
-  // Replaced without asking; the next dialogs offer the clipboard name and end clipboard mode.
   Command(CmdTypical);
   ClearRecords();
   ShowCoords = 1;
@@ -277,42 +223,58 @@ TEST_F(FileCommands, ClipboardSaveWritesBothFilesAndItsReport) {
   EXPECT_EQ(VClip, 0);
 }
 
-TEST_F(FileCommands, TodaysPicturesAndThePageAreWrittenWithTheirPositionFile) {
+// Every save writes its file beside the position file of the same name and reports; only the
+// clipboard asks no name.
+TEST_F(FileCommands, EverySaveWritesItsFileBesideThePositionFileAndReports) {
   ShowCoords = 0;
+  const std::string checked = "\nThe position has 0 errors and 0 warnings";
   struct Row {
     int id;
-    const char *answer;
-    uint32_t type;      // the entry chosen in the dialog's type list
-    const char *file;   // what is written beside the position file
-    const char *first;  // the report's first line, before the path
-    const char *magic;  // how the file begins
+    const char *answer;  // the name given in the dialog (nullptr: no dialog)
+    uint32_t type;       // the entry chosen in the dialog's type list
+    const char *file;    // what is written beside the position file
+    const char *magic;   // how the file begins
+    std::string report;  // the check's box, "@" standing for the file's path
+    const char *filter = nullptr, *ext = nullptr;  // the dialog's, where checked here
   };
   const Row rows[] = {
-      {CmdSavePicture, "a", 1, "a.png", "PNG picture (print) saved as ", "\x89PNG"},
-      {CmdSavePicture, "b.png", 2, "b.png", "PNG picture (colour) saved as ", "\x89PNG"},
-      {CmdSavePicture, "c", 3, "c.pdf", "PDF document (print) saved as ", "%PDF"},
-      {CmdSavePicture, "d.svg", 4, "d.svg", "SVG drawing (colour) saved as ", "<?xml"},
-      {CmdSavePicture, "e", 5, "e.svg", "SVG drawing (print) saved as ", "<?xml"},
-      {CmdSavePage, "f", 1, "f.html", "Web page (colour) saved as ", "<!DOCTYPE html>"},
-      {CmdSavePage, "g.htm", 2, "g.htm", "Web page (print) saved as ", "<!DOCTYPE html>"},
+      {CmdSaveBMP, "a.bmp", 0, "a.bmp", "BM", "BMP file saved with 0 errors and 0 warnings",
+       "BMP Files (*.bmp)|*.bmp", "bmp"},
+      {CmdSaveHTM, "b.html", 0, "b.htm", "<HTML><HEAD>",
+       "HTM file saved with 0 errors and 0 warnings", "Web-Page Files (*.htm)|*.htm", "htm"},
+      {CmdClipboard, nullptr, 0, "clip.bmp", "BM",
+       "0 errors and 0 warnings\nDiagram saved in virtual clipboard @\n"
+       "Use a macro in Word to paste it easily\nRefer to https://boardsmith.example/ for details\n"},
+      {CmdSavePicture, "a", 1, "a.png", "\x89PNG", "PNG picture (print) saved as @" + checked},
+      {CmdSavePicture, "b.png", 2, "b.png", "\x89PNG", "PNG picture (colour) saved as @" + checked},
+      {CmdSavePicture, "c", 3, "c.pdf", "%PDF", "PDF document (print) saved as @" + checked},
+      {CmdSavePicture, "d.svg", 4, "d.svg", "<?xml", "SVG drawing (colour) saved as @" + checked},
+      {CmdSavePicture, "e", 5, "e.svg", "<?xml", "SVG drawing (print) saved as @" + checked},
+      {CmdSavePage, "f", 1, "f.html", "<!DOCTYPE html>", "Web page (colour) saved as @" + checked},
+      {CmdSavePage, "g.htm", 2, "g.htm", "<!DOCTYPE html>", "Web page (print) saved as @" + checked},
   };
   for (const Row &r : rows) {
     SCOPED_TRACE(r.file);
     ClearRecords();
-    ScriptFileAnswer(r.answer, r.type);
+    if (r.answer) ScriptFileAnswer(r.answer, r.type);
     Command(r.id);
-    const std::string stem = std::string(r.file).substr(0, 1);
-    EXPECT_EQ(FilesIn(folder), (Names{stem + ".brd", r.file}));
+    const std::string stem = std::string(r.file).substr(0, std::string(r.file).find('.'));
+    Names written{stem + ".brd", r.file};
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(FilesIn(folder), written);
     EXPECT_EQ(ReadAll(In(stem + ".brd")), BRDText(0));
     const std::string bytes = ReadAll(In(r.file));
     EXPECT_EQ(bytes.rfind(r.magic, 0), 0u);
-    if (stem == "a" || stem == "b") {
+    if (std::string(r.file).ends_with(".png")) {
       EXPECT_EQ(bytes[24], stem == "a" ? 1 : 8);  // bit depth: the print picture or colour
     }
+    ASSERT_EQ(RecordedFileDialogs().size(), r.answer ? 1u : 0u);
+    if (r.filter) ExpectDialog(RecordedFileDialogs()[0], true, r.filter, r.ext, 0x80806u);
+    std::string report = r.report;
+    if (report.find('@') != std::string::npos)
+      report.replace(report.find('@'), 1, In(r.file).string());
     ASSERT_EQ(RecordedBoxes().size(), 1u);
-    ExpectBox(RecordedBoxes()[0], nullptr,
-              r.first + In(r.file).string() + "\nThe position has 0 errors and 0 warnings",
-              "Check Legal", MB_OK);
+    ExpectBox(RecordedBoxes()[0], nullptr, report, "Check Legal", MB_OK);
     fs::remove(In(r.file)), fs::remove(In(stem + ".brd"));
   }
   EXPECT_EQ(RecordedFileDialogs().back().filter,

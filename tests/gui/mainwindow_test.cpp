@@ -1,4 +1,4 @@
-// The main window as created: title, menu bar, palette and images, the quit question.
+// The main window as created: title, menu bar, palette and images.
 #include <string>
 #include <vector>
 
@@ -90,33 +90,4 @@ TEST_F(EditorWindow, MissingImagesLeaveButtonsAndBoardWithoutThem) {
   EXPECT_EQ(Pos[4 * 8 + 3], WQ);
   EXPECT_EQ(Pixel(CentreX(4), CentreY(4)), LightColour(0));
   MoveMouseTo(hwnd, 300, 100);
-}
-
-TEST_F(EditorWindow, QuitQuestionAnsweredNoKeepsEverything) {
-  SelPiece = WQ;
-  ClickSquare(4, 4);
-  ClearRecords();
-  CloseBox(hwnd);  // unscripted: answered No
-  Choose(CmdExit);
-  PumpMessages();
-  ASSERT_EQ(RecordedBoxes().size(), 2u);
-  for (const BoxRecord &box : RecordedBoxes())
-    ExpectBox(box, hwnd, "Are you sure you want to quit?", "Quit?", MB_YESNO | MB_ICONEXCLAMATION);
-  EXPECT_TRUE(IsWindow(hwnd));
-  EXPECT_EQ(Pos[4 * 8 + 3], WQ);
-  EXPECT_NE(Pics[1], nullptr);
-}
-
-TEST_F(EditorWindow, ExitAnsweredYesDestroysTheWindowAndEndsTheLoop) {
-  ScriptBoxAnswer(IDYES);
-  Choose(CmdExit);
-  PumpMessages();
-  EXPECT_EQ(Boxes("Quit?").size(), 1u);
-  EXPECT_FALSE(IsWindow(hwnd));
-  EXPECT_EQ(MainWnd, nullptr);
-  for (int i = 1; i < 16; i++) EXPECT_EQ(Pics[i], nullptr);
-  MSG msg = {};
-  EXPECT_EQ(GetMessage(&msg, nullptr, 0, 0), 0);
-  EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
-  EXPECT_EQ(msg.wParam, 0u);
 }

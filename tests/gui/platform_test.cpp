@@ -1,6 +1,7 @@
 // The window services the editor relies on, driven through their API with a small window class
 // of the test's own: message order, the loop, drawing edges, images, controls, menus, the
-// scripted responder and input given as a person would.
+// scripted responder and input given as a person would; and the main window's quit question,
+// which ends the loop.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 
 #include "platform/platform.h"
 #include "platform/testing.h"
+#include "tests/gui/editor_fixture.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -281,3 +283,29 @@ TEST_F(PlatformTest, MouseInputArrivesPackedAndTheCursorFollowsTheProcedure) {
 }
 
 }  // namespace
+
+// No (the close box, unscripted) keeps the window and the diagram; Yes destroys the window, frees
+// its images and ends the loop with exit code 0.
+TEST_F(EditorWindow, QuitIsAskedAndOnlyYesEndsTheLoop) {
+  SelPiece = WQ;
+  ClickSquare(4, 4);
+  ClearRecords();
+  CloseBox(hwnd);
+  PumpMessages();
+  ASSERT_EQ(RecordedBoxes().size(), 1u);
+  ExpectBox(RecordedBoxes()[0], hwnd, "Are you sure you want to quit?", "Quit?",
+            MB_YESNO | MB_ICONEXCLAMATION);
+  EXPECT_TRUE(IsWindow(hwnd));
+  EXPECT_EQ(Pos[4 * 8 + 3], WQ);
+  EXPECT_NE(Pics[1], nullptr);
+  ScriptBoxAnswer(IDYES);
+  Choose(CmdExit);
+  PumpMessages();
+  EXPECT_EQ(Boxes("Quit?").size(), 2u);
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_EQ(MainWnd, nullptr);
+  for (int i = 1; i < 16; i++) EXPECT_EQ(Pics[i], nullptr);
+  MSG msg = {};
+  EXPECT_EQ(GetMessage(&msg, nullptr, 0, 0), 0);
+  EXPECT_EQ(msg.wParam, 0u);
+}
