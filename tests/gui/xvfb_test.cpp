@@ -63,24 +63,6 @@ bool ScreenOfProgram(const std::string &steps, Screen *screen, std::string *shot
          ReadPPM(ppm, screen);
 }
 
-// The client area's origin on the screen, from the frame's top line: the first row with a run
-// of 290 black pixels. Its left end lies at x 215 of the client area (the 5-pixel pen round
-// x 217), its top at y 15.
-bool FindClientArea(const Screen &screen, int *ox, int *oy) {
-  for (int y = 0; y < screen.height; y++) {
-    int run = 0;
-    for (int x = 0; x < screen.width; x++) {
-      run = screen.At(x, y) == 0 ? run + 1 : 0;
-      if (run == 290) {
-        *ox = x - 289 - 215;
-        *oy = y - 15;
-        return true;
-      }
-    }
-  }
-  return false;
-}
-
 // The screenshot stays for a look when the test failed; otherwise its folder goes.
 void KeepOnFailure(const std::string &shot) {
   if (::testing::Test::HasFailure())
@@ -90,7 +72,8 @@ void KeepOnFailure(const std::string &shot) {
 }
 
 // The top-left pixel of the first row holding a run of `run` black pixels (the board frame's
-// top line); {-1, -1} when there is none.
+// top line); {-1, -1} when there is none. A run of 290 finds the frame at the first size, whose
+// top line's left end lies at x 215 of the client area (the 5-pixel pen round x 217), at y 15.
 std::pair<int, int> FrameAt(const Screen &screen, int run) {
   for (int y = 0; y < screen.height; y++) {
     int n = 0;
@@ -130,8 +113,9 @@ TEST(Xvfb, ProgramShowsItsWindowWithTheBoard) {
   Screen screen;
   std::string shot;
   ASSERT_TRUE(ScreenOfProgram("", &screen, &shot)) << "no screenshot: " << shot;
-  int ox = 0, oy = 0;
-  ASSERT_TRUE(FindClientArea(screen, &ox, &oy)) << "no board frame on the screen: " << shot;
+  auto [fx, fy] = FrameAt(screen, 290);
+  ASSERT_GE(fy, 0) << "no board frame on the screen: " << shot;
+  const int ox = fx - 215, oy = fy - 15;
   SCOPED_TRACE("client origin " + std::to_string(ox) + "," + std::to_string(oy));
   // The menu bar sits above the client area, the client area below it whole.
   EXPECT_GT(oy, 10);
@@ -172,8 +156,9 @@ TEST(Xvfb, CtrlVPastesTheFENOfTheDesktopClipboard) {
                               "windowfocus --sync; xdotool key ctrl+v; sleep 1; ",
                               &screen, &shot))
       << "no screenshot: " << shot;
-  int ox = 0, oy = 0;
-  ASSERT_TRUE(FindClientArea(screen, &ox, &oy)) << shot;
+  auto [fx, fy] = FrameAt(screen, 290);
+  ASSERT_GE(fy, 0) << shot;
+  const int ox = fx - 215, oy = fy - 15;
   // A square (column, row from the top) shows a man when its pixels (inside a margin of 3) are
   // not all one colour.
   auto occupied = [&](int c, int t) {
