@@ -6,20 +6,15 @@
 #include <cstdint>
 #include <filesystem>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "tests/core/tempfolder.h"
 
 namespace {
 const char *const Stems[16] = {"em", "wk", "wq", "wr", "wb", "wn", "wp", "bk",
                                "bq", "br", "bb", "bn", "bp", "dt", "cr", "ar"};
 
-std::string ReadAll(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 uint32_t U16(const std::string &b, size_t at) {
   return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8;
 }
@@ -27,7 +22,7 @@ uint32_t U32(const std::string &b, size_t at) { return U16(b, at) | U16(b, at + 
 
 // A 24-bit 36 x 36 BMP as 0xRRGGBB by [y][x], y from the top; empty when it is not one.
 std::vector<std::vector<uint32_t>> ReadBMP(const std::string &path) {
-  std::string b = ReadAll(path);
+  std::string b = ReadWhole(path);
   if (b.size() < 54 || b.compare(0, 2, "BM") != 0) return {};
   if (U32(b, 18) != 36 || U32(b, 22) != 36 || U16(b, 28) != 24 || U32(b, 30) != 0) return {};
   size_t offset = U32(b, 10), stride = 108;
@@ -80,7 +75,7 @@ TEST(ScreenImages, AllImagesAndCursorsArePinned) {
   std::sort(names.begin(), names.end());
   uint64_t h = 1469598103934665603ull;
   for (const std::string &name : names)
-    for (unsigned char b : name + ReadAll(RunFile(name))) h = (h ^ b) * 1099511628211ull;
+    for (unsigned char b : name + ReadWhole(RunFile(name))) h = (h ^ b) * 1099511628211ull;
   EXPECT_EQ(names.size(), 92u);
   EXPECT_EQ(h, 6620084435064546663ull);
 }

@@ -149,7 +149,7 @@ TEST_F(CustomSize, OneWindowWhateverHowOftenCustomIsChosen) {
   EXPECT_EQ(PicSiz, 5.25f);
   ASSERT_EQ(RecordedBoxes().size(), 1u);
   EXPECT_EQ(RecordedBoxes()[0].text, "CUSTOM Picture size 5.2" + BoxTail);
-  EXPECT_NE(ReadAll(PrefsPath()).find("\r\nCUSTOM 5.25\r\n"), std::string::npos);
+  EXPECT_NE(ReadWhole(PrefsPath()).find("\r\nCUSTOM 5.25\r\n"), std::string::npos);
   EXPECT_EQ(Field(ChooseCustom()), "5.2");  // a new window shows the new size
 }
 

@@ -93,7 +93,7 @@ TEST_F(FileCommands, CoordinatesAreAskedEachTimeOnlyWhenSetToAsk) {
   ASSERT_EQ(asked.size(), 1u);
   ExpectBox(asked[0], hwnd, "Show Coordinates (a-h, 1-8)", "Show?", MB_YESNO | MB_ICONQUESTION);
   EXPECT_EQ(fs::file_size(In("a.bmp")), 45054u);
-  EXPECT_TRUE(HasLine(ReadAll(In("a.brd")), "Coords:             NO"));
+  EXPECT_TRUE(HasLine(ReadWhole(In("a.brd").string()), "Coords:             NO"));
   EXPECT_EQ(ShowCoords, 2);
 
   // The next save offers the last picture name and asks again.
@@ -104,7 +104,7 @@ TEST_F(FileCommands, CoordinatesAreAskedEachTimeOnlyWhenSetToAsk) {
   EXPECT_EQ(RecordedFileDialogs()[0].offered, In("a.bmp").string());
   EXPECT_EQ(Boxes("Show?").size(), 1u);
   EXPECT_EQ(fs::file_size(In("b.bmp")), 49982u);
-  EXPECT_TRUE(HasLine(ReadAll(In("b.brd")), "Coords:             YES"));
+  EXPECT_TRUE(HasLine(ReadWhole(In("b.brd").string()), "Coords:             YES"));
 
   ClearRecords();
   ShowCoords = 1;  // always: no question
@@ -213,7 +213,7 @@ TEST_F(FileCommands, TheClipboardIsReplacedWithoutAskingAndEndsAtTheNextSave) {
   Command(CmdClipboard);
   EXPECT_EQ(RecordedBoxes().size(), 1u);
   EXPECT_EQ(fs::file_size(In("clip.bmp")), 49982u);
-  EXPECT_EQ(ReadAll(In("clip.brd")), BRDText(1));
+  EXPECT_EQ(ReadWhole(In("clip.brd").string()), BRDText(1));
   EXPECT_EQ(VClip, 1);
   Command(CmdSaveBMP);
   EXPECT_EQ(RecordedFileDialogs()[0].offered, In("clip.bmp").string());
@@ -262,8 +262,8 @@ TEST_F(FileCommands, EverySaveWritesItsFileBesideThePositionFileAndReports) {
     Names written{stem + ".brd", r.file};
     std::sort(written.begin(), written.end());
     EXPECT_EQ(FilesIn(folder), written);
-    EXPECT_EQ(ReadAll(In(stem + ".brd")), BRDText(0));
-    const std::string bytes = ReadAll(In(r.file));
+    EXPECT_EQ(ReadWhole(In(stem + ".brd").string()), BRDText(0));
+    const std::string bytes = ReadWhole(In(r.file).string());
     EXPECT_EQ(bytes.rfind(r.magic, 0), 0u);
     if (std::string(r.file).ends_with(".png")) {
       EXPECT_EQ(bytes[24], stem == "a" ? 1 : 8);  // bit depth: the print picture or colour
@@ -295,7 +295,7 @@ TEST_F(FileCommands, TheClipboardOffersPicturePNGBitmapFENAndHTMLAtOnce) {
                             "text/plain"}));
   EXPECT_EQ(ClipboardData("text/plain"),
             "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
-  EXPECT_EQ(ClipboardData("image/bmp"), ReadAll(In("clip.bmp")));
+  EXPECT_EQ(ClipboardData("image/bmp"), ReadWhole(In("clip.bmp").string()));
   const std::string png = ClipboardData("image/png");
   EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
   EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\x50\0\0\x02\x50", 8));  // 592 x 592
@@ -321,6 +321,6 @@ TEST_F(FileCommands, AFailedWriteKeepsTheOldPictureAndIsReportedNotConfirmed) {
   ClearWriteFault();
   ExpectFailure("Save failed", hwnd, In("pos.bmp").string(), "Input/output error");
   EXPECT_FALSE(AnyBoxSays("saved with"));
-  EXPECT_EQ(ReadAll(In("pos.bmp")), "old picture");
+  EXPECT_EQ(ReadWhole(In("pos.bmp").string()), "old picture");
   EXPECT_EQ(FilesIn(folder), (Names{"pos.bmp", "pos.brd"}));
 }
