@@ -208,22 +208,6 @@ TEST_F(PlatformTest, AnEditFieldIsReadIntoABoundedBuffer) {
   EXPECT_STREQ(buffer, "");
 }
 
-TEST_F(PlatformTest, ScriptedBoxesRecordAndAnswerInOrder) {
-  HWND h = Make();
-  ClearRecords();
-  ScriptBoxAnswer(IDYES);
-  EXPECT_EQ(MessageBox(h, "Are you sure?", "Quit?", MB_YESNO | MB_ICONEXCLAMATION), IDYES);
-  EXPECT_EQ(MessageBox(nullptr, "Again?", "Quit?", MB_YESNO), IDNO);  // unscripted: No
-  EXPECT_EQ(MessageBox(nullptr, "Done", "Size", MB_OK), IDOK);
-  const std::vector<BoxRecord> &boxes = RecordedBoxes();
-  ASSERT_EQ(boxes.size(), 3u);
-  EXPECT_EQ(boxes[0].owner, h);
-  EXPECT_EQ(boxes[0].text, "Are you sure?");
-  EXPECT_EQ(boxes[0].caption, "Quit?");
-  EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION));
-  EXPECT_EQ(boxes[1].owner, nullptr);
-}
-
 TEST_F(PlatformTest, ScriptedFileDialogsReturnBoundedPathsAndAskBeforeReplacing) {
   char name[260] = "";
   OPENFILENAME ofn = SaveDialog(name, sizeof name, OFN_OVERWRITEPROMPT);
