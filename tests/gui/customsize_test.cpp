@@ -149,7 +149,9 @@ TEST_F(CustomSize, OneWindowWhateverHowOftenCustomIsChosen) {
   EXPECT_EQ(PicSiz, 5.25f);
   ASSERT_EQ(RecordedBoxes().size(), 1u);
   EXPECT_EQ(RecordedBoxes()[0].text, "CUSTOM Picture size 5.2" + BoxTail);
-  EXPECT_NE(ReadWhole(PrefsPath()).find("\r\nCUSTOM 5.25\r\n"), std::string::npos);
+  EXPECT_EQ(ReadWhole(PrefsPath()), "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\nCUSTOM 5.25\r\n"
+                                    "Coordinates (YES, NO, ASK):\r\nASK\r\n"
+                                    "Window size (WIDTH HEIGHT):\r\n535 420\r\nRecent files:\r\n");
   EXPECT_EQ(Field(ChooseCustom()), "5.2");  // a new window shows the new size
 }
 
