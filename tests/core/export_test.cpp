@@ -59,61 +59,47 @@ class Exporter : public ::testing::Test {
     return names;
   }
 
-  // What the save commands would write for the position file at path.
-  static std::string PictureOf(const std::string &path, int coords) {
-    EXPECT_TRUE(ReadBRDText(ReadWhole(path)));
-    ComposeDiagram(coords);
-    std::vector<uint8_t> bytes = EncodeBMP(coords);
-    return std::string(bytes.begin(), bytes.end());
-  }
-
   TempFolder folder_, logs_;
 };
 
-TEST_F(Exporter, PictureBesideThePositionFile) {
+// The picture or page beside the position file or under the name given, with the file's
+// coordinates or the option's: what the save commands write.
+TEST_F(Exporter, PictureOrPageOfThePositionFile) {
   InitThemes();
-  Flipped = 0;
+  Flipped = 1;
   TypicalPosition(nullptr);
   Dpi = 0, PicSiz = 2.75f, Theme = 4;
-  std::string brd = Position("immortal.brd", 1);
-  Outcome o = Run({brd});
-  EXPECT_EQ(o.status, 0) << o.err;
-  EXPECT_EQ(o.out, "BMP file saved with 0 errors and 0 warnings\n");
-  EXPECT_EQ(o.err, "");
-  EXPECT_EQ(Files(), (std::set<std::string>{"immortal.brd", "immortal.bmp"}));
-  std::string picture = ReadWhole(folder_ / "immortal.bmp");
-  EXPECT_EQ(picture.size(), 49982u);
-  EXPECT_EQ(picture, PictureOf(brd, 1));
-}
-
-TEST_F(Exporter, CoordinatesOptionOverridesTheFile) {
-  Flipped = 1;
-  StartPosition(nullptr);
-  Dpi = 3;
-  std::string brd = Position("start.brd", 1);
-  Outcome o = Run({"--coords=no", brd, folder_ / "plain.bmp"});
-  EXPECT_EQ(o.status, 0) << o.err;
-  EXPECT_EQ(ReadWhole(folder_ / "plain.bmp"), PictureOf(brd, 0));
-  brd = Position("start.brd", 0);
-  o = Run({brd, folder_ / "with.BMP", "--coords=YES"});
-  EXPECT_EQ(o.status, 0) << o.err;
-  EXPECT_EQ(ReadWhole(folder_ / "with.BMP"), PictureOf(brd, 1));
-}
-
-TEST_F(Exporter, WebPage) {
-  InitThemes();
-  Flipped = 0;
-  StartPosition(nullptr);
-  Theme = 2;
-  std::string brd = Position("p.brd", 1);
-  for (const char *name : {"p.htm", "p.HTML"}) {
-    Outcome o = Run({brd, folder_ / name});
+  const struct {
+    int fileCoords;
+    std::vector<std::string> args;  // "@" stands for the folder
+    const char *output;
+    int coords;  // shown in the output
+    bool page;
+  } cases[] = {
+      {1, {"@p.brd"}, "p.bmp", 1, false},
+      {1, {"--coords=no", "@p.brd", "@plain.bmp"}, "plain.bmp", 0, false},
+      {0, {"@p.brd", "@with.BMP", "--coords=YES"}, "with.BMP", 1, false},
+      {1, {"@p.brd", "@p.htm"}, "p.htm", 1, true},
+      {0, {"@p.brd", "@p.HTML"}, "p.HTML", 0, true},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.output);
+    Position("p.brd", c.fileCoords);
+    std::vector<std::string> args;
+    for (const std::string &arg : c.args)
+      args.push_back(arg[0] == '@' ? folder_ / arg.substr(1) : arg);
+    Outcome o = Run(args);
     EXPECT_EQ(o.status, 0) << o.err;
-    EXPECT_EQ(o.out, "HTM file saved with 0 errors and 0 warnings\n");
-    ASSERT_TRUE(ReadBRDText(ReadWhole(brd)));
-    EXPECT_EQ(ReadWhole(folder_ / name), HTMText(1));
-    EXPECT_FALSE(ReadWhole(folder_ / name).empty());
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.out, std::string(c.page ? "HTM" : "BMP") + " file saved with 0 errors and 0 warnings\n");
+    ASSERT_TRUE(ReadBRDText(ReadWhole(folder_ / "p.brd")));  // as the exporter reads it
+    ComposeDiagram(c.coords);
+    const std::vector<uint8_t> bmp = EncodeBMP(c.coords);
+    EXPECT_EQ(ReadWhole(folder_ / c.output),
+              c.page ? HTMText(c.coords) : std::string(bmp.begin(), bmp.end()));
+    std::filesystem::remove(folder_ / c.output);
   }
+  EXPECT_EQ(Files(), (std::set<std::string>{"p.brd"}));
 }
 
 TEST_F(Exporter, PrintsTheCheckReport) {
