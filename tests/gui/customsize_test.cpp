@@ -95,7 +95,7 @@ TEST_F(CustomSize, OkTakesASizeInRangeAndRefusesTheRest) {
   }
 }
 
-TEST_F(CustomSize, EnterIsOkEscapeAndCancelChangeNothing) {
+TEST_F(CustomSize, EnterIsOkEscapeCancelAndTheCloseBoxChangeNothing) {
   HWND w = ChooseCustom();
   SetWindowText(GetDlgItem(w, 8001), "2.5");
   PressKey(GetDlgItem(w, 8001), VK_RETURN, 0);
@@ -104,34 +104,26 @@ TEST_F(CustomSize, EnterIsOkEscapeAndCancelChangeNothing) {
   EXPECT_EQ(PicSiz, 2.5f);
   EXPECT_EQ(Dpi, 0);
   Choose(CmdMedium);
-  for (int way = 0; way < 2; way++) {
+  for (int way = 0; way < 3; way++) {
+    SCOPED_TRACE(way);
     w = ChooseCustom();
     SetWindowText(GetDlgItem(w, 8001), "5.5");
     if (way == 0) PressKey(GetDlgItem(w, 8001), VK_ESCAPE, 0);
     if (way == 1) ClickButton(GetDlgItem(w, 8003));
+    if (way == 2) {  // the close box, after commands that are no click of "Ok"
+      SendMessage(w, WM_COMMAND, MAKEWPARAM(8002, 1), 0);
+      SendMessage(w, WM_COMMAND, MAKEWPARAM(8001, 0), 0);
+      EXPECT_TRUE(IsWindow(w));
+      CloseBox(w);
+    }
     PumpMessages();
     EXPECT_FALSE(IsWindow(w));
     EXPECT_EQ(PicSiz, 4.0f);
     EXPECT_EQ(Dpi, 2);
     EXPECT_TRUE(MenuItemChecked(hwnd, CmdMedium));
   }
-}
-
-TEST_F(CustomSize, ClosingWithoutOkWritesNothing) {
-  HWND w = ChooseCustom();
-  EXPECT_EQ(Dpi, 2);  // custom only once a size is taken
-  SetWindowText(GetDlgItem(w, 8001), "5.5");
-  SendMessage(w, WM_COMMAND, MAKEWPARAM(8002, 1), 0);  // not a click
-  SendMessage(w, WM_COMMAND, MAKEWPARAM(8001, 0), 0);  // the field
-  EXPECT_TRUE(IsWindow(w));
-  CloseBox(w);
-  PumpMessages();
-  EXPECT_FALSE(IsWindow(w));
   EXPECT_TRUE(IsWindow(hwnd));
-  EXPECT_EQ(PicSiz, 4.0f);
-  EXPECT_TRUE(RecordedBoxes().empty());
-  EXPECT_FALSE(std::filesystem::exists(PrefsPath()));
-  EXPECT_EQ(Field(ChooseCustom()), "4.0");  // a fresh window with the old size
+  EXPECT_EQ(Field(ChooseCustom()), "4.0");  // a fresh window with the size in force
 }
 
 TEST_F(CustomSize, OneWindowWhateverHowOftenCustomIsChosen) {
