@@ -3,7 +3,6 @@
 
 #include <cstring>
 #include <iterator>
-#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -73,28 +72,6 @@ TEST(Picture, Resolutions) {
     std::vector<uint8_t> f = EncodeBMP(1);
     EXPECT_EQ(U32(f, 38), static_cast<uint32_t>(c.r624));
     EXPECT_EQ(U32(f, 42), static_cast<uint32_t>(c.r624));
-  }
-}
-
-// One bit a pixel, leftmost highest, set for white (any non-zero byte is black), rows padded
-// with zeros to whole words.
-TEST(Picture, EveryPixelOfARandomCanvas) {
-  std::mt19937 random(3);
-  const uint8_t values[4] = {0, 1, 2, 255};
-  for (int coords = 0; coords < 2; coords++) {
-    for (int x = 0; x < CanvasSize; x++)
-      for (int y = 0; y < CanvasSize; y++) Dot[x][y] = values[random() % 4];
-    int size = PictureSize(coords), stride = coords ? 80 : 76;
-    std::vector<uint8_t> f = EncodeBMP(coords);
-    ASSERT_EQ(f.size(), 62u + static_cast<size_t>(stride) * size);
-    for (int y = 1; y <= size; y++) {
-      const uint8_t *row = &f[62 + static_cast<size_t>(stride) * (y - 1)];
-      for (int x = 1; x <= size; x++) {
-        int bit = row[(x - 1) / 8] >> (7 - (x - 1) % 8) & 1;
-        ASSERT_EQ(bit, Dot[x][y] == 0 ? 1 : 0) << x << "," << y;
-      }
-      for (int j = size / 8; j < stride; j++) ASSERT_EQ(row[j], 0);
-    }
   }
 }
 
