@@ -73,9 +73,8 @@ TEST(ScreenImages, AllImagesAndCursorsArePinned) {
     for (const auto &entry : std::filesystem::directory_iterator(RunFile(folder)))
       names.push_back(std::string(folder) + "/" + entry.path().filename().string());
   std::sort(names.begin(), names.end());
-  uint64_t h = 1469598103934665603ull;
-  for (const std::string &name : names)
-    for (unsigned char b : name + ReadWhole(RunFile(name))) h = (h ^ b) * 1099511628211ull;
+  uint64_t h = Fnv1a("");
+  for (const std::string &name : names) h = Fnv1a(name + ReadWhole(RunFile(name)), h);
   EXPECT_EQ(names.size(), 92u);
   EXPECT_EQ(h, 6620084435064546663ull);
 }

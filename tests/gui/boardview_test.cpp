@@ -1,6 +1,7 @@
 // The board view in the window's backing image, pinned as a whole: a stored image of one busy
 // diagram (frame, grid, labels flipped, theme colours, every figure through its mask, arrows of
-// every kind, markers; tests/data/boardview.ppm, to look at) and the hashes of a few more; then damaged arrows and the status line.
+// every kind, markers; tests/data/boardview.ppm, to look at) and the hashes of a few more; then
+// damaged arrows and the status line.
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -35,12 +36,6 @@ class BoardView : public EditorWindow {
   }
 };
 
-uint64_t Hash(const std::string &bytes) {
-  uint64_t h = 1469598103934665603ull;
-  for (unsigned char b : bytes) h = (h ^ b) * 1099511628211ull;
-  return h;
-}
-
 // Black at the bottom, theme 3: every figure, the dot and the cross, and
 // an arrow of each kind (rank, file, diagonal, knight, and one on its own square).
 void BusyDiagram() {
@@ -61,8 +56,7 @@ TEST_F(BoardView, ABusyDiagramIsTheStoredImage) {
   Repaint();
   std::string shown = ClientPicture();
   const std::string stored = BS_SOURCE_DIR "/tests/data/boardview.ppm";
-  std::ifstream in(stored, std::ios::binary);
-  std::string expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string expected = ReadWhole(stored);
   if (shown != expected) std::ofstream("boardview-shown.ppm", std::ios::binary) << shown;
   EXPECT_TRUE(shown == expected) << "compare boardview-shown.ppm in the test's folder with " << stored;
 }
@@ -82,8 +76,8 @@ TEST_F(BoardView, MoreDiagramsByTheirHashes) {
     c.preset(nullptr);
     Theme = c.theme;
     Repaint();
-    EXPECT_EQ(Hash(ClientPicture()), c.hash) << "theme " << c.theme << ": 0x" << std::hex
-                                             << Hash(ClientPicture());
+    EXPECT_EQ(Fnv1a(ClientPicture()), c.hash) << "theme " << c.theme << ": 0x" << std::hex
+                                             << Fnv1a(ClientPicture());
   }
 }
 
