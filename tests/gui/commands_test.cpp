@@ -104,12 +104,3 @@ TEST_F(Commands, CheckHelpAboutAndCustomOpenTheirWindows) {
   EXPECT_FALSE(std::filesystem::exists(PrefsPath()));
   EXPECT_TRUE(RecordedBoxes().empty());
 }
-
-TEST_F(Commands, OnlyClicksOfExistingToolsChooseATool) {
-  SelPiece = WQ;
-  SendMessage(hwnd, WM_COMMAND, MAKEWPARAM(9, 1), 0);  // a notification other than a click
-  SendMessage(hwnd, WM_COMMAND, MAKEWPARAM(6001, 0), 0);  // no such tool
-  EXPECT_EQ(SelPiece, WQ);
-  SendMessage(hwnd, WM_COMMAND, MAKEWPARAM(12, 0), 0);
-  EXPECT_EQ(SelPiece, BP);
-}
