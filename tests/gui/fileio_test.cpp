@@ -179,7 +179,8 @@ TEST_F(FileCommands, StartUpOpensThePositionFileItIsGiven) {
   EXPECT_EQ(Flipped, 1);
 }
 
-TEST_F(FileCommands, DamagedOrVanishedPositionFileLeavesTheDiagramAndSaysWhy) {
+// A file gone since it was named is editing_test.cpp's (the title and the recent files).
+TEST_F(FileCommands, ADamagedPositionFileLeavesTheDiagramAndSaysWhy) {
   Command(CmdTypical);
   int32_t before[64];
   std::copy(Pos, Pos + 64, before);
@@ -194,11 +195,6 @@ TEST_F(FileCommands, DamagedOrVanishedPositionFileLeavesTheDiagramAndSaysWhy) {
   EXPECT_EQ(NArrows, 1);
   EXPECT_EQ(Theme, 3);
   ExpectFailure("Open failed", hwnd, In("junk.brd").string(), "not a position file");
-  ClearRecords();
-  ScriptFileAnswer(In("gone.brd").string());  // gone between the dialog and the read
-  Command(CmdOpenBRD);
-  ExpectFailure("Open failed", hwnd, In("gone.brd").string(), "");
-  EXPECT_TRUE(std::equal(Pos, Pos + 64, before));
 }
 
 // The clipboard's files are replaced without asking; the next dialogs offer the clipboard name and
