@@ -134,7 +134,7 @@ TEST_F(FileCommands, CancelledDialogsWriteAndChangeNothing) {
                0x81004u);
 }
 
-TEST_F(FileCommands, OpenReplacesTheDiagramAndRepaints) {
+TEST_F(FileCommands, OpenAndStartUpReplaceTheDiagram) {
   // The typical position on a flipped board, theme 5, large, written as a position file.
   Command(CmdTypical);
   Command(CmdFlip);
@@ -162,19 +162,11 @@ TEST_F(FileCommands, OpenReplacesTheDiagramAndRepaints) {
   // A light, empty square (table row 4, column 2 of the flipped board) in theme 5's colour.
   ASSERT_EQ(Pos[2 * 8 + 3], 0);
   EXPECT_EQ(Pixel(CentreX(2), CentreY(4)), LightColour(5));
-}
-
-// The desktop starts the program with the position file opened (Exec=boardsmith %f).
-TEST_F(FileCommands, StartUpOpensThePositionFileItIsGiven) {
-  Command(CmdTypical);
+  // The desktop starts the program with the position file opened (Exec=boardsmith %f).
   Command(CmdFlip);
-  BRDFile = In("typ.brd").string();
-  ASSERT_TRUE(MakeBRDFile(0));
-  int32_t typical[64];
-  std::copy(Pos, Pos + 64, typical);
-  const std::string path = BRDFile;
+  Command(CmdEmpty);
   PostQuitMessage(0);  // the message loop ends at once
-  EXPECT_EQ(WinMain(nullptr, nullptr, path.c_str(), SW_SHOWNORMAL), 0);
+  EXPECT_EQ(WinMain(nullptr, nullptr, In("typ.brd").c_str(), SW_SHOWNORMAL), 0);
   EXPECT_TRUE(std::equal(Pos, Pos + 64, typical));
   EXPECT_EQ(Flipped, 1);
 }
