@@ -107,12 +107,20 @@ std::vector<uint32_t> Field(const Screen &screen, int ox, int oy) {
 }
 }  // namespace
 
-TEST(Xvfb, ProgramShowsItsWindowWithTheBoard) {
-  if (!OnPath("xvfb-run") || !OnPath("import") || !OnPath("convert"))
-    GTEST_SKIP() << "xvfb-run or ImageMagick is not installed";
+// Started from the run folder: the window with its board, squares in a theme's colours and the
+// palette's faces; and Ctrl+V, sent to the focused main window, pastes the FEN another program
+// holds on the desktop clipboard.
+TEST(Xvfb, ProgramShowsItsBoardAndCtrlVPastesTheFENOfTheDesktopClipboard) {
+  if (!OnPath("xvfb-run") || !OnPath("import") || !OnPath("convert") || !OnPath("xclip") ||
+      !OnPath("xdotool"))
+    GTEST_SKIP() << "xvfb-run, ImageMagick, xclip or xdotool is not installed";
   Screen screen;
   std::string shot;
-  ASSERT_TRUE(ScreenOfProgram("", &screen, &shot)) << "no screenshot: " << shot;
+  ASSERT_TRUE(ScreenOfProgram("printf %s \"K7/8/8/8/8/8/8/7k b - - 0 1\" | xclip -selection "
+                              "clipboard; xdotool search --sync --onlyvisible --name Boardsmith "
+                              "windowfocus --sync; xdotool key ctrl+v; sleep 1; ",
+                              &screen, &shot))
+      << "no screenshot: " << shot;
   auto [fx, fy] = FrameAt(screen, 290);
   ASSERT_GE(fy, 0) << "no board frame on the screen: " << shot;
   const int ox = fx - 215, oy = fy - 15;
@@ -141,24 +149,6 @@ TEST(Xvfb, ProgramShowsItsWindowWithTheBoard) {
       for (int y = by; y < by + 46; y++) face += screen.At(ox + x, oy + y) == Colour(231, 208, 167);
     EXPECT_GT(face, 200) << "button at " << bx << "," << by;
   }
-  KeepOnFailure(shot);
-}
-
-TEST(Xvfb, CtrlVPastesTheFENOfTheDesktopClipboard) {
-  if (!OnPath("xvfb-run") || !OnPath("import") || !OnPath("convert") || !OnPath("xclip") ||
-      !OnPath("xdotool"))
-    GTEST_SKIP() << "xvfb-run, ImageMagick, xclip or xdotool is not installed";
-  // Another program holds the FEN on the clipboard; the key goes to the focused main window.
-  Screen screen;
-  std::string shot;
-  ASSERT_TRUE(ScreenOfProgram("printf %s \"K7/8/8/8/8/8/8/7k b - - 0 1\" | xclip -selection "
-                              "clipboard; xdotool search --sync --onlyvisible --name Boardsmith "
-                              "windowfocus --sync; xdotool key ctrl+v; sleep 1; ",
-                              &screen, &shot))
-      << "no screenshot: " << shot;
-  auto [fx, fy] = FrameAt(screen, 290);
-  ASSERT_GE(fy, 0) << shot;
-  const int ox = fx - 215, oy = fy - 15;
   // A square (column, row from the top) shows a man when its pixels (inside a margin of 3) are
   // not all one colour.
   auto occupied = [&](int c, int t) {
