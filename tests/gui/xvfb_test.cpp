@@ -14,6 +14,7 @@
 #include "files/brd.h"
 #include "files/paths.h"
 #include "model/model.h"
+#include "tests/core/chromium.h"
 
 namespace {
 bool OnPath(const char *program) {
@@ -21,28 +22,15 @@ bool OnPath(const char *program) {
   return std::system(command.c_str()) == 0;
 }
 
-struct Screen {
-  int width = 0, height = 0;
-  std::vector<unsigned char> rgb;
+// A screenshot (a binary PPM as ImageMagick writes it, read as the browser tests read theirs)
+// with pixels as red + green*256 + blue*65536, and none outside.
+struct Screen : chromium::Shot {
   uint32_t At(int x, int y) const {
     if (x < 0 || y < 0 || x >= width || y >= height) return 0xFFFFFFFF;
-    size_t i = 3 * (static_cast<size_t>(y) * width + x);
-    return rgb[i] | rgb[i + 1] << 8 | rgb[i + 2] << 16;  // red + green*256 + blue*65536
+    const chromium::Rgb c = Shot::At(x, y);
+    return c.r | c.g << 8 | c.b << 16;
   }
 };
-
-// A binary PPM as ImageMagick writes it.
-bool ReadPPM(const std::string &path, Screen *screen) {
-  std::ifstream in(path, std::ios::binary);
-  std::string magic;
-  int max = 0;
-  in >> magic >> screen->width >> screen->height >> max;
-  in.get();
-  if (magic != "P6" || max != 255 || screen->width <= 0 || screen->height <= 0) return false;
-  screen->rgb.resize(3 * static_cast<size_t>(screen->width) * screen->height);
-  in.read(reinterpret_cast<char *>(screen->rgb.data()), screen->rgb.size());
-  return static_cast<size_t>(in.gcount()) == screen->rgb.size();
-}
 
 constexpr uint32_t Colour(int r, int g, int b) { return r | g << 8 | b << 16; }
 
@@ -60,7 +48,7 @@ bool ScreenOfProgram(const std::string &steps, Screen *screen, std::string *shot
       "import -window root '" + *shot + "'; kill $pid; wait $pid' >'" + folder + "/log.txt' 2>&1";
   std::system(command.c_str());
   return std::system(("convert '" + *shot + "' '" + ppm + "'").c_str()) == 0 &&
-         ReadPPM(ppm, screen);
+         chromium::ReadPpm(ppm, screen);
 }
 
 // The screenshot stays for a look when the test failed; otherwise its folder goes.
@@ -199,7 +187,7 @@ TEST(Xvfb, FileArgumentTitleUndoRedoAndALargerBoard) {
   for (int i = 1; i <= 5; i++) {
     std::string png = folder + "/" + std::to_string(i) + ".png", ppm = png + ".ppm";
     ASSERT_EQ(std::system(("convert '" + png + "' '" + ppm + "'").c_str()), 0) << png;
-    ASSERT_TRUE(ReadPPM(ppm, &shots[i]));
+    ASSERT_TRUE(chromium::ReadPpm(ppm, &shots[i]));
   }
   auto [fx, fy] = FrameAt(shots[1], 290);
   ASSERT_GE(fy, 0) << "no board on the screen";
