@@ -1,7 +1,7 @@
 // The board view in the window's backing image, pinned as a whole: a stored image of one busy
 // diagram (frame, grid, labels flipped, theme colours, every figure through its mask, arrows of
-// every kind, markers; tests/data/boardview.ppm, to look at) and the hashes of a few more; then
-// damaged arrows and the status line.
+// every kind, markers; tests/data/boardview.ppm, to look at; every theme's squares are checked
+// in commands_test.cpp); then damaged arrows and the status line.
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -59,26 +59,6 @@ TEST_F(BoardView, ABusyDiagramIsTheStoredImage) {
   const std::string expected = ReadWhole(stored);
   if (shown != expected) std::ofstream("boardview-shown.ppm", std::ios::binary) << shown;
   EXPECT_TRUE(shown == expected) << "compare boardview-shown.ppm in the test's folder with " << stored;
-}
-
-TEST_F(BoardView, MoreDiagramsByTheirHashes) {
-  const struct {
-    void (*preset)(Surface *);
-    int flipped, theme;
-    uint64_t hash;
-  } cases[] = {
-      {EmptyPosition, 0, 7, 0x77fe2a9802a1800bull},
-      {StartPosition, 0, 0, 0x6e15de006c926277ull},
-      {TypicalPosition, 1, 5, 0x974830c94e580617ull},
-  };
-  for (const auto &c : cases) {
-    Flipped = c.flipped;
-    c.preset(nullptr);
-    Theme = c.theme;
-    Repaint();
-    EXPECT_EQ(Fnv1a(ClientPicture()), c.hash) << "theme " << c.theme << ": 0x" << std::hex
-                                             << Fnv1a(ClientPicture());
-  }
 }
 
 TEST_F(BoardView, ArrowWithAnEndOffTheBoardIsNotDrawn) {
