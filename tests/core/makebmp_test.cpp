@@ -8,11 +8,9 @@
 #include <vector>
 
 #include "files/brd.h"
-#include "files/paths.h"
 #include "model/model.h"
 #include "render/canvas.h"
 #include "render/makebmp.h"
-#include "tests/core/tempfolder.h"
 
 namespace {
 uint32_t U32(const std::vector<uint8_t> &f, size_t at) {
@@ -97,18 +95,6 @@ TEST(Picture, ArrowsFromADamagedFileStayOffTheCanvas) {
   NArrows = -5;
   EXPECT_EQ(Picture(0).size(), 45054u);
   NArrows = 0;
-}
-
-TEST(Picture, TheFileHoldsTheEncodedPicture) {
-  TempFolder folder;
-  EmptyBoard();
-  TypicalPosition(nullptr);
-  BMPFile = folder / "pos.bmp";
-  std::string why;
-  ASSERT_TRUE(MakeBMPFile(1, &why)) << why;
-  std::vector<uint8_t> expected = Picture(1);
-  std::string bytes = ReadWhole(BMPFile);
-  EXPECT_EQ(bytes, std::string(expected.begin(), expected.end()));
 }
 
 // Four threads each read a different position file and compose and encode its picture over and
