@@ -1,7 +1,7 @@
 // The window services the editor relies on, driven through their API with a small window class
-// of the test's own: message order, the loop, drawing edges, images, bounded reads and file
-// dialogs (menus, buttons, boxes and input are driven through the editor in every GUI test); and
-// the main window's quit question, which ends the loop.
+// of the test's own: message order, the loop, drawing edges, images and file dialogs (menus,
+// buttons, boxes, fields and input are driven through the editor in every GUI test); and the
+// main window's quit question, which ends the loop.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -79,10 +79,6 @@ class PlatformTest : public testing::Test {
     return CreateWindowEx(0, "PlatformTest", "Test", WS_OVERLAPPEDWINDOW, 10, 0, 208, 150,
                           nullptr, nullptr, nullptr, nullptr);
   }
-  HWND Child(const char *cls, const char *text, HWND parent, int id) {
-    return CreateWindowEx(0, cls, text, WS_CHILD | WS_VISIBLE, 10, 10, 46, 46, parent,
-                          reinterpret_cast<HMENU>(intptr_t{id}), nullptr, nullptr);
-  }
   HBITMAP Load(const fs::path &path, int w, int h) {
     return static_cast<HBITMAP>(
         LoadImage(nullptr, path.c_str(), IMAGE_BITMAP, w, h, LR_LOADFROMFILE));
@@ -159,16 +155,6 @@ TEST_F(PlatformTest, BitmapsLoadAtTheAskedSizeOrNotAtAll) {
   EXPECT_EQ(info.bmWidth, 72);
   EXPECT_EQ(info.bmHeight, 54);
   DeleteObject(scaled);
-}
-
-TEST_F(PlatformTest, AnEditFieldIsReadIntoABoundedBuffer) {
-  HWND edit = Child("Edit", "123456789012", Make(), 8001);
-  ASSERT_NE(edit, nullptr);
-  char buffer[16];
-  EXPECT_EQ(GetWindowText(edit, buffer, 10), 9);
-  EXPECT_STREQ(buffer, "123456789");
-  EXPECT_EQ(GetWindowText(edit, buffer, 1), 0);
-  EXPECT_STREQ(buffer, "");
 }
 
 TEST_F(PlatformTest, ScriptedFileDialogsReturnBoundedPathsAndAskBeforeReplacing) {
