@@ -91,7 +91,8 @@ TEST_F(Exporter, PictureOrPageOfThePositionFile) {
     Outcome o = Run(args);
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.err, "");
-    EXPECT_EQ(o.out, std::string(c.page ? "HTM" : "BMP") + " file saved with 0 errors and 0 warnings\n");
+    EXPECT_EQ(o.out,
+              std::string(c.page ? "HTM" : "BMP") + " file saved with 0 errors and 0 warnings\n");
     ASSERT_TRUE(ReadBRDText(ReadWhole(folder_ / "p.brd")));  // as the exporter reads it
     ComposeDiagram(c.coords);
     const std::vector<uint8_t> bmp = EncodeBMP(c.coords);

@@ -227,14 +227,16 @@ TEST_F(FileCommands, EverySaveWritesItsFileBesideThePositionFileAndReports) {
        "HTM file saved with 0 errors and 0 warnings", "Web-Page Files (*.htm)|*.htm", "htm"},
       {CmdClipboard, nullptr, 0, "clip.bmp", "BM",
        "0 errors and 0 warnings\nDiagram saved in virtual clipboard @\n"
-       "Use a macro in Word to paste it easily\nRefer to https://boardsmith.example/ for details\n"},
+       "Use a macro in Word to paste it easily\n"
+       "Refer to https://boardsmith.example/ for details\n"},
       {CmdSavePicture, "a", 1, "a.png", "\x89PNG", "PNG picture (print) saved as @" + checked},
       {CmdSavePicture, "b.png", 2, "b.png", "\x89PNG", "PNG picture (colour) saved as @" + checked},
       {CmdSavePicture, "c", 3, "c.pdf", "%PDF", "PDF document (print) saved as @" + checked},
       {CmdSavePicture, "d.svg", 4, "d.svg", "<?xml", "SVG drawing (colour) saved as @" + checked},
       {CmdSavePicture, "e", 5, "e.svg", "<?xml", "SVG drawing (print) saved as @" + checked},
       {CmdSavePage, "f", 1, "f.html", "<!DOCTYPE html>", "Web page (colour) saved as @" + checked},
-      {CmdSavePage, "g.htm", 2, "g.htm", "<!DOCTYPE html>", "Web page (print) saved as @" + checked},
+      {CmdSavePage, "g.htm", 2, "g.htm", "<!DOCTYPE html>",
+       "Web page (print) saved as @" + checked},
   };
   for (const Row &r : rows) {
     SCOPED_TRACE(r.file);
