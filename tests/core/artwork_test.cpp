@@ -10,6 +10,7 @@
 #include "model/model.h"
 #include "render/canvas.h"
 #include "render/makebmp.h"
+#include "tests/core/tempfolder.h"
 
 namespace {
 struct Pin {
@@ -21,8 +22,7 @@ struct Pin {
 Pin Picture(int coords) {
   ComposeDiagram(coords);
   std::vector<uint8_t> bytes = EncodeBMP(coords);
-  uint64_t h = 1469598103934665603ull;
-  for (uint8_t b : bytes) h = (h ^ b) * 1099511628211ull;
+  uint64_t h = Fnv1a(std::string(bytes.begin(), bytes.end()));
   int size = PictureSize(coords), black = 0;
   for (int x = 1; x <= size; x++)
     for (int y = 1; y <= size; y++) black += Dot[x][y] != 0;

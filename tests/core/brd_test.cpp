@@ -117,54 +117,45 @@ TEST(PositionFile, SizesAndArrowsAreWrittenAtTheirColumns) {
   EXPECT_EQ(text.size() - text.rfind("End of File"), 14u);  // the last line ends in CR CR LF too
 }
 
-TEST(PositionFile, RoundTripsInBothOrientations) {
-  for (int flipped = 0; flipped < 2; flipped++) {
-    StartBoard(flipped);
+// What is written reads back to the same model, and writes the same bytes again.
+TEST(PositionFile, RoundTrips) {
+  const struct {
+    const char *what;
+    int flipped, coords;
+    void (*set)();
+  } cases[] = {
+      {"markers, arrows, white to move", 0, 1, [] { SideToMove = 0; }},
+      {"flipped, black to move (a line of its own)", 1, 0, [] { SideToMove = 1; }},
+      {"lists of any length: 40 white knights make a 160-character line", 0, 0,
+       [] {
+         EmptyPosition(nullptr);
+         for (int i = 0; i < 40; i++) Pos[i] = WN;
+         for (int i = 40; i < 62; i++) Pos[i] = BP;
+         Pos[62] = DotMark, Pos[63] = CrossMark;
+       }},
+      {"flipped, custom size, a king on h8 (column 0, row 0)", 1, 0,
+       [] { Pos[0] = WK, Dpi = 0, PicSiz = 2.8f; }},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.what);
+    StartBoard(c.flipped);
     TypicalPosition(nullptr);
     Pos[9] = DotMark, Pos[18] = CrossMark;
     NArrows = 3;
     const int32_t more[2][4] = {{0, 0, 7, 7}, {6, 7, 5, 5}};
     std::memcpy(Arr[1], more, sizeof more);
-    SideToMove = flipped;  // black to move has a line of its own
+    c.set();
+    ShowCoords = 2;  // "Ask", which no file holds: the reader must leave it
     Snapshot written = Take();
-    written.coords = 1;
-    std::string text = BRDText(1);
+    written.coords = c.coords;
+    std::string text = BRDText(c.coords);
     Scramble();
-    ShowCoords = written.showCoords;
+    ShowCoords = written.showCoords;  // the coordinates setting is the user's, not the file's
     std::string why;
     ASSERT_TRUE(ReadBRDText(text, &why)) << why;
-    EXPECT_TRUE(Take() == written) << "flipped " << flipped;
-    EXPECT_EQ(BRDText(1), text);
+    EXPECT_TRUE(Take() == written);
+    EXPECT_EQ(BRDText(c.coords), text);
   }
-  // Lists of any length: 40 white knights make a 160-character line.
-  StartBoard(0);
-  EmptyPosition(nullptr);
-  for (int i = 0; i < 40; i++) Pos[i] = WN;
-  for (int i = 40; i < 62; i++) Pos[i] = BP;
-  Pos[62] = DotMark, Pos[63] = CrossMark;
-  Snapshot written = Take();
-  std::string text = BRDText(0);
-  Scramble();
-  ShowCoords = written.showCoords;
-  ASSERT_TRUE(ReadBRDText(text));
-  EXPECT_TRUE(Take() == written);
-}
-
-TEST(PositionFile, FlippedCustomSizeReadsBackFlippedCustomRounded) {
-  StartBoard(0);
-  FlipPosition(nullptr);
-  Pos[0] = WK;  // column 0, row 0 of a flipped board is h8
-  Dpi = 0, PicSiz = 2.75f;
-  std::string text = BRDText(0);
-  EXPECT_EQ(text.find("White Pieces:\r\r\nKh8 "), text.find("White Pieces:"));
-  Scramble();
-  ASSERT_TRUE(ReadBRDText(text));
-  EXPECT_EQ(Flipped, 1);
-  EXPECT_EQ(Dpi, 0);
-  EXPECT_EQ(PicSiz, 2.8f);
-  EXPECT_EQ(Pos[0], WK);
-  EXPECT_EQ(Pos[63], WR);  // a1 seen from black's side
-  EXPECT_EQ(ShowCoords, 1);  // the coordinates setting is the user's, not the file's
 }
 
 TEST(PositionFile, ReadsOtherLineEndsEntriesWithoutTrailingSpaceAndLongLines) {
@@ -233,32 +224,29 @@ TEST(PositionFile, OutOfRangeNumbersAreClampedOrKept) {
 }
 
 TEST(PositionFile, ArrowCountsAndRecords) {
+  auto read = [](const std::string &arrows) {
+    Scramble();
+    ASSERT_TRUE(ReadBRDText(
+        File("Size:               SMALL", "Colour theme:       0", "", "", "", arrows)));
+  };
   std::string many = "Arrows:             99\r\r\n";
   for (int i = 0; i < 40; i++) many += std::to_string(i) + " 1 2 3\r\r\n";
-  Scramble();
-  ASSERT_TRUE(ReadBRDText(File("Size:               SMALL", "Colour theme:       0", "", "", "", many)));
+  read(many);
   EXPECT_EQ(NArrows, 32);
   EXPECT_EQ(Arr[31][0], 31);
-
-  Scramble();
-  ASSERT_TRUE(ReadBRDText(File("Size:               SMALL", "Colour theme:       0", "", "", "",
-                               Lines({"Arrows:             -3", "1 2 3 4"}))));
+  read(Lines({"Arrows:             -3", "1 2 3 4"}));
   EXPECT_EQ(NArrows, 0);
 
   // Ends off the board are read as they stand (the picture leaves such arrows out); records may
   // be spread over lines; a number too large for the model saturates.
-  Scramble();
-  ASSERT_TRUE(ReadBRDText(File("Size:               SMALL", "Colour theme:       0", "", "", "",
-                               Lines({"Arrows:             2", "100 -9 +3", "4", "99999999999 0 0 0"}))));
+  read(Lines({"Arrows:             2", "100 -9 +3", "4", "99999999999 0 0 0"}));
   EXPECT_EQ(NArrows, 2);
   const int32_t first[4] = {100, -9, 3, 4}, second[4] = {2147483647, 0, 0, 0};
   EXPECT_EQ(std::memcmp(Arr[0], first, sizeof first), 0);
   EXPECT_EQ(std::memcmp(Arr[1], second, sizeof second), 0);
 
   // Missing or incomplete records: the count comes down to the complete records there are.
-  Scramble();
-  ASSERT_TRUE(ReadBRDText(File("Size:               SMALL", "Colour theme:       0", "", "", "",
-                               Lines({"Arrows:             3", "1 2 3 4", "5 6"}))));
+  read(Lines({"Arrows:             3", "1 2 3 4", "5 6"}));
   EXPECT_EQ(NArrows, 1);
   Scramble();
   ASSERT_TRUE(ReadBRDText(Lines({"Boardsmith", "Flipped:", "Coords:", "Size:               MEDIUM",
@@ -308,22 +296,14 @@ TEST(PositionFile, RefusesWhatIsNotAPositionFileAndKeepsTheModel) {
   }
 }
 
-TEST(PositionFile, WritesAndReadsFiles) {
+// Files that cannot be read; files written and read back are the editor's (fileio_test.cpp).
+TEST(PositionFile, FilesThatCannotBeRead) {
   TempFolder folder;
   StartBoard(0);
   TypicalPosition(nullptr);
-  Snapshot written = Take();
-  BRDFile = folder / "pos.brd";
-  std::string why;
-  ASSERT_TRUE(MakeBRDFile(0, &why)) << why;
-  EXPECT_EQ(ReadWhole(BRDFile), BRDText(0));
-  Scramble();
-  ShowCoords = written.showCoords;
-  ASSERT_TRUE(ReadBRDFile(&why)) << why;
-  EXPECT_TRUE(Take() == written);
-
   BRDFile = folder / "missing/pos.brd";
   Snapshot before = Take();
+  std::string why;
   EXPECT_FALSE(ReadBRDFile(&why));
   EXPECT_FALSE(why.empty());
   BRDFile = folder.Path();  // a folder

@@ -3,17 +3,14 @@
 
 #include <cstring>
 #include <iterator>
-#include <random>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "files/brd.h"
-#include "files/paths.h"
 #include "model/model.h"
 #include "render/canvas.h"
 #include "render/makebmp.h"
-#include "tests/core/tempfolder.h"
 
 namespace {
 uint32_t U32(const std::vector<uint8_t> &f, size_t at) {
@@ -34,21 +31,8 @@ std::vector<uint8_t> Picture(int coords) {
   return EncodeBMP(coords);
 }
 
-// File row y (1 = bottom) of a picture.
-std::vector<uint8_t> FileRow(const std::vector<uint8_t> &f, int coords, int y) {
-  size_t stride = coords ? 80 : 76;
-  auto start = f.begin() + 62 + stride * (y - 1);
-  return std::vector<uint8_t>(start, start + stride);
-}
-
-int BlackPixels(int size) {
-  int n = 0;
-  for (int x = 1; x <= size; x++)
-    for (int y = 1; y <= size; y++) n += Dot[x][y] != 0;
-  return n;
-}
-
-TEST(Picture, EmptyBoardWithoutCoordinates) {
+// The header's fields; the pixels of this and other pictures are pinned in artwork_test.cpp.
+TEST(Picture, HeaderOfTheEmptyBoard) {
   EmptyBoard();
   std::vector<uint8_t> f = Picture(0);
   ASSERT_EQ(f.size(), 45054u);
@@ -58,49 +42,6 @@ TEST(Picture, EmptyBoardWithoutCoordinates) {
   // size, resolutions, colours; then the table: entry 0 black, entry 1 white.
   const uint32_t fields[] = {45054, 0, 62, 40, 592, 592, 1 | 1 << 16, 0, 44992, 5827, 5827, 0, 0, 0, 0x00FFFFFF};
   for (size_t i = 0; i < std::size(fields); i++) EXPECT_EQ(U32(f, 2 + 4 * i), fields[i]) << "at " << 2 + 4 * i;
-
-  std::vector<uint8_t> white(76, 255);
-  white[74] = white[75] = 0;
-  EXPECT_EQ(FileRow(f, 0, 1), white);
-  std::vector<uint8_t> frame(76, 0);
-  frame[0] = 248, frame[73] = 31;
-  EXPECT_EQ(FileRow(f, 0, 6), frame);
-  EXPECT_EQ(FileRow(f, 0, 592), white);
-
-  // The frame, three pixels wide, and 32 hatched squares of 1,483 black pixels; the lower-left
-  // square is dark, its right neighbour light.
-  EXPECT_EQ(BlackPixels(592), (582 * 582 - 576 * 576) + 32 * 1483);
-  EXPECT_EQ(Dot[9][9], 1);
-  EXPECT_EQ(Dot[9 + 72][9], 0);
-  EXPECT_EQ(Dot[9 + 72][9 + 72], 1);
-}
-
-TEST(Picture, WithCoordinatesTheBoardMoves30Up) {
-  EmptyBoard();
-  TypicalPosition(nullptr);
-  ComposeDiagram(0);
-  std::vector<uint8_t> plain(&Dot[0][0], &Dot[0][0] + sizeof Dot);
-  std::vector<uint8_t> f = Picture(1);
-  ASSERT_EQ(f.size(), 49982u);
-  EXPECT_EQ(U32(f, 2), 49982u);
-  EXPECT_EQ(U32(f, 18), 624u);
-  EXPECT_EQ(U32(f, 34), 49920u);
-  EXPECT_EQ(U32(f, 38), 6142u);
-  // The moved picture, but where the digits (x up to 34) and letters (y up to 36) stand.
-  for (int x = 1; x <= 592; x++)
-    for (int y = 1; y <= 592; y++)
-      if (x + 30 > 34 && y + 30 > 36) {
-        ASSERT_EQ(Dot[x + 30][y + 30], plain[x * CanvasSize + y]) << x << "," << y;
-      }
-  // The frame's outer edge now lies at 36 and 617.
-  EXPECT_EQ(Dot[36][100], 1);
-  EXPECT_EQ(Dot[35][100], 0);
-  EXPECT_EQ(Dot[617][100], 1);
-  EXPECT_EQ(Dot[618][100], 0);
-  std::vector<uint8_t> frame(80, 0);  // row 36: frame from x = 36 to 617
-  frame[0] = 255, frame[1] = 255, frame[2] = 255, frame[3] = 255, frame[4] = 0xE0;  // x = 33..35 white, 36.. black
-  frame[77] = 0x7F;
-  EXPECT_EQ(FileRow(f, 1, 36), frame);
 }
 
 TEST(Picture, NothingLeftOnTheCanvasShows) {
@@ -132,28 +73,6 @@ TEST(Picture, Resolutions) {
   }
 }
 
-// One bit a pixel, leftmost highest, set for white (any non-zero byte is black), rows padded
-// with zeros to whole words.
-TEST(Picture, EveryPixelOfARandomCanvas) {
-  std::mt19937 random(3);
-  const uint8_t values[4] = {0, 1, 2, 255};
-  for (int coords = 0; coords < 2; coords++) {
-    for (int x = 0; x < CanvasSize; x++)
-      for (int y = 0; y < CanvasSize; y++) Dot[x][y] = values[random() % 4];
-    int size = PictureSize(coords), stride = coords ? 80 : 76;
-    std::vector<uint8_t> f = EncodeBMP(coords);
-    ASSERT_EQ(f.size(), 62u + static_cast<size_t>(stride) * size);
-    for (int y = 1; y <= size; y++) {
-      const uint8_t *row = &f[62 + static_cast<size_t>(stride) * (y - 1)];
-      for (int x = 1; x <= size; x++) {
-        int bit = row[(x - 1) / 8] >> (7 - (x - 1) % 8) & 1;
-        ASSERT_EQ(bit, Dot[x][y] == 0 ? 1 : 0) << x << "," << y;
-      }
-      for (int j = size / 8; j < stride; j++) ASSERT_EQ(row[j], 0);
-    }
-  }
-}
-
 TEST(Picture, SameDrawingInBothOrientationsAndForOddCodes) {
   EmptyBoard();
   Picture(0);
@@ -176,18 +95,6 @@ TEST(Picture, ArrowsFromADamagedFileStayOffTheCanvas) {
   NArrows = -5;
   EXPECT_EQ(Picture(0).size(), 45054u);
   NArrows = 0;
-}
-
-TEST(Picture, TheFileHoldsTheEncodedPicture) {
-  TempFolder folder;
-  EmptyBoard();
-  TypicalPosition(nullptr);
-  BMPFile = folder / "pos.bmp";
-  std::string why;
-  ASSERT_TRUE(MakeBMPFile(1, &why)) << why;
-  std::vector<uint8_t> expected = Picture(1);
-  std::string bytes = ReadWhole(BMPFile);
-  EXPECT_EQ(bytes, std::string(expected.begin(), expected.end()));
 }
 
 // Four threads each read a different position file and compose and encode its picture over and

@@ -1,4 +1,5 @@
-// The model: start-up, the presets and the flip in both orientations, and the status line.
+// The model: start-up, and the presets and the flip in both orientations (the status line they
+// write is checked on the window, in commands_test.cpp).
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,27 +10,9 @@
 #include "chess/diagram.h"
 #include "chess/fen.h"
 #include "model/model.h"
-#include "model/surface.h"
 #include "tests/core/tempfolder.h"
 
 namespace {
-// A drawing surface that remembers what the status line was given.
-struct FakeSurface : Surface {
-  std::vector<std::string> texts;
-  void FillSolid(int left, int top, int right, int bottom, uint32_t colour) override {
-    EXPECT_EQ(left, 10);
-    EXPECT_EQ(top, 340);
-    EXPECT_EQ(right, 520);
-    EXPECT_EQ(bottom, 356);
-    EXPECT_EQ(colour, 242u | 237u << 8 | 222u << 16);
-  }
-  void TextAt(int x, int y, const char *text, int length) override {
-    EXPECT_EQ(x, 10);
-    EXPECT_EQ(y, 340);
-    texts.push_back(std::string(text, length));
-  }
-};
-
 TEST(Model, InitGivesTheStartPositionThemesAndDefaults) {
   TempFolder folder;
   char here[4096];
@@ -96,23 +79,5 @@ TEST(Model, PresetsAndFlipInBothOrientations) {
     EXPECT_EQ(std::vector<int32_t>(Pos, Pos + 64), before);
   }
   Flipped = 0;
-}
-
-TEST(Model, StatusMessages) {
-  FakeSurface s;
-  EmptyPosition(&s);
-  StartPosition(&s);
-  TypicalPosition(&s);
-  FlipPosition(&s);
-  EXPECT_EQ(s.texts, (std::vector<std::string>{
-                         "Empty position", "Empty position", "Start position", "Empty position",
-                         "Immortal Game: Vellmark - Dorrantis, 1851", "Position flipped"}));
-  // Without a surface nothing is written and nothing breaks; a long text is cut to 80.
-  Scribe(nullptr, "nothing");
-  std::string longText(100, 'z');
-  longText[79] = 'e';
-  Scribe(&s, longText.c_str());
-  EXPECT_EQ(s.texts.back(), longText.substr(0, 80));
-  FlipPosition(nullptr);
 }
 }  // namespace

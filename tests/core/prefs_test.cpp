@@ -127,17 +127,13 @@ TEST_F(Prefs, ShortAndLongFiles) {
 }
 
 TEST_F(Prefs, WritesFourLinesWithCRLF) {
-  Dpi = 3, ShowCoords = 1;
-  ASSERT_TRUE(WritePrefs());
-  EXPECT_EQ(ReadWhole(PrefsPath()),
-            "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\nLARGE\r\nCoordinates (YES, NO, ASK):\r\nYES\r\n");
   const struct {
     int dpi, showCoords;
     float picSiz;
     const char *size, *coords;
   } cases[] = {{0, 0, 2.5f, "CUSTOM 2.50", "NO"},  {0, 2, 2.75f, "CUSTOM 2.75", "ASK"},
                {1, 2, 2.0f, "SMALL", "ASK"},       {2, 7, 4.0f, "MEDIUM", "ASK"},
-               {9, 1, 4.0f, "MEDIUM", "YES"}};
+               {9, 1, 4.0f, "MEDIUM", "YES"},      {3, 1, 6.0f, "LARGE", "YES"}};
   for (const auto &c : cases) {
     Dpi = c.dpi, ShowCoords = c.showCoords, PicSiz = c.picSiz;
     ASSERT_TRUE(WritePrefs());

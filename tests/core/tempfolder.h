@@ -1,5 +1,6 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -29,6 +30,12 @@ class TempFolder {
 inline std::string ReadWhole(const std::string &path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// FNV-1a: every byte in one number, carried on from h to pin a series of files.
+inline uint64_t Fnv1a(const std::string &bytes, uint64_t h = 1469598103934665603ull) {
+  for (unsigned char b : bytes) h = (h ^ b) * 1099511628211ull;
+  return h;
 }
 
 inline void WriteWhole(const std::string &path, const std::string &bytes) {

@@ -6,15 +6,16 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "render/canvas.h"
+#include "tests/core/tempfolder.h"
 
 namespace testcanvas {
 constexpr uint8_t Unwritten = 7;
 
 inline void Fill(uint8_t value) { std::memset(Dot, value, sizeof Dot); }
-inline void Whiten() { Fill(0); }
 inline std::vector<uint8_t> Snapshot() { return std::vector<uint8_t>(&Dot[0][0], &Dot[0][0] + sizeof Dot); }
 inline int CentreOf(int square) { return 72 * square + 45; }  // of an arrow's square, 0..7
 
@@ -52,10 +53,7 @@ inline Box WrittenBoxAndClear() {
 
 // FNV-1a over the whole canvas: pins every pixel of a drawing in one number.
 inline uint64_t CanvasHash() {
-  uint64_t h = 1469598103934665603ull;
-  const uint8_t *p = &Dot[0][0];
-  for (size_t k = 0; k < sizeof Dot; k++) h = (h ^ p[k]) * 1099511628211ull;
-  return h;
+  return Fnv1a(std::string(reinterpret_cast<const char *>(&Dot[0][0]), sizeof Dot));
 }
 
 }  // namespace testcanvas

@@ -67,6 +67,9 @@ TEST_F(CustomSize, OkTakesASizeInRangeAndRefusesTheRest) {
       {"0.5", 0, range},      {"7", 0, range},       {"-3", 0, range},       {"1e99", 0, range},
       {"1e999", 0, range},    {"abc", 0, notNumber("abc")}, {"", 0, notNumber("")},
       {"nan", 0, notNumber("nan")}, {"3.5 in", 0, notNumber("3.5 in")}, {"0x5", 0, notNumber("0x5")},
+      // Only nine characters count: all of these, but not the 10th and 11th, nor an exponent
+      // from the 10th.
+      {"2.5000009", 2.5000009f, "2.5"}, {"000000003.5", 3.0f, "3.0"}, {"1.0000000e1", 1.0f, "1.0"},
   };
   for (const Typed &c : cases) {
     SCOPED_TRACE(c.text);
@@ -92,7 +95,7 @@ TEST_F(CustomSize, OkTakesASizeInRangeAndRefusesTheRest) {
   }
 }
 
-TEST_F(CustomSize, EnterIsOkEscapeAndCancelChangeNothing) {
+TEST_F(CustomSize, EnterIsOkEscapeCancelAndTheCloseBoxChangeNothing) {
   HWND w = ChooseCustom();
   SetWindowText(GetDlgItem(w, 8001), "2.5");
   PressKey(GetDlgItem(w, 8001), VK_RETURN, 0);
@@ -101,56 +104,26 @@ TEST_F(CustomSize, EnterIsOkEscapeAndCancelChangeNothing) {
   EXPECT_EQ(PicSiz, 2.5f);
   EXPECT_EQ(Dpi, 0);
   Choose(CmdMedium);
-  for (int way = 0; way < 2; way++) {
+  for (int way = 0; way < 3; way++) {
+    SCOPED_TRACE(way);
     w = ChooseCustom();
     SetWindowText(GetDlgItem(w, 8001), "5.5");
     if (way == 0) PressKey(GetDlgItem(w, 8001), VK_ESCAPE, 0);
     if (way == 1) ClickButton(GetDlgItem(w, 8003));
+    if (way == 2) {  // the close box, after commands that are no click of "Ok"
+      SendMessage(w, WM_COMMAND, MAKEWPARAM(8002, 1), 0);
+      SendMessage(w, WM_COMMAND, MAKEWPARAM(8001, 0), 0);
+      EXPECT_TRUE(IsWindow(w));
+      CloseBox(w);
+    }
     PumpMessages();
     EXPECT_FALSE(IsWindow(w));
     EXPECT_EQ(PicSiz, 4.0f);
     EXPECT_EQ(Dpi, 2);
     EXPECT_TRUE(MenuItemChecked(hwnd, CmdMedium));
   }
-}
-
-TEST_F(CustomSize, PreferencesKeepTwoDecimals) {
-  TypeAndOk(ChooseCustom(), "2.75");
-  EXPECT_EQ(ReadAll(PrefsPath()), "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\nCUSTOM 2.75\r\n"
-                                  "Coordinates (YES, NO, ASK):\r\nASK\r\n"
-                                  "Window size (WIDTH HEIGHT):\r\n535 420\r\nRecent files:\r\n");
-  Dpi = 2;  // read back at the next start
-  PicSiz = 4.0f;
-  ReadPrefs();
-  EXPECT_EQ(Dpi, 0);
-  EXPECT_FLOAT_EQ(PicSiz, 2.75f);
-}
-
-TEST_F(CustomSize, OnlyNineCharactersCount) {
-  TypeAndOk(ChooseCustom(), "2.5000009");  // exactly nine: all of it counts
-  EXPECT_EQ(PicSiz, 2.5000009f);
-  EXPECT_NE(PicSiz, 2.5f);
-  TypeAndOk(ChooseCustom(), "000000003.5");  // the ".5" is the 10th and 11th character
-  EXPECT_EQ(PicSiz, 3.0f);
-  TypeAndOk(ChooseCustom(), "1.0000000e1");  // the exponent starts at the 10th character
-  EXPECT_EQ(PicSiz, 1.0f);
-}
-
-TEST_F(CustomSize, ClosingWithoutOkWritesNothing) {
-  HWND w = ChooseCustom();
-  EXPECT_EQ(Dpi, 2);  // custom only once a size is taken
-  SetWindowText(GetDlgItem(w, 8001), "5.5");
-  SendMessage(w, WM_COMMAND, MAKEWPARAM(8002, 1), 0);  // not a click
-  SendMessage(w, WM_COMMAND, MAKEWPARAM(8001, 0), 0);  // the field
-  EXPECT_TRUE(IsWindow(w));
-  CloseBox(w);
-  PumpMessages();
-  EXPECT_FALSE(IsWindow(w));
   EXPECT_TRUE(IsWindow(hwnd));
-  EXPECT_EQ(PicSiz, 4.0f);
-  EXPECT_TRUE(RecordedBoxes().empty());
-  EXPECT_FALSE(std::filesystem::exists(PrefsPath()));
-  EXPECT_EQ(Field(ChooseCustom()), "4.0");  // a fresh window with the old size
+  EXPECT_EQ(Field(ChooseCustom()), "4.0");  // a fresh window with the size in force
 }
 
 TEST_F(CustomSize, OneWindowWhateverHowOftenCustomIsChosen) {
@@ -168,7 +141,9 @@ TEST_F(CustomSize, OneWindowWhateverHowOftenCustomIsChosen) {
   EXPECT_EQ(PicSiz, 5.25f);
   ASSERT_EQ(RecordedBoxes().size(), 1u);
   EXPECT_EQ(RecordedBoxes()[0].text, "CUSTOM Picture size 5.2" + BoxTail);
-  EXPECT_NE(ReadAll(PrefsPath()).find("\r\nCUSTOM 5.25\r\n"), std::string::npos);
+  EXPECT_EQ(ReadWhole(PrefsPath()), "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\nCUSTOM 5.25\r\n"
+                                    "Coordinates (YES, NO, ASK):\r\nASK\r\n"
+                                    "Window size (WIDTH HEIGHT):\r\n535 420\r\nRecent files:\r\n");
   EXPECT_EQ(Field(ChooseCustom()), "5.2");  // a new window shows the new size
 }
 

@@ -7,8 +7,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,33 +15,7 @@
 #include "model/model.h"
 #include "platform/platform.h"
 #include "platform/testing.h"
-
-inline std::string ReadAll(const std::filesystem::path &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-// A 24-bit BMP of size x size pixels whose left half has one colour and right half another.
-inline void WriteHalves(const std::string &path, int size, COLORREF left, COLORREF right) {
-  const int stride = (size * 3 + 3) / 4 * 4;
-  std::string b = "BM";
-  auto put = [&](uint32_t v, int n) {
-    for (int i = 0; i < n; i++) b += static_cast<char>((v >> (8 * i)) & 0xFF);
-  };
-  put(54 + stride * size, 4), put(0, 4), put(54, 4), put(40, 4), put(size, 4), put(size, 4);
-  put(1, 2), put(24, 2);
-  for (int i = 0; i < 6; i++) put(0, 4);
-  for (int y = 0; y < size; y++) {
-    for (int x = 0; x < size; x++) {
-      COLORREF c = x < size / 2 ? left : right;
-      put((c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF), 3);  // blue, green, red
-    }
-    put(0, stride - 3 * size);
-  }
-  std::ofstream(path, std::ios::binary) << b;
-}
+#include "tests/core/tempfolder.h"
 
 class EditorWindow : public ::testing::Test {
  protected:

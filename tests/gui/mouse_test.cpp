@@ -49,7 +49,7 @@ TEST_F(Mouse, PlacingReplacingTogglingAndErasing) {
   EXPECT_EQ(Pixel(CentreX(5), CentreY(5)), LightColour(0));
 }
 
-TEST_F(Mouse, PaletteClicksOnlyChooseTheTool) {
+TEST_F(Mouse, PaletteClicksOnlyChooseTheToolAndOnlyClicksDo) {
   StartPosition(nullptr);
   NArrows = 1;
   int32_t pos[64], arr[MaxArrows][4];
@@ -64,6 +64,9 @@ TEST_F(Mouse, PaletteClicksOnlyChooseTheTool) {
   EXPECT_EQ(NArrows, 1);
   EXPECT_TRUE(RecordedBoxes().empty());
   ExpectStatus("Arrow selected. Click on a square to start.");
+  SendMessage(hwnd, WM_COMMAND, MAKEWPARAM(9, 1), 0);  // a notification other than a click
+  SendMessage(hwnd, WM_COMMAND, MAKEWPARAM(6001, 0), 0);  // no such tool
+  EXPECT_EQ(SelPiece, 15);
 }
 
 TEST_F(Mouse, ToolCursorOverTheFramedBoardOnly) {

@@ -1,6 +1,7 @@
 // The window services the editor relies on, driven through their API with a small window class
-// of the test's own: message order, the loop, drawing edges, images, controls, menus, the
-// scripted responder and input given as a person would.
+// of the test's own: message order, the loop, drawing edges, images and file dialogs (menus,
+// buttons, boxes, fields and input are driven through the editor in every GUI test); and the
+// main window's quit question, which ends the loop.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 
 #include "platform/platform.h"
 #include "platform/testing.h"
+#include "tests/gui/editor_fixture.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -27,7 +29,6 @@ struct Seen {
 std::vector<Seen> Log;
 bool AliveInCreate = false;
 bool KeepOnClose = false;  // WM_CLOSE does not destroy
-HCURSOR BoardCursor = nullptr;  // shown on mouse moves right of x 50
 
 LRESULT TestProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Log.push_back(Seen{hwnd, msg, wParam, lParam});
@@ -38,9 +39,6 @@ LRESULT TestProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       if (KeepOnClose) return 0;
       break;
-    case WM_MOUSEMOVE:
-      if (LOWORD(static_cast<uintptr_t>(lParam)) > 50) SetCursor(BoardCursor);
-      return 0;
   }
   return DefWindowProc(hwnd, msg, wParam, lParam);
 }
@@ -63,7 +61,6 @@ class PlatformTest : public testing::Test {
     ResetPlatform();
     Log.clear();
     AliveInCreate = KeepOnClose = false;
-    BoardCursor = nullptr;
     dir = fs::temp_directory_path() / ("platform_test_" + std::to_string(getpid()));
     fs::create_directories(dir);
     WNDCLASSEX wc{};
@@ -81,20 +78,6 @@ class PlatformTest : public testing::Test {
   HWND Make() {
     return CreateWindowEx(0, "PlatformTest", "Test", WS_OVERLAPPEDWINDOW, 10, 0, 208, 150,
                           nullptr, nullptr, nullptr, nullptr);
-  }
-  HWND Child(const char *cls, const char *text, HWND parent, int id) {
-    return CreateWindowEx(0, cls, text, WS_CHILD | WS_VISIBLE, 10, 10, 46, 46, parent,
-                          reinterpret_cast<HMENU>(intptr_t{id}), nullptr, nullptr);
-  }
-  // Pixels of colour c inside (inside true) or outside the rectangle.
-  static int CountPixels(HWND h, COLORREF c, RECT r, bool inside) {
-    int n = 0;
-    for (int y = 0; y < ClientHeight(h); y++)
-      for (int x = 0; x < ClientWidth(h); x++) {
-        bool in = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-        n += in == inside && WindowPixel(h, x, y) == c;
-      }
-    return n;
   }
   HBITMAP Load(const fs::path &path, int w, int h) {
     return static_cast<HBITMAP>(
@@ -174,54 +157,6 @@ TEST_F(PlatformTest, BitmapsLoadAtTheAskedSizeOrNotAtAll) {
   DeleteObject(scaled);
 }
 
-TEST_F(PlatformTest, MenuItemsAndButtonsSendTheirIds) {
-  HWND h = Make();
-  HMENU bar = CreateMenu(), file = CreatePopupMenu();
-  AppendMenu(file, MF_STRING, 1005, "E&xit");
-  AppendMenu(bar, MF_POPUP, reinterpret_cast<uintptr_t>(file), "&File");
-  EXPECT_TRUE(SetMenu(h, bar));
-  EXPECT_EQ(MenuBarTexts(h), (std::vector<std::string>{"&File||0", "&File|E&xit|1005"}));
-  EXPECT_EQ(ClientHeight(h), 112);  // the bar takes nothing from the client area
-  EXPECT_TRUE(ChooseMenuItem(h, 1005));
-  EXPECT_EQ(Last(WM_COMMAND).wParam, MAKEWPARAM(1005, 0));
-  EXPECT_FALSE(ChooseMenuItem(h, 4242));
-  EXPECT_EQ(Count(WM_COMMAND), 1);
-
-  HWND button = Child("BUTTON", "", h, 15);
-  ASSERT_NE(button, nullptr);
-  ClickButton(button);
-  ASSERT_EQ(Count(WM_COMMAND), 2);
-  EXPECT_EQ(Last(WM_COMMAND).hwnd, h);
-  EXPECT_EQ(Last(WM_COMMAND).wParam, MAKEWPARAM(15, BN_CLICKED));
-  EXPECT_EQ(Last(WM_COMMAND).lParam, reinterpret_cast<LPARAM>(button));
-}
-
-TEST_F(PlatformTest, AnEditFieldIsReadIntoABoundedBuffer) {
-  HWND edit = Child("Edit", "123456789012", Make(), 8001);
-  ASSERT_NE(edit, nullptr);
-  char buffer[16];
-  EXPECT_EQ(GetWindowText(edit, buffer, 10), 9);
-  EXPECT_STREQ(buffer, "123456789");
-  EXPECT_EQ(GetWindowText(edit, buffer, 1), 0);
-  EXPECT_STREQ(buffer, "");
-}
-
-TEST_F(PlatformTest, ScriptedBoxesRecordAndAnswerInOrder) {
-  HWND h = Make();
-  ClearRecords();
-  ScriptBoxAnswer(IDYES);
-  EXPECT_EQ(MessageBox(h, "Are you sure?", "Quit?", MB_YESNO | MB_ICONEXCLAMATION), IDYES);
-  EXPECT_EQ(MessageBox(nullptr, "Again?", "Quit?", MB_YESNO), IDNO);  // unscripted: No
-  EXPECT_EQ(MessageBox(nullptr, "Done", "Size", MB_OK), IDOK);
-  const std::vector<BoxRecord> &boxes = RecordedBoxes();
-  ASSERT_EQ(boxes.size(), 3u);
-  EXPECT_EQ(boxes[0].owner, h);
-  EXPECT_EQ(boxes[0].text, "Are you sure?");
-  EXPECT_EQ(boxes[0].caption, "Quit?");
-  EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION));
-  EXPECT_EQ(boxes[1].owner, nullptr);
-}
-
 TEST_F(PlatformTest, ScriptedFileDialogsReturnBoundedPathsAndAskBeforeReplacing) {
   char name[260] = "";
   OPENFILENAME ofn = SaveDialog(name, sizeof name, OFN_OVERWRITEPROMPT);
@@ -258,26 +193,30 @@ TEST_F(PlatformTest, ScriptedFileDialogsReturnBoundedPathsAndAskBeforeReplacing)
   EXPECT_FALSE(GetSaveFileName(&small));  // does not fit
   EXPECT_STREQ(tiny, "");
 }
-
-TEST_F(PlatformTest, MouseInputArrivesPackedAndTheCursorFollowsTheProcedure) {
-  HWND h = Make();
-  ClickAt(h, 30, 40);
-  ASSERT_EQ(Count(WM_LBUTTONDOWN), 1);
-  EXPECT_EQ(Last(WM_LBUTTONDOWN).hwnd, h);
-  EXPECT_EQ(LOWORD(static_cast<uintptr_t>(Last(WM_LBUTTONDOWN).lParam)), 30);
-  EXPECT_EQ(HIWORD(static_cast<uintptr_t>(Last(WM_LBUTTONDOWN).lParam)), 40);
-
-  BoardCursor = static_cast<HCURSOR>(LoadImage(nullptr, BS_RUN_DIR "/cur/wk.ico", IMAGE_CURSOR,
-                                               36, 36, LR_LOADFROMFILE));
-  ASSERT_NE(BoardCursor, nullptr);
-  EXPECT_EQ(LoadImage(nullptr, (dir / "none.ico").c_str(), IMAGE_CURSOR, 36, 36,
-                      LR_LOADFROMFILE),
-            nullptr);
-  MoveMouseTo(h, 60, 10);
-  EXPECT_EQ(Last(WM_MOUSEMOVE).lParam, MAKELPARAM(60, 10));
-  EXPECT_EQ(CurrentCursor(), BoardCursor);
-  MoveMouseTo(h, 10, 10);  // the procedure sets none: the class cursor
-  EXPECT_EQ(CurrentCursor(), LoadCursor(nullptr, IDC_ARROW));
-}
-
 }  // namespace
+
+// No (the close box, unscripted) keeps the window and the diagram; Yes destroys the window, frees
+// its images and ends the loop with exit code 0.
+TEST_F(EditorWindow, QuitIsAskedAndOnlyYesEndsTheLoop) {
+  SelPiece = WQ;
+  ClickSquare(4, 4);
+  ClearRecords();
+  CloseBox(hwnd);
+  PumpMessages();
+  ASSERT_EQ(RecordedBoxes().size(), 1u);
+  ExpectBox(RecordedBoxes()[0], hwnd, "Are you sure you want to quit?", "Quit?",
+            MB_YESNO | MB_ICONEXCLAMATION);
+  EXPECT_TRUE(IsWindow(hwnd));
+  EXPECT_EQ(Pos[4 * 8 + 3], WQ);
+  EXPECT_NE(Pics[1], nullptr);
+  ScriptBoxAnswer(IDYES);
+  Choose(CmdExit);
+  PumpMessages();
+  EXPECT_EQ(Boxes("Quit?").size(), 2u);
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_EQ(MainWnd, nullptr);
+  for (int i = 1; i < 16; i++) EXPECT_EQ(Pics[i], nullptr);
+  MSG msg = {};
+  EXPECT_EQ(GetMessage(&msg, nullptr, 0, 0), 0);
+  EXPECT_EQ(msg.wParam, 0u);
+}

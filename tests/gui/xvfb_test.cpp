@@ -14,6 +14,7 @@
 #include "files/brd.h"
 #include "files/paths.h"
 #include "model/model.h"
+#include "tests/core/chromium.h"
 
 namespace {
 bool OnPath(const char *program) {
@@ -21,28 +22,15 @@ bool OnPath(const char *program) {
   return std::system(command.c_str()) == 0;
 }
 
-struct Screen {
-  int width = 0, height = 0;
-  std::vector<unsigned char> rgb;
+// A screenshot (a binary PPM as ImageMagick writes it, read as the browser tests read theirs)
+// with pixels as red + green*256 + blue*65536, and none outside.
+struct Screen : chromium::Shot {
   uint32_t At(int x, int y) const {
     if (x < 0 || y < 0 || x >= width || y >= height) return 0xFFFFFFFF;
-    size_t i = 3 * (static_cast<size_t>(y) * width + x);
-    return rgb[i] | rgb[i + 1] << 8 | rgb[i + 2] << 16;  // red + green*256 + blue*65536
+    const chromium::Rgb c = Shot::At(x, y);
+    return c.r | c.g << 8 | c.b << 16;
   }
 };
-
-// A binary PPM as ImageMagick writes it.
-bool ReadPPM(const std::string &path, Screen *screen) {
-  std::ifstream in(path, std::ios::binary);
-  std::string magic;
-  int max = 0;
-  in >> magic >> screen->width >> screen->height >> max;
-  in.get();
-  if (magic != "P6" || max != 255 || screen->width <= 0 || screen->height <= 0) return false;
-  screen->rgb.resize(3 * static_cast<size_t>(screen->width) * screen->height);
-  in.read(reinterpret_cast<char *>(screen->rgb.data()), screen->rgb.size());
-  return static_cast<size_t>(in.gcount()) == screen->rgb.size();
-}
 
 constexpr uint32_t Colour(int r, int g, int b) { return r | g << 8 | b << 16; }
 
@@ -60,25 +48,7 @@ bool ScreenOfProgram(const std::string &steps, Screen *screen, std::string *shot
       "import -window root '" + *shot + "'; kill $pid; wait $pid' >'" + folder + "/log.txt' 2>&1";
   std::system(command.c_str());
   return std::system(("convert '" + *shot + "' '" + ppm + "'").c_str()) == 0 &&
-         ReadPPM(ppm, screen);
-}
-
-// The client area's origin on the screen, from the frame's top line: the first row with a run
-// of 290 black pixels. Its left end lies at x 215 of the client area (the 5-pixel pen round
-// x 217), its top at y 15.
-bool FindClientArea(const Screen &screen, int *ox, int *oy) {
-  for (int y = 0; y < screen.height; y++) {
-    int run = 0;
-    for (int x = 0; x < screen.width; x++) {
-      run = screen.At(x, y) == 0 ? run + 1 : 0;
-      if (run == 290) {
-        *ox = x - 289 - 215;
-        *oy = y - 15;
-        return true;
-      }
-    }
-  }
-  return false;
+         chromium::ReadPpm(ppm, screen);
 }
 
 // The screenshot stays for a look when the test failed; otherwise its folder goes.
@@ -90,7 +60,8 @@ void KeepOnFailure(const std::string &shot) {
 }
 
 // The top-left pixel of the first row holding a run of `run` black pixels (the board frame's
-// top line); {-1, -1} when there is none.
+// top line); {-1, -1} when there is none. A run of 290 finds the frame at the first size, whose
+// top line's left end lies at x 215 of the client area (the 5-pixel pen round x 217), at y 15.
 std::pair<int, int> FrameAt(const Screen &screen, int run) {
   for (int y = 0; y < screen.height; y++) {
     int n = 0;
@@ -124,14 +95,23 @@ std::vector<uint32_t> Field(const Screen &screen, int ox, int oy) {
 }
 }  // namespace
 
-TEST(Xvfb, ProgramShowsItsWindowWithTheBoard) {
-  if (!OnPath("xvfb-run") || !OnPath("import") || !OnPath("convert"))
-    GTEST_SKIP() << "xvfb-run or ImageMagick is not installed";
+// Started from the run folder: the window with its board, squares in a theme's colours and the
+// palette's faces; and Ctrl+V, sent to the focused main window, pastes the FEN another program
+// holds on the desktop clipboard.
+TEST(Xvfb, ProgramShowsItsBoardAndCtrlVPastesTheFENOfTheDesktopClipboard) {
+  if (!OnPath("xvfb-run") || !OnPath("import") || !OnPath("convert") || !OnPath("xclip") ||
+      !OnPath("xdotool"))
+    GTEST_SKIP() << "xvfb-run, ImageMagick, xclip or xdotool is not installed";
   Screen screen;
   std::string shot;
-  ASSERT_TRUE(ScreenOfProgram("", &screen, &shot)) << "no screenshot: " << shot;
-  int ox = 0, oy = 0;
-  ASSERT_TRUE(FindClientArea(screen, &ox, &oy)) << "no board frame on the screen: " << shot;
+  ASSERT_TRUE(ScreenOfProgram("printf %s \"K7/8/8/8/8/8/8/7k b - - 0 1\" | xclip -selection "
+                              "clipboard; xdotool search --sync --onlyvisible --name Boardsmith "
+                              "windowfocus --sync; xdotool key ctrl+v; sleep 1; ",
+                              &screen, &shot))
+      << "no screenshot: " << shot;
+  auto [fx, fy] = FrameAt(screen, 290);
+  ASSERT_GE(fy, 0) << "no board frame on the screen: " << shot;
+  const int ox = fx - 215, oy = fy - 15;
   SCOPED_TRACE("client origin " + std::to_string(ox) + "," + std::to_string(oy));
   // The menu bar sits above the client area, the client area below it whole.
   EXPECT_GT(oy, 10);
@@ -157,23 +137,6 @@ TEST(Xvfb, ProgramShowsItsWindowWithTheBoard) {
       for (int y = by; y < by + 46; y++) face += screen.At(ox + x, oy + y) == Colour(231, 208, 167);
     EXPECT_GT(face, 200) << "button at " << bx << "," << by;
   }
-  KeepOnFailure(shot);
-}
-
-TEST(Xvfb, CtrlVPastesTheFENOfTheDesktopClipboard) {
-  if (!OnPath("xvfb-run") || !OnPath("import") || !OnPath("convert") || !OnPath("xclip") ||
-      !OnPath("xdotool"))
-    GTEST_SKIP() << "xvfb-run, ImageMagick, xclip or xdotool is not installed";
-  // Another program holds the FEN on the clipboard; the key goes to the focused main window.
-  Screen screen;
-  std::string shot;
-  ASSERT_TRUE(ScreenOfProgram("printf %s \"K7/8/8/8/8/8/8/7k b - - 0 1\" | xclip -selection "
-                              "clipboard; xdotool search --sync --onlyvisible --name Boardsmith "
-                              "windowfocus --sync; xdotool key ctrl+v; sleep 1; ",
-                              &screen, &shot))
-      << "no screenshot: " << shot;
-  int ox = 0, oy = 0;
-  ASSERT_TRUE(FindClientArea(screen, &ox, &oy)) << shot;
   // A square (column, row from the top) shows a man when its pixels (inside a margin of 3) are
   // not all one colour.
   auto occupied = [&](int c, int t) {
@@ -224,7 +187,7 @@ TEST(Xvfb, FileArgumentTitleUndoRedoAndALargerBoard) {
   for (int i = 1; i <= 5; i++) {
     std::string png = folder + "/" + std::to_string(i) + ".png", ppm = png + ".ppm";
     ASSERT_EQ(std::system(("convert '" + png + "' '" + ppm + "'").c_str()), 0) << png;
-    ASSERT_TRUE(ReadPPM(ppm, &shots[i]));
+    ASSERT_TRUE(chromium::ReadPpm(ppm, &shots[i]));
   }
   auto [fx, fy] = FrameAt(shots[1], 290);
   ASSERT_GE(fy, 0) << "no board on the screen";
