@@ -81,7 +81,18 @@ void LineAt(int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy, int 
         return;
       }
       // md has 24 significant bits and the canvas is under 2^11 pixels, so for any slope not
-      // tiny every y1 + k * md + 0.5 is exact in double, whichever way it is reached.
+      // tiny every y1 + k * md + 0.5 is exact in double, whichever way it is reached. A slope of
+      // at least 2^-10 (any across the canvas) has no bit below 2^-33, so the same sums are
+      // exact in fixed point with 40 bits after the point; with both ends on rows from 0 up they
+      // are positive, and the shift truncates as the cast does.
+      if (y1 >= 0 && y2 >= 0 && std::fabs(md) >= 1.0 / 1024) {
+        const int64_t step = static_cast<int64_t>(md * 1099511627776.0);
+        const int64_t start = static_cast<int64_t>(2 * y1 + 1) << 39;
+        Walk(x1, x2, [&](int x) {
+          origin[x * CanvasSize + static_cast<int>((start + (x - x1) * step) >> 40)] = colour;
+        });
+        return;
+      }
       Walk(x1, x2, [&](int x) {
         origin[x * CanvasSize + static_cast<int>(y1 + (x - x1) * md + 0.5)] = colour;
       });
