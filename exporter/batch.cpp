@@ -16,7 +16,7 @@
 #include "exporter/reportfile.h"
 
 namespace {
-// What the rows come to, taken in input order on the calling thread.
+// What the rows come to, taken one at a time in input order (by whichever thread hands them out).
 class Results {
  public:
   Results(const ExportOptions &o, FILE *out, FILE *err)

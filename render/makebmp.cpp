@@ -90,6 +90,8 @@ bool OnBoard(int v) { return v >= 0 && v <= 7; }
 
 int PictureSize(int coords) { return coords ? 624 : 592; }
 
+int PictureStride(int coords) { return Stride(PictureSize(coords)); }
+
 int PictureResolution(int coords) {
   double inches = PicSiz;
   // A size outside what the program sets (a damaged file) falls back to the medium size.

@@ -8,6 +8,8 @@
 int PictureSize(int coords);
 // Pixels per metre recorded in the header, from the picture size and PicSiz.
 int PictureResolution(int coords);
+// Bytes in one row of the BMP's pixels: a bit a pixel, in whole 32-bit words.
+int PictureStride(int coords);
 // Draws the whole diagram of the model into Dot.
 void ComposeDiagram(int coords);
 // The BMP file of what ComposeDiagram left in Dot.

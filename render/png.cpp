@@ -35,7 +35,7 @@ std::string PNGOfRows(const uint8_t *rows, int width, int height, int stride, bo
 std::vector<uint8_t> EncodePNG(int coords, std::string *why) {
   ComposeDiagram(coords);
   std::vector<uint8_t> bmp = EncodeBMP(coords);
-  int size = PictureSize(coords), stride = ((size - 1) / 32 + 1) * 4;
+  int size = PictureSize(coords), stride = PictureStride(coords);
   const size_t header = bmp.size() - static_cast<size_t>(stride) * size;
   // Bottom-up rows read top-down: start at the last row and step back a row at a time.
   std::vector<uint8_t> rows(static_cast<size_t>(stride) * size);
