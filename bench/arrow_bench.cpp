@@ -29,7 +29,8 @@ const int BusyArrows[32][4] = {
 };
 
 void BM_ArrowsOfABusyBoard(benchmark::State &state) {
-  std::memset(Dot, 0, sizeof Dot);
+  OpenCanvas();
+  std::memset(Dot, 0, CanvasBytes);
   for (auto _ : state) {
     for (const auto &a : BusyArrows) Arrow(a[0], a[1], a[2], a[3]);
     benchmark::DoNotOptimize(Dot);
@@ -41,7 +42,8 @@ BENCHMARK(BM_ArrowsOfABusyBoard);
 
 // One knight arrow alone: the shape with the float edges.
 void BM_KnightArrow(benchmark::State &state) {
-  std::memset(Dot, 0, sizeof Dot);
+  OpenCanvas();
+  std::memset(Dot, 0, CanvasBytes);
   for (auto _ : state) {
     Arrow(3, 2, 4, 4);
     benchmark::ClobberMemory();

@@ -17,7 +17,8 @@
 #include "render/makebmp.h"
 
 void WhitenAndPack() {
-  std::memset(Dot, 0, sizeof Dot);
+  OpenCanvas();
+  std::memset(Dot, 0, CanvasBytes);
   std::vector<uint8_t> bytes = EncodeBMP(1);
   benchmark::DoNotOptimize(bytes.data());
 }

@@ -10,9 +10,10 @@ namespace {
 // end, a white tip beyond the point and a white base with a 9-pixel gap for the shaft.
 void StraightHead(int x, int y, int s, bool vertical) {
   int across = vertical ? x : y, along = vertical ? y : x;
+  uint8_t (*canvas)[CanvasSize] = Dot;
   auto Put = [&](int a, int l, uint8_t colour) {
-    if (vertical) Dot[a][l] = colour;
-    else Dot[l][a] = colour;
+    if (vertical) canvas[a][l] = colour;
+    else canvas[l][a] = colour;
   };
   for (int j = 0; j <= 24; j++) {
     int l = along - s * j, h = j / 2;
@@ -30,7 +31,8 @@ void StraightHead(int x, int y, int s, bool vertical) {
 
 // One row of a diagonal head: every pixel written, black where x + y has the anchor's parity.
 void HeadRow(int y, int x1, int x2, int anchorParity) {
-  for (int x = x1; x <= x2; x++) Dot[x][y] = ((x + y) & 1) == anchorParity ? 1 : 0;
+  uint8_t (*canvas)[CanvasSize] = Dot;
+  for (int x = x1; x <= x2; x++) canvas[x][y] = ((x + y) & 1) == anchorParity ? 1 : 0;
 }
 }  // namespace
 

@@ -6,8 +6,6 @@
 #include <cmath>
 #include <cstring>
 
-thread_local constinit uint8_t Dot[CanvasSize][CanvasSize] = {};
-
 namespace {
 // Byte k is k & 1: a gray column from row y of column x is a copy from byte (x + y) & 1 on.
 typedef std::array<uint8_t, CanvasSize + 1> CheckerTable;
@@ -25,7 +23,8 @@ void CheckerColumn(int x, int y1, int y2, int parity) {
 }  // namespace
 
 void HLine(int y, int x1, int x2, uint8_t colour) {
-  for (int x = x1; x <= x2; x++) Dot[x][y] = colour;
+  uint8_t (*canvas)[CanvasSize] = Dot;
+  for (int x = x1; x <= x2; x++) canvas[x][y] = colour;
 }
 
 void VLine(int x, int y1, int y2, uint8_t colour) {
@@ -33,8 +32,9 @@ void VLine(int x, int y1, int y2, uint8_t colour) {
 }
 
 void GrayHLine(int y, int x1, int x2) {
+  uint8_t (*canvas)[CanvasSize] = Dot;
   uint8_t v = (x1 + y) & 1;
-  for (int x = x1; x <= x2; x++, v ^= 1) Dot[x][y] = v;
+  for (int x = x1; x <= x2; x++, v ^= 1) canvas[x][y] = v;
 }
 
 void GrayVLine(int x, int y1, int y2) { CheckerColumn(x, y1, y2, x + y1); }
@@ -43,7 +43,8 @@ void DLine(int x1, int x2, int y1, int y2, int offset) {
   // Only the x whose y = x + offset falls within y1..y2 draw: walk just those.
   int from = x1 > y1 - offset ? x1 : y1 - offset;
   int to = x2 < y2 - offset ? x2 : y2 - offset;
-  for (int x = from; x <= to; x++) Dot[x][x + offset] = 1;
+  uint8_t (*canvas)[CanvasSize] = Dot;
+  for (int x = from; x <= to; x++) canvas[x][x + offset] = 1;
 }
 
 void HaloLine(int y, int x1, int x2, int sx) {
@@ -132,8 +133,9 @@ void Rect(int x1, int y1, int x2, int y2, uint8_t colour) {
 }
 
 void TransparentRect(int x1, int y1, int x2, int y2, uint8_t colour) {
+  uint8_t (*canvas)[CanvasSize] = Dot;
   for (int x = x1; x <= x2; x++)
-    for (int y = y1 + ((x + y1 + 1) & 1); y <= y2; y += 2) Dot[x][y] = colour;
+    for (int y = y1 + ((x + y1 + 1) & 1); y <= y2; y += 2) canvas[x][y] = colour;
 }
 
 void GrayRect(int x1, int y1, int x2, int y2, uint8_t colour) {
@@ -142,8 +144,9 @@ void GrayRect(int x1, int y1, int x2, int y2, uint8_t colour) {
     for (int x = x1; x <= x2; x++) CheckerColumn(x, y1, y2, x + y1 + 1 - colour);
     return;
   }
+  uint8_t (*canvas)[CanvasSize] = Dot;
   for (int x = x1; x <= x2; x++)
-    for (int y = y1; y <= y2; y++) Dot[x][y] = ((x + y) & 1) ? colour : 1 - colour;
+    for (int y = y1; y <= y2; y++) canvas[x][y] = ((x + y) & 1) ? colour : 1 - colour;
 }
 
 void EmptyB(int sx, int sy) {

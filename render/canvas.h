@@ -6,14 +6,19 @@
 // is greater than its second draws nothing. No primitive clips: callers stay inside 0..629.
 // Gray is the one-pixel checkerboard fixed to the canvas: black where x + y is odd.
 //
-// Each thread has its own canvas (all white when the thread starts), so pictures can be composed
-// on several threads at once.
+// Each thread has its own canvas, so pictures can be composed on several threads at once. Dot
+// points at the calling thread's; OpenCanvas gives the thread one, all white, the first time it
+// is called there. Whatever starts a picture calls it first. A loop that writes many pixels reads
+// Dot once into a local: the bytes it stores could be Dot itself as far as the compiler knows.
+#include <cstddef>
 #include <cstdint>
 
 constexpr int CanvasSize = 630;
 constexpr int SquarePixels = 72;
 
-extern thread_local constinit uint8_t Dot[CanvasSize][CanvasSize];
+extern thread_local constinit uint8_t (*Dot)[CanvasSize];
+constexpr size_t CanvasBytes = sizeof(uint8_t[CanvasSize][CanvasSize]);
+void OpenCanvas();
 
 void HLine(int y, int x1, int x2, uint8_t colour);
 void VLine(int x, int y1, int y2, uint8_t colour);

@@ -42,14 +42,15 @@ std::vector<uint8_t> Take(int size, bool arrows) {
 
 std::vector<uint8_t> ComposeColour(int coords) {
   const int theme = Theme < 0 ? 0 : Theme >= NThemes ? NThemes - 1 : Theme;
-  std::memset(Dot, Unwritten, sizeof Dot);
+  OpenCanvas();
+  std::memset(Dot, Unwritten, CanvasBytes);
   for (int y : {6, 7, 8, 585, 586, 587}) HLine(y, 6, 587, 1);
   for (int x : {6, 7, 8, 585, 586, 587}) VLine(x, 6, 587, 1);
   for (int c = 0; c < 8; c++)
     for (int r = 0; r < 8; r++) DrawSquareGlyph(Pos[c * 8 + r], 9 + 72 * c, 9 + 72 * r);
   std::vector<uint8_t> men = Take(Inner, false);
 
-  std::memset(Dot, Unwritten, sizeof Dot);
+  std::memset(Dot, Unwritten, CanvasBytes);
   int arrows = NArrows < 0 ? 0 : NArrows > MaxArrows ? MaxArrows : NArrows;
   for (int i = 0; i < arrows; i++) {
     const int32_t *a = Arr[i];
@@ -59,7 +60,7 @@ std::vector<uint8_t> ComposeColour(int coords) {
   std::vector<uint8_t> red = Take(Inner, true);
 
   const int size = PictureSize(coords), shift = coords ? 30 : 0;
-  std::memset(Dot, Unwritten, sizeof Dot);
+  std::memset(Dot, Unwritten, CanvasBytes);
   if (coords) {
     for (int c = 0; c < 8; c++) DrawFileLetter(Flipped ? 7 - c : c, 62 + 72 * c);
     for (int r = 0; r < 8; r++) DrawRankDigit(Flipped ? 7 - r : r, 60 + 72 * r);

@@ -105,6 +105,7 @@ void ComposeDiagram(int coords) {
   // leaves. Every part of the board is drawn in place there: the same pixels as drawing it at
   // the corner and moving it, since nothing drawn depends on where it stands.
   int o = coords ? 30 : 0;
+  OpenCanvas();
 
   // Columns 0..size, rows 0..size are whitened (column 0 and row 0 too, though never written to
   // the file), so nothing left from an earlier drawing stays; the dark squares are skipped, as

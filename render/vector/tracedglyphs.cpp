@@ -69,7 +69,8 @@ void Draw(int glyph) {
 
 TracedGlyph Trace(int glyph) {
   TracedGlyph traced;
-  std::memset(Dot, Unwritten, sizeof Dot);
+  OpenCanvas();
+  std::memset(Dot, Unwritten, CanvasBytes);
   Draw(glyph);
   // Every glyph is drawn within Room pixels of the canvas's corner.
   int x1 = CanvasSize, y1 = CanvasSize, x2 = -1, y2 = -1;

@@ -16,6 +16,7 @@ using namespace testcanvas;
 namespace {
 // A busy canvas, so that an arrow that writes anything at all shows.
 void FillPattern() {
+  OpenCanvas();
   for (int x = 0; x < CanvasSize; x++)
     for (int y = 0; y < CanvasSize; y++) Dot[x][y] = static_cast<uint8_t>((x * 7 + y * 3) % 5 == 0);
 }

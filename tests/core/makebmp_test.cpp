@@ -20,7 +20,8 @@ uint32_t U32(const std::vector<uint8_t> &f, size_t at) {
 void EmptyBoard() {
   // Column 0 and row 0 are never whitened, yet the move for coordinates copies them: start
   // from the white canvas the program has, whatever earlier tests drew.
-  std::memset(Dot, 0, sizeof Dot);
+  OpenCanvas();
+  std::memset(Dot, 0, CanvasBytes);
   Flipped = 0;
   EmptyPosition(nullptr);
   Dpi = 2, PicSiz = 4.0f;
@@ -47,13 +48,13 @@ TEST(Picture, HeaderOfTheEmptyBoard) {
 TEST(Picture, NothingLeftOnTheCanvasShows) {
   EmptyBoard();
   TypicalPosition(nullptr);
-  std::memset(Dot, 0, sizeof Dot);
+  std::memset(Dot, 0, CanvasBytes);
   std::vector<uint8_t> clean = Picture(1);
-  std::memset(Dot, 1, sizeof Dot);  // a canvas full of ink, edges included
+  std::memset(Dot, 1, CanvasBytes);  // a canvas full of ink, edges included
   EXPECT_EQ(Picture(1), clean);
-  std::memset(Dot, 0, sizeof Dot);
+  std::memset(Dot, 0, CanvasBytes);
   clean = Picture(0);
-  std::memset(Dot, 1, sizeof Dot);
+  std::memset(Dot, 1, CanvasBytes);
   EXPECT_EQ(Picture(0), clean);
 }
 
@@ -76,12 +77,12 @@ TEST(Picture, Resolutions) {
 TEST(Picture, SameDrawingInBothOrientationsAndForOddCodes) {
   EmptyBoard();
   Picture(0);
-  std::vector<uint8_t> empty(&Dot[0][0], &Dot[0][0] + sizeof Dot);
+  std::vector<uint8_t> empty(&Dot[0][0], &Dot[0][0] + CanvasBytes);
   for (int32_t &code : Pos) code = 99;
   Pos[5] = -4;
   Flipped = 1;
   Picture(0);
-  EXPECT_EQ(std::vector<uint8_t>(&Dot[0][0], &Dot[0][0] + sizeof Dot), empty);
+  EXPECT_EQ(std::vector<uint8_t>(&Dot[0][0], &Dot[0][0] + CanvasBytes), empty);
 }
 
 TEST(Picture, ArrowsFromADamagedFileStayOffTheCanvas) {

@@ -15,8 +15,11 @@
 namespace testcanvas {
 constexpr uint8_t Unwritten = 7;
 
-inline void Fill(uint8_t value) { std::memset(Dot, value, sizeof Dot); }
-inline std::vector<uint8_t> Snapshot() { return std::vector<uint8_t>(&Dot[0][0], &Dot[0][0] + sizeof Dot); }
+inline void Fill(uint8_t value) {
+  OpenCanvas();
+  std::memset(Dot, value, CanvasBytes);
+}
+inline std::vector<uint8_t> Snapshot() { return std::vector<uint8_t>(&Dot[0][0], &Dot[0][0] + CanvasBytes); }
 inline int CentreOf(int square) { return 72 * square + 45; }  // of an arrow's square, 0..7
 
 struct Tally {
@@ -53,7 +56,7 @@ inline Box WrittenBoxAndClear() {
 
 // FNV-1a over the whole canvas: pins every pixel of a drawing in one number.
 inline uint64_t CanvasHash() {
-  return Fnv1a(std::string(reinterpret_cast<const char *>(&Dot[0][0]), sizeof Dot));
+  return Fnv1a(std::string(reinterpret_cast<const char *>(&Dot[0][0]), CanvasBytes));
 }
 
 }  // namespace testcanvas

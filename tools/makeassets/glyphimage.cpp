@@ -22,6 +22,7 @@ enum Kind : uint8_t { Outside, WhiteInk, BlackInk };
 
 // The glyph's square as Outside / WhiteInk / BlackInk, row 0 at the top.
 void ReadGlyph(int code, Kind (&kind)[Side][Side]) {
+  OpenCanvas();
   for (int x = ScratchX - ScratchMargin; x < ScratchX + Side + ScratchMargin; x++)
     for (int y = ScratchY - ScratchMargin; y < ScratchY + Side + ScratchMargin; y++)
       Dot[x][y] = Unwritten;

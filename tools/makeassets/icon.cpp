@@ -34,6 +34,7 @@ const Rgb Ink[2] = {{255, 255, 255}, {0, 0, 0}};
 
 // The glyph as 0 white, 1 black, Unwritten elsewhere; row 0 at the top.
 void ReadGlyph(uint8_t (&glyph)[Side][Side]) {
+  OpenCanvas();
   for (int x = ScratchX; x < ScratchX + Side; x++)
     for (int y = ScratchY; y < ScratchY + Side; y++) Dot[x][y] = Unwritten;
   DrawSquareGlyph(GlyphCode, ScratchX, ScratchY);

@@ -56,6 +56,7 @@ Image GlyphImage(int code) {
   // beyond their square; the margin round it takes that.
   const int sx = 100, sy = 100, margin = 8;
   const uint8_t Unwritten = 2;
+  OpenCanvas();
   for (int x = sx - margin; x < sx + SquarePixels + margin; x++)
     for (int y = sy - margin; y < sy + SquarePixels + margin; y++) Dot[x][y] = Unwritten;
   DrawSquareGlyph(code, sx, sy);

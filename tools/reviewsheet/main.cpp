@@ -38,7 +38,8 @@ struct Sheet {
 // unwritten marker (to tell the glyph's pixels from the square's).
 enum Ground { Light, Dark, Marked };
 void DrawOn(int code, Ground ground) {
-  std::memset(Dot, ground == Marked ? Unwritten : 0, sizeof Dot);
+  OpenCanvas();
+  std::memset(Dot, ground == Marked ? Unwritten : 0, CanvasBytes);
   if (ground == Dark) EmptyB(9, 9);
   DrawSquareGlyph(code, 9, 9);
 }
