@@ -20,6 +20,6 @@ struct Sprite {
 
 void DrawSprite(const Sprite &sprite, int sx, int sy);
 
-// The tables of the seven sprite pieces, for tests and tools.
+// The tables of the pieces, for tests and tools.
 extern const Sprite WKingSprite, WQueenSprite, WRookSprite, WBishopSprite, WKnightSprite,
-    WPawnSprite, BQueenSprite;
+    WPawnSprite, BKingSprite, BQueenSprite, BRookSprite, BBishopSprite, BKnightSprite, BPawnSprite;

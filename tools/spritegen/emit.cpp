@@ -1,4 +1,4 @@
-// Writing the generated sources: span and pixel tables as C++ arrays, the black pawn as fill calls.
+// Writing the generated sources: span and pixel tables as C++ arrays.
 #include "tools/spritegen/emit.h"
 
 #include <cstdio>
@@ -55,77 +55,60 @@ std::vector<std::vector<bool>> Enclosed(const Grid &g) {
   return in;
 }
 
-typedef std::vector<std::pair<int, int>> Runs;  // (first, last) columns
-
-// The fewest runs of one row that cover its enclosed cells and nothing but enclosed or ink cells.
-Runs RowRuns(const Grid &g, const std::vector<std::vector<bool>> &in, int y) {
-  Runs runs;
-  int x = 0;
-  while (x < Cells) {
-    if (!in[x][y]) {
-      x++;
-      continue;
-    }
-    int first = x, last = x;
-    for (int u = x; u < Cells && (in[u][y] || g.at[u][y] == Ink); u++)
-      if (in[u][y]) last = u;
-    runs.push_back({first, last});
-    x = last + 1;
-  }
-  return runs;
+// The source of a sprite piece from its spans; pixels says what its 0s and 1s are.
+std::string SourceOf(const char *name, const char *about, const char *pixels, const SpanList &spans,
+                     const std::vector<int> &colours) {
+  std::vector<std::string> spanItems, pixelItems;
+  for (const Span &s : spans)
+    spanItems.push_back(Format("{%d, %d, ", s.dx, s.dy) + Format("%d, %d},", s.length, s.start));
+  for (int c : colours) pixelItems.push_back(Format("%d,", c, 0));
+  std::string out = Header;
+  out += std::string("// ") + about + "\n";
+  out += "#include <iterator>\n\n#include \"render/glyphs.h\"\n#include \"render/sprite.h\"\n\n";
+  out += "namespace {\n";
+  out += "// Column by column, bottom to top: (dx, dy, length, first pixel).\n";
+  out += Table("SpriteSpan", "Spans", spanItems);
+  out += std::string("\n") + pixels;
+  out += Table("uint8_t", "Pixels", pixelItems);
+  out += "}  // namespace\n\n";
+  out += std::string("const Sprite ") + name + "Sprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};\n\n";
+  out += std::string("void ") + name + "(int sx, int sy) { DrawSprite(" + name + "Sprite, sx, sy); }\n";
+  return out;
 }
+
+const char *FigurePixels =
+    "// Up each span: 0 white (the inside of the outline and the margin round it), 1 black (the\n"
+    "// outline and the inner lines).\n";
+const char *SolidPixels =
+    "// Up each span: 0 white (the lines inside the body and the margin round it), 1 black (the\n"
+    "// body).\n";
 }  // namespace
 
 std::string SpriteSource(const PieceArt &art, const Grid &grid) {
   SpanList spans;
   std::vector<int> colours;
   ColumnSpans(grid, &spans, &colours);
-  std::vector<std::string> spanItems, pixelItems;
-  for (const Span &s : spans)
-    spanItems.push_back(Format("{%d, %d, ", s.dx, s.dy) + Format("%d, %d},", s.length, s.start));
-  for (int c : colours) pixelItems.push_back(Format("%d,", c, 0));
-  std::string out = Header;
-  out += std::string("// ") + art.about + "\n";
-  out += "#include <iterator>\n\n#include \"render/glyphs.h\"\n#include \"render/sprite.h\"\n\n";
-  out += "namespace {\n";
-  out += "// Column by column, bottom to top: (dx, dy, length, first pixel).\n";
-  out += Table("SpriteSpan", "Spans", spanItems);
-  out += art.style == Figure
-             ? "\n// Up each span: 0 white (the inside of the outline and the margin round it), 1 black (the\n"
-               "// outline and the inner lines).\n"
-             : "\n// Up each span: 0 white (the lines inside the body and the margin round it), 1 black (the\n"
-               "// body).\n";
-  out += Table("uint8_t", "Pixels", pixelItems);
-  out += "}  // namespace\n\n";
-  out += std::string("const Sprite ") + art.name +
-         "Sprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};\n\n";
-  out += std::string("void ") + art.name + "(int sx, int sy) { DrawSprite(" + art.name +
-         "Sprite, sx, sy); }\n";
-  return out;
+  return SourceOf(art.name, art.about, art.style == Figure ? FigurePixels : SolidPixels, spans, colours);
 }
 
 std::string BlackPawnSource(const Grid &pawn) {
+  // The white pawn with every cell its outline encloses turned to ink.
   std::vector<std::vector<bool>> in = Enclosed(pawn);
-  std::string out = Header;
-  out += "// The black pawn: the white pawn, then its inside filled black, so the outline and the\n"
-         "// margin stay as they are.\n";
-  out += "#include \"render/canvas.h\"\n#include \"render/glyphs.h\"\n\n";
-  out += "void BPawn(int x, int y) {\n  WPawn(x, y);\n";
-  int y = 0;
-  while (y < Cells) {
-    Runs runs = RowRuns(pawn, in, y);
-    int top = y;
-    while (top + 1 < Cells && !runs.empty() && RowRuns(pawn, in, top + 1) == runs) top++;
-    for (auto [a, b] : runs) {
-      char buf[96];
-      if (top == y)
-        std::snprintf(buf, sizeof buf, "  HLine(y + %d, x + %d, x + %d, 1);\n", y, a, b);
-      else
-        std::snprintf(buf, sizeof buf, "  Rect(x + %d, y + %d, x + %d, y + %d, 1);\n", a, y, b, top);
-      out += buf;
-    }
-    y = top + 1;
-  }
-  out += "}\n";
-  return out;
+  Grid black = pawn;
+  for (int x = 0; x < Cells; x++)
+    for (int y = 0; y < Cells; y++)
+      if (in[x][y]) black.at[x][y] = Ink;
+  SpanList spans;
+  std::vector<int> colours;
+  ColumnSpans(black, &spans, &colours);
+  return SourceOf("BPawn", "The black pawn: the white pawn with the inside of its outline filled black.",
+                  "// Up each span: 0 white (the margin round the pawn), 1 black (the outline and its inside).\n",
+                  spans, colours);
+}
+
+std::string DrawnSource(const DrawnArt &art, const SpanList &spans, const std::vector<int> &colours) {
+  return SourceOf(art.name, art.about,
+                  "// Up each span: 0 white (the halo round the body and the details inside it), 1 black\n"
+                  "// (the body).\n",
+                  spans, colours);
 }

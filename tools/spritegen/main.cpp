@@ -1,7 +1,8 @@
-// spritegen: draws the seven sprite pieces from the shapes in tools/spritegen/pieces.cpp and
-// writes their tables of column spans, and the black pawn's fills, as sources under render/.
+// spritegen: draws the pieces and writes their tables of column spans as sources under render/:
+// seven from the shapes in tools/spritegen/pieces.cpp, the black pawn as the white one filled,
+// and the black king, rook, bishop and knight from the strokes in tools/spritegen/drawn/.
 //
-// To change a piece, edit its shapes in pieces.cpp, then from the top of the source tree:
+// To change a piece, edit its shapes or strokes, then from the top of the source tree:
 //   cmake --build build --target spritegen && build/spritegen .
 //   cmake --build build --target reviewsheet && build/reviewsheet review
 // and look at review/*.png (see tools/reviewsheet/main.cpp). Commit the regenerated
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "files/atomicwrite.h"
 #include "tools/spritegen/emit.h"
@@ -55,6 +57,16 @@ int main(int argc, char **argv) {
     if (std::strcmp(art.name, "WPawn") == 0 &&
         !Update(render + "bpawn.cpp", BlackPawnSource(grid), check, &differs))
       return 1;
+  }
+  for (const DrawnArt &art : DrawnPieces()) {
+    SpanList spans;
+    std::vector<int> colours;
+    std::string why;
+    if (!CaptureSpans(art.draw, &spans, &colours, &why)) {
+      std::fprintf(stderr, "spritegen: %s: %s\n", art.name, why.c_str());
+      return 1;
+    }
+    if (!Update(render + art.file + ".cpp", DrawnSource(art, spans, colours), check, &differs)) return 1;
   }
   return check && differs ? 1 : 0;
 }

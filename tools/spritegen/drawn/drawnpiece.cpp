@@ -1,5 +1,5 @@
 // Drawing loops shared by the silhouette pieces.
-#include "render/drawnpiece.h"
+#include "tools/spritegen/drawn/drawnpiece.h"
 
 #include "render/canvas.h"
 

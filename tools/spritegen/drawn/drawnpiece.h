@@ -1,8 +1,10 @@
 #pragma once
-// What the black king, bishop and knight share: a silhouette held as rows of black runs, each
-// laid with HaloLine so that a white halo keeps it off the hatching, and white detail strokes
-// held as data. Everything is in square coordinates: u to the right, v upward, from the
-// square's lower-left pixel (x, y).
+// The black king, bishop, knight and rook as they were first drawn, stroke by stroke on the
+// canvas; spritegen records the pixels they leave as the sprites the picture draws. The king,
+// bishop and knight share a silhouette held as rows of black runs, each laid with HaloLine so
+// that a white halo keeps it off the hatching, and white detail strokes held as data.
+// Everything is in square coordinates: u to the right, v upward, from the square's lower-left
+// pixel (x, y).
 
 // Rows v1..v2 of a silhouette, each crossed by n (1 or 2) black runs u1..u2, left to right.
 struct HaloRows {
@@ -29,7 +31,8 @@ void DrawHaloRow(const HaloRows *rows, int count, int v, int x, int y);
 // Draws strokes in white, in order.
 void DrawWhiteStrokes(const Stroke *strokes, int count, int x, int y);
 
-// The silhouettes alone: every HaloLine run of the piece, no pad and no white detail.
-void BKingSilhouette(int x, int y);
-void BBishopSilhouette(int x, int y);
-void BKnightSilhouette(int x, int y);
+// The pieces, each drawn on the square whose lower-left pixel is (x, y).
+void BKingStrokes(int x, int y);
+void BRookStrokes(int x, int y);
+void BBishopStrokes(int x, int y);
+void BKnightStrokes(int x, int y);
