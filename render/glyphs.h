@@ -2,21 +2,20 @@
 // Square glyphs of the picture. Each draws into Dot on the 72 x 72 square whose lower-left
 // pixel is (sx, sy).
 
-// Pieces drawn from point tables.
+// The pieces, each copied from its table of column spans (render/sprite.h), which
+// tools/spritegen generates.
 void WKing(int sx, int sy);
 void WQueen(int sx, int sy);
 void WRook(int sx, int sy);
 void WBishop(int sx, int sy);
 void WKnight(int sx, int sy);
 void WPawn(int sx, int sy);
+void BKing(int sx, int sy);
 void BQueen(int sx, int sy);
-
-// Pieces drawn stroke by stroke.
-void BKing(int x, int y);
-void BRook(int x, int y);
-void BBishop(int x, int y);
-void BKnight(int x, int y);
-void BPawn(int x, int y);
+void BRook(int sx, int sy);
+void BBishop(int sx, int sy);
+void BKnight(int sx, int sy);
+void BPawn(int sx, int sy);
 
 // Markers.
 void Spot(int sx, int sy);
