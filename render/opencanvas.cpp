@@ -38,9 +38,10 @@ void *MapCanvas(bool huge, size_t *size) {
   if (base == MAP_FAILED) return nullptr;
   if (!huge) return base;
   // Keep the one whole huge page inside the mapping and give back the rest.
-  uintptr_t start = reinterpret_cast<uintptr_t>(base), aligned = (start + HugePage - 1) & ~(HugePage - 1);
+  uintptr_t start = reinterpret_cast<uintptr_t>(base), end = start + *size;
+  uintptr_t aligned = (start + HugePage - 1) & ~(HugePage - 1);
   if (aligned > start) munmap(base, aligned - start);
-  if (start + *size > aligned + HugePage) munmap(reinterpret_cast<void *>(aligned + HugePage), start + *size - aligned - HugePage);
+  if (end > aligned + HugePage) munmap(reinterpret_cast<void *>(aligned + HugePage), end - aligned - HugePage);
   *size = HugePage;
   madvise(reinterpret_cast<void *>(aligned), HugePage, MADV_HUGEPAGE);  // a hint: ordinary pages if refused
   return reinterpret_cast<void *>(aligned);

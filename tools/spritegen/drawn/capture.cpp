@@ -8,12 +8,12 @@
 
 const std::vector<DrawnArt> &DrawnPieces() {
   static const std::vector<DrawnArt> pieces = {
-      {"BKing", "bking", "The black king: a broad crown on a band, a cross block on top, its details white.",
-       BKingStrokes},
-      {"BRook", "brook", "The black rook: a tower on a stepped base with two white stripes and three merlons.",
-       BRookStrokes},
-      {"BBishop", "bbishop", "The black bishop: a mitre with a slit and a cleft, a starred collar, a scrolled foot.",
-       BBishopStrokes},
+      {"BKing", "bking",
+       "The black king: a broad crown on a band, a cross block on top, its details white.", BKingStrokes},
+      {"BRook", "brook",
+       "The black rook: a tower on a stepped base with two white stripes and three merlons.", BRookStrokes},
+      {"BBishop", "bbishop",
+       "The black bishop: a mitre with a slit and a cleft, a starred collar, a scrolled foot.", BBishopStrokes},
       {"BKnight", "bknight", "The black knight: a horse's head facing left, its eye, nostril and mane white.",
        BKnightStrokes},
   };
@@ -48,7 +48,8 @@ bool CaptureSpans(void (*draw)(int, int), SpanList *spans, std::vector<int> *col
         continue;
       }
       Span s{dx, dy, 0, static_cast<int>(colours->size())};
-      for (; dy < Reach && Dot[X + dx][Y + dy] != Unwritten; dy++, s.length++) colours->push_back(Dot[X + dx][Y + dy]);
+      for (; dy < Reach && Dot[X + dx][Y + dy] != Unwritten; dy++, s.length++)
+        colours->push_back(Dot[X + dx][Y + dy]);
       spans->push_back(s);
     }
   return true;
