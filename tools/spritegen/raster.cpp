@@ -179,16 +179,6 @@ bool InkFits(const Grid &grid, int *x, int *y) {
 }
 
 void ColumnSpans(const Grid &grid, SpanList *spans, std::vector<int> *colours) {
-  spans->clear();
-  colours->clear();
-  for (int x = 0; x < Cells; x++)
-    for (int y = 0; y < Cells;) {
-      if (grid.at[x][y] == Bare) {
-        y++;
-        continue;
-      }
-      Span s{x, y, 0, static_cast<int>(colours->size())};
-      for (; y < Cells && grid.at[x][y] != Bare; y++, s.length++) colours->push_back(grid.at[x][y] == Ink);
-      spans->push_back(s);
-    }
+  SpansOf(Cells, Cells, [&](int x, int y) { return grid.at[x][y] == Bare ? -1 : grid.at[x][y] == Ink ? 1 : 0; },
+          spans, colours);
 }

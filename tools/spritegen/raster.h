@@ -63,6 +63,24 @@ struct Span {
   int dx, dy, length, start;
 };
 typedef std::vector<Span> SpanList;
-// The spans of the piece, column by column from the left, each column from the bottom: every
-// stretch of cells that are not bare, as long as it goes; colours holds their cells in order.
+// The spans of a piece held in a width x height area, column by column from the left, each column
+// from the bottom: every stretch of cells that are part of the piece, as long as it goes; colours
+// holds their cells in order. colour(x, y) gives a cell's colour, or -1 where it is not part of
+// the piece.
+template <typename Colour>
+void SpansOf(int width, int height, Colour colour, SpanList *spans, std::vector<int> *colours) {
+  spans->clear();
+  colours->clear();
+  for (int x = 0; x < width; x++)
+    for (int y = 0; y < height;) {
+      if (colour(x, y) < 0) {
+        y++;
+        continue;
+      }
+      Span s{x, y, 0, static_cast<int>(colours->size())};
+      for (; y < height && colour(x, y) >= 0; y++, s.length++) colours->push_back(colour(x, y));
+      spans->push_back(s);
+    }
+}
+// The spans of a grid: every cell that is not bare, white or black.
 void ColumnSpans(const Grid &grid, SpanList *spans, std::vector<int> *colours);

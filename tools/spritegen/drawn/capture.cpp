@@ -39,18 +39,7 @@ bool CaptureSpans(void (*draw)(int, int), SpanList *spans, std::vector<int> *col
         return false;
       }
     }
-  spans->clear();
-  colours->clear();
-  for (int dx = 0; dx < Reach; dx++)
-    for (int dy = 0; dy < Reach;) {
-      if (Dot[X + dx][Y + dy] == Unwritten) {
-        dy++;
-        continue;
-      }
-      Span s{dx, dy, 0, static_cast<int>(colours->size())};
-      for (; dy < Reach && Dot[X + dx][Y + dy] != Unwritten; dy++, s.length++)
-        colours->push_back(Dot[X + dx][Y + dy]);
-      spans->push_back(s);
-    }
+  SpansOf(Reach, Reach, [](int dx, int dy) { return Dot[X + dx][Y + dy] == Unwritten ? -1 : Dot[X + dx][Y + dy]; },
+          spans, colours);
   return true;
 }
