@@ -1,5 +1,6 @@
-// The screen figures: the picture's own glyphs drawn on a scratch square of Dot and halved to
-// 36 x 36, and the three marks that have no glyph (arrow start, arrow tool, eraser).
+// The screen figures: the picture's own glyphs drawn on a scratch square of Dot, taken pixel for
+// pixel and halved to 36 x 36, and the three marks that have no glyph (arrow start, arrow tool,
+// eraser).
 #include <cmath>
 #include <cstdint>
 #include <deque>
@@ -69,18 +70,26 @@ void FindMargin(const Kind (&kind)[Side][Side], bool (&margin)[Side][Side]) {
   }
 }
 
-bool IsBlack(const Kind (&kind)[Side][Side], int r, int c) {
-  return r >= 0 && c >= 0 && r < Side && c < Side && kind[r][c] == BlackInk;
+template <int N>
+void SetPixel(Figure<N> &image, int x, int y, uint32_t rgb) {
+  if (x < 0 || y < 0 || x >= N || y >= N) return;
+  image.rgb[y][x] = rgb;
+  image.figure[y][x] = true;
+}
+
+bool IsBlack(const Image72 &glyph, int r, int c) {
+  if (r < 0 || c < 0 || r >= Side || c >= Side) return false;
+  return glyph.figure[r][c] && glyph.rgb[r][c] == Black;
 }
 
 // One screen pixel from its 2 x 2 block. Three or four black pixels make black, none white;
 // a block of one or two keeps the colour that stands out from its surroundings (the 4 x 4
 // pixels round it), so thin black lines on white and thin white details on black both survive.
-bool BlockIsBlack(const Kind (&kind)[Side][Side], int r0, int c0) {
+bool BlockIsBlack(const Image72 &glyph, int r0, int c0) {
   int inBlock = 0, around = 0;
   for (int r = r0 - 1; r <= r0 + 2; r++)
     for (int c = c0 - 1; c <= c0 + 2; c++) {
-      bool black = IsBlack(kind, r, c);
+      bool black = IsBlack(glyph, r, c);
       around += black;
       if (r >= r0 && r <= r0 + 1 && c >= c0 && c <= c0 + 1) inBlock += black;
     }
@@ -88,72 +97,59 @@ bool BlockIsBlack(const Kind (&kind)[Side][Side], int r0, int c0) {
   if (inBlock == 0) return false;
   return inBlock * 4 >= around;  // the block is at least as dark as its surroundings
 }
-
-void SetPixel(Image36 &image, int x, int y, uint32_t rgb) {
-  if (x < 0 || y < 0 || x >= ImageSide || y >= ImageSide) return;
-  image.rgb[y][x] = rgb;
-  image.figure[y][x] = true;
-}
 }  // namespace
 
-Image36 GlyphImage(int code) {
+Image72 GlyphFigure(int code) {
+  static_assert(Side == LargeSide);
   static Kind kind[Side][Side];
   static bool margin[Side][Side];
   ReadGlyph(code, kind);
   FindMargin(kind, margin);
+  Image72 glyph;
+  for (int r = 0; r < Side; r++)
+    for (int c = 0; c < Side; c++)
+      if (kind[r][c] == BlackInk || (kind[r][c] == WhiteInk && !margin[r][c]))
+        SetPixel(glyph, c, r, kind[r][c] == BlackInk ? Black : White);
+  return glyph;
+}
+
+Image36 Halved(const Image72 &glyph) {
   Image36 image;
   for (int y = 0; y < ImageSide; y++)
     for (int x = 0; x < ImageSide; x++) {
       int r0 = 2 * y, c0 = 2 * x, figure = 0, black = 0;
       for (int r = r0; r <= r0 + 1; r++)
         for (int c = c0; c <= c0 + 1; c++) {
-          bool ink = kind[r][c] == BlackInk || (kind[r][c] == WhiteInk && !margin[r][c]);
-          figure += ink;
-          black += kind[r][c] == BlackInk;
+          figure += glyph.figure[r][c];
+          black += IsBlack(glyph, r, c);
         }
       if (figure == 4)
-        SetPixel(image, x, y, BlockIsBlack(kind, r0, c0) ? Black : White);
+        SetPixel(image, x, y, BlockIsBlack(glyph, r0, c0) ? Black : White);
       else if (black > 0)  // the figure's edge: keep its outline unbroken
         SetPixel(image, x, y, Black);
     }
   return image;
 }
 
-void LargeFigure(int code, uint32_t (&picture)[LargeSide][LargeSide],
-                 uint32_t (&mask)[LargeSide][LargeSide]) {
-  static Kind kind[Side][Side];
-  static bool margin[Side][Side];
-  if (code >= 1 && code <= 14) {
-    ReadGlyph(code, kind);
-    FindMargin(kind, margin);
-  }
-  for (int y = 0; y < Side; y++)
-    for (int x = 0; x < Side; x++) {
-      bool figure = false;
-      uint32_t colour = Black;
-      if (code >= 1 && code <= 14) {
-        figure = kind[y][x] == BlackInk || (kind[y][x] == WhiteInk && !margin[y][x]);
-        colour = kind[y][x] == BlackInk ? Black : White;
-      } else if (code == 15) {  // the arrow-start mark drawn at twice its size
-        double d = std::hypot(x - 34.5, y - 34.5);
-        figure = (d >= 15.0 && d <= 21.0) || d <= 5.0;
-        colour = ArrowRed;
-      }
-      picture[y][x] = figure ? colour : Black;
-      mask[y][x] = figure ? Black : White;
-    }
-}
-
-Image36 ArrowStartImage() {
-  // Centred on the point where the board view's arrows begin, 17 pixels into the square.
-  Image36 image;
-  for (int y = 0; y < ImageSide; y++)
-    for (int x = 0; x < ImageSide; x++) {
-      double d = std::hypot(x - 17.0, y - 17.0);
-      if ((d >= 7.5 && d <= 10.5) || d <= 2.5) SetPixel(image, x, y, ArrowRed);
+template <int N>
+Figure<N> ArrowStartImage() {
+  // Centred on the point where the board view's arrows begin, 17 pixels into the 36-pixel
+  // square. At 72 pixels all is twice as large, centred on the middle of the 2 x 2 pixels that
+  // pixel 17 becomes.
+  static_assert(N % ImageSide == 0);
+  constexpr double scale = N / ImageSide;
+  const double centre = 17.0 * scale + (scale - 1) / 2;
+  Figure<N> image;
+  for (int y = 0; y < N; y++)
+    for (int x = 0; x < N; x++) {
+      double d = std::hypot(x - centre, y - centre);
+      bool ring = d >= 7.5 * scale && d <= 10.5 * scale, dot = d <= 2.5 * scale;
+      if (ring || dot) SetPixel(image, x, y, ArrowRed);
     }
   return image;
 }
+template Image36 ArrowStartImage<ImageSide>();
+template Image72 ArrowStartImage<LargeSide>();
 
 Image36 ArrowToolImage() {
   // Along the diagonal from the lower left to the upper right: u runs along the arrow from its

@@ -58,10 +58,6 @@ std::string BMP24Bytes(const uint32_t *rgb, int side) {
   return out;
 }
 
-std::string BMP24Bytes(const uint32_t (&rgb)[ImageSide][ImageSide]) {
-  return BMP24Bytes(&rgb[0][0], ImageSide);
-}
-
 std::string ICOBytes(const Image36 &image) {
   const uint32_t colourSize = ImageSide * ImageSide * 4;
   const uint32_t maskSize = ANDStride * ImageSide;
@@ -96,9 +92,8 @@ std::string ICOBytes(const Image36 &image) {
   return out;
 }
 
-bool WriteBMP24(const std::string &path, const uint32_t (&rgb)[ImageSide][ImageSide],
-                std::string *why) {
-  return WriteFileAtomically(path, BMP24Bytes(rgb), why);
+bool WriteBMP24(const std::string &path, const uint32_t *rgb, int side, std::string *why) {
+  return WriteFileAtomically(path, BMP24Bytes(rgb, side), why);
 }
 
 bool WriteICO(const std::string &path, const Image36 &image, std::string *why) {

@@ -8,7 +8,6 @@
 #include <system_error>
 
 #include "tools/makeassets/assets.h"
-#include "files/atomicwrite.h"
 #include "tools/makeassets/image36.h"
 
 namespace {
@@ -17,13 +16,6 @@ const char *const Stems[16] = {"em", "wk", "wq", "wr", "wb", "wn", "wp", "bk",
                                "bq", "br", "bb", "bn", "bp", "dt", "cr", "ar"};
 constexpr int EraserTool = 0, ArrowTool = 15;
 
-// The figure shown on the board for a palette index (1..15) and by its tool's cursor (0..15).
-Image36 ToolFigure(int index) {
-  if (index == EraserTool) return EraserImage();
-  if (index == ArrowTool) return ArrowToolImage();
-  return GlyphImage(index);
-}
-
 // The button face: the tool's figure on a light square.
 void Face(const Image36 &figure, uint32_t (&rgb)[ImageSide][ImageSide]) {
   for (int y = 0; y < ImageSide; y++)
@@ -31,19 +23,25 @@ void Face(const Image36 &figure, uint32_t (&rgb)[ImageSide][ImageSide]) {
       rgb[y][x] = figure.figure[y][x] ? figure.rgb[y][x] : FaceBackground;
 }
 
-// Picture: black where the square shows through. Mask: white there, black under the figure.
-void PictureAndMask(const Image36 &figure, uint32_t (&picture)[ImageSide][ImageSide],
-                    uint32_t (&mask)[ImageSide][ImageSide]) {
-  for (int y = 0; y < ImageSide; y++)
-    for (int x = 0; x < ImageSide; x++) {
-      picture[y][x] = figure.figure[y][x] ? figure.rgb[y][x] : Black;
-      mask[y][x] = figure.figure[y][x] ? Black : White;
-    }
-}
-
 bool Report(bool ok, const std::string &path, const std::string &why) {
   if (!ok) std::fprintf(stderr, "makeassets: cannot write %s: %s\n", path.c_str(), why.c_str());
   return ok;
+}
+
+// The board view's picture (bmp/<name>.bmp: black where the square shows through) and mask
+// (bmp/<name>m.bmp: white there, black under the figure), at either size.
+template <int N>
+bool WritePictureAndMask(const Figure<N> &figure, const std::string &name) {
+  static uint32_t picture[N][N], mask[N][N];
+  for (int y = 0; y < N; y++)
+    for (int x = 0; x < N; x++) {
+      picture[y][x] = figure.figure[y][x] ? figure.rgb[y][x] : Black;
+      mask[y][x] = figure.figure[y][x] ? Black : White;
+    }
+  std::string why, path = name + ".bmp";
+  bool ok = Report(WriteBMP24(path, &picture[0][0], N, &why), path, why);
+  path = name + "m.bmp";
+  return Report(WriteBMP24(path, &mask[0][0], N, &why), path, why) && ok;
 }
 }  // namespace
 
@@ -57,30 +55,28 @@ bool WriteScreenImages(const std::string &folder) {
   bool ok = true;
   for (int index = 0; index < 16; index++) {
     const std::string stem = Stems[index];
-    std::string why, path;
-    Image36 tool = ToolFigure(index);
+    // The tool's figure for its face and cursor, and the board's at both sizes: a glyph read
+    // once, or for the arrow tool the start mark it leaves on the board.
+    static Image72 large;
+    Image36 tool, figure;
+    if (index == EraserTool) {
+      tool = EraserImage();
+    } else if (index == ArrowTool) {
+      tool = ArrowToolImage();
+      figure = ArrowStartImage<ImageSide>(), large = ArrowStartImage<LargeSide>();
+    } else {
+      large = GlyphFigure(index);
+      tool = figure = Halved(large);
+    }
     static uint32_t face[ImageSide][ImageSide];
     Face(tool, face);
-    path = bmp + stem + "w.bmp";
-    ok = Report(WriteBMP24(path, face, &why), path, why) && ok;
+    std::string why, path = bmp + stem + "w.bmp";
+    ok = Report(WriteBMP24(path, &face[0][0], ImageSide, &why), path, why) && ok;
     path = cur + stem + ".ico";
     ok = Report(WriteICO(path, tool, &why), path, why) && ok;
     if (index == EraserTool) continue;
-    // On the board the arrow tool leaves its start mark, not its face.
-    Image36 figure = index == ArrowTool ? ArrowStartImage() : tool;
-    static uint32_t picture[ImageSide][ImageSide], mask[ImageSide][ImageSide];
-    PictureAndMask(figure, picture, mask);
-    path = bmp + stem + ".bmp";
-    ok = Report(WriteBMP24(path, picture, &why), path, why) && ok;
-    path = bmp + stem + "m.bmp";
-    ok = Report(WriteBMP24(path, mask, &why), path, why) && ok;
-    static uint32_t large[LargeSide][LargeSide], largeMask[LargeSide][LargeSide];
-    LargeFigure(index, large, largeMask);
-    path = bmp + stem + "72.bmp";
-    ok = Report(WriteFileAtomically(path, BMP24Bytes(&large[0][0], LargeSide), &why), path, why) && ok;
-    path = bmp + stem + "72m.bmp";
-    ok = Report(WriteFileAtomically(path, BMP24Bytes(&largeMask[0][0], LargeSide), &why), path,
-                why) && ok;
+    ok = WritePictureAndMask(figure, bmp + stem) && ok;
+    ok = WritePictureAndMask(large, bmp + stem + "72") && ok;
   }
   return ok;
 }
