@@ -7,24 +7,18 @@
 #include <system_error>
 
 #include "files/atomicwrite.h"
+#include "files/numbers.h"
 #include "render/vector/tracedglyphs.h"
+#include "tools/makeassets/iconshape.h"
 
 namespace {
-constexpr int KnightCode = 11;        // the black knight's square code
 constexpr double Side = 256;          // the drawing's units
-constexpr double Corner = 0.16, Frame = 0.07, Margin = 0.10;  // in units of the side
 // The glyph is traced on the square whose lower-left pixel is (9, 9), 72 pixels wide, y upward.
 constexpr double GlyphLeft = 9, GlyphBottom = 9, GlyphSide = 72;
 
-std::string Number(double v) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", v);
-  return text;
-}
-
 // An outline as SVG path data in the icon's units, y downward.
 std::string PathData(const Outline &outline) {
-  const double scale = Side * (1 - 2 * Margin) / GlyphSide, origin = Side * Margin;
+  const double scale = Side * (1 - 2 * IconMargin) / GlyphSide, origin = Side * IconMargin;
   std::string d;
   size_t at = 0;
   for (char op : outline.ops) {
@@ -33,17 +27,19 @@ std::string PathData(const Outline &outline) {
     for (int k = 0; k < points; k++, at += 2) {
       double x = origin + (outline.data[at] - GlyphLeft) * scale;
       double y = origin + (GlyphSide - (outline.data[at + 1] - GlyphBottom)) * scale;
-      d += Number(x) + "," + Number(y) + (k + 1 < points ? " " : "");
+      d += FixedDecimals(x, 2) + "," + FixedDecimals(y, 2) + (k + 1 < points ? " " : "");
     }
   }
   return d;
 }
 
-std::string Rounded(double inset, const char *fill) {
-  double side = Side * (1 - 2 * inset), r = Side * Corner;
-  return "<rect x=\"" + Number(Side * inset) + "\" y=\"" + Number(Side * inset) + "\" width=\"" +
-         Number(side) + "\" height=\"" + Number(side) + "\" rx=\"" + Number(r) + "\" fill=\"" +
-         fill + "\"/>\n";
+std::string Rounded(double inset, uint32_t fill) {
+  char colour[8];
+  std::snprintf(colour, sizeof colour, "#%06x", static_cast<unsigned>(fill));
+  const std::string at = FixedDecimals(Side * inset, 2),
+                    side = FixedDecimals(Side * (1 - 2 * inset), 2);
+  return "<rect x=\"" + at + "\" y=\"" + at + "\" width=\"" + side + "\" height=\"" + side +
+         "\" rx=\"" + FixedDecimals(Side * IconCorner, 2) + "\" fill=\"" + colour + "\"/>\n";
 }
 }  // namespace
 
@@ -52,12 +48,12 @@ int main(int argc, char **argv) {
     std::fprintf(stderr, "usage: iconsvg FOLDER\n");
     return 2;
   }
-  const TracedGlyph &knight = Traced(KnightCode);
+  const TracedGlyph &knight = Traced(IconGlyphCode);
   std::string svg =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
       "viewBox=\"0 0 256 256\">\n" +
-      Rounded(0, "#977151") + Rounded(Frame, "#e7d0a7") +
+      Rounded(0, IconFrameColour) + Rounded(IconFrame, IconSquareColour) +
       "<path fill=\"#ffffff\" fill-rule=\"evenodd\" d=\"" + PathData(knight.white) + "\"/>\n" +
       "<path fill=\"#000000\" fill-rule=\"evenodd\" d=\"" + PathData(knight.black) + "\"/>\n" +
       "</svg>\n";

@@ -14,22 +14,23 @@
 #include "render/canvas.h"
 #include "render/glyphs.h"
 #include "tools/makeassets/assets.h"
+#include "tools/makeassets/iconshape.h"
 
 namespace {
 constexpr int Side = SquarePixels;             // 72
-constexpr int GlyphCode = 11;                  // the black knight
 constexpr int ScratchX = 200, ScratchY = 200;  // lower-left pixel of the scratch square
 constexpr uint8_t Unwritten = 2;               // the scratch pixels the glyph leaves alone
 constexpr int Samples = 4;                     // samples across and down each pixel
-// Shape, in units of the icon's side: corner radius, frame width, glyph margin.
-constexpr double Corner = 0.16, Frame = 0.07, Margin = 0.10;
 const int Sizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 struct Rgb {
   double r, g, b;
 };
-const Rgb FrameColour = {151, 113, 81};   // theme 0's dark squares
-const Rgb SquareColour = {231, 208, 167}; // theme 0's light squares
+Rgb FromHex(uint32_t rgb) {
+  return {static_cast<double>(rgb >> 16), static_cast<double>((rgb >> 8) & 0xFF),
+          static_cast<double>(rgb & 0xFF)};
+}
+const Rgb FrameColour = FromHex(IconFrameColour), SquareColour = FromHex(IconSquareColour);
 const Rgb Ink[2] = {{255, 255, 255}, {0, 0, 0}};
 
 // The glyph as 0 white, 1 black, Unwritten elsewhere; row 0 at the top.
@@ -37,14 +38,14 @@ void ReadGlyph(uint8_t (&glyph)[Side][Side]) {
   OpenCanvas();
   for (int x = ScratchX; x < ScratchX + Side; x++)
     for (int y = ScratchY; y < ScratchY + Side; y++) Dot[x][y] = Unwritten;
-  DrawSquareGlyph(GlyphCode, ScratchX, ScratchY);
+  DrawSquareGlyph(IconGlyphCode, ScratchX, ScratchY);
   for (int row = 0; row < Side; row++)
     for (int col = 0; col < Side; col++) glyph[row][col] = Dot[ScratchX + col][ScratchY + Side - 1 - row];
 }
 
 // Whether (u, v) lies in the unit square with rounded corners, shrunk by inset on every side.
 bool InsideRounded(double u, double v, double inset) {
-  double lo = inset + Corner, hi = 1.0 - inset - Corner, r = Corner;
+  double lo = inset + IconCorner, hi = 1.0 - inset - IconCorner, r = IconCorner;
   double du = u < lo ? lo - u : u > hi ? u - hi : 0.0;
   double dv = v < lo ? lo - v : v > hi ? v - hi : 0.0;
   return u >= inset && v >= inset && u <= 1.0 - inset && v <= 1.0 - inset && du * du + dv * dv <= r * r;
@@ -54,9 +55,10 @@ bool InsideRounded(double u, double v, double inset) {
 bool Sample(const uint8_t (&glyph)[Side][Side], double u, double v, Rgb *colour) {
   if (!InsideRounded(u, v, 0.0)) return false;
   *colour = FrameColour;
-  if (!InsideRounded(u, v, Frame)) return true;
+  if (!InsideRounded(u, v, IconFrame)) return true;
   *colour = SquareColour;
-  double gx = (u - Margin) / (1.0 - 2 * Margin) * Side, gy = (v - Margin) / (1.0 - 2 * Margin) * Side;
+  const double span = 1.0 - 2 * IconMargin;
+  double gx = (u - IconMargin) / span * Side, gy = (v - IconMargin) / span * Side;
   if (gx < 0 || gy < 0 || gx >= Side || gy >= Side) return true;
   uint8_t ink = glyph[static_cast<int>(gy)][static_cast<int>(gx)];
   if (ink != Unwritten) *colour = Ink[ink];
