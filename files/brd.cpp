@@ -163,10 +163,8 @@ std::string Parse(const std::string &text, Position *out, std::string *why) {
     p.dpi = 3, p.picSiz = 6.0f;
   } else {
     // A custom width; the model holds 1.0 to 6.0 inches, and no number (or not a number) is 1.0.
-    double inches = 0.0;
-    if (!LeadingFloat(At(size, CustomSizeColumn), &inches) || inches != inches) inches = 1.0;
     p.dpi = 0;
-    p.picSiz = static_cast<float>(inches < 1.0 ? 1.0 : inches > 6.0 ? 6.0 : inches);
+    p.picSiz = CustomInches(At(size, CustomSizeColumn), 1.0);
   }
 
   int theme = LeadingInt(At(lines[4], ValueColumn));

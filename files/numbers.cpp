@@ -112,3 +112,12 @@ std::string FixedDecimals(double value, int decimals) {
   if (n < 0 || n >= static_cast<int>(sizeof buffer)) return "0";
   return std::string(buffer, static_cast<size_t>(n));
 }
+
+float CustomInches(const char *text, double fallback) {
+  // Clamped while still a double: a number beyond the range of float cannot become one.
+  double inches;
+  if (!LeadingFloat(text, &inches) || inches != inches) inches = fallback;
+  if (!(inches >= 1.0)) inches = 1.0;
+  if (inches > 6.0) inches = 6.0;
+  return static_cast<float>(inches);
+}

@@ -12,3 +12,6 @@ int LeadingInt(const char *text, bool *found = nullptr);
 bool LeadingFloat(const char *text, double *value);
 // value with the given number of decimals, like printf's "%.Nf".
 std::string FixedDecimals(double value, int decimals);
+// A custom picture width: the number at the start of text in inches, kept within the 1.0 to 6.0
+// the model holds. No number (or not a number) gives fallback, kept within them too.
+float CustomInches(const char *text, double fallback);

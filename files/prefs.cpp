@@ -42,12 +42,7 @@ void ReadCustomSize(const char *line) {
   const char *p = line;
   while (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n' || *p == '\v' || *p == '\f') p++;
   while (*p && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n' && *p != '\v' && *p != '\f') p++;
-  // Clamped while still a double: a number beyond the range of float cannot become one.
-  double inches = PicSiz;
-  if (!LeadingFloat(p, &inches) || inches != inches) inches = PicSiz;
-  if (!(inches >= 1.0)) inches = 1.0;
-  if (inches > 6.0) inches = 6.0;
-  PicSiz = static_cast<float>(inches);
+  PicSiz = CustomInches(p, PicSiz);
 }
 // --- Window size and recent files: the lines after the fourth. ---
 constexpr int PathLineMax = 4096;  // a longer line is skipped whole
