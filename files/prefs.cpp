@@ -107,12 +107,8 @@ std::string PrefsPath() {
 void ReadPrefs() {
   std::string text;
   if (!ReadFileStart(PrefsPath(), PrefsReadBytes, &text, nullptr)) {
-    WindowWidth = WindowHeight = 0;
-    RecentFiles.clear();
-    ShowCoords = 2;
-    Dpi = 2;
-    PicSiz = 4.0f;
-    return;
+    ShowCoords = 2, Dpi = 2, PicSiz = 4.0f;
+    text.clear();  // then read as an empty file: no window size, no recent files
   }
   ReadPrefsText(text);
 }
