@@ -144,6 +144,16 @@ int EraseArrow(HDC hdc);
 // The check's report in a message box (mode 0 check command, 1 picture save, 2 page save).
 int CheckLegal(int mode);
 
+// The file dialog, save or open, over a filter list ("text\0pattern\0" pairs, then an empty
+// text). It offers *path, moved to the folder last used (LastFolder) and starts there, else in
+// StartFolder; the chosen path goes to *path and its folder to LastFolder, the chosen filter
+// (from 1) to *filterIndex when one is given. False when cancelled. With remember false it
+// offers *path as it is, starts in StartFolder and leaves LastFolder alone.
+bool AskForFile(HWND owner, bool save, const char *filter, const char *defExt, uint32_t flags,
+                std::string *path, uint32_t *filterIndex = nullptr, bool remember = true);
+// The file name part of a path: what follows its last "/".
+std::string FileName(const std::string &path);
+
 // File commands: mode 0 save picture, 1 save web page, 2 open position file.
 void FileIO(HWND hwnd, int mode);
 void SaveBMP(HWND hwnd);

@@ -86,30 +86,37 @@ void SavedByUser() {
   UpdateTitle();
 }
 
-void FileIO(HWND hwnd, int mode) {
-  if (mode < 0 || mode > 2) return;
-  const DialogMode &m = Modes[mode];
+std::string FileName(const std::string &path) { return path.substr(path.rfind('/') + 1); }
 
+bool AskForFile(HWND owner, bool save, const char *filter, const char *defExt, uint32_t flags,
+                std::string *path, uint32_t *filterIndex, bool remember) {
   // The dialog works on a buffer of its own; the last name of this kind is offered in it.
   // The dialog's folder is the one last used, whichever kind of file was chosen there.
-  std::string offered = *m.name;
-  if (!LastFolder.empty() && !offered.empty())
-    offered = LastFolder + "/" + offered.substr(offered.rfind('/') + 1);
+  const bool inLast = remember && !LastFolder.empty();
+  std::string offered = inLast && !path->empty() ? LastFolder + "/" + FileName(*path) : *path;
   char file[PathCapacity];
   std::snprintf(file, sizeof file, "%s", offered.c_str());
   OPENFILENAME ofn = {};
   ofn.lStructSize = 76;
-  ofn.hwndOwner = hwnd;
-  ofn.lpstrFilter = m.filter;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = filter;
   ofn.lpstrFile = file;
   ofn.nMaxFile = PathCapacity;
-  ofn.lpstrInitialDir = LastFolder.empty() ? StartFolder.c_str() : LastFolder.c_str();
-  ofn.lpstrDefExt = m.defExt;
-  ofn.Flags = m.flags;
-  bool chosen = m.save ? GetSaveFileName(&ofn) : GetOpenFileName(&ofn);
-  if (!chosen) return;
-  *m.name = file;
-  LastFolder = FolderOf(file);
+  ofn.lpstrInitialDir = inLast ? LastFolder.c_str() : StartFolder.c_str();
+  ofn.lpstrDefExt = defExt;
+  ofn.Flags = flags;
+  ofn.nFilterIndex = filterIndex ? *filterIndex : 0;
+  if (!(save ? GetSaveFileName(&ofn) : GetOpenFileName(&ofn))) return false;
+  *path = file;
+  if (filterIndex) *filterIndex = ofn.nFilterIndex;
+  if (remember) LastFolder = FolderOf(*path);
+  return true;
+}
+
+void FileIO(HWND hwnd, int mode) {
+  if (mode < 0 || mode > 2) return;
+  const DialogMode &m = Modes[mode];
+  if (!AskForFile(hwnd, m.save, m.filter, m.defExt, m.flags, m.name)) return;
 
   if (mode == 0) SaveBMP(hwnd);
   if (mode == 1) SaveHTM();

@@ -12,11 +12,6 @@ std::string DiagramFile;
 std::string LastFolder;
 
 namespace {
-std::string FileName(const std::string &path) {
-  size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // A path shown in a menu: a "&" of its own must not become a mnemonic.
 std::string Literal(const std::string &text) {
   std::string out;
