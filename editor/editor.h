@@ -204,6 +204,10 @@ void OpenPGN(HWND hwnd);
 // position file.
 int DecideCoords(HWND owner);
 void SaveFailed(const std::string &path, const std::string &why);
+// Writes the position file (BRDFile) and then the export with Coords; on the first failure
+// SaveFailed names the file and false is returned.
+bool WriteBoth(const std::function<bool(int, std::string *)> &writeExport,
+               const std::string &exportPath);
 void SavedByUser();
 // "Save Picture..." (PNG, PDF or SVG, print or colour, chosen in the dialog's type list) and
 // "Save Web Page..." (one HTML5 file with the diagram inline), each with the position file

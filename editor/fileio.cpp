@@ -45,25 +45,9 @@ std::string BaseName(const std::string &path) {
   return dot == std::string::npos ? path : path.substr(0, dot);
 }
 
-
 std::string FolderOf(const std::string &path) {
   size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-
-// Writes the position file and then the export; on the first failure says so and returns false.
-bool WriteBoth(bool (*writeExport)(int, std::string *), const std::string &exportPath) {
-  std::string why;
-  if (!MakeBRDFile(Coords, &why)) {
-    SaveFailed(BRDFile, why);
-    return false;
-  }
-  if (!writeExport(Coords, &why)) {
-    SaveFailed(exportPath, why);
-    return false;
-  }
-  return true;
 }
 }  // namespace
 
@@ -76,6 +60,20 @@ int DecideCoords(HWND owner) {
 void SaveFailed(const std::string &path, const std::string &why) {
   std::string text = "Cannot write file " + path + ":\n" + why;
   MessageBox(MainWnd, text.c_str(), "Save failed", MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool WriteBoth(const std::function<bool(int, std::string *)> &writeExport,
+               const std::string &exportPath) {
+  std::string why;
+  if (!MakeBRDFile(Coords, &why)) {
+    SaveFailed(BRDFile, why);
+    return false;
+  }
+  if (!writeExport(Coords, &why)) {
+    SaveFailed(exportPath, why);
+    return false;
+  }
+  return true;
 }
 
 void SavedByUser() {

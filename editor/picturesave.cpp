@@ -78,18 +78,11 @@ bool AskForType(HWND hwnd, const SaveType (&types)[N], std::string *path, uint32
 }
 
 // The position file beside the export, then the export; the report names what was written.
-bool WriteWithPosition(const std::string &path, const std::function<bool(std::string *)> &write) {
+bool WriteWithPosition(const std::string &path,
+                       const std::function<bool(int, std::string *)> &write) {
   BRDFile = WithoutExtension(path) + ".brd";
   Coords = DecideCoords(MainWnd);
-  std::string why;
-  if (!MakeBRDFile(Coords, &why)) {
-    SaveFailed(BRDFile, why);
-    return false;
-  }
-  if (!write(&why)) {
-    SaveFailed(path, why);
-    return false;
-  }
+  if (!WriteBoth(write, path)) return false;
   SavedByUser();
   return true;
 }
@@ -146,8 +139,8 @@ void SavePictureCommand(HWND hwnd) {
   for (const SaveType &t : PictureTypes)
     if (t.format == format) written.named = t.named;
   if (format == PictureBMP) written.named = "BMP picture";
-  if (!WriteWithPosition(PictureFile, [&](std::string *why) {
-        return MakePictureFile(PictureFile, format, Coords, type.style, 0, why);
+  if (!WriteWithPosition(PictureFile, [&](int coords, std::string *why) {
+        return MakePictureFile(PictureFile, format, coords, type.style, 0, why);
       }))
     return;
   Report(written, PictureFile);
@@ -158,8 +151,8 @@ void SavePageCommand(HWND hwnd) {
   const SaveType &type = PageTypes[PageType - 1];
   std::string ext = Lower(PageFile.substr(WithoutExtension(PageFile).size()));
   if (ext != ".html" && ext != ".htm") PageFile += ".html";
-  if (!WriteWithPosition(PageFile, [&](std::string *why) {
-        return MakeSVGPageFile(PageFile, Coords, type.style, why);
+  if (!WriteWithPosition(PageFile, [&](int coords, std::string *why) {
+        return MakeSVGPageFile(PageFile, coords, type.style, why);
       }))
     return;
   Report(type, PageFile);
