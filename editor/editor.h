@@ -95,6 +95,10 @@ void ShowRecentFiles();
 void OpenRecentFile(HWND hwnd, int id);
 // The folder the file dialogs start in: where the last file was chosen.
 extern std::string LastFolder;
+// A path shown in a menu: a "&" of its own must not become a mnemonic.
+std::string MenuLiteral(const std::string &text);
+// True when text ends with end (given in lower case), its letters in either case.
+bool EndsWith(const std::string &text, const std::string &end);
 // The virtual-clipboard item's text, showing where the clipboard picture goes.
 std::string ClipMenuText();
 

@@ -53,7 +53,14 @@ const MenuEntry CommandTable[] = {
     {"&Help", CmdHelp},
 };
 
-// A path shown in a menu: a "&" of its own must not become a mnemonic.
+// The item's text with the shortcut of its command; Ctrl+S stands beside the save it repeats.
+std::string ItemText(const MenuEntry &entry) {
+  std::string text = entry.text ? entry.text : ClipMenuText();
+  std::string shortcut = entry.id == SaveCommand ? ShortcutText(CmdSaveLast) : ShortcutText(entry.id);
+  return shortcut.empty() ? text : text + "\t" + shortcut;
+}
+}  // namespace
+
 std::string MenuLiteral(const std::string &text) {
   std::string out;
   for (char ch : text) {
@@ -62,13 +69,6 @@ std::string MenuLiteral(const std::string &text) {
   }
   return out;
 }
-// The item's text with the shortcut of its command; Ctrl+S stands beside the save it repeats.
-std::string ItemText(const MenuEntry &entry) {
-  std::string text = entry.text ? entry.text : ClipMenuText();
-  std::string shortcut = entry.id == SaveCommand ? ShortcutText(CmdSaveLast) : ShortcutText(entry.id);
-  return shortcut.empty() ? text : text + "\t" + shortcut;
-}
-}  // namespace
 
 HMENU MainMenu;
 int SaveCommand = CmdSaveBMP;

@@ -61,10 +61,6 @@ std::string WithoutExtension(const std::string &path) {
   if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return path;
   return path.substr(0, dot);
 }
-std::string Lower(std::string s) {
-  for (char &c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 // The save dialog over a type table; false when cancelled. *path and *type receive the choice.
 template <size_t N>
@@ -108,22 +104,6 @@ std::string Base64(const std::string &bytes) {
   return out;
 }
 
-std::string EscapeHTML(const std::string &text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '&')
-      out += "&amp;";
-    else if (c == '<')
-      out += "&lt;";
-    else if (c == '>')
-      out += "&gt;";
-    else if (c == '"')
-      out += "&quot;";
-    else
-      out += c;
-  }
-  return out;
-}
 }  // namespace
 
 void SavePictureCommand(HWND hwnd) {
@@ -149,8 +129,7 @@ void SavePictureCommand(HWND hwnd) {
 void SavePageCommand(HWND hwnd) {
   if (!AskForType(hwnd, PageTypes, &PageFile, &PageType)) return;
   const SaveType &type = PageTypes[PageType - 1];
-  std::string ext = Lower(PageFile.substr(WithoutExtension(PageFile).size()));
-  if (ext != ".html" && ext != ".htm") PageFile += ".html";
+  if (!EndsWith(PageFile, ".html") && !EndsWith(PageFile, ".htm")) PageFile += ".html";
   if (!WriteWithPosition(PageFile, [&](int coords, std::string *why) {
         return MakeSVGPageFile(PageFile, coords, type.style, why);
       }))
@@ -170,6 +149,6 @@ void OfferDiagramToClipboard(const std::string &picturePath) {
   if (!offer.png.empty())
     offer.html = "<img src=\"data:image/png;base64," + Base64(offer.png) + "\" width=\"" +
                  std::to_string(width) + "\" height=\"" + std::to_string(width) + "\" alt=\"" +
-                 EscapeHTML(DiagramDescription()) + "\">";
+                 Escaped(DiagramDescription()) + "\">";
   OfferToClipboard(offer);
 }
