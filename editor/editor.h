@@ -204,14 +204,15 @@ void OpenPGN(HWND hwnd);
 
 // What every save shares (fileio.cpp): the coordinates decision of one save (the setting, or
 // the user's answer when it is Ask), the box of a file that could not be written, and the
-// bookkeeping of a save of the user's own (not the virtual clipboard's): the diagram is in its
-// position file.
+// bookkeeping of a save of the user's own (not the virtual clipboard's) or an open: the diagram
+// is in its position file (DiagramInFile).
 int DecideCoords(HWND owner);
 void SaveFailed(const std::string &path, const std::string &why);
 // Writes the position file (BRDFile) and then the export with Coords; on the first failure
 // SaveFailed names the file and false is returned.
 bool WriteBoth(const std::function<bool(int, std::string *)> &writeExport,
                const std::string &exportPath);
+void DiagramInFile();
 void SavedByUser();
 // "Save Picture..." (PNG, PDF or SVG, print or colour, chosen in the dialog's type list) and
 // "Save Web Page..." (one HTML5 file with the diagram inline), each with the position file

@@ -76,12 +76,15 @@ bool WriteBoth(const std::function<bool(int, std::string *)> &writeExport,
   return true;
 }
 
-void SavedByUser() {
-  if (VClip) return;
+void DiagramInFile() {
   DiagramFile = BRDFile;
   MarkDiagramSaved();
   AddRecentFile(BRDFile);
   UpdateTitle();
+}
+
+void SavedByUser() {
+  if (!VClip) DiagramInFile();
 }
 
 std::string FileName(const std::string &path) { return path.substr(path.rfind('/') + 1); }
@@ -159,10 +162,7 @@ bool OpenBRDFile(HWND hwnd) {
   DrawBoard(hdc);
   Scribe(hdc, "");
   ReleaseDC(hwnd, hdc);
-  DiagramFile = BRDFile;
   LastFolder = FolderOf(BRDFile);
-  MarkDiagramSaved();
-  AddRecentFile(BRDFile);
-  UpdateTitle();
+  DiagramInFile();
   return true;
 }
