@@ -189,7 +189,7 @@ void ChangeDiagram(HWND hwnd, const std::function<void()> &change, const std::st
 void PutBoard(HWND hwnd, const Board &board, const std::string &status, int arrowFrom = -1,
               int arrowTo = -1);
 void SideToMoveCommand(HWND hwnd, int id);
-void ShowSideToMove(HWND hwnd);  // the check mark on "White to move" or "Black to move"
+void ShowSideToMove();  // the check mark on "White to move" or "Black to move"
 
 // FEN commands. FindFEN reads the first FEN in a text (alone, or within a line as a web board,
 // a PGN tag or an EPD record holds it); false with the reader's message or "no FEN in the text".
