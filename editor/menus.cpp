@@ -1,5 +1,5 @@
 // The menu bar: pop-up menus built from the command table, items in their order on screen, each
-// with the shortcut of its command; the check marks of the settings.
+// with the shortcut of its command.
 #include <string>
 
 #include "editor/editor.h"
@@ -115,14 +115,4 @@ void ShowSaveShortcut() {
         entry.id == CmdSavePage)
       ModifyMenu(MainMenu, static_cast<UINT>(entry.id), MF_BYCOMMAND | MF_STRING,
                  static_cast<uintptr_t>(entry.id), ItemText(entry).c_str());
-}
-
-void ShowSettingsChecks() {
-  const int sizes[] = {CmdCustom, CmdSmall, CmdMedium, CmdLarge};  // by Dpi
-  for (int dpi = 0; dpi < 4; dpi++)
-    CheckMenuItem(MainMenu, static_cast<UINT>(sizes[dpi]), Dpi == dpi ? MF_CHECKED : MF_UNCHECKED);
-  const int coords[] = {CmdNever, CmdAlways, CmdAsk};  // by ShowCoords
-  for (int show = 0; show < 3; show++)
-    CheckMenuItem(MainMenu, static_cast<UINT>(coords[show]),
-                  ShowCoords == show ? MF_CHECKED : MF_UNCHECKED);
 }
