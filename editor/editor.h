@@ -167,6 +167,9 @@ bool OpenBRDFile(HWND hwnd);
 
 // Registers a side window's class: no style, icon, cursor or menu, a solid background.
 ATOM RegisterPlainClass(const char *name, WNDPROC proc, COLORREF background);
+// A visible control (class "button", "Edit", "listbox") of a side window, with its id.
+HWND Control(HWND parent, const char *cls, const char *text, uint32_t style, int x, int y, int w,
+             int h, int id);
 
 // Custom size window.
 ATOM RegisterCustomSizeWin();

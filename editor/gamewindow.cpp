@@ -132,15 +132,9 @@ void ChooseGame(HWND hwnd) {
   }
   GameLoaded = true;
   Add(MovesListId, "Start position");
-  for (size_t p = 1; p < Game.positions.size() && p <= Game.san.size(); p++)
+  for (size_t p = 1; p < Game.positions.size(); p++)
     Add(MovesListId, MoveRow(Game, p));
   ShowPly(0);
-}
-
-HWND Control(HWND parent, const char *cls, const char *text, uint32_t style, int x, int y, int w,
-             int h, int id) {
-  return CreateWindowEx(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                        reinterpret_cast<HMENU>(intptr_t{id}), Inst, nullptr);
 }
 
 LRESULT GameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
