@@ -12,7 +12,7 @@ void ChangeDiagram(HWND hwnd, const std::function<void()> &change, const std::st
   DrawBoard(hdc);
   Scribe(hdc, status.c_str());
   ReleaseDC(hwnd, hdc);
-  ShowSideToMove(hwnd);
+  ShowSideToMove();
 }
 
 void PutBoard(HWND hwnd, const Board &board, const std::string &status, int arrowFrom,
@@ -42,8 +42,7 @@ void SideToMoveCommand(HWND hwnd, int id) {
   ChangeDiagram(hwnd, [side] { SideToMove = side; }, side ? "Black to move" : "White to move");
 }
 
-void ShowSideToMove(HWND hwnd) {
-  HMENU menu = GetMenu(hwnd);
-  CheckMenuItem(menu, CmdWhiteToMove, MF_BYCOMMAND | (SideToMove ? MF_UNCHECKED : MF_CHECKED));
-  CheckMenuItem(menu, CmdBlackToMove, MF_BYCOMMAND | (SideToMove ? MF_CHECKED : MF_UNCHECKED));
+void ShowSideToMove() {
+  CheckMenuItem(MainMenu, CmdWhiteToMove, MF_BYCOMMAND | (SideToMove ? MF_UNCHECKED : MF_CHECKED));
+  CheckMenuItem(MainMenu, CmdBlackToMove, MF_BYCOMMAND | (SideToMove ? MF_CHECKED : MF_UNCHECKED));
 }

@@ -95,6 +95,10 @@ void ShowRecentFiles();
 void OpenRecentFile(HWND hwnd, int id);
 // The folder the file dialogs start in: where the last file was chosen.
 extern std::string LastFolder;
+// A path shown in a menu: a "&" of its own must not become a mnemonic.
+std::string MenuLiteral(const std::string &text);
+// True when text ends with end (given in lower case), its letters in either case.
+bool EndsWith(const std::string &text, const std::string &end);
 // The virtual-clipboard item's text, showing where the clipboard picture goes.
 std::string ClipMenuText();
 
@@ -144,6 +148,16 @@ int EraseArrow(HDC hdc);
 // The check's report in a message box (mode 0 check command, 1 picture save, 2 page save).
 int CheckLegal(int mode);
 
+// The file dialog, save or open, over a filter list ("text\0pattern\0" pairs, then an empty
+// text). It offers *path, moved to the folder last used (LastFolder) and starts there, else in
+// StartFolder; the chosen path goes to *path and its folder to LastFolder, the chosen filter
+// (from 1) to *filterIndex when one is given. False when cancelled. With remember false it
+// offers *path as it is, starts in StartFolder and leaves LastFolder alone.
+bool AskForFile(HWND owner, bool save, const char *filter, const char *defExt, uint32_t flags,
+                std::string *path, uint32_t *filterIndex = nullptr, bool remember = true);
+// The file name part of a path: what follows its last "/".
+std::string FileName(const std::string &path);
+
 // File commands: mode 0 save picture, 1 save web page, 2 open position file.
 void FileIO(HWND hwnd, int mode);
 void SaveBMP(HWND hwnd);
@@ -153,6 +167,9 @@ bool OpenBRDFile(HWND hwnd);
 
 // Registers a side window's class: no style, icon, cursor or menu, a solid background.
 ATOM RegisterPlainClass(const char *name, WNDPROC proc, COLORREF background);
+// A visible control (class "button", "Edit", "listbox") of a side window, with its id.
+HWND Control(HWND parent, const char *cls, const char *text, uint32_t style, int x, int y, int w,
+             int h, int id);
 
 // Custom size window.
 ATOM RegisterCustomSizeWin();
@@ -175,7 +192,7 @@ void ChangeDiagram(HWND hwnd, const std::function<void()> &change, const std::st
 void PutBoard(HWND hwnd, const Board &board, const std::string &status, int arrowFrom = -1,
               int arrowTo = -1);
 void SideToMoveCommand(HWND hwnd, int id);
-void ShowSideToMove(HWND hwnd);  // the check mark on "White to move" or "Black to move"
+void ShowSideToMove();  // the check mark on "White to move" or "Black to move"
 
 // FEN commands. FindFEN reads the first FEN in a text (alone, or within a line as a web board,
 // a PGN tag or an EPD record holds it); false with the reader's message or "no FEN in the text".
@@ -190,10 +207,15 @@ void OpenPGN(HWND hwnd);
 
 // What every save shares (fileio.cpp): the coordinates decision of one save (the setting, or
 // the user's answer when it is Ask), the box of a file that could not be written, and the
-// bookkeeping of a save of the user's own (not the virtual clipboard's): the diagram is in its
-// position file.
+// bookkeeping of a save of the user's own (not the virtual clipboard's) or an open: the diagram
+// is in its position file (DiagramInFile).
 int DecideCoords(HWND owner);
 void SaveFailed(const std::string &path, const std::string &why);
+// Writes the position file (BRDFile) and then the export with Coords; on the first failure
+// SaveFailed names the file and false is returned.
+bool WriteBoth(const std::function<bool(int, std::string *)> &writeExport,
+               const std::string &exportPath);
+void DiagramInFile();
 void SavedByUser();
 // "Save Picture..." (PNG, PDF or SVG, print or colour, chosen in the dialog's type list) and
 // "Save Web Page..." (one HTML5 file with the diagram inline), each with the position file

@@ -21,29 +21,20 @@ HWND FENField = nullptr;  // its field
 std::string Typed;        // the field's text, kept for the next window
 std::string Refusal;      // why the last "Ok" was refused, shown under the field
 
-LRESULT EnterFENProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-
 void TakeTypedFEN(HWND hwnd) {
   char text[TypedTextRead];
   GetWindowText(FENField, text, TypedTextRead);
-  Typed = text;
   Board board;
   std::string why;
-  if (!FindFEN(Typed, &board, &why)) {
+  if (!FindFEN(text, &board, &why)) {
     Refusal = why;
     InvalidateRect(hwnd, nullptr, true);
     std::string message = "The position was not taken:\n" + why;
     MessageBox(hwnd, message.c_str(), "Enter FEN", MB_OK | MB_ICONEXCLAMATION);
     return;
   }
-  Refusal.clear();
   DestroyWindow(hwnd);
   if (MainWnd) PutBoard(MainWnd, board, "FEN entered");
-}
-
-HWND Button(HWND parent, const char *text, int x, int id) {
-  return CreateWindowEx(0, "button", text, WS_CHILD | WS_VISIBLE, x, 95, 80, 25, parent,
-                        reinterpret_cast<HMENU>(intptr_t{id}), Inst, nullptr);
 }
 
 LRESULT EnterFENProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -53,11 +44,9 @@ LRESULT EnterFENProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       // The text typed last time, or else the diagram's own FEN to start from.
       if (Typed.empty()) Typed = WriteFEN(BoardFromDiagram());
       Refusal.clear();
-      FENField = CreateWindowEx(0, "Edit", Typed.c_str(), WS_CHILD | WS_VISIBLE | WS_BORDER, 10,
-                                32, 532, 22, hwnd, reinterpret_cast<HMENU>(intptr_t{FENFieldId}),
-                                Inst, nullptr);
-      Button(hwnd, "Ok", 370, OkButtonId);
-      Button(hwnd, "Cancel", 462, CancelButtonId);
+      FENField = Control(hwnd, "Edit", Typed.c_str(), WS_BORDER, 10, 32, 532, 22, FENFieldId);
+      Control(hwnd, "button", "Ok", 0, 370, 95, 80, 25, OkButtonId);
+      Control(hwnd, "button", "Cancel", 0, 462, 95, 80, 25, CancelButtonId);
       break;
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -94,7 +83,10 @@ LRESULT EnterFENProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (hwnd == FENWnd) {
         // What was typed stays for the next window, whichever way this one closes.
         char text[TypedTextRead];
-        if (FENField && GetWindowText(FENField, text, TypedTextRead) >= 0) Typed = text;
+        if (FENField) {
+          GetWindowText(FENField, text, TypedTextRead);
+          Typed = text;
+        }
         FENWnd = nullptr;
         FENField = nullptr;
       }

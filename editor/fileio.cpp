@@ -45,25 +45,9 @@ std::string BaseName(const std::string &path) {
   return dot == std::string::npos ? path : path.substr(0, dot);
 }
 
-
 std::string FolderOf(const std::string &path) {
   size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-
-// Writes the position file and then the export; on the first failure says so and returns false.
-bool WriteBoth(bool (*writeExport)(int, std::string *), const std::string &exportPath) {
-  std::string why;
-  if (!MakeBRDFile(Coords, &why)) {
-    SaveFailed(BRDFile, why);
-    return false;
-  }
-  if (!writeExport(Coords, &why)) {
-    SaveFailed(exportPath, why);
-    return false;
-  }
-  return true;
 }
 }  // namespace
 
@@ -78,38 +62,62 @@ void SaveFailed(const std::string &path, const std::string &why) {
   MessageBox(MainWnd, text.c_str(), "Save failed", MB_OK | MB_ICONEXCLAMATION);
 }
 
-void SavedByUser() {
-  if (VClip) return;
+bool WriteBoth(const std::function<bool(int, std::string *)> &writeExport,
+               const std::string &exportPath) {
+  std::string why;
+  if (!MakeBRDFile(Coords, &why)) {
+    SaveFailed(BRDFile, why);
+    return false;
+  }
+  if (!writeExport(Coords, &why)) {
+    SaveFailed(exportPath, why);
+    return false;
+  }
+  return true;
+}
+
+void DiagramInFile() {
   DiagramFile = BRDFile;
   MarkDiagramSaved();
   AddRecentFile(BRDFile);
   UpdateTitle();
 }
 
-void FileIO(HWND hwnd, int mode) {
-  if (mode < 0 || mode > 2) return;
-  const DialogMode &m = Modes[mode];
+void SavedByUser() {
+  if (!VClip) DiagramInFile();
+}
 
+std::string FileName(const std::string &path) { return path.substr(path.rfind('/') + 1); }
+
+bool AskForFile(HWND owner, bool save, const char *filter, const char *defExt, uint32_t flags,
+                std::string *path, uint32_t *filterIndex, bool remember) {
   // The dialog works on a buffer of its own; the last name of this kind is offered in it.
   // The dialog's folder is the one last used, whichever kind of file was chosen there.
-  std::string offered = *m.name;
-  if (!LastFolder.empty() && !offered.empty())
-    offered = LastFolder + "/" + offered.substr(offered.rfind('/') + 1);
+  const bool inLast = remember && !LastFolder.empty();
+  std::string offered = inLast && !path->empty() ? LastFolder + "/" + FileName(*path) : *path;
   char file[PathCapacity];
   std::snprintf(file, sizeof file, "%s", offered.c_str());
   OPENFILENAME ofn = {};
   ofn.lStructSize = 76;
-  ofn.hwndOwner = hwnd;
-  ofn.lpstrFilter = m.filter;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = filter;
   ofn.lpstrFile = file;
   ofn.nMaxFile = PathCapacity;
-  ofn.lpstrInitialDir = LastFolder.empty() ? StartFolder.c_str() : LastFolder.c_str();
-  ofn.lpstrDefExt = m.defExt;
-  ofn.Flags = m.flags;
-  bool chosen = m.save ? GetSaveFileName(&ofn) : GetOpenFileName(&ofn);
-  if (!chosen) return;
-  *m.name = file;
-  LastFolder = FolderOf(file);
+  ofn.lpstrInitialDir = inLast ? LastFolder.c_str() : StartFolder.c_str();
+  ofn.lpstrDefExt = defExt;
+  ofn.Flags = flags;
+  ofn.nFilterIndex = filterIndex ? *filterIndex : 0;
+  if (!(save ? GetSaveFileName(&ofn) : GetOpenFileName(&ofn))) return false;
+  *path = file;
+  if (filterIndex) *filterIndex = ofn.nFilterIndex;
+  if (remember) LastFolder = FolderOf(*path);
+  return true;
+}
+
+void FileIO(HWND hwnd, int mode) {
+  if (mode < 0 || mode > 2) return;
+  const DialogMode &m = Modes[mode];
+  if (!AskForFile(hwnd, m.save, m.filter, m.defExt, m.flags, m.name)) return;
 
   if (mode == 0) SaveBMP(hwnd);
   if (mode == 1) SaveHTM();
@@ -154,10 +162,7 @@ bool OpenBRDFile(HWND hwnd) {
   DrawBoard(hdc);
   Scribe(hdc, "");
   ReleaseDC(hwnd, hdc);
-  DiagramFile = BRDFile;
   LastFolder = FolderOf(BRDFile);
-  MarkDiagramSaved();
-  AddRecentFile(BRDFile);
-  UpdateTitle();
+  DiagramInFile();
   return true;
 }

@@ -19,7 +19,6 @@ constexpr int MovesListId = 8202;
 constexpr int BackButtonId = 8203;
 constexpr int ForwardButtonId = 8204;
 constexpr int ArrowBoxId = 8205;
-constexpr int PathCapacity = 4096;
 // Games listed from one file; a bigger file shows its first ones and says so.
 constexpr int MaxListedGames = 20000;
 
@@ -133,15 +132,9 @@ void ChooseGame(HWND hwnd) {
   }
   GameLoaded = true;
   Add(MovesListId, "Start position");
-  for (size_t p = 1; p < Game.positions.size() && p <= Game.san.size(); p++)
+  for (size_t p = 1; p < Game.positions.size(); p++)
     Add(MovesListId, MoveRow(Game, p));
   ShowPly(0);
-}
-
-HWND Control(HWND parent, const char *cls, const char *text, uint32_t style, int x, int y, int w,
-             int h, int id) {
-  return CreateWindowEx(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                        reinterpret_cast<HMENU>(intptr_t{id}), Inst, nullptr);
 }
 
 LRESULT GameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -189,19 +182,10 @@ LRESULT GameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void OpenPGN(HWND hwnd) {
-  char file[PathCapacity];
-  std::snprintf(file, sizeof file, "%s", PGNFile.c_str());
-  OPENFILENAME ofn = {};
-  ofn.lStructSize = 76;
-  ofn.hwndOwner = hwnd;
-  ofn.lpstrFilter = "PGN Files (*.pgn)\0*.pgn\0";
-  ofn.lpstrFile = file;
-  ofn.nMaxFile = PathCapacity;
-  ofn.lpstrInitialDir = StartFolder.c_str();
-  ofn.lpstrDefExt = "pgn";
-  ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-  if (!GetOpenFileName(&ofn)) return;
-  PGNFile = file;
+  // The game files are looked for where the program started; the diagrams' folder stays.
+  if (!AskForFile(hwnd, false, "PGN Files (*.pgn)\0*.pgn\0", "pgn",
+                  OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, &PGNFile, nullptr, false))
+    return;
 
   if (!GameWnd || !IsWindow(GameWnd)) {
     RegisterPlainClass("GameWindowClass", GameProc, RGB(255, 255, 240));
@@ -211,9 +195,7 @@ void OpenPGN(HWND hwnd) {
     if (!GameWnd) return;
   }
   ShowWindow(GameWnd, SW_SHOWNORMAL);
-  size_t slash = PGNFile.find_last_of('/');
-  std::string title =
-      "Games: " + (slash == std::string::npos ? PGNFile : PGNFile.substr(slash + 1));
+  std::string title = "Games: " + FileName(PGNFile);
   SetWindowText(GameWnd, title.c_str());
   std::string why;
   if (!ListGames(&why)) {

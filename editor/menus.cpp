@@ -1,5 +1,5 @@
 // The menu bar: pop-up menus built from the command table, items in their order on screen, each
-// with the shortcut of its command; the check marks of the settings.
+// with the shortcut of its command.
 #include <string>
 
 #include "editor/editor.h"
@@ -53,7 +53,14 @@ const MenuEntry CommandTable[] = {
     {"&Help", CmdHelp},
 };
 
-// A path shown in a menu: a "&" of its own must not become a mnemonic.
+// The item's text with the shortcut of its command; Ctrl+S stands beside the save it repeats.
+std::string ItemText(const MenuEntry &entry) {
+  std::string text = entry.text ? entry.text : ClipMenuText();
+  std::string shortcut = entry.id == SaveCommand ? ShortcutText(CmdSaveLast) : ShortcutText(entry.id);
+  return shortcut.empty() ? text : text + "\t" + shortcut;
+}
+}  // namespace
+
 std::string MenuLiteral(const std::string &text) {
   std::string out;
   for (char ch : text) {
@@ -62,13 +69,6 @@ std::string MenuLiteral(const std::string &text) {
   }
   return out;
 }
-// The item's text with the shortcut of its command; Ctrl+S stands beside the save it repeats.
-std::string ItemText(const MenuEntry &entry) {
-  std::string text = entry.text ? entry.text : ClipMenuText();
-  std::string shortcut = entry.id == SaveCommand ? ShortcutText(CmdSaveLast) : ShortcutText(entry.id);
-  return shortcut.empty() ? text : text + "\t" + shortcut;
-}
-}  // namespace
 
 HMENU MainMenu;
 int SaveCommand = CmdSaveBMP;
@@ -115,14 +115,4 @@ void ShowSaveShortcut() {
         entry.id == CmdSavePage)
       ModifyMenu(MainMenu, static_cast<UINT>(entry.id), MF_BYCOMMAND | MF_STRING,
                  static_cast<uintptr_t>(entry.id), ItemText(entry).c_str());
-}
-
-void ShowSettingsChecks() {
-  const int sizes[] = {CmdCustom, CmdSmall, CmdMedium, CmdLarge};  // by Dpi
-  for (int dpi = 0; dpi < 4; dpi++)
-    CheckMenuItem(MainMenu, static_cast<UINT>(sizes[dpi]), Dpi == dpi ? MF_CHECKED : MF_UNCHECKED);
-  const int coords[] = {CmdNever, CmdAlways, CmdAsk};  // by ShowCoords
-  for (int show = 0; show < 3; show++)
-    CheckMenuItem(MainMenu, static_cast<UINT>(coords[show]),
-                  ShowCoords == show ? MF_CHECKED : MF_UNCHECKED);
 }

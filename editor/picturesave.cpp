@@ -2,7 +2,6 @@
 // print or colour) and the self-contained page, each with its position file beside it and the
 // check's report after it; and the virtual clipboard's offer of every format at once.
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -17,8 +16,6 @@
 #include "render/picturefile.h"
 
 namespace {
-constexpr int PathCapacity = 4096;
-
 // One entry of a dialog's type list: what it writes.
 struct SaveType {
   const char *filter;  // text and pattern, each zero-terminated
@@ -58,56 +55,30 @@ std::string FilterList(const SaveType (&types)[N]) {
   return list + '\0';
 }
 
-// The file name part of a path, and the path without its extension (the last "." of the name).
-std::string NameOf(const std::string &path) { return path.substr(path.rfind('/') + 1); }
+// The path without its extension (the last "." of the name).
 std::string WithoutExtension(const std::string &path) {
   size_t slash = path.rfind('/'), dot = path.rfind('.');
   if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return path;
   return path.substr(0, dot);
 }
-std::string Lower(std::string s) {
-  for (char &c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 // The save dialog over a type table; false when cancelled. *path and *type receive the choice.
 template <size_t N>
-bool AskForFile(HWND hwnd, const SaveType (&types)[N], std::string *path, uint32_t *type) {
-  std::string filter = FilterList(types);
-  std::string offered = *path;
-  if (!LastFolder.empty() && !offered.empty()) offered = LastFolder + "/" + NameOf(offered);
-  char file[PathCapacity];
-  std::snprintf(file, sizeof file, "%s", offered.c_str());
-  OPENFILENAME ofn = {};
-  ofn.lStructSize = 76;
-  ofn.hwndOwner = hwnd;
-  ofn.lpstrFilter = filter.c_str();
-  ofn.lpstrFile = file;
-  ofn.nMaxFile = PathCapacity;
-  ofn.lpstrInitialDir = LastFolder.empty() ? StartFolder.c_str() : LastFolder.c_str();
-  ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-  ofn.nFilterIndex = *type;
-  if (!GetSaveFileName(&ofn)) return false;
-  *type = ofn.nFilterIndex >= 1 && ofn.nFilterIndex <= N ? ofn.nFilterIndex : 1;
-  *path = file;
-  size_t slash = path->rfind('/');
-  if (slash != std::string::npos) LastFolder = path->substr(0, slash);
+bool AskForType(HWND hwnd, const SaveType (&types)[N], std::string *path, uint32_t *type) {
+  if (!AskForFile(hwnd, true, FilterList(types).c_str(), nullptr,
+                  OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, path,
+                  type))
+    return false;
+  if (*type < 1 || *type > N) *type = 1;
   return true;
 }
 
 // The position file beside the export, then the export; the report names what was written.
-bool WriteWithPosition(const std::string &path, const std::function<bool(std::string *)> &write) {
+bool WriteWithPosition(const std::string &path,
+                       const std::function<bool(int, std::string *)> &write) {
   BRDFile = WithoutExtension(path) + ".brd";
   Coords = DecideCoords(MainWnd);
-  std::string why;
-  if (!MakeBRDFile(Coords, &why)) {
-    SaveFailed(BRDFile, why);
-    return false;
-  }
-  if (!write(&why)) {
-    SaveFailed(path, why);
-    return false;
-  }
+  if (!WriteBoth(write, path)) return false;
   SavedByUser();
   return true;
 }
@@ -133,26 +104,10 @@ std::string Base64(const std::string &bytes) {
   return out;
 }
 
-std::string EscapeHTML(const std::string &text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '&')
-      out += "&amp;";
-    else if (c == '<')
-      out += "&lt;";
-    else if (c == '>')
-      out += "&gt;";
-    else if (c == '"')
-      out += "&quot;";
-    else
-      out += c;
-  }
-  return out;
-}
 }  // namespace
 
 void SavePictureCommand(HWND hwnd) {
-  if (!AskForFile(hwnd, PictureTypes, &PictureFile, &PictureType)) return;
+  if (!AskForType(hwnd, PictureTypes, &PictureFile, &PictureType)) return;
   const SaveType &type = PictureTypes[PictureType - 1];
   // A name typed with a picture extension of its own is written in that format.
   int format = PictureFormatOf(PictureFile);
@@ -164,20 +119,19 @@ void SavePictureCommand(HWND hwnd) {
   for (const SaveType &t : PictureTypes)
     if (t.format == format) written.named = t.named;
   if (format == PictureBMP) written.named = "BMP picture";
-  if (!WriteWithPosition(PictureFile, [&](std::string *why) {
-        return MakePictureFile(PictureFile, format, Coords, type.style, 0, why);
+  if (!WriteWithPosition(PictureFile, [&](int coords, std::string *why) {
+        return MakePictureFile(PictureFile, format, coords, type.style, 0, why);
       }))
     return;
   Report(written, PictureFile);
 }
 
 void SavePageCommand(HWND hwnd) {
-  if (!AskForFile(hwnd, PageTypes, &PageFile, &PageType)) return;
+  if (!AskForType(hwnd, PageTypes, &PageFile, &PageType)) return;
   const SaveType &type = PageTypes[PageType - 1];
-  std::string ext = Lower(PageFile.substr(WithoutExtension(PageFile).size()));
-  if (ext != ".html" && ext != ".htm") PageFile += ".html";
-  if (!WriteWithPosition(PageFile, [&](std::string *why) {
-        return MakeSVGPageFile(PageFile, Coords, type.style, why);
+  if (!EndsWith(PageFile, ".html") && !EndsWith(PageFile, ".htm")) PageFile += ".html";
+  if (!WriteWithPosition(PageFile, [&](int coords, std::string *why) {
+        return MakeSVGPageFile(PageFile, coords, type.style, why);
       }))
     return;
   Report(type, PageFile);
@@ -195,6 +149,6 @@ void OfferDiagramToClipboard(const std::string &picturePath) {
   if (!offer.png.empty())
     offer.html = "<img src=\"data:image/png;base64," + Base64(offer.png) + "\" width=\"" +
                  std::to_string(width) + "\" height=\"" + std::to_string(width) + "\" alt=\"" +
-                 EscapeHTML(DiagramDescription()) + "\">";
+                 Escaped(DiagramDescription()) + "\">";
   OfferToClipboard(offer);
 }

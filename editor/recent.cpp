@@ -12,17 +12,9 @@ std::string DiagramFile;
 std::string LastFolder;
 
 namespace {
-std::string FileName(const std::string &path) {
-  size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// A path shown in a menu: a "&" of its own must not become a mnemonic.
-std::string Literal(const std::string &text) {
-  std::string out;
-  for (char ch : text) out += ch == '&' ? std::string("&&") : std::string(1, ch);
-  return out;
-}
+// The recent-file items shown now, so that they can be taken out before the list is shown anew.
+int ShownRecent = 0;
+}  // namespace
 
 bool EndsWith(const std::string &text, const std::string &end) {
   if (text.size() < end.size()) return false;
@@ -30,10 +22,6 @@ bool EndsWith(const std::string &text, const std::string &end) {
   std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return std::tolower(c); });
   return tail == end;
 }
-
-// The recent-file items shown now, so that they can be taken out before the list is shown anew.
-int ShownRecent = 0;
-}  // namespace
 
 void UpdateTitle() {
   if (!MainWnd) return;
@@ -67,7 +55,7 @@ void ShowRecentFiles() {
   for (int i = 0; i < ShownRecent; i++) DeleteMenu(MainMenu, CmdRecentFirst + i, MF_BYCOMMAND);
   ShownRecent = 0;
   for (size_t i = 0; i < RecentFiles.size() && i < MaxRecentFiles; i++) {
-    std::string text = "&" + std::to_string(i + 1) + " " + Literal(RecentFiles[i]);
+    std::string text = "&" + std::to_string(i + 1) + " " + MenuLiteral(RecentFiles[i]);
     InsertMenu(MainMenu, CmdExit, MF_BYCOMMAND | MF_STRING, CmdRecentFirst + i, text.c_str());
     ShownRecent++;
   }

@@ -1,4 +1,5 @@
-// The picture-size and coordinates commands: set, remember, then confirm in a box.
+// The picture-size and coordinates commands: set, remember, then confirm in a box; their
+// menus' check marks.
 #include <string>
 
 #include "editor/editor.h"
@@ -53,6 +54,14 @@ void ReportNotRemembered(HWND hwnd, const std::string &why) {
   MessageBox(hwnd, text.c_str(), "Preferences", MB_OK | MB_ICONEXCLAMATION);
 }
 }  // namespace
+
+void ShowSettingsChecks() {
+  auto mark = [](bool on) -> UINT { return on ? MF_CHECKED : MF_UNCHECKED; };
+  CheckMenuItem(MainMenu, CmdCustom, mark(Dpi == 0));  // a size of the user's own
+  for (const SizeSetting &s : SizeSettings) CheckMenuItem(MainMenu, s.id, mark(Dpi == s.dpi));
+  for (const CoordsSetting &s : CoordsSettings)
+    CheckMenuItem(MainMenu, s.id, mark(ShowCoords == s.show));
+}
 
 void PictureSizeCommand(HWND hwnd, int id) {
   for (const SizeSetting &s : SizeSettings) {

@@ -46,7 +46,7 @@ HWND CreateMainWindow(int show) {
   DiagramFile.clear();
   LastFolder.clear();
   SaveCommand = CmdSaveBMP;
-  BoardScale = 1, BoardLeft = 198, BoardTop = 16, StatusTop = 340, StatusRight = 520;
+  BoardScale = 1;  // the palette loads the figures at it; FitBoard places the board
   HWND hwnd = CreateWindowEx(0, "Boardsmith", MainTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                              10, 0, MainWidth, MainHeight, nullptr, nullptr, Inst, nullptr);
   if (!hwnd) return nullptr;

@@ -109,7 +109,7 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       MainWnd = hwnd;
       SetMenu(hwnd, BuildMenuBar());
-      ShowSideToMove(hwnd);
+      ShowSideToMove();
       ShowSettingsChecks();
       ShowRecentFiles();
       StartUndo();
@@ -147,7 +147,7 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_COMMAND:
       Command(hwnd, LOWORD(wParam), HIWORD(wParam));
-      ShowSideToMove(hwnd);  // a command may have set up another position
+      ShowSideToMove();  // a command may have set up another position
       return 0;
     case WM_MOUSEMOVE:
       if (wParam & MK_LBUTTON)

@@ -88,6 +88,8 @@ std::string ArrowText() {
   return arrows.empty() ? "" : " Arrows: " + Listed(arrows, true) + ".";
 }
 
+}  // namespace
+
 std::string Escaped(const std::string &text) {
   std::string out;
   for (char c : text) {
@@ -99,6 +101,8 @@ std::string Escaped(const std::string &text) {
   }
   return out;
 }
+
+namespace {
 
 // The check's findings: its lines that start with "?" (errors) or "!" (warnings).
 std::vector<std::string> CheckLines() {

@@ -18,14 +18,6 @@ QImage PictureOf(const std::string &path) {
 }
 }  // namespace
 
-bool CopyPictureToClipboard(const char *path) {
-  if (!path || !*path) return false;
-  QImage image = PictureOf(path);
-  if (image.isNull()) return false;
-  QGuiApplication::clipboard()->setImage(image);
-  return true;
-}
-
 bool OfferToClipboard(const ClipboardOffer &offer) {
   auto *data = new QMimeData;
   if (!offer.picturePath.empty()) {

@@ -22,7 +22,6 @@ int VirtualKey(int key) {
     case Qt::Key_Up: return VK_UP;
     case Qt::Key_Right: return VK_RIGHT;
     case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Delete: return VK_DELETE;
   }
   return 0;
 }

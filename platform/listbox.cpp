@@ -54,8 +54,6 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       int row = list->currentRow();
       return row < 0 || !list->item(row)->isSelected() ? LB_ERR : row;
     }
-    case LB_GETCOUNT:
-      return list->count();
     case WM_SETTEXT:
       return 1;  // a list has no text of its own
   }

@@ -146,11 +146,6 @@ bool SetMenu(HWND hwnd, HMENU menu) {
   return true;
 }
 
-HMENU GetMenu(HWND hwnd) {
-  Window *w = LiveWindow(hwnd);
-  return w ? w->menu : nullptr;
-}
-
 bool ModifyMenu(HMENU menu, UINT id, UINT flags, uintptr_t newId, const char *text) {
   Menu *holder = nullptr;
   size_t index = 0;

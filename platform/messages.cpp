@@ -17,6 +17,21 @@ Window *FirstInvalidWindow() {
   return nullptr;
 }
 
+// The next message without waiting: the queue's front, else the paint of the first invalid
+// window.
+bool TakePending(MSG *msg) {
+  if (!Queue.empty()) {
+    *msg = Queue.front();
+    Queue.pop_front();
+    return true;
+  }
+  if (Window *w = FirstInvalidWindow()) {
+    *msg = MSG{w, WM_PAINT, 0, 0};
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void PostToQueue(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -71,30 +86,14 @@ bool TranslateMessage(const MSG *) { return false; }
 bool PeekMessage(MSG *msg, HWND, UINT, UINT, UINT) {
   if (!msg) return false;
   QCoreApplication::processEvents(QEventLoop::AllEvents);
-  if (!Queue.empty()) {
-    *msg = Queue.front();
-    Queue.pop_front();
-    return true;
-  }
-  if (Window *w = FirstInvalidWindow()) {
-    *msg = MSG{w, WM_PAINT, 0, 0};
-    return true;
-  }
-  return false;
+  return TakePending(msg);
 }
 
 bool DispatchOnePending() {
-  if (!Queue.empty()) {
-    MSG m = Queue.front();
-    Queue.pop_front();
-    DispatchMessage(&m);
-    return true;
-  }
-  if (Window *w = FirstInvalidWindow()) {
-    SendMessage(w, WM_PAINT, 0, 0);
-    return true;
-  }
-  return false;
+  MSG m;
+  if (!TakePending(&m)) return false;
+  DispatchMessage(&m);
+  return true;
 }
 
 int GetMessage(MSG *msg, HWND, UINT, UINT) {
@@ -102,20 +101,13 @@ int GetMessage(MSG *msg, HWND, UINT, UINT) {
   for (;;) {
     // Qt's own events first, without waiting, so that input already made reaches the queue.
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    if (!Queue.empty()) {
-      *msg = Queue.front();
-      Queue.pop_front();
-      return 1;
-    }
-    if (QuitPending) {
+    // The quit message after the posted ones, before the paints.
+    if (QuitPending && Queue.empty()) {
       QuitPending = false;
       *msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(QuitCode), 0};
       return 0;
     }
-    if (Window *w = FirstInvalidWindow()) {
-      *msg = MSG{w, WM_PAINT, 0, 0};
-      return 1;
-    }
+    if (TakePending(msg)) return 1;
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
   }
 }

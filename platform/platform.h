@@ -169,8 +169,8 @@ int GetWindowText(HWND hwnd, char *buffer, int max);
 HWND GetDlgItem(HWND parent, int id);
 // The client area: left and top 0, right and bottom its width and height.
 bool GetClientRect(HWND hwnd, RECT *rect);
-// Moves and sizes a top-level window (outer frame, as for CreateWindowEx) or a control; a new
-// client size reaches the procedure as WM_SIZE.
+// Moves and sizes a top-level window (outer frame, as for CreateWindowEx); a new client size
+// reaches the procedure as WM_SIZE. False for a control.
 bool MoveWindow(HWND hwnd, int x, int y, int w, int h, bool repaint);
 HWND GetParent(HWND hwnd);
 
@@ -192,7 +192,7 @@ bool PeekMessage(MSG *msg, HWND hwnd, UINT first, UINT last, UINT remove);
 // their letters, and these.
 enum : int {
   VK_RETURN = 0x0D, VK_ESCAPE = 0x1B, VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27,
-  VK_DOWN = 0x28, VK_DELETE = 0x2E, VK_F1 = 0x70,
+  VK_DOWN = 0x28, VK_F1 = 0x70,
 };
 // Accelerator tables: key with modifiers -> command. TranslateAccelerator turns a WM_KEYDOWN
 // for hwnd whose key and modifiers match an entry exactly into WM_COMMAND (id, code 1) sent to
@@ -227,7 +227,6 @@ bool InsertMenu(HMENU menu, UINT before, UINT flags, uintptr_t item, const char 
 bool DeleteMenu(HMENU menu, UINT id, UINT flags);
 // Gives the item with command id a new id and text.
 bool ModifyMenu(HMENU menu, UINT id, UINT flags, uintptr_t newId, const char *text);
-HMENU GetMenu(HWND hwnd);
 
 // List boxes ("listbox" controls): a column of text rows, one of them chosen. Rows count from 0.
 // A row chosen by the user (click or arrow keys) sends WM_COMMAND (id, LBN_SELCHANGE) to the
@@ -237,7 +236,6 @@ enum : UINT {
   LB_RESETCONTENT = 0x0184, // removes every row
   LB_SETCURSEL = 0x0186,    // wParam: the row to choose (and show), or -1 for none
   LB_GETCURSEL = 0x0188,    // returns the chosen row, or LB_ERR
-  LB_GETCOUNT = 0x018B,     // returns the number of rows
 };
 enum : int { LB_ERR = -1, LBN_SELCHANGE = 1 };
 
@@ -328,9 +326,6 @@ struct OPENFILENAME {
 bool GetSaveFileName(OPENFILENAME *ofn);
 bool GetOpenFileName(OPENFILENAME *ofn);
 
-// Puts the picture of an image file (a BMP) on the desktop clipboard, so that it pastes straight
-// into another program. False when the file cannot be read.
-bool CopyPictureToClipboard(const char *path);
 // Puts what is given on the desktop clipboard at once, each for the programs that take it: the
 // picture of an image file (as an image, and its bytes as image/bmp), PNG bytes (image/png), a
 // text and an HTML fragment. Empty parts are left out. False when nothing could be offered.

@@ -409,11 +409,7 @@ bool GetClientRect(HWND hwnd, RECT *rect) {
 
 bool MoveWindow(HWND hwnd, int x, int y, int w, int h, bool) {
   Window *win = LiveWindow(hwnd);
-  if (!win) return false;
-  if (!win->frame) {
-    win->Widget()->setGeometry(Coord(x), Coord(y), std::clamp(w, 0, 8192), std::clamp(h, 0, 8192));
-    return true;
-  }
+  if (!win || !win->frame) return false;
   QSize least = win->frame->minimumSize();
   int cw = std::max(w - 8, least.width());
   int ch = std::max(h - 38, least.height() - win->frame->MenuHeight());
