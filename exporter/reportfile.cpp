@@ -1,18 +1,14 @@
 // The --report file, streamed under a temporary name and renamed into place.
 #include "exporter/reportfile.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
-namespace {
-std::string Folder(const std::string &path) {
-  size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
+#include "files/atomicwrite.h"
 
+namespace {
 bool EndsWith(const std::string &text, const char *tail) {
   size_t n = std::strlen(tail);
   if (text.size() < n) return false;
@@ -52,14 +48,9 @@ ReportFile::~ReportFile() {
 bool ReportFile::Open(const std::string &path, std::string *why) {
   path_ = path;
   json_ = !EndsWith(path, ".csv");
-  // A short name in the same folder, so that the rename stays within one file system. The
-  // creation mode lets the process's umask decide the permissions, as for any new file.
-  int fd = -1;
-  for (int attempt = 0; fd < 0 && attempt < 100; attempt++) {
-    temp_ = Folder(path) + "/.report-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
-    fd = open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
-  }
+  // In the same folder, so that the rename stays within one file system. The creation mode
+  // lets the process's umask decide the permissions, as for any new file.
+  int fd = CreateTemporary(FolderOf(path), 0666, &temp_);
   if (fd < 0 || !(file_ = fdopen(fd, "w"))) {
     *why = std::strerror(errno);
     if (fd >= 0) close(fd), unlink(temp_.c_str());
@@ -104,8 +95,7 @@ bool ReportFile::Close(std::string *why) {
   if (!ok && !err) err = errno;
   file_ = nullptr;
   if (ok && rename(temp_.c_str(), path_.c_str()) == 0) {
-    int folder = open(Folder(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) fsync(folder), close(folder);
+    SyncFolder(FolderOf(path_));
     return true;
   }
   if (ok) err = errno;
