@@ -157,7 +157,4 @@ void ExportJob(const Job &job, const ExportOptions &o, const std::vector<std::st
   row->errors = check.errors;
   row->warnings = check.warnings;
   row->report = check.text;
-  // The report's lines, without its summary at the end.
-  for (size_t at = 0, end; (end = check.text.find('\n', at)) != std::string::npos; at = end + 1)
-    row->lines.push_back(check.text.substr(at, end - at));
 }

@@ -62,18 +62,21 @@ bool ReportFile::Open(const std::string &path, std::string *why) {
 
 void ReportFile::Add(const Row &row) {
   if (!file_) return;
+  // The check's lines: its report without the summary at the end.
+  const std::string &report = row.report;
   std::string text;
   if (json_) {
     text = rows_ ? ",\n" : "\n";
     text += "{\"input\": " + JSONString(row.input) + ", \"output\": " + JSONString(row.output) +
             ", \"fen\": " + JSONString(row.fen) + ", \"errors\": " + std::to_string(row.errors) +
             ", \"warnings\": " + std::to_string(row.warnings) + ", \"lines\": [";
-    for (size_t i = 0; i < row.lines.size(); i++) text += (i ? ", " : "") + JSONString(row.lines[i]);
+    for (size_t at = 0, end; (end = report.find('\n', at)) != std::string::npos; at = end + 1)
+      text += (at ? ", " : "") + JSONString(report.substr(at, end - at));
     text += std::string("], \"written\": ") + (row.written ? "true" : "false") +
             ", \"failure\": " + (row.failure.empty() ? "null" : JSONString(row.failure)) + "}";
   } else {
-    std::string lines;
-    for (size_t i = 0; i < row.lines.size(); i++) lines += (i ? "\n" : "") + row.lines[i];
+    size_t last = report.rfind('\n');
+    std::string lines = last == std::string::npos ? "" : report.substr(0, last);
     text = CSVField(row.input) + "," + CSVField(row.output) + "," + CSVField(row.fen) + "," +
            std::to_string(row.errors) + "," + std::to_string(row.warnings) + "," +
            CSVField(lines) + "," + (row.written ? "yes" : "no") + "," + CSVField(row.failure) +
