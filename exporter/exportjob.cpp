@@ -15,13 +15,6 @@
 #include "render/picturefile.h"
 
 namespace {
-// The Pos cell that shows a board square (a1 = 0) in the diagram's orientation.
-int CellOf(int square) {
-  int column = square % 8, row = square / 8;
-  if (Flipped) column = 7 - column, row = 7 - row;
-  return column * 8 + row;
-}
-
 // A position from FEN or a game starts as a new diagram: medium size, theme 0, no coordinates,
 // white at the bottom (or as --flip says), no arrows.
 void NewDiagram(const Board &board, const ExportOptions &o) {

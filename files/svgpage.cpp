@@ -58,12 +58,9 @@ std::string SideText(const Board &board, int side) {
 std::string MarkerText() {
   std::vector<std::string> marks;
   for (int code : {DotMark, CrossMark})
-    for (int square : SquaresInOrder()) {
-      int file = FileOf(square), rank = RankOf(square);
-      int column = Flipped ? 7 - file : file, row = Flipped ? 7 - rank : rank;
-      if (Pos[column * 8 + row] == code)
+    for (int square : SquaresInOrder())
+      if (Pos[CellOf(square)] == code)
         marks.push_back(std::string(code == DotMark ? "dot on " : "cross on ") + SquareName(square));
-    }
   return marks.empty() ? "" : " Markers: " + Listed(marks, true) + ".";
 }
 
