@@ -296,6 +296,8 @@ OutputKind OutputKindOf(const std::string &path) {
   return OutputUnknown;
 }
 
+bool IsCSVReport(const std::string &path) { return Extension(path) == ".csv"; }
+
 int SquareFromName(const std::string &name) {
   if (name.size() != 2) return -1;
   char f = static_cast<char>(name[0] | 0x20), r = name[1];

@@ -6,17 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "exporter/options.h"
 #include "files/atomicwrite.h"
-
-namespace {
-bool EndsWith(const std::string &text, const char *tail) {
-  size_t n = std::strlen(tail);
-  if (text.size() < n) return false;
-  for (size_t i = 0; i < n; i++)
-    if ((text[text.size() - n + i] | 0x20) != tail[i]) return false;
-  return true;
-}
-}  // namespace
 
 std::string JSONString(const std::string &text) {
   std::string out = "\"";
@@ -47,7 +38,7 @@ ReportFile::~ReportFile() {
 
 bool ReportFile::Open(const std::string &path, std::string *why) {
   path_ = path;
-  json_ = !EndsWith(path, ".csv");
+  json_ = !IsCSVReport(path);
   // In the same folder, so that the rename stays within one file system. The creation mode
   // lets the process's umask decide the permissions, as for any new file.
   int fd = CreateTemporary(FolderOf(path), 0666, &temp_);
