@@ -81,15 +81,14 @@ bool WriteOutput(const std::string &path, const ExportOptions &o, std::string *w
   return MakePictureFile(path, format, Coords, o.style < 0 ? StylePrint : o.style, o.px, why);
 }
 
-// The check's report after a save: its summary names the format written, as the editor's does.
+// The check's report after a save: its summary names the format written, as the editor's does,
+// the picture's extension in capitals.
 CheckResult ReportAfter(const std::string &path) {
-  OutputKind kind = OutputKindOf(path);
-  CheckResult check = CheckPosition(kind == OutputPage ? 2 : 1, 0);
-  const char *names[] = {"BMP", "HTM", "PNG", "PDF", "SVG"};
-  size_t at = check.text.rfind("BMP file saved");
-  if (kind != OutputBMP && kind != OutputPage && at != std::string::npos)
-    check.text.replace(at, 3, names[kind]);
-  return check;
+  if (OutputKindOf(path) == OutputPage) return CheckPosition(2, 0);
+  std::string format = path.substr(path.size() - 3);
+  for (char &c : format)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return CheckPosition(1, 0, format.c_str());
 }
 }  // namespace
 
