@@ -90,8 +90,8 @@ CheckResult ReportAfter(const std::string &path) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return CheckPosition(1, 0, format.c_str());
 }
-}  // namespace
 
+// Applies the diagram options to the model; false, with *why, when the arrows do not fit.
 bool ApplyDiagramOptions(const ExportOptions &o, std::string *why) {
   if (o.flip >= 0 && o.flip != Flipped) FlipPosition(nullptr);
   if (o.coords >= 0) Coords = o.coords;
@@ -117,6 +117,7 @@ bool ApplyDiagramOptions(const ExportOptions &o, std::string *why) {
   NArrows = arrows;
   return true;
 }
+}  // namespace
 
 void ExportJob(const Job &job, const ExportOptions &o, const std::vector<std::string> &inputs,
                Row *row) {

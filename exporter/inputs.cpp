@@ -93,7 +93,7 @@ class Reader {
           job.kind = Job::FEN;
           job.text = s.text;
           job.input = ++fens > 1 || CountFENs() > 1 ? "--fen #" + std::to_string(fens) : "--fen";
-          Give(std::move(job), Pattern("{name}-{n}.bmp"), "fen");
+          Give(std::move(job), Pattern(""), "fen");
           break;
         }
         case Source::PositionFile: {

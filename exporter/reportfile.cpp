@@ -9,6 +9,8 @@
 #include "exporter/options.h"
 #include "files/atomicwrite.h"
 
+namespace {
+// JSON's form of a string, with its quotes.
 std::string JSONString(const std::string &text) {
   std::string out = "\"";
   for (unsigned char c : text) {
@@ -24,11 +26,13 @@ std::string JSONString(const std::string &text) {
   return out + "\"";
 }
 
+// CSV's form of a field, quoted.
 std::string CSVField(const std::string &text) {
   std::string out = "\"";
   for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
   return out + "\"";
 }
+}  // namespace
 
 ReportFile::~ReportFile() {
   if (!file_) return;
