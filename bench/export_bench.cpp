@@ -16,7 +16,9 @@
 #include <string>
 
 #include "bench/floors.h"
+#include "chess/fen.h"
 #include "exporter/batch.h"
+#include "model/model.h"
 
 namespace {
 constexpr int BatchSize = 900;
@@ -38,35 +40,24 @@ void WriteList(const std::string &path, int count) {
     seed = seed * 1103515245u + 12345u;
     return (seed >> 16) % n;
   };
+  const int8_t Others[] = {WQ, WR, WB, WN, WP, BQ, BR, BB, BN, BP};
   for (int i = 0; i < count; i++) {
-    char board[64] = {};
-    board[next(64)] = 'K';
-    for (int placed = 0; placed < 1;) {
-      unsigned s = next(64);
-      if (!board[s]) board[s] = 'k', placed++;
-    }
+    Board board{};
+    board.enPassant = -1;
+    board.fullMoves = 1;
+    board.man[next(64)] = WK;
+    unsigned s;
+    do s = next(64);
+    while (board.man[s]);
+    board.man[s] = BK;
     for (unsigned k = next(21); k > 0; k--) {
-      unsigned s = next(64);
-      char man = "QRBNPqrbnp"[next(10)];
-      if ((man == 'P' || man == 'p') && (s < 8 || s >= 56)) man = 'N';
-      if (!board[s]) board[s] = man;
+      s = next(64);
+      int8_t man = Others[next(10)];
+      if ((man == WP || man == BP) && (s < 8 || s >= 56)) man = WN;
+      if (!board.man[s]) board.man[s] = man;
     }
-    std::string fen;
-    for (int rank = 7; rank >= 0; rank--) {
-      int empty = 0;
-      for (int file = 0; file < 8; file++) {
-        char man = board[rank * 8 + file];
-        if (!man) {
-          empty++;
-          continue;
-        }
-        if (empty) fen += static_cast<char>('0' + empty), empty = 0;
-        fen += man;
-      }
-      if (empty) fen += static_cast<char>('0' + empty);
-      if (rank) fen += '/';
-    }
-    out << fen << (next(2) ? " w" : " b") << " - - 0 1\n";
+    board.side = next(2) ? 0 : 1;
+    out << WriteFEN(board) << "\n";
   }
 }
 

@@ -56,7 +56,7 @@ std::string Format(const char *format, int errors, int warnings) {
 }
 }  // namespace
 
-CheckResult CheckPosition(int mode, int vclip) {
+CheckResult CheckPosition(int mode, int vclip, const char *format) {
   Census s = Scan();
   const int(&n)[2][6] = s.men;
   bool oneKingEach = n[White][King] == 1 && n[Black][King] == 1;
@@ -101,8 +101,8 @@ CheckResult CheckPosition(int mode, int vclip) {
   }
 
   bool clipboard = mode == 1 && vclip;
-  const char *summary = mode == 1 ? (clipboard ? "%d errors and %d warnings\n"
-                                               : "BMP file saved with %d errors and %d warnings")
+  const std::string saved = std::string(format) + " file saved with %d errors and %d warnings";
+  const char *summary = mode == 1 ? (clipboard ? "%d errors and %d warnings\n" : saved.c_str())
                         : mode == 2 ? "HTM file saved with %d errors and %d warnings"
                                     : "The position has %d errors and %d warnings";
   result.text += Format(summary, result.errors, result.warnings);

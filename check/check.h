@@ -8,6 +8,6 @@ struct CheckResult {
   int warnings;
 };
 
-// Checks Pos. mode 0: the check command; 1: after a picture save (clipboard lines when vclip is
-// set); 2: after a web-page save.
-CheckResult CheckPosition(int mode, int vclip);
+// Checks Pos. mode 0: the check command; 1: after a picture save in the named format (clipboard
+// lines when vclip is set); 2: after a web-page save.
+CheckResult CheckPosition(int mode, int vclip, const char *format = "BMP");

@@ -4,13 +4,6 @@
 #include "model/model.h"
 
 namespace {
-// The Pos cell showing a square: with Flipped 1 the board is turned round.
-int CellOf(int square) {
-  int column = FileOf(square), row = RankOf(square);
-  if (Flipped) column = 7 - column, row = 7 - row;
-  return column * 8 + row;
-}
-
 // An en-passant square stands behind a pawn of the side not to move that has just passed it,
 // with the square it came from empty.
 bool EnPassantStands(const Board &b, int square) {
@@ -23,6 +16,12 @@ bool EnPassantStands(const Board &b, int square) {
   return false;
 }
 }  // namespace
+
+int CellOf(int square) {
+  int column = FileOf(square), row = RankOf(square);
+  if (Flipped) column = 7 - column, row = 7 - row;
+  return column * 8 + row;
+}
 
 Board BoardFromDiagram() {
   Board b{};

@@ -3,6 +3,8 @@
 // orientation, settings); the board holds what the rules need.
 #include "chess/board.h"
 
+// The Pos cell showing a board square (a1 = 0): with Flipped 1 the board is turned round.
+int CellOf(int square);
 // The men of Pos read in the diagram's orientation, SideToMove, and the castling rights,
 // en-passant square and counters the model remembers, kept only where the men still allow them.
 Board BoardFromDiagram();

@@ -110,7 +110,7 @@ bool OnePosition(const ExportOptions &o) {
 int RunExport(const ExportOptions &o, FILE *out, FILE *err) {
   Results results(o, out, err);
   std::error_code ec;
-  if (!o.printFEN && !o.folder.empty() && !std::filesystem::is_directory(o.folder) &&
+  if (!o.folder.empty() && !std::filesystem::is_directory(o.folder) &&
       !std::filesystem::create_directories(o.folder, ec)) {
     std::fprintf(err, "boardsmith-export: cannot make the folder %s: %s\n", o.folder.c_str(),
                  ec.message().c_str());

@@ -15,13 +15,6 @@
 #include "render/picturefile.h"
 
 namespace {
-// The Pos cell that shows a board square (a1 = 0) in the diagram's orientation.
-int CellOf(int square) {
-  int column = square % 8, row = square / 8;
-  if (Flipped) column = 7 - column, row = 7 - row;
-  return column * 8 + row;
-}
-
 // A position from FEN or a game starts as a new diagram: medium size, theme 0, no coordinates,
 // white at the bottom (or as --flip says), no arrows.
 void NewDiagram(const Board &board, const ExportOptions &o) {
@@ -88,18 +81,17 @@ bool WriteOutput(const std::string &path, const ExportOptions &o, std::string *w
   return MakePictureFile(path, format, Coords, o.style < 0 ? StylePrint : o.style, o.px, why);
 }
 
-// The check's report after a save: its summary names the format written, as the editor's does.
+// The check's report after a save: its summary names the format written, as the editor's does,
+// the picture's extension in capitals.
 CheckResult ReportAfter(const std::string &path) {
-  OutputKind kind = OutputKindOf(path);
-  CheckResult check = CheckPosition(kind == OutputPage ? 2 : 1, 0);
-  const char *names[] = {"BMP", "HTM", "PNG", "PDF", "SVG"};
-  size_t at = check.text.rfind("BMP file saved");
-  if (kind != OutputBMP && kind != OutputPage && at != std::string::npos)
-    check.text.replace(at, 3, names[kind]);
-  return check;
+  if (OutputKindOf(path) == OutputPage) return CheckPosition(2, 0);
+  std::string format = path.substr(path.size() - 3);
+  for (char &c : format)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return CheckPosition(1, 0, format.c_str());
 }
-}  // namespace
 
+// Applies the diagram options to the model; false, with *why, when the arrows do not fit.
 bool ApplyDiagramOptions(const ExportOptions &o, std::string *why) {
   if (o.flip >= 0 && o.flip != Flipped) FlipPosition(nullptr);
   if (o.coords >= 0) Coords = o.coords;
@@ -125,6 +117,7 @@ bool ApplyDiagramOptions(const ExportOptions &o, std::string *why) {
   NArrows = arrows;
   return true;
 }
+}  // namespace
 
 void ExportJob(const Job &job, const ExportOptions &o, const std::vector<std::string> &inputs,
                Row *row) {
@@ -157,7 +150,4 @@ void ExportJob(const Job &job, const ExportOptions &o, const std::vector<std::st
   row->errors = check.errors;
   row->warnings = check.warnings;
   row->report = check.text;
-  // The report's lines, without its summary at the end.
-  for (size_t at = 0, end; (end = check.text.find('\n', at)) != std::string::npos; at = end + 1)
-    row->lines.push_back(check.text.substr(at, end - at));
 }

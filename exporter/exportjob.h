@@ -10,5 +10,3 @@
 // inputs: the input files an output must never replace.
 void ExportJob(const Job &job, const ExportOptions &options, const std::vector<std::string> &inputs,
                Row *row);
-// Applies the diagram options to the model; false, with *why, when the arrows do not fit.
-bool ApplyDiagramOptions(const ExportOptions &options, std::string *why);

@@ -12,6 +12,7 @@
 
 #include "exporter/games.h"
 #include "exporter/pattern.h"
+#include "files/atomicwrite.h"
 
 namespace {
 // A position file is a few hundred bytes; standard input read as one is cut off here.
@@ -39,12 +40,6 @@ bool Blank(const std::string &line) { return line.find_first_not_of(" \t\r\f\v")
 
 std::string BaseName(const std::string &path) {
   return std::filesystem::path(path).stem().string();
-}
-
-// The folder part of a path, with its "/", or "" for a bare name.
-std::string FolderOf(const std::string &path) {
-  size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? "" : path.substr(0, slash + 1);
 }
 
 // Standard input with its first lines, already read, put back in front: for the game reader.
@@ -98,7 +93,7 @@ class Reader {
           job.kind = Job::FEN;
           job.text = s.text;
           job.input = ++fens > 1 || CountFENs() > 1 ? "--fen #" + std::to_string(fens) : "--fen";
-          Give(std::move(job), Pattern("{name}-{n}.bmp"), "fen");
+          Give(std::move(job), Pattern(""), "fen");
           break;
         }
         case Source::PositionFile: {

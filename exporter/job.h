@@ -1,7 +1,6 @@
 #pragma once
 // One position on its way through the exporter, and what became of it.
 #include <string>
-#include <vector>
 
 #include "chess/board.h"
 
@@ -25,7 +24,6 @@ struct Row {
   bool written = false;  // the output was written (or the FEN found, with --print-fen)
   std::string failure;   // why not: the message for standard error
   int errors = 0, warnings = 0;
-  std::vector<std::string> lines;  // the check's lines
-  std::string report;              // the check's whole report, for one position
+  std::string report;  // the check's whole report: its lines, each ending in "\n", and the summary
   double done = 0.0;
 };

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "exporter/pattern.h"
+#include "render/knightarrow.h"
 #include "render/picturefile.h"
 
 namespace {
@@ -59,13 +60,12 @@ bool ArrowFromText(const std::string &text, SquareArrow *arrow, std::string *pro
     *problem = "--arrow takes two squares such as e2e4, not \"" + text + "\"";
     return false;
   }
-  int dx = std::abs(from % 8 - to % 8), dy = std::abs(from / 8 - to / 8);
   if (from == to) {
     *problem = "--arrow=" + text + " starts and ends on one square";
     return false;
   }
   // As the editor allows: a rank, a file, a diagonal, or a knight's move.
-  if (!(dx == 0 || dy == 0 || dx == dy || (dx == 1 && dy == 2) || (dx == 2 && dy == 1))) {
+  if (!IsArrowMove(to % 8 - from % 8, to / 8 - from / 8)) {
     *problem = "--arrow=" + text + " is not along a rank, file or diagonal, nor a knight's move";
     return false;
   }
@@ -295,6 +295,8 @@ OutputKind OutputKindOf(const std::string &path) {
   }
   return OutputUnknown;
 }
+
+bool IsCSVReport(const std::string &path) { return Extension(path) == ".csv"; }
 
 int SquareFromName(const std::string &name) {
   if (name.size() != 2) return -1;

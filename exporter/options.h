@@ -51,5 +51,7 @@ std::string HelpText();
 // The output kinds by file name extension (case does not matter).
 enum OutputKind { OutputUnknown = -1, OutputBMP, OutputPage, OutputPNG, OutputPDF, OutputSVG };
 OutputKind OutputKindOf(const std::string &path);
+// True when the --report file is CSV (FILE.csv, any case); the option takes FILE.json otherwise.
+bool IsCSVReport(const std::string &path);
 // "e4" -> 28; -1 for anything that is not one square's name.
 int SquareFromName(const std::string &name);

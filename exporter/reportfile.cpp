@@ -1,27 +1,16 @@
 // The --report file, streamed under a temporary name and renamed into place.
 #include "exporter/reportfile.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
+#include "exporter/options.h"
+#include "files/atomicwrite.h"
+
 namespace {
-std::string Folder(const std::string &path) {
-  size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool EndsWith(const std::string &text, const char *tail) {
-  size_t n = std::strlen(tail);
-  if (text.size() < n) return false;
-  for (size_t i = 0; i < n; i++)
-    if ((text[text.size() - n + i] | 0x20) != tail[i]) return false;
-  return true;
-}
-}  // namespace
-
+// JSON's form of a string, with its quotes.
 std::string JSONString(const std::string &text) {
   std::string out = "\"";
   for (unsigned char c : text) {
@@ -37,11 +26,13 @@ std::string JSONString(const std::string &text) {
   return out + "\"";
 }
 
+// CSV's form of a field, quoted.
 std::string CSVField(const std::string &text) {
   std::string out = "\"";
   for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
   return out + "\"";
 }
+}  // namespace
 
 ReportFile::~ReportFile() {
   if (!file_) return;
@@ -51,15 +42,10 @@ ReportFile::~ReportFile() {
 
 bool ReportFile::Open(const std::string &path, std::string *why) {
   path_ = path;
-  json_ = !EndsWith(path, ".csv");
-  // A short name in the same folder, so that the rename stays within one file system. The
-  // creation mode lets the process's umask decide the permissions, as for any new file.
-  int fd = -1;
-  for (int attempt = 0; fd < 0 && attempt < 100; attempt++) {
-    temp_ = Folder(path) + "/.report-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
-    fd = open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
-  }
+  json_ = !IsCSVReport(path);
+  // In the same folder, so that the rename stays within one file system. The creation mode
+  // lets the process's umask decide the permissions, as for any new file.
+  int fd = CreateTemporary(FolderOf(path), 0666, &temp_);
   if (fd < 0 || !(file_ = fdopen(fd, "w"))) {
     *why = std::strerror(errno);
     if (fd >= 0) close(fd), unlink(temp_.c_str());
@@ -71,18 +57,21 @@ bool ReportFile::Open(const std::string &path, std::string *why) {
 
 void ReportFile::Add(const Row &row) {
   if (!file_) return;
+  // The check's lines: its report without the summary at the end.
+  const std::string &report = row.report;
   std::string text;
   if (json_) {
     text = rows_ ? ",\n" : "\n";
     text += "{\"input\": " + JSONString(row.input) + ", \"output\": " + JSONString(row.output) +
             ", \"fen\": " + JSONString(row.fen) + ", \"errors\": " + std::to_string(row.errors) +
             ", \"warnings\": " + std::to_string(row.warnings) + ", \"lines\": [";
-    for (size_t i = 0; i < row.lines.size(); i++) text += (i ? ", " : "") + JSONString(row.lines[i]);
+    for (size_t at = 0, end; (end = report.find('\n', at)) != std::string::npos; at = end + 1)
+      text += (at ? ", " : "") + JSONString(report.substr(at, end - at));
     text += std::string("], \"written\": ") + (row.written ? "true" : "false") +
             ", \"failure\": " + (row.failure.empty() ? "null" : JSONString(row.failure)) + "}";
   } else {
-    std::string lines;
-    for (size_t i = 0; i < row.lines.size(); i++) lines += (i ? "\n" : "") + row.lines[i];
+    size_t last = report.rfind('\n');
+    std::string lines = last == std::string::npos ? "" : report.substr(0, last);
     text = CSVField(row.input) + "," + CSVField(row.output) + "," + CSVField(row.fen) + "," +
            std::to_string(row.errors) + "," + std::to_string(row.warnings) + "," +
            CSVField(lines) + "," + (row.written ? "yes" : "no") + "," + CSVField(row.failure) +
@@ -104,8 +93,7 @@ bool ReportFile::Close(std::string *why) {
   if (!ok && !err) err = errno;
   file_ = nullptr;
   if (ok && rename(temp_.c_str(), path_.c_str()) == 0) {
-    int folder = open(Folder(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) fsync(folder), close(folder);
+    SyncFolder(FolderOf(path_));
     return true;
   }
   if (ok) err = errno;

@@ -26,8 +26,3 @@ class ReportFile {
   bool json_ = true;
   long rows_ = 0;
 };
-
-// JSON's form of a string, with its quotes.
-std::string JSONString(const std::string &text);
-// CSV's form of a field, quoted.
-std::string CSVField(const std::string &text);

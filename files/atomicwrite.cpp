@@ -64,12 +64,6 @@ int Rename(const std::string &from, const std::string &to) {
   return rename(from.c_str(), to.c_str());
 }
 
-// The folder part of a path, ending in "/", or "" for a bare name.
-std::string FolderOf(const std::string &path) {
-  size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 // The file a path finally names, following symbolic links (a link to a file that does not exist
 // yet names that file). Fails on a loop of links.
 bool FollowLinks(const std::string &path, std::string *target, std::string *why) {
@@ -108,27 +102,6 @@ std::string RandomLetters() {
   return letters;
 }
 
-// Creates a new temporary file in folder with a short name (".bs" + six letters + ".tmp", so
-// that a file name as long as the system allows still has room beside it). A name that is
-// taken is never reused: another is tried.
-int CreateTemporary(const std::string &folder, mode_t mode, std::string *temp) {
-  for (int tries = 0; tries < 100; tries++) {
-    *temp = folder + ".bs" + RandomLetters() + ".tmp";
-    int fd = OpenNew(*temp, mode);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
-
-// Syncs the folder so that the rename survives a crash. A folder that cannot be synced (some
-// file systems refuse) does not undo a save whose file is already in place.
-void SyncFolder(const std::string &folder) {
-  int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  Sync(fd, WriteStep::SyncFolder);
-  close(fd);
-}
-
 // Reads up to limit bytes of a regular file into bytes.
 bool ReadRegular(const std::string &path, size_t limit, std::string *bytes, std::string *why,
                  bool whole) {
@@ -165,6 +138,27 @@ bool ReadRegular(const std::string &path, size_t limit, std::string *bytes, std:
   return true;
 }
 }  // namespace
+
+std::string FolderOf(const std::string &path) {
+  size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+int CreateTemporary(const std::string &folder, mode_t mode, std::string *temp) {
+  for (int tries = 0; tries < 100; tries++) {
+    *temp = folder + ".bs" + RandomLetters() + ".tmp";
+    int fd = OpenNew(*temp, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+void SyncFolder(const std::string &folder) {
+  int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  Sync(fd, WriteStep::SyncFolder);
+  close(fd);
+}
 
 bool WriteFileAtomically(const std::string &path, const std::string &bytes, std::string *why) {
   if (path.empty()) return Fail(why, "No file name was given.");

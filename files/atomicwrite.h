@@ -1,4 +1,6 @@
 #pragma once
+#include <sys/types.h>
+
 #include <string>
 
 // Writes bytes to a temporary file beside path and renames it into place, so that a reader
@@ -9,6 +11,19 @@
 // exists but is not a regular file (a folder, a device, a FIFO) is refused. On failure returns
 // false and, when why is given, stores a sentence naming the reason; no temporary file is left.
 bool WriteFileAtomically(const std::string &path, const std::string &bytes, std::string *why);
+
+// The steps of that write, for a writer that streams its file into place itself.
+
+// The folder part of a path, ending in "/", or "" for a bare name.
+std::string FolderOf(const std::string &path);
+// Creates a new file in folder (as FolderOf gives it) with a short temporary name (".bs" + six
+// letters + ".tmp", so that a file name as long as the system allows still has room beside it)
+// and the given mode less the umask. A name that is taken is never reused: another is tried.
+// Returns the descriptor and the name in *temp, or -1 with errno set.
+int CreateTemporary(const std::string &folder, mode_t mode, std::string *temp);
+// Syncs the folder so that a rename into it survives a crash. A folder that cannot be synced
+// (some file systems refuse) does not undo a save whose file is already in place.
+void SyncFolder(const std::string &folder);
 
 // Reads at most limit bytes of a file. Returns false with a reason when it cannot be opened,
 // is not a regular file, or is larger than limit.

@@ -11,6 +11,7 @@
 #include "chess/fen.h"
 #include "files/atomicwrite.h"
 #include "model/model.h"
+#include "render/knightarrow.h"
 #include "render/picturefile.h"
 #include "render/vectorapi.h"
 
@@ -58,21 +59,17 @@ std::string SideText(const Board &board, int side) {
 std::string MarkerText() {
   std::vector<std::string> marks;
   for (int code : {DotMark, CrossMark})
-    for (int square : SquaresInOrder()) {
-      int file = FileOf(square), rank = RankOf(square);
-      int column = Flipped ? 7 - file : file, row = Flipped ? 7 - rank : rank;
-      if (Pos[column * 8 + row] == code)
+    for (int square : SquaresInOrder())
+      if (Pos[CellOf(square)] == code)
         marks.push_back(std::string(code == DotMark ? "dot on " : "cross on ") + SquareName(square));
-    }
   return marks.empty() ? "" : " Markers: " + Listed(marks, true) + ".";
 }
 
 // Arrows as the picture draws them: along a line or a knight's move, ends on the board.
 bool Drawn(const int32_t *a) {
   if (!OnBoard(a[0]) || !OnBoard(a[1]) || !OnBoard(a[2]) || !OnBoard(a[3])) return false;
-  int dc = a[2] - a[0], dr = a[3] - a[1], adc = dc < 0 ? -dc : dc, adr = dr < 0 ? -dr : dr;
-  if (adc == 0 && adr == 0) return false;
-  return adc == 0 || adr == 0 || adc == adr || (adc == 1 && adr == 2) || (adc == 2 && adr == 1);
+  int dc = a[2] - a[0], dr = a[3] - a[1];
+  return (dc != 0 || dr != 0) && IsArrowMove(dc, dr);
 }
 
 std::string ArrowText() {

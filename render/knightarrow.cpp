@@ -169,6 +169,10 @@ bool IsKnightMove(int dc, int dr) {
   return (a == 1 && b == 2) || (a == 2 && b == 1);
 }
 
+bool IsArrowMove(int dc, int dr) {
+  return dc == 0 || dr == 0 || dc == dr || dc == -dr || IsKnightMove(dc, dr);
+}
+
 void KnightArrowFill(int x0, int y0, int x1, int y1, int dc, int dr, KnightFill *fill) {
   Frame f = FrameOf(x0, y0, x1, y1, dc, dr);
   if (IsTall(dc, dr)) TallFill(f, fill);

@@ -19,6 +19,10 @@ struct KnightFill {
 
 // True for the eight displacements of a knight.
 bool IsKnightMove(int dc, int dr);
+// True for the shapes an arrow may take, (dc, dr) from start to end: along a rank, a file or a
+// diagonal, or a knight's move. (0, 0) passes as a diagonal: each caller decides what an arrow
+// from a square to itself means.
+bool IsArrowMove(int dc, int dr);
 // The fills of the knight arrow between the centres (x0, y0) and (x1, y1), a knight move (dc, dr).
 void KnightArrowFill(int x0, int y0, int x1, int y1, int dc, int dr, KnightFill *fill);
 // Draws the knight arrow between the centres (x0, y0) and (x1, y1), a knight move (dc, dr).
