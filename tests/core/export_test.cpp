@@ -52,13 +52,6 @@ class Exporter : public ::testing::Test {
     return path;
   }
 
-  std::set<std::string> Files() const {
-    std::set<std::string> names;
-    for (auto &entry : std::filesystem::directory_iterator(folder_.Path()))
-      names.insert(entry.path().filename().string());
-    return names;
-  }
-
   TempFolder folder_, logs_;
 };
 
@@ -100,7 +93,7 @@ TEST_F(Exporter, PictureOrPageOfThePositionFile) {
               c.page ? HTMText(c.coords) : std::string(bmp.begin(), bmp.end()));
     std::filesystem::remove(folder_ / c.output);
   }
-  EXPECT_EQ(Files(), (std::set<std::string>{"p.brd"}));
+  EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"p.brd"}));
 }
 
 TEST_F(Exporter, PrintsTheCheckReport) {
@@ -128,7 +121,7 @@ TEST_F(Exporter, BadInputIsReportedAndWritesNothing) {
     EXPECT_EQ(o.err.rfind("boardsmith-export: cannot read " + input + ": ", 0), 0u) << o.err;
     EXPECT_GT(o.err.size(), input.size() + 32);  // a reason follows
   }
-  EXPECT_EQ(Files(), (std::set<std::string>{"garbage.brd"}));
+  EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"garbage.brd"}));
 }
 
 // A position file is never overwritten by its own picture.
@@ -154,7 +147,7 @@ TEST_F(Exporter, AFailedWriteKeepsTheOldPictureAndSaysWhy) {
   EXPECT_EQ(o.out, "");
   EXPECT_EQ(o.err, "boardsmith-export: cannot write " + output + ": Input/output error\n");
   EXPECT_EQ(ReadWhole(output), "old");
-  EXPECT_EQ(Files(), (std::set<std::string>{"s.brd", "s.bmp"}));
+  EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"s.brd", "s.bmp"}));
 }
 
 }  // namespace
@@ -245,7 +238,7 @@ TEST_F(Exporter, CommandLines) {
     EXPECT_EQ(o.err.find("Usage: boardsmith-export") != std::string::npos, line.status == 2);
     EXPECT_EQ(o.out, line.out) << first;
   }
-  EXPECT_EQ(Files(), (std::set<std::string>{"s.brd", "g.pgn", "l.fen", "nul.fen"}));
+  EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"s.brd", "g.pgn", "l.fen", "nul.fen"}));
 
   Outcome help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
@@ -294,10 +287,7 @@ TEST_F(Exporter, BatchOfAListWithABadLine) {
     EXPECT_EQ(o.err, "boardsmith-export: " + list + ":4: rank 7 has 9 squares\n");
     EXPECT_EQ(o.out, "2 of 3 diagrams written; their checks found 0 errors and 1 warnings\n");
   }
-  std::set<std::string> names;
-  for (auto &entry : std::filesystem::directory_iterator(folder_ / "j2"))
-    names.insert(entry.path().filename().string());
-  EXPECT_EQ(names, (std::set<std::string>{"l-1.bmp", "l-3.bmp"}));
+  EXPECT_EQ(NamesIn(folder_ / "j2"), (std::set<std::string>{"l-1.bmp", "l-3.bmp"}));
   // Each picture is the single export of its line, whatever the threads.
   const char *fens[] = {"4k3/8/8/8/8/8/8/R3K2R b KQ -", "7k/8/8/8/8/8/8/RRR1K3 w - - 0 1"};
   for (int i = 0; i < 2; i++) {
