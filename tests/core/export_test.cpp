@@ -28,6 +28,13 @@ std::string Quote(const std::string &arg) {
   return q + "'";
 }
 
+// "@" stands for the test's folder in arguments and texts.
+std::string At(const std::string &text, const std::string &folder) {
+  std::string out;
+  for (char c : text) out += c == '@' ? folder + "/" : std::string(1, c);
+  return out;
+}
+
 class Exporter : public ::testing::Test {
  protected:
   // Runs the exporter (or the program given); standard input from the file in (if any), standard
@@ -79,8 +86,7 @@ TEST_F(Exporter, PictureOrPageOfThePositionFile) {
     SCOPED_TRACE(c.output);
     Position("p.brd", c.fileCoords);
     std::vector<std::string> args;
-    for (const std::string &arg : c.args)
-      args.push_back(arg[0] == '@' ? folder_ / arg.substr(1) : arg);
+    for (const std::string &arg : c.args) args.push_back(At(arg, folder_.Path()));
     Outcome o = Run(args);
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.err, "");
@@ -150,22 +156,12 @@ TEST_F(Exporter, AFailedWriteKeepsTheOldPictureAndSaysWhy) {
   EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"s.brd", "s.bmp"}));
 }
 
-}  // namespace
-
-namespace {
 const char StartFEN[] = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 const char Games[] =
     "[Event \"one\"]\n\n1. e4 e5 2. Nf3 *\n\n[Event \"two\"]\n\n1. d4 Qxh7 *\n";
 const char List[] =
     "# three positions\n4k3/8/8/8/8/8/8/R3K2R b KQ -\n\n"
     "rnbqkbnr/ppppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1\n  7k/8/8/8/8/8/8/RRR1K3 w - - 0 1\n";
-
-// "@" stands for the test's folder in arguments and texts.
-std::string At(const std::string &text, const std::string &folder) {
-  std::string out;
-  for (char c : text) out += c == '@' ? folder + "/" : std::string(1, c);
-  return out;
-}
 
 const char Usage[] = "Usage: boardsmith-export [--coords=yes|no] POSITION.brd [OUTPUT]";
 
