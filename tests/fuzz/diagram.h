@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "chess/board.h"
 #include "model/model.h"
 
 namespace fuzz {
@@ -46,6 +47,12 @@ inline bool Same(const Diagram &a, const Diagram &b, float sizeTolerance = 0.0f)
          a.dpi == b.dpi && a.theme == b.theme && std::fabs(a.picSiz - b.picSiz) <= sizeTolerance &&
          a.sideToMove == b.sideToMove && a.castling == b.castling && a.enPassant == b.enPassant &&
          a.halfMoves == b.halfMoves && a.fullMoves == b.fullMoves;
+}
+
+inline bool SameBoard(const Board &a, const Board &b) {
+  return std::memcmp(a.man, b.man, sizeof a.man) == 0 && a.side == b.side &&
+         a.castling == b.castling && a.enPassant == b.enPassant && a.halfMoves == b.halfMoves &&
+         a.fullMoves == b.fullMoves;
 }
 
 // Stops the run when a property does not hold.
