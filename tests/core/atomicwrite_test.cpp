@@ -14,13 +14,6 @@
 namespace {
 namespace fs = std::filesystem;
 
-std::set<std::string> Names(const TempFolder &folder) {
-  std::set<std::string> names;
-  for (const auto &entry : fs::directory_iterator(folder.Path()))
-    names.insert(entry.path().filename().string());
-  return names;
-}
-
 mode_t Mode(const std::string &path) {
   struct stat st;
   return stat(path.c_str(), &st) == 0 ? st.st_mode & 0777 : 0;
@@ -55,7 +48,7 @@ TEST(AtomicWrite, EveryFailedStepKeepsTheOldFileLeavesNoTemporaryAndSaysWhy) {
     EXPECT_EQ(written, *c.why == '\0');
     EXPECT_EQ(why, c.why);
     EXPECT_EQ(ReadWhole(folder / "pos.brd"), written ? fresh : "old");
-    EXPECT_EQ(Names(folder), std::set<std::string>{"pos.brd"});
+    EXPECT_EQ(NamesIn(folder.Path()), std::set<std::string>{"pos.brd"});
   }
 }
 
@@ -86,7 +79,7 @@ TEST(AtomicWrite, WritesThroughLinksToTheirFiles) {
   EXPECT_EQ(ReadWhole(folder / "sub/made"), "made");
   EXPECT_TRUE(fs::is_symlink(folder / "link"));
   EXPECT_TRUE(fs::is_symlink(folder / "chain"));
-  EXPECT_EQ(Names(folder), (std::set<std::string>{"chain", "link", "sub"}));
+  EXPECT_EQ(NamesIn(folder.Path()), (std::set<std::string>{"chain", "link", "sub"}));
 
   fs::create_symlink("loop", folder / "loop");
   std::string why;

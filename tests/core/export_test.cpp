@@ -28,6 +28,13 @@ std::string Quote(const std::string &arg) {
   return q + "'";
 }
 
+// "@" stands for the test's folder in arguments and texts.
+std::string At(const std::string &text, const std::string &folder) {
+  std::string out;
+  for (char c : text) out += c == '@' ? folder + "/" : std::string(1, c);
+  return out;
+}
+
 class Exporter : public ::testing::Test {
  protected:
   // Runs the exporter (or the program given); standard input from the file in (if any), standard
@@ -50,13 +57,6 @@ class Exporter : public ::testing::Test {
     std::string path = folder_ / name;
     WriteWhole(path, BRDText(coords));
     return path;
-  }
-
-  std::set<std::string> Files() const {
-    std::set<std::string> names;
-    for (auto &entry : std::filesystem::directory_iterator(folder_.Path()))
-      names.insert(entry.path().filename().string());
-    return names;
   }
 
   TempFolder folder_, logs_;
@@ -86,8 +86,7 @@ TEST_F(Exporter, PictureOrPageOfThePositionFile) {
     SCOPED_TRACE(c.output);
     Position("p.brd", c.fileCoords);
     std::vector<std::string> args;
-    for (const std::string &arg : c.args)
-      args.push_back(arg[0] == '@' ? folder_ / arg.substr(1) : arg);
+    for (const std::string &arg : c.args) args.push_back(At(arg, folder_.Path()));
     Outcome o = Run(args);
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.err, "");
@@ -100,7 +99,7 @@ TEST_F(Exporter, PictureOrPageOfThePositionFile) {
               c.page ? HTMText(c.coords) : std::string(bmp.begin(), bmp.end()));
     std::filesystem::remove(folder_ / c.output);
   }
-  EXPECT_EQ(Files(), (std::set<std::string>{"p.brd"}));
+  EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"p.brd"}));
 }
 
 TEST_F(Exporter, PrintsTheCheckReport) {
@@ -128,7 +127,7 @@ TEST_F(Exporter, BadInputIsReportedAndWritesNothing) {
     EXPECT_EQ(o.err.rfind("boardsmith-export: cannot read " + input + ": ", 0), 0u) << o.err;
     EXPECT_GT(o.err.size(), input.size() + 32);  // a reason follows
   }
-  EXPECT_EQ(Files(), (std::set<std::string>{"garbage.brd"}));
+  EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"garbage.brd"}));
 }
 
 // A position file is never overwritten by its own picture.
@@ -154,25 +153,15 @@ TEST_F(Exporter, AFailedWriteKeepsTheOldPictureAndSaysWhy) {
   EXPECT_EQ(o.out, "");
   EXPECT_EQ(o.err, "boardsmith-export: cannot write " + output + ": Input/output error\n");
   EXPECT_EQ(ReadWhole(output), "old");
-  EXPECT_EQ(Files(), (std::set<std::string>{"s.brd", "s.bmp"}));
+  EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"s.brd", "s.bmp"}));
 }
 
-}  // namespace
-
-namespace {
 const char StartFEN[] = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 const char Games[] =
     "[Event \"one\"]\n\n1. e4 e5 2. Nf3 *\n\n[Event \"two\"]\n\n1. d4 Qxh7 *\n";
 const char List[] =
     "# three positions\n4k3/8/8/8/8/8/8/R3K2R b KQ -\n\n"
     "rnbqkbnr/ppppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1\n  7k/8/8/8/8/8/8/RRR1K3 w - - 0 1\n";
-
-// "@" stands for the test's folder in arguments and texts.
-std::string At(const std::string &text, const std::string &folder) {
-  std::string out;
-  for (char c : text) out += c == '@' ? folder + "/" : std::string(1, c);
-  return out;
-}
 
 const char Usage[] = "Usage: boardsmith-export [--coords=yes|no] POSITION.brd [OUTPUT]";
 
@@ -245,7 +234,7 @@ TEST_F(Exporter, CommandLines) {
     EXPECT_EQ(o.err.find("Usage: boardsmith-export") != std::string::npos, line.status == 2);
     EXPECT_EQ(o.out, line.out) << first;
   }
-  EXPECT_EQ(Files(), (std::set<std::string>{"s.brd", "g.pgn", "l.fen", "nul.fen"}));
+  EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"s.brd", "g.pgn", "l.fen", "nul.fen"}));
 
   Outcome help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
@@ -294,10 +283,7 @@ TEST_F(Exporter, BatchOfAListWithABadLine) {
     EXPECT_EQ(o.err, "boardsmith-export: " + list + ":4: rank 7 has 9 squares\n");
     EXPECT_EQ(o.out, "2 of 3 diagrams written; their checks found 0 errors and 1 warnings\n");
   }
-  std::set<std::string> names;
-  for (auto &entry : std::filesystem::directory_iterator(folder_ / "j2"))
-    names.insert(entry.path().filename().string());
-  EXPECT_EQ(names, (std::set<std::string>{"l-1.bmp", "l-3.bmp"}));
+  EXPECT_EQ(NamesIn(folder_ / "j2"), (std::set<std::string>{"l-1.bmp", "l-3.bmp"}));
   // Each picture is the single export of its line, whatever the threads.
   const char *fens[] = {"4k3/8/8/8/8/8/8/R3K2R b KQ -", "7k/8/8/8/8/8/8/RRR1K3 w - - 0 1"};
   for (int i = 0; i < 2; i++) {

@@ -1,7 +1,6 @@
 // The diagram picture: its composition on the canvas and the bytes of the BMP file.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <iterator>
 #include <string>
 #include <thread>
@@ -11,6 +10,7 @@
 #include "model/model.h"
 #include "render/canvas.h"
 #include "render/makebmp.h"
+#include "tests/core/testcanvas.h"
 
 namespace {
 uint32_t U32(const std::vector<uint8_t> &f, size_t at) {
@@ -20,8 +20,7 @@ uint32_t U32(const std::vector<uint8_t> &f, size_t at) {
 void EmptyBoard() {
   // Column 0 and row 0 are never whitened, yet the move for coordinates copies them: start
   // from the white canvas the program has, whatever earlier tests drew.
-  OpenCanvas();
-  std::memset(Dot, 0, CanvasBytes);
+  testcanvas::Fill(0);
   Flipped = 0;
   EmptyPosition(nullptr);
   Dpi = 2, PicSiz = 4.0f;
@@ -48,13 +47,13 @@ TEST(Picture, HeaderOfTheEmptyBoard) {
 TEST(Picture, NothingLeftOnTheCanvasShows) {
   EmptyBoard();
   TypicalPosition(nullptr);
-  std::memset(Dot, 0, CanvasBytes);
+  testcanvas::Fill(0);
   std::vector<uint8_t> clean = Picture(1);
-  std::memset(Dot, 1, CanvasBytes);  // a canvas full of ink, edges included
+  testcanvas::Fill(1);  // a canvas full of ink, edges included
   EXPECT_EQ(Picture(1), clean);
-  std::memset(Dot, 0, CanvasBytes);
+  testcanvas::Fill(0);
   clean = Picture(0);
-  std::memset(Dot, 1, CanvasBytes);
+  testcanvas::Fill(1);
   EXPECT_EQ(Picture(0), clean);
 }
 
@@ -77,12 +76,12 @@ TEST(Picture, Resolutions) {
 TEST(Picture, SameDrawingInBothOrientationsAndForOddCodes) {
   EmptyBoard();
   Picture(0);
-  std::vector<uint8_t> empty(&Dot[0][0], &Dot[0][0] + CanvasBytes);
+  const std::vector<uint8_t> empty = testcanvas::Snapshot();
   for (int32_t &code : Pos) code = 99;
   Pos[5] = -4;
   Flipped = 1;
   Picture(0);
-  EXPECT_EQ(std::vector<uint8_t>(&Dot[0][0], &Dot[0][0] + CanvasBytes), empty);
+  EXPECT_EQ(testcanvas::Snapshot(), empty);
 }
 
 TEST(Picture, ArrowsFromADamagedFileStayOffTheCanvas) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 class TempFolder {
@@ -35,6 +36,22 @@ inline std::string ReadWhole(const std::string &path) {
 // FNV-1a: every byte in one number, carried on from h to pin a series of files.
 inline uint64_t Fnv1a(const std::string &bytes, uint64_t h = 1469598103934665603ull) {
   for (unsigned char b : bytes) h = (h ^ b) * 1099511628211ull;
+  return h;
+}
+
+// The names of the entries of a folder, sorted.
+inline std::set<std::string> NamesIn(const std::string &folder) {
+  std::set<std::string> names;
+  for (const auto &entry : std::filesystem::directory_iterator(folder))
+    names.insert(entry.path().filename().string());
+  return names;
+}
+
+// FNV-1a of files of a folder in the order of their names (which may lead into subfolders), each
+// name then its bytes: pins a series of files in one number.
+inline uint64_t FilesHash(const std::string &folder, const std::set<std::string> &names) {
+  uint64_t h = Fnv1a("");
+  for (const std::string &name : names) h = Fnv1a(name + ReadWhole(folder + "/" + name), h);
   return h;
 }
 

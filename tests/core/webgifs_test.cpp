@@ -3,11 +3,8 @@
 // (page_chromium_test.cpp).
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdint>
-#include <filesystem>
+#include <set>
 #include <string>
-#include <vector>
 
 #include "tests/core/tempfolder.h"
 #include "tools/makeassets/assets.h"
@@ -18,13 +15,8 @@ namespace {
 TEST(WebGifs, AllImagesArePinned) {
   TempFolder folder;
   ASSERT_TRUE(WriteWebGifs(folder.Path()));
-  std::vector<std::string> names;
-  for (const auto &entry : std::filesystem::directory_iterator(folder / "gifs"))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
+  const std::set<std::string> names = NamesIn(folder / "gifs");
   EXPECT_EQ(names.size(), 61u);
-  uint64_t h = Fnv1a("");
-  for (const std::string &name : names) h = Fnv1a(name + ReadWhole(folder / ("gifs/" + name)), h);
-  EXPECT_EQ(h, 7154392968439194220ull);
+  EXPECT_EQ(FilesHash(folder / "gifs", names), 7154392968439194220ull);
 }
 }  // namespace

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "chess/board.h"
 #include "model/model.h"
 
 namespace fuzz {
@@ -48,6 +49,12 @@ inline bool Same(const Diagram &a, const Diagram &b, float sizeTolerance = 0.0f)
          a.halfMoves == b.halfMoves && a.fullMoves == b.fullMoves;
 }
 
+inline bool SameBoard(const Board &a, const Board &b) {
+  return std::memcmp(a.man, b.man, sizeof a.man) == 0 && a.side == b.side &&
+         a.castling == b.castling && a.enPassant == b.enPassant && a.halfMoves == b.halfMoves &&
+         a.fullMoves == b.fullMoves;
+}
+
 // Stops the run when a property does not hold.
 inline void Require(bool holds, const char *property) {
   if (holds) return;
@@ -72,6 +79,13 @@ inline const Diagram &Busy() {
   return busy;
 }
 
+// The picture size's ranges (a named size has its own width), shared with the preferences.
+inline void RequireSizeInRange(int32_t dpi, float picSiz) {
+  Require(dpi >= 0 && dpi <= 3, "the size is custom, small, medium or large");
+  Require(picSiz >= 1.0f && picSiz <= 6.0f, "the size is 1.0 to 6.0 inches");
+  Require(dpi == 0 || picSiz == 2.0f * static_cast<float>(dpi), "named sizes are 2, 4, 6 inches");
+}
+
 // The ranges the model holds after any file is read.
 inline void RequireInRange(const Diagram &d) {
   for (int32_t code : d.pos) Require(code >= Empty && code <= CrossMark, "square codes are 0..14");
@@ -79,9 +93,7 @@ inline void RequireInRange(const Diagram &d) {
   Require(d.flipped == 0 || d.flipped == 1, "flipped is 0 or 1");
   Require(d.coords == 0 || d.coords == 1, "coords is 0 or 1");
   Require(d.theme >= 0 && d.theme < NThemes, "the theme is 0..7");
-  Require(d.dpi >= 0 && d.dpi <= 3, "the size is custom, small, medium or large");
-  Require(d.picSiz >= 1.0f && d.picSiz <= 6.0f, "the size is 1.0 to 6.0 inches");
-  Require(d.dpi == 0 || d.picSiz == 2.0f * static_cast<float>(d.dpi), "named sizes are 2, 4, 6 inches");
+  RequireSizeInRange(d.dpi, d.picSiz);
   Require(d.sideToMove == 0 || d.sideToMove == 1, "white or black is to move");
 }
 

@@ -5,7 +5,6 @@
 // of the text as written; and the board put into the diagram, either way up, comes back.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string>
 
 #include "chess/diagram.h"
@@ -13,14 +12,9 @@
 #include "tests/fuzz/diagram.h"
 
 using fuzz::Require;
+using fuzz::SameBoard;
 
 namespace {
-bool SameBoard(const Board &a, const Board &b) {
-  return std::memcmp(a.man, b.man, sizeof a.man) == 0 && a.side == b.side &&
-         a.castling == b.castling && a.enPassant == b.enPassant && a.halfMoves == b.halfMoves &&
-         a.fullMoves == b.fullMoves;
-}
-
 // A board unlike what most texts give, to see that a refusal leaves it alone.
 Board Busy() {
   Board b{};

@@ -3,21 +3,17 @@
 // reads back as the same move); every refusal says why.
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "chess/move.h"
 #include "chess/pgn.h"
 #include "chess/san.h"
+#include "tests/fuzz/diagram.h"
+
+using fuzz::Require;
+using fuzz::SameBoard;
 
 namespace {
-bool SameBoard(const Board &a, const Board &b) {
-  return std::memcmp(a.man, b.man, sizeof a.man) == 0 && a.side == b.side &&
-         a.castling == b.castling && a.enPassant == b.enPassant && a.halfMoves == b.halfMoves &&
-         a.fullMoves == b.fullMoves;
-}
-
 bool IsLegal(const Board &board, const Move &move) {
   Move moves[MaxMoves];
   int count = LegalMoves(board, moves);
@@ -27,19 +23,19 @@ bool IsLegal(const Board &board, const Move &move) {
 }
 
 void CheckGame(const PGNGame &game) {
-  if (game.positions.size() != game.moves.size() + 1 || game.san.size() != game.moves.size())
-    std::abort();
+  Require(game.positions.size() == game.moves.size() + 1 && game.san.size() == game.moves.size(),
+          "a game has a position before and after each move and a SAN for each");
   for (size_t p = 0; p < game.moves.size(); p++) {
     const Board &before = game.positions[p];
     const Move &move = game.moves[p];
-    if (!IsLegal(before, move)) std::abort();
+    Require(IsLegal(before, move), "every move is legal");
     Board after = before;
     MakeMove(&after, move);
-    if (!SameBoard(after, game.positions[p + 1])) std::abort();
-    if (WriteSAN(before, move) != game.san[p]) std::abort();
+    Require(SameBoard(after, game.positions[p + 1]), "each position is the one before with its move played");
+    Require(WriteSAN(before, move) == game.san[p], "a move's SAN is WriteSAN's");
     Move back;
     std::string why;
-    if (!ReadSAN(before, game.san[p], &back, &why) || !(back == move)) std::abort();
+    Require(ReadSAN(before, game.san[p], &back, &why) && back == move, "a SAN reads back as its move");
   }
 }
 }  // namespace
@@ -54,9 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   std::string why;
   size_t games = 0;
   for (int read; (read = ReadPGNGame(&source, &game, &why)) != 0;) {
-    if (++games > size) std::abort();  // every game takes at least one byte
+    Require(++games <= size, "every game takes at least one byte");
     if (read < 0) {
-      if (why.empty()) std::abort();
+      Require(!why.empty(), "a refusal gives a reason");
       why.clear();
       continue;
     }

@@ -18,9 +18,7 @@ void Defaults() { ShowCoords = 2, Dpi = 2, PicSiz = 4.0f; }
 
 void RequireInRange() {
   Require(ShowCoords >= 0 && ShowCoords <= 2, "the coordinates setting is never, always or ask");
-  Require(Dpi >= 0 && Dpi <= 3, "the size is custom, small, medium or large");
-  Require(PicSiz >= 1.0f && PicSiz <= 6.0f, "the size is 1.0 to 6.0 inches");
-  Require(Dpi == 0 || PicSiz == 2.0f * static_cast<float>(Dpi), "named sizes are 2, 4, 6 inches");
+  fuzz::RequireSizeInRange(Dpi, PicSiz);
 }
 }  // namespace
 

@@ -34,35 +34,46 @@ struct Screen : chromium::Shot {
 
 constexpr uint32_t Colour(int r, int g, int b) { return r | g << 8 | b << 16; }
 
-// The program run from the run folder on an X server (not headless, whatever the tests use):
-// `steps` run once it has painted, then the screen is photographed and the program stopped. The
-// timeout ends everything should the program hang. False when there is no screenshot.
-bool ScreenOfProgram(const std::string &steps, Screen *screen, std::string *shot) {
+// A fresh folder for a run's screenshots and log; empty when none could be made.
+std::string NewFolder() {
   char name[] = "/tmp/bs-xvfb-XXXXXX";
-  if (!mkdtemp(name)) return false;
-  const std::string folder = name, ppm = folder + "/screen.ppm";
-  *shot = folder + "/screen.png";
-  const std::string command =
-      "cd '" BS_RUN_DIR "' && timeout -k 5 60 xvfb-run -a -s '-screen 0 800x600x24' "
-      "sh -c 'QT_QPA_PLATFORM=xcb ./boardsmith & pid=$!; sleep 4; " + steps +
-      "import -window root '" + *shot + "'; kill $pid; wait $pid' >'" + folder + "/log.txt' 2>&1";
+  return mkdtemp(name) ? name : "";
+}
+
+// Runs the shell script from the run folder on an X server of the given size (not headless,
+// whatever the tests use), with F naming the folder, which gets the log. The timeout ends
+// everything should the program hang. False when there is no folder.
+bool RunOnXServer(const std::string &folder, const std::string &size, int seconds,
+                  const std::string &script) {
+  if (folder.empty()) return false;
+  const std::string command = "cd '" BS_RUN_DIR "' && F='" + folder + "' timeout -k 5 " +
+                              std::to_string(seconds) + " xvfb-run -a -s '-screen 0 " + size +
+                              "' sh -c 'QT_QPA_PLATFORM=xcb; export QT_QPA_PLATFORM; " + script +
+                              "' >'" + folder + "/log.txt' 2>&1";
   std::system(command.c_str());
-  return std::system(("convert '" + *shot + "' '" + ppm + "'").c_str()) == 0 &&
+  return true;
+}
+
+// A screenshot taken with import, read through a PPM beside it.
+bool ReadShot(const std::string &png, Screen *screen) {
+  const std::string ppm = png + ".ppm";
+  return std::system(("convert '" + png + "' '" + ppm + "'").c_str()) == 0 &&
          chromium::ReadPpm(ppm, screen);
 }
 
-// The screenshot stays for a look when the test failed; otherwise its folder goes.
-void KeepOnFailure(const std::string &shot) {
+// The screenshots stay for a look when the test failed; otherwise their folder goes.
+void KeepOnFailure(const std::string &folder) {
   if (::testing::Test::HasFailure())
-    std::printf("screenshot kept: %s\n", shot.c_str());
+    std::printf("screenshots kept in %s\n", folder.c_str());
   else
-    std::system(("rm -rf '" + shot.substr(0, shot.rfind('/')) + "'").c_str());
+    std::system(("rm -rf '" + folder + "'").c_str());
 }
 
 // The top-left pixel of the first row holding a run of `run` black pixels (the board frame's
 // top line); {-1, -1} when there is none. A run of 290 finds the frame at the first size, whose
 // top line's left end lies at x 215 of the client area (the 5-pixel pen round x 217), at y 15.
-std::pair<int, int> FrameAt(const Screen &screen, int run) {
+std::pair<int, int> FrameAt(const Screen &screen) {
+  const int run = 290;
   for (int y = 0; y < screen.height; y++) {
     int n = 0;
     for (int x = 0; x < screen.width; x++) {
@@ -102,14 +113,17 @@ TEST(Xvfb, ProgramShowsItsBoardAndCtrlVPastesTheFENOfTheDesktopClipboard) {
   if (!OnPath("xvfb-run") || !OnPath("import") || !OnPath("convert") || !OnPath("xclip") ||
       !OnPath("xdotool"))
     GTEST_SKIP() << "xvfb-run, ImageMagick, xclip or xdotool is not installed";
+  const std::string folder = NewFolder(), shot = folder + "/screen.png";
   Screen screen;
-  std::string shot;
-  ASSERT_TRUE(ScreenOfProgram("printf %s \"K7/8/8/8/8/8/8/7k b - - 0 1\" | xclip -selection "
-                              "clipboard; xdotool search --sync --onlyvisible --name Boardsmith "
-                              "windowfocus --sync; xdotool key ctrl+v; sleep 1; ",
-                              &screen, &shot))
+  ASSERT_TRUE(RunOnXServer(folder, "800x600x24", 60,
+                           "./boardsmith & pid=$!; sleep 4; "
+                           "printf %s \"K7/8/8/8/8/8/8/7k b - - 0 1\" | xclip -selection clipboard; "
+                           "xdotool search --sync --onlyvisible --name Boardsmith windowfocus --sync; "
+                           "xdotool key ctrl+v; sleep 1; "
+                           "import -window root \"$F/screen.png\"; kill $pid; wait $pid") &&
+              ReadShot(shot, &screen))
       << "no screenshot: " << shot;
-  auto [fx, fy] = FrameAt(screen, 290);
+  auto [fx, fy] = FrameAt(screen);
   ASSERT_GE(fy, 0) << "no board frame on the screen: " << shot;
   const int ox = fx - 215, oy = fy - 15;
   SCOPED_TRACE("client origin " + std::to_string(ox) + "," + std::to_string(oy));
@@ -149,7 +163,7 @@ TEST(Xvfb, ProgramShowsItsBoardAndCtrlVPastesTheFENOfTheDesktopClipboard) {
   for (int c = 0; c < 8; c++)
     for (int t = 0; t < 8; t++)
       EXPECT_EQ(occupied(c, t), (c == 0 && t == 0) || (c == 7 && t == 7)) << c << "," << t;
-  KeepOnFailure(shot);
+  KeepOnFailure(folder);
 }
 
 // Started with a position file: its name in the title; a change by the keyboard (P&osition,
@@ -158,14 +172,13 @@ TEST(Xvfb, ProgramShowsItsBoardAndCtrlVPastesTheFENOfTheDesktopClipboard) {
 TEST(Xvfb, FileArgumentTitleUndoRedoAndALargerBoard) {
   if (!OnPath("xvfb-run") || !OnPath("import") || !OnPath("convert") || !OnPath("xdotool"))
     GTEST_SKIP() << "xvfb-run, ImageMagick or xdotool is not installed";
-  char name[] = "/tmp/bs-xvfb-XXXXXX";
-  ASSERT_NE(mkdtemp(name), nullptr);
-  const std::string folder = name;
+  const std::string folder = NewFolder();
+  ASSERT_NE(folder, "");
   Init();
   TypicalPosition(nullptr);
   BRDFile = folder + "/immortal game.brd";
   ASSERT_TRUE(MakeBRDFile(0));
-  const std::string steps =
+  RunOnXServer(folder, "1280x1024x24", 90,
       "./boardsmith \"$F/immortal game.brd\" & pid=$!; sleep 4; "
       "w=$(xdotool search --name \"immortal game.brd - Boardsmith13\" | head -1); echo \"$w\" >\"$F/found\"; "
       "xdotool windowfocus $w; sleep 0.5; import -window root \"$F/1.png\"; "
@@ -173,23 +186,17 @@ TEST(Xvfb, FileArgumentTitleUndoRedoAndALargerBoard) {
       "xdotool key ctrl+z; sleep 1; import -window root \"$F/3.png\"; "
       "xdotool key ctrl+y; sleep 1; import -window root \"$F/4.png\"; "
       "xdotool windowsize $w 1070 840; sleep 1.5; import -window root \"$F/5.png\"; "
-      "kill $pid; wait $pid";
-  const std::string command = "cd '" BS_RUN_DIR "' && F='" + folder +
-                              "' timeout -k 5 90 xvfb-run -a -s '-screen 0 1280x1024x24' "
-                              "sh -c 'QT_QPA_PLATFORM=xcb; export QT_QPA_PLATFORM; " + steps +
-                              "' >'" + folder + "/log.txt' 2>&1";
-  std::system(command.c_str());
+      "kill $pid; wait $pid");
   std::ifstream found(folder + "/found");
   std::string window;
   found >> window;
   EXPECT_FALSE(window.empty()) << "no window titled with the file's name; see " << folder;
   Screen shots[6];
   for (int i = 1; i <= 5; i++) {
-    std::string png = folder + "/" + std::to_string(i) + ".png", ppm = png + ".ppm";
-    ASSERT_EQ(std::system(("convert '" + png + "' '" + ppm + "'").c_str()), 0) << png;
-    ASSERT_TRUE(chromium::ReadPpm(ppm, &shots[i]));
+    std::string png = folder + "/" + std::to_string(i) + ".png";
+    ASSERT_TRUE(ReadShot(png, &shots[i])) << png;
   }
-  auto [fx, fy] = FrameAt(shots[1], 290);
+  auto [fx, fy] = FrameAt(shots[1]);
   ASSERT_GE(fy, 0) << "no board on the screen";
   const int ox = fx - 215, oy = fy - 15;
   EXPECT_NE(Field(shots[2], ox, oy), Field(shots[1], ox, oy)) << "the flip changed nothing";
@@ -198,5 +205,5 @@ TEST(Xvfb, FileArgumentTitleUndoRedoAndALargerBoard) {
   int before = LongestBlackRun(shots[4]), after = LongestBlackRun(shots[5]);
   EXPECT_GE(after, 2 * before - 20) << before << " -> " << after;
   EXPECT_LE(after, 2 * before + 20) << before << " -> " << after;
-  if (!HasFailure()) std::system(("rm -rf '" + folder + "'").c_str());
+  KeepOnFailure(folder);
 }
