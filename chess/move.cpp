@@ -27,10 +27,10 @@ bool Enemy(int man, int side) { return man >= WK && man <= BP && (man >= BK) != 
 struct MoveList {
   Move *moves;
   int count, room;
-  void Add(int from, int to, int flags, int promotion = 0) {
+  void Add(int from, int to, int promotion = 0) {
     if (count < room)
       moves[count++] = Move{static_cast<int8_t>(from), static_cast<int8_t>(to),
-                            static_cast<int8_t>(promotion), static_cast<int8_t>(flags)};
+                            static_cast<int8_t>(promotion)};
   }
 };
 
@@ -38,28 +38,27 @@ void PawnMoves(const Board &b, int from, MoveList *list) {
   int side = b.side, base = side ? BK - WK : 0;
   int forward = side ? -8 : 8, rank = RankOf(from);
   int startRank = side ? 6 : 1, lastRank = side ? 0 : 7;
-  auto add = [&](int to, int flags) {
+  auto add = [&](int to) {
     if (RankOf(to) == lastRank) {
-      for (int man : {WQ, WR, WB, WN}) list->Add(from, to, flags, man + base);
+      for (int man : {WQ, WR, WB, WN}) list->Add(from, to, man + base);
     } else {
-      list->Add(from, to, flags);
+      list->Add(from, to);
     }
   };
   int ahead = from + forward;
   if (ahead < 0 || ahead > 63) return;
   if (b.man[ahead] == 0) {
-    add(ahead, 0);
-    if (rank == startRank && b.man[ahead + forward] == 0)
-      list->Add(from, ahead + forward, MoveDoubleStep);
+    add(ahead);
+    if (rank == startRank && b.man[ahead + forward] == 0) list->Add(from, ahead + forward);
   }
   for (int df : {-1, 1}) {
     int f = FileOf(from) + df;
     if (f < 0 || f > 7) continue;
     int to = ahead + df;
     if (Enemy(b.man[to], side)) {
-      add(to, MoveCapture);
+      add(to);
     } else if (to == b.enPassant && b.man[to] == 0 && b.man[to - forward] == BP - base) {
-      list->Add(from, to, MoveCapture | MoveEnPassant);
+      list->Add(from, to);
     }
   }
 }
@@ -74,10 +73,10 @@ void CastlingMoves(const Board &b, int from, MoveList *list) {
   // destination is tested with every other move).
   if ((b.castling & kingRight) && b.man[home + 3] == rook && b.man[home + 1] == 0 &&
       b.man[home + 2] == 0 && !SquareAttacked(b, home + 1, enemy))
-    list->Add(from, home + 2, MoveCastle);
+    list->Add(from, home + 2);
   if ((b.castling & queenRight) && b.man[home - 4] == rook && b.man[home - 1] == 0 &&
       b.man[home - 2] == 0 && b.man[home - 3] == 0 && !SquareAttacked(b, home - 1, enemy))
-    list->Add(from, home - 2, MoveCastle);
+    list->Add(from, home - 2);
 }
 
 void ManMoves(const Board &b, int from, MoveList *list) {
@@ -86,14 +85,14 @@ void ManMoves(const Board &b, int from, MoveList *list) {
     PawnMoves(b, from, list);
   } else if (kind == WN || kind == WK) {
     for (const int8_t *s = kind == WN ? MenLines.knight[from] : MenLines.king[from]; *s >= 0; s++)
-      if (!Own(b.man[*s], side)) list->Add(from, *s, b.man[*s] ? MoveCapture : 0);
+      if (!Own(b.man[*s], side)) list->Add(from, *s);
     if (kind == WK) CastlingMoves(b, from, list);
   } else {
     int first = kind == WB ? 4 : 0, last = kind == WR ? 4 : 8;
     for (int d = first; d < last; d++)
       for (const int8_t *s = MenLines.line[from][d]; *s >= 0; s++) {
         if (Own(b.man[*s], side)) break;
-        list->Add(from, *s, b.man[*s] ? MoveCapture : 0);
+        list->Add(from, *s);
         if (b.man[*s]) break;
       }
   }

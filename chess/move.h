@@ -6,16 +6,12 @@
 
 #include "chess/board.h"
 
-// What kind of move it is, as the generator found it (MakeMove reads the men, not these).
-enum : int { MoveCapture = 1, MoveDoubleStep = 2, MoveEnPassant = 4, MoveCastle = 8 };
-
 struct Move {
   int8_t from, to;     // squares 0..63
   int8_t promotion;    // 0, or the code of the man a pawn becomes (WQ..WN or BQ..BN)
-  int8_t flags;        // MoveCapture | MoveDoubleStep | MoveEnPassant | MoveCastle
 };
 inline bool operator==(const Move &a, const Move &b) {
-  return a.from == b.from && a.to == b.to && a.promotion == b.promotion && a.flags == b.flags;
+  return a.from == b.from && a.to == b.to && a.promotion == b.promotion;
 }
 
 // No position has more legal moves than this (the most known is 218).

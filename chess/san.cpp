@@ -42,8 +42,7 @@ int SliderMoveTo(const Board &b, int from, int to, Move *move) {
   for (int square = from + step; square != to; square += step)
     if (b.man[square]) return 0;
   if (taken && (taken >= BK) == (b.side == 1)) return 0;  // one of its own men
-  *move = Move{static_cast<int8_t>(from), static_cast<int8_t>(to), 0,
-               static_cast<int8_t>(taken ? MoveCapture : 0)};
+  *move = Move{static_cast<int8_t>(from), static_cast<int8_t>(to), 0};
   return 1;
 }
 
@@ -133,8 +132,9 @@ bool ReadMove(const Board &b, const std::string &text, Move *move, std::string *
   if (s == "O-O" || s == "0-0" || s == "O-O-O" || s == "0-0-0") {
     int from = b.side ? 60 : 4, to = s.size() == 3 ? from + 2 : from - 2;
     count = LegalMovesTo(b, WK, to, matches);
+    // A king moves two files only when castling.
     for (int k = 0; k < count; k++)
-      if (matches[k].from == from && (matches[k].flags & MoveCastle)) return found(matches[k], nullptr, 0);
+      if (matches[k].from == from) return found(matches[k], nullptr, 0);
     return Refuse(why, text + " is illegal");
   }
 
