@@ -21,9 +21,6 @@ constexpr int8_t KeepRights(int square) {
   }
 }
 
-bool Own(int man, int side) { return man >= WK && man <= BP && (man >= BK) == (side == 1); }
-bool Enemy(int man, int side) { return man >= WK && man <= BP && (man >= BK) != (side == 1); }
-
 struct MoveList {
   Move *moves;
   int count, room;
@@ -35,12 +32,12 @@ struct MoveList {
 };
 
 void PawnMoves(const Board &b, int from, MoveList *list) {
-  int side = b.side, base = side ? BK - WK : 0;
+  int side = b.side;
   int forward = side ? -8 : 8, rank = RankOf(from);
   int startRank = side ? 6 : 1, lastRank = side ? 0 : 7;
   auto add = [&](int to) {
     if (RankOf(to) == lastRank) {
-      for (int man : {WQ, WR, WB, WN}) list->Add(from, to, man + base);
+      for (int kind : {WQ, WR, WB, WN}) list->Add(from, to, ManOf(kind, side));
     } else {
       list->Add(from, to);
     }
@@ -55,9 +52,9 @@ void PawnMoves(const Board &b, int from, MoveList *list) {
     int f = FileOf(from) + df;
     if (f < 0 || f > 7) continue;
     int to = ahead + df;
-    if (Enemy(b.man[to], side)) {
+    if (BelongsTo(b.man[to], 1 - side)) {
       add(to);
-    } else if (to == b.enPassant && b.man[to] == 0 && b.man[to - forward] == BP - base) {
+    } else if (to == b.enPassant && b.man[to] == 0 && b.man[to - forward] == ManOf(WP, 1 - side)) {
       list->Add(from, to);
     }
   }
@@ -80,18 +77,18 @@ void CastlingMoves(const Board &b, int from, MoveList *list) {
 }
 
 void ManMoves(const Board &b, int from, MoveList *list) {
-  int side = b.side, base = side ? BK - WK : 0, kind = b.man[from] - base;
+  int side = b.side, kind = KindOf(b.man[from]);
   if (kind == WP) {
     PawnMoves(b, from, list);
   } else if (kind == WN || kind == WK) {
     for (const int8_t *s = kind == WN ? MenLines.knight[from] : MenLines.king[from]; *s >= 0; s++)
-      if (!Own(b.man[*s], side)) list->Add(from, *s);
+      if (!BelongsTo(b.man[*s], side)) list->Add(from, *s);
     if (kind == WK) CastlingMoves(b, from, list);
   } else {
     int first = kind == WB ? 4 : 0, last = kind == WR ? 4 : 8;
     for (int d = first; d < last; d++)
       for (const int8_t *s = MenLines.line[from][d]; *s >= 0; s++) {
-        if (Own(b.man[*s], side)) break;
+        if (BelongsTo(b.man[*s], side)) break;
         list->Add(from, *s);
         if (b.man[*s]) break;
       }
@@ -102,13 +99,13 @@ void ManMoves(const Board &b, int from, MoveList *list) {
 int CandidateMoves(const Board &b, Move moves[MaxCandidateMoves]) {
   MoveList list{moves, 0, MaxCandidateMoves};
   for (int from = 0; from < 64; from++)
-    if (Own(b.man[from], b.side)) ManMoves(b, from, &list);
+    if (BelongsTo(b.man[from], b.side)) ManMoves(b, from, &list);
   return list.count;
 }
 
 int CandidateMovesFrom(const Board &b, int from, Move moves[MaxMoves]) {
   MoveList list{moves, 0, MaxMoves};
-  if (from >= 0 && from < 64 && Own(b.man[from], b.side)) ManMoves(b, from, &list);
+  if (from >= 0 && from < 64 && BelongsTo(b.man[from], b.side)) ManMoves(b, from, &list);
   return list.count;
 }
 
@@ -152,8 +149,8 @@ bool PlayablePosition(const Board &b, std::string *why) {
   for (int side = 0; side < 2; side++) {
     int count[7] = {};  // by kind WK..WP
     for (int square = 0; square < 64; square++) {
-      int man = b.man[square], kind = man - (side ? BK - WK : 0);
-      if (man < WK || man > BP || kind < WK || kind > WP) continue;
+      if (!BelongsTo(b.man[square], side)) continue;
+      int kind = KindOf(b.man[square]);
       count[kind]++;
       if (kind == WP && (RankOf(square) == 0 || RankOf(square) == 7)) {
         if (why) *why = std::string("a ") + sides[side] + " pawn on " + static_cast<char>('a' + FileOf(square)) + static_cast<char>('1' + RankOf(square));
@@ -183,14 +180,14 @@ bool PlayablePosition(const Board &b, std::string *why) {
 
 void MakeMove(Board *b, const Move &m) {
   int man = b->man[m.from], taken = b->man[m.to];
-  int pawn = man == WP || man == BP;
+  bool pawn = KindOf(man) == WP, castling = IsCastling(*b, m);
   b->man[m.to] = m.promotion ? m.promotion : static_cast<int8_t>(man);
   b->man[m.from] = 0;
   if (pawn && taken == 0 && FileOf(m.from) != FileOf(m.to)) {  // en passant
     b->man[SquareOf(FileOf(m.to), RankOf(m.from))] = 0;
     taken = 1;
   }
-  if ((man == WK || man == BK) && (m.to - m.from == 2 || m.from - m.to == 2)) {  // castling
+  if (castling) {
     int rookFrom = m.to > m.from ? m.from + 3 : m.from - 4;
     int rookTo = m.to > m.from ? m.from + 1 : m.from - 1;
     b->man[rookTo] = b->man[rookFrom];

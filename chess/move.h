@@ -13,6 +13,10 @@ struct Move {
 inline bool operator==(const Move &a, const Move &b) {
   return a.from == b.from && a.to == b.to && a.promotion == b.promotion;
 }
+// Is the move castling? Only castling moves a king two files.
+inline bool IsCastling(const Board &board, const Move &move) {
+  return KindOf(board.man[move.from]) == WK && (move.to - move.from == 2 || move.from - move.to == 2);
+}
 
 // No position has more legal moves than this (the most known is 218).
 constexpr int MaxMoves = 256;
