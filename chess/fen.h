@@ -18,3 +18,5 @@ bool ReadFEN(const std::string &text, Board *board, std::string *why,
 std::string WriteFEN(const Board &board);
 // The square's name ("e4"), or "-" for a value off the board.
 std::string SquareName(int square);
+// A byte of the input as a message shows it: 'x' when it is printable, else its code (0x01).
+std::string Shown(int c);

@@ -108,14 +108,6 @@ std::string AsUTF8(const std::string &text) {
   return utf8;
 }
 
-// A byte as it can be shown in a message.
-std::string Shown(int c) {
-  if (c > 0x20 && c < 0x7F) return std::string("'") + static_cast<char>(c) + "'";
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%02X", c & 0xFF);
-  return text;
-}
-
 // One game being read.
 struct GameReader {
   PGNSource *s;
