@@ -6,6 +6,8 @@
 
 // The longest text ReadFEN looks at; a real FEN has fewer than 100 characters.
 constexpr size_t MaxFENLength = 512;
+// The position games start from.
+inline constexpr char StartFEN[] = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 
 // Reads a FEN: the six fields, the four fields of EPD (whatever follows them is EPD operations,
 // kept in *operations when given), or the placement alone (then white is to move, castling

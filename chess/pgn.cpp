@@ -14,7 +14,6 @@ constexpr size_t BlockBytes = 1 << 16;
 constexpr int End = -1;              // Peek and Next at the end of the input
 constexpr size_t MaxToken = 32;      // bytes of a move kept; a longer one is not a move anyway
 constexpr size_t MaxTagBytes = 4096; // bytes of a tag name or value kept
-const char Start[] = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 
 // Makes n bytes available at block[at] if the input still has them.
 bool Fill(PGNSource *s, size_t n) {
@@ -157,10 +156,10 @@ struct GameReader {
     Board start;
     std::string fen = PGNTag(*game, "FEN"), why;
     if (fen.empty()) {
-      ReadFEN(Start, &start, nullptr);
+      ReadFEN(StartFEN, &start, nullptr);
     } else if (!ReadFEN(fen, &start, &why) || !PlayablePosition(start, &why)) {
       Fault("", "tag FEN: " + why);
-      ReadFEN(Start, &start, nullptr);
+      ReadFEN(StartFEN, &start, nullptr);
     }
     game->positions.push_back(start);
   }

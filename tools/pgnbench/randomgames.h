@@ -51,7 +51,7 @@ inline std::string RandomGames(int games, uint32_t seed) {
   seed = seed ? seed : 1;
   for (int g = 1; g <= games; g++) {
     Board board;
-    ReadFEN("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", &board, nullptr);
+    ReadFEN(StartFEN, &board, nullptr);
     int length = 20 + static_cast<int>(Random(&seed) % 180);
     bool annotated = Random(&seed) % 4 == 0;
     std::string moves;
