@@ -3,6 +3,7 @@
 #include "chess/move.h"
 
 #include "chess/attack.h"
+#include "chess/fen.h"
 #include "chess/lines.h"
 #include "model/model.h"
 
@@ -153,7 +154,7 @@ bool PlayablePosition(const Board &b, std::string *why) {
       int kind = KindOf(b.man[square]);
       count[kind]++;
       if (kind == WP && (RankOf(square) == 0 || RankOf(square) == 7)) {
-        if (why) *why = std::string("a ") + sides[side] + " pawn on " + static_cast<char>('a' + FileOf(square)) + static_cast<char>('1' + RankOf(square));
+        if (why) *why = std::string("a ") + sides[side] + " pawn on " + SquareName(square);
         return false;
       }
     }
