@@ -8,6 +8,10 @@
 #include "model/model.h"
 
 namespace {
+// No position has more candidate moves (before the king's safety) than this: nine queens and
+// the other pieces of a side have at most 323.
+constexpr int MaxCandidateMoves = 512;
+
 // Castling rights kept when a man leaves or arrives at the square: a king or rook that moves or
 // a rook that is taken ends the rights that need it.
 constexpr int8_t KeepRights(int square) {
@@ -95,14 +99,16 @@ void ManMoves(const Board &b, int from, MoveList *list) {
       }
   }
 }
-}  // namespace
 
+// The moves the men of the side to move could make by their own rules, before looking at the
+// safety of their king (castling is already checked for the squares the king crosses).
 int CandidateMoves(const Board &b, Move moves[MaxCandidateMoves]) {
   MoveList list{moves, 0, MaxCandidateMoves};
   for (int from = 0; from < 64; from++)
     if (BelongsTo(b.man[from], b.side)) ManMoves(b, from, &list);
   return list.count;
 }
+}  // namespace
 
 int CandidateMovesFrom(const Board &b, int from, Move moves[MaxMoves]) {
   MoveList list{moves, 0, MaxMoves};

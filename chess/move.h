@@ -20,17 +20,11 @@ inline bool IsCastling(const Board &board, const Move &move) {
 
 // No position has more legal moves than this (the most known is 218).
 constexpr int MaxMoves = 256;
-// Nor more candidate moves (before the king's safety) than this: nine queens and the other
-// pieces of a side have at most 323.
-constexpr int MaxCandidateMoves = 512;
 
 // The legal moves of the side to move; returns how many were stored in moves[0..]. The board is
 // trusted to be one PlayablePosition accepts (beyond that, moves past the 256th are dropped);
 // a side without a king has moves but is never in check.
 int LegalMoves(const Board &board, Move moves[MaxMoves]);
-// The moves the men of the side to move could make by their own rules, before looking at the
-// safety of their king (castling is already checked for the squares the king crosses).
-int CandidateMoves(const Board &board, Move moves[MaxCandidateMoves]);
 // The candidate moves of the man on the square, if it belongs to the side to move.
 int CandidateMovesFrom(const Board &board, int from, Move moves[MaxMoves]);
 // Does the candidate move leave the mover's king unattacked?

@@ -19,7 +19,6 @@ constexpr size_t MaxTagBytes = 4096; // bytes of a tag name or value kept
 bool Fill(PGNSource *s, size_t n) {
   if (s->end - s->at >= n) return true;
   if (!s->file) return false;
-  if (s->block.size() < BlockBytes) s->block.resize(BlockBytes);
   std::memmove(s->block.data(), s->block.data() + s->at, s->end - s->at);
   s->end -= s->at;
   s->at = 0;

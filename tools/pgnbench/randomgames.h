@@ -73,12 +73,13 @@ inline std::string RandomGames(int games, uint32_t seed) {
       const Move &m = list[Random(&seed) % count];
       if (board.side == 0 || numberDue)
         Word(&moves, &column, std::to_string(board.fullMoves) + (board.side ? "..." : "."));
-      Word(&moves, &column, WriteSAN(board, m));
+      const std::string san = WriteSAN(board, m);
+      Word(&moves, &column, san);
       numberDue = false;
       if (annotated && Random(&seed) % 10 == 0) {
         switch (Random(&seed) % 3) {
           case 0: Word(&moves, &column, "$" + std::to_string(1 + Random(&seed) % 6)); break;
-          case 1: Word(&moves, &column, "{A comment on " + WriteSAN(board, m) + "}"); break;
+          case 1: Word(&moves, &column, "{A comment on " + san + "}"); break;
           default: Variation(board, 1 + static_cast<int>(Random(&seed) % 6), &seed, &moves,
                              &column);
         }
