@@ -14,7 +14,7 @@
 
 namespace {
 const std::string Middlegame = "r1bq1rk1/pp2bppp/2n1pn2/3p4/2PP4/2N2N2/PP2BPPP/R2QKB1R w KQ - 2 9";
-const std::string Opening = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+const std::string Opening = StartFEN;
 
 void ReadFENFull(benchmark::State &state) {
   Board board;

@@ -4,11 +4,21 @@
 #include <cstdint>
 #include <cstring>
 
+#include "model/model.h"
+
 // Squares 0..63 count file + 8 * rank: a1 = 0, h1 = 7, a8 = 56, h8 = 63.
 // Men are the diagram's square codes WK..BP (model/model.h); 0 is an empty square.
 constexpr int SquareOf(int file, int rank) { return file + 8 * rank; }
 constexpr int FileOf(int square) { return square & 7; }
 constexpr int RankOf(int square) { return square >> 3; }
+
+// Is the code a man of side (0 white, 1 black)? Marks and empty squares belong to neither.
+constexpr bool BelongsTo(int code, int side) {
+  return code >= WK && code <= BP && (code >= BK) == (side == 1);
+}
+// The kind of a man, as its white code WK..WP, and the man of a kind for a side.
+constexpr int KindOf(int man) { return man >= BK ? man - (BK - WK) : man; }
+constexpr int ManOf(int kind, int side) { return side ? kind + (BK - WK) : kind; }
 
 // Castling rights: white king's side, white queen's side, black king's side, black queen's side.
 enum : int { CastleWK = 1, CastleWQ = 2, CastleBK = 4, CastleBQ = 8 };

@@ -18,15 +18,6 @@ std::string Refuse(std::string *why, const std::string &reason) {
   return reason;
 }
 
-// A character as the user typed it, or its code when it cannot be shown.
-std::string Shown(char c) {
-  unsigned char u = static_cast<unsigned char>(c);
-  if (u >= 0x21 && u < 0x7F) return std::string("'") + c + "'";
-  char buffer[8];
-  std::snprintf(buffer, sizeof buffer, "0x%02X", u);
-  return buffer;
-}
-
 // A whole non-negative number of at most six digits.
 bool Counter(const std::string &field, int *value) {
   if (field.empty() || field.size() > 6) return false;
@@ -178,6 +169,13 @@ bool ReadFEN(const std::string &text, Board *board, std::string *why, std::strin
   *board = read;
   if (operations) *operations = ops;
   return true;
+}
+
+std::string Shown(int c) {
+  if (c > 0x20 && c < 0x7F) return std::string("'") + static_cast<char>(c) + "'";
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%02X", c & 0xFF);
+  return text;
 }
 
 std::string SquareName(int square) {

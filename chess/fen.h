@@ -6,6 +6,8 @@
 
 // The longest text ReadFEN looks at; a real FEN has fewer than 100 characters.
 constexpr size_t MaxFENLength = 512;
+// The position games start from.
+inline constexpr char StartFEN[] = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 
 // Reads a FEN: the six fields, the four fields of EPD (whatever follows them is EPD operations,
 // kept in *operations when given), or the placement alone (then white is to move, castling
@@ -18,3 +20,5 @@ bool ReadFEN(const std::string &text, Board *board, std::string *why,
 std::string WriteFEN(const Board &board);
 // The square's name ("e4"), or "-" for a value off the board.
 std::string SquareName(int square);
+// A byte of the input as a message shows it: 'x' when it is printable, else its code (0x01).
+std::string Shown(int c);

@@ -3,10 +3,15 @@
 #include "chess/move.h"
 
 #include "chess/attack.h"
+#include "chess/fen.h"
 #include "chess/lines.h"
 #include "model/model.h"
 
 namespace {
+// No position has more candidate moves (before the king's safety) than this: nine queens and
+// the other pieces of a side have at most 323.
+constexpr int MaxCandidateMoves = 512;
+
 // Castling rights kept when a man leaves or arrives at the square: a king or rook that moves or
 // a rook that is taken ends the rights that need it.
 constexpr int8_t KeepRights(int square) {
@@ -21,45 +26,41 @@ constexpr int8_t KeepRights(int square) {
   }
 }
 
-bool Own(int man, int side) { return man >= WK && man <= BP && (man >= BK) == (side == 1); }
-bool Enemy(int man, int side) { return man >= WK && man <= BP && (man >= BK) != (side == 1); }
-
 struct MoveList {
   Move *moves;
   int count, room;
-  void Add(int from, int to, int flags, int promotion = 0) {
+  void Add(int from, int to, int promotion = 0) {
     if (count < room)
       moves[count++] = Move{static_cast<int8_t>(from), static_cast<int8_t>(to),
-                            static_cast<int8_t>(promotion), static_cast<int8_t>(flags)};
+                            static_cast<int8_t>(promotion)};
   }
 };
 
 void PawnMoves(const Board &b, int from, MoveList *list) {
-  int side = b.side, base = side ? BK - WK : 0;
+  int side = b.side;
   int forward = side ? -8 : 8, rank = RankOf(from);
   int startRank = side ? 6 : 1, lastRank = side ? 0 : 7;
-  auto add = [&](int to, int flags) {
+  auto add = [&](int to) {
     if (RankOf(to) == lastRank) {
-      for (int man : {WQ, WR, WB, WN}) list->Add(from, to, flags, man + base);
+      for (int kind : {WQ, WR, WB, WN}) list->Add(from, to, ManOf(kind, side));
     } else {
-      list->Add(from, to, flags);
+      list->Add(from, to);
     }
   };
   int ahead = from + forward;
   if (ahead < 0 || ahead > 63) return;
   if (b.man[ahead] == 0) {
-    add(ahead, 0);
-    if (rank == startRank && b.man[ahead + forward] == 0)
-      list->Add(from, ahead + forward, MoveDoubleStep);
+    add(ahead);
+    if (rank == startRank && b.man[ahead + forward] == 0) list->Add(from, ahead + forward);
   }
   for (int df : {-1, 1}) {
     int f = FileOf(from) + df;
     if (f < 0 || f > 7) continue;
     int to = ahead + df;
-    if (Enemy(b.man[to], side)) {
-      add(to, MoveCapture);
-    } else if (to == b.enPassant && b.man[to] == 0 && b.man[to - forward] == BP - base) {
-      list->Add(from, to, MoveCapture | MoveEnPassant);
+    if (BelongsTo(b.man[to], 1 - side)) {
+      add(to);
+    } else if (to == b.enPassant && b.man[to] == 0 && b.man[to - forward] == ManOf(WP, 1 - side)) {
+      list->Add(from, to);
     }
   }
 }
@@ -74,42 +75,44 @@ void CastlingMoves(const Board &b, int from, MoveList *list) {
   // destination is tested with every other move).
   if ((b.castling & kingRight) && b.man[home + 3] == rook && b.man[home + 1] == 0 &&
       b.man[home + 2] == 0 && !SquareAttacked(b, home + 1, enemy))
-    list->Add(from, home + 2, MoveCastle);
+    list->Add(from, home + 2);
   if ((b.castling & queenRight) && b.man[home - 4] == rook && b.man[home - 1] == 0 &&
       b.man[home - 2] == 0 && b.man[home - 3] == 0 && !SquareAttacked(b, home - 1, enemy))
-    list->Add(from, home - 2, MoveCastle);
+    list->Add(from, home - 2);
 }
 
 void ManMoves(const Board &b, int from, MoveList *list) {
-  int side = b.side, base = side ? BK - WK : 0, kind = b.man[from] - base;
+  int side = b.side, kind = KindOf(b.man[from]);
   if (kind == WP) {
     PawnMoves(b, from, list);
   } else if (kind == WN || kind == WK) {
     for (const int8_t *s = kind == WN ? MenLines.knight[from] : MenLines.king[from]; *s >= 0; s++)
-      if (!Own(b.man[*s], side)) list->Add(from, *s, b.man[*s] ? MoveCapture : 0);
+      if (!BelongsTo(b.man[*s], side)) list->Add(from, *s);
     if (kind == WK) CastlingMoves(b, from, list);
   } else {
     int first = kind == WB ? 4 : 0, last = kind == WR ? 4 : 8;
     for (int d = first; d < last; d++)
       for (const int8_t *s = MenLines.line[from][d]; *s >= 0; s++) {
-        if (Own(b.man[*s], side)) break;
-        list->Add(from, *s, b.man[*s] ? MoveCapture : 0);
+        if (BelongsTo(b.man[*s], side)) break;
+        list->Add(from, *s);
         if (b.man[*s]) break;
       }
   }
 }
-}  // namespace
 
+// The moves the men of the side to move could make by their own rules, before looking at the
+// safety of their king (castling is already checked for the squares the king crosses).
 int CandidateMoves(const Board &b, Move moves[MaxCandidateMoves]) {
   MoveList list{moves, 0, MaxCandidateMoves};
   for (int from = 0; from < 64; from++)
-    if (Own(b.man[from], b.side)) ManMoves(b, from, &list);
+    if (BelongsTo(b.man[from], b.side)) ManMoves(b, from, &list);
   return list.count;
 }
+}  // namespace
 
 int CandidateMovesFrom(const Board &b, int from, Move moves[MaxMoves]) {
   MoveList list{moves, 0, MaxMoves};
-  if (from >= 0 && from < 64 && Own(b.man[from], b.side)) ManMoves(b, from, &list);
+  if (from >= 0 && from < 64 && BelongsTo(b.man[from], b.side)) ManMoves(b, from, &list);
   return list.count;
 }
 
@@ -153,11 +156,11 @@ bool PlayablePosition(const Board &b, std::string *why) {
   for (int side = 0; side < 2; side++) {
     int count[7] = {};  // by kind WK..WP
     for (int square = 0; square < 64; square++) {
-      int man = b.man[square], kind = man - (side ? BK - WK : 0);
-      if (man < WK || man > BP || kind < WK || kind > WP) continue;
+      if (!BelongsTo(b.man[square], side)) continue;
+      int kind = KindOf(b.man[square]);
       count[kind]++;
       if (kind == WP && (RankOf(square) == 0 || RankOf(square) == 7)) {
-        if (why) *why = std::string("a ") + sides[side] + " pawn on " + static_cast<char>('a' + FileOf(square)) + static_cast<char>('1' + RankOf(square));
+        if (why) *why = std::string("a ") + sides[side] + " pawn on " + SquareName(square);
         return false;
       }
     }
@@ -184,14 +187,14 @@ bool PlayablePosition(const Board &b, std::string *why) {
 
 void MakeMove(Board *b, const Move &m) {
   int man = b->man[m.from], taken = b->man[m.to];
-  int pawn = man == WP || man == BP;
+  bool pawn = KindOf(man) == WP, castling = IsCastling(*b, m);
   b->man[m.to] = m.promotion ? m.promotion : static_cast<int8_t>(man);
   b->man[m.from] = 0;
   if (pawn && taken == 0 && FileOf(m.from) != FileOf(m.to)) {  // en passant
     b->man[SquareOf(FileOf(m.to), RankOf(m.from))] = 0;
     taken = 1;
   }
-  if ((man == WK || man == BK) && (m.to - m.from == 2 || m.from - m.to == 2)) {  // castling
+  if (castling) {
     int rookFrom = m.to > m.from ? m.from + 3 : m.from - 4;
     int rookTo = m.to > m.from ? m.from + 1 : m.from - 1;
     b->man[rookTo] = b->man[rookFrom];

@@ -6,31 +6,25 @@
 
 #include "chess/board.h"
 
-// What kind of move it is, as the generator found it (MakeMove reads the men, not these).
-enum : int { MoveCapture = 1, MoveDoubleStep = 2, MoveEnPassant = 4, MoveCastle = 8 };
-
 struct Move {
   int8_t from, to;     // squares 0..63
   int8_t promotion;    // 0, or the code of the man a pawn becomes (WQ..WN or BQ..BN)
-  int8_t flags;        // MoveCapture | MoveDoubleStep | MoveEnPassant | MoveCastle
 };
 inline bool operator==(const Move &a, const Move &b) {
-  return a.from == b.from && a.to == b.to && a.promotion == b.promotion && a.flags == b.flags;
+  return a.from == b.from && a.to == b.to && a.promotion == b.promotion;
+}
+// Is the move castling? Only castling moves a king two files.
+inline bool IsCastling(const Board &board, const Move &move) {
+  return KindOf(board.man[move.from]) == WK && (move.to - move.from == 2 || move.from - move.to == 2);
 }
 
 // No position has more legal moves than this (the most known is 218).
 constexpr int MaxMoves = 256;
-// Nor more candidate moves (before the king's safety) than this: nine queens and the other
-// pieces of a side have at most 323.
-constexpr int MaxCandidateMoves = 512;
 
 // The legal moves of the side to move; returns how many were stored in moves[0..]. The board is
 // trusted to be one PlayablePosition accepts (beyond that, moves past the 256th are dropped);
 // a side without a king has moves but is never in check.
 int LegalMoves(const Board &board, Move moves[MaxMoves]);
-// The moves the men of the side to move could make by their own rules, before looking at the
-// safety of their king (castling is already checked for the squares the king crosses).
-int CandidateMoves(const Board &board, Move moves[MaxCandidateMoves]);
 // The candidate moves of the man on the square, if it belongs to the side to move.
 int CandidateMovesFrom(const Board &board, int from, Move moves[MaxMoves]);
 // Does the candidate move leave the mover's king unattacked?

@@ -14,13 +14,11 @@ constexpr size_t BlockBytes = 1 << 16;
 constexpr int End = -1;              // Peek and Next at the end of the input
 constexpr size_t MaxToken = 32;      // bytes of a move kept; a longer one is not a move anyway
 constexpr size_t MaxTagBytes = 4096; // bytes of a tag name or value kept
-const char Start[] = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 
 // Makes n bytes available at block[at] if the input still has them.
 bool Fill(PGNSource *s, size_t n) {
   if (s->end - s->at >= n) return true;
   if (!s->file) return false;
-  if (s->block.size() < BlockBytes) s->block.resize(BlockBytes);
   std::memmove(s->block.data(), s->block.data() + s->at, s->end - s->at);
   s->end -= s->at;
   s->at = 0;
@@ -108,14 +106,6 @@ std::string AsUTF8(const std::string &text) {
   return utf8;
 }
 
-// A byte as it can be shown in a message.
-std::string Shown(int c) {
-  if (c > 0x20 && c < 0x7F) return std::string("'") + static_cast<char>(c) + "'";
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%02X", c & 0xFF);
-  return text;
-}
-
 // One game being read.
 struct GameReader {
   PGNSource *s;
@@ -165,10 +155,10 @@ struct GameReader {
     Board start;
     std::string fen = PGNTag(*game, "FEN"), why;
     if (fen.empty()) {
-      ReadFEN(Start, &start, nullptr);
+      ReadFEN(StartFEN, &start, nullptr);
     } else if (!ReadFEN(fen, &start, &why) || !PlayablePosition(start, &why)) {
       Fault("", "tag FEN: " + why);
-      ReadFEN(Start, &start, nullptr);
+      ReadFEN(StartFEN, &start, nullptr);
     }
     game->positions.push_back(start);
   }

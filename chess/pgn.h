@@ -35,6 +35,7 @@ struct PGNSource {
   long gameBytes = 0;       // bytes of the game being read
 };
 
+// Readies the source to read the file from its start (every source is opened by this).
 void OpenPGNSource(PGNSource *source, std::FILE *file);
 // 1: *game holds the next game; 0: the input has no more games; -1: the next game is damaged,
 // *why names the game number, the move number and the move text (e.g. "game 3, move 12...:

@@ -14,12 +14,6 @@
 namespace {
 const char PieceLetters[] = "KQRBNP";  // the letter of white code WK + index
 
-int Kind(int man) { return man >= BK ? man - (BK - WK) : man; }  // the white code of a man
-
-bool IsCastling(const Board &b, const Move &m) {
-  return Kind(b.man[m.from]) == WK && (m.to - m.from == 2 || m.from - m.to == 2);
-}
-
 // Could a man of the kind on from reach to on an empty board? (Only those are looked at.)
 bool CouldReach(int kind, int side, int from, int to) {
   int files = std::abs(FileOf(to) - FileOf(from)), ranks = std::abs(RankOf(to) - RankOf(from));
@@ -38,18 +32,17 @@ bool CouldReach(int kind, int side, int from, int to) {
 int SliderMoveTo(const Board &b, int from, int to, Move *move) {
   int fileStep = (FileOf(to) > FileOf(from)) - (FileOf(to) < FileOf(from));
   int rankStep = (RankOf(to) > RankOf(from)) - (RankOf(to) < RankOf(from));
-  int step = fileStep + 8 * rankStep, taken = b.man[to];
+  int step = fileStep + 8 * rankStep;
   for (int square = from + step; square != to; square += step)
     if (b.man[square]) return 0;
-  if (taken && (taken >= BK) == (b.side == 1)) return 0;  // one of its own men
-  *move = Move{static_cast<int8_t>(from), static_cast<int8_t>(to), 0,
-               static_cast<int8_t>(taken ? MoveCapture : 0)};
+  if (BelongsTo(b.man[to], b.side)) return 0;  // one of its own men
+  *move = Move{static_cast<int8_t>(from), static_cast<int8_t>(to), 0};
   return 1;
 }
 
 // The legal moves to the square of the men of the side to move of one kind (WK..WP).
 int LegalMovesTo(const Board &b, int kind, int to, Move out[MaxMoves]) {
-  int man = kind + (b.side ? BK - WK : 0), found = 0;
+  int man = ManOf(kind, b.side), found = 0;
   for (int from = FindMan(b, man); from < 64; from = FindMan(b, man, from + 1)) {
     if (!CouldReach(kind, b.side, from, to)) continue;
     Move moves[MaxMoves];
@@ -81,7 +74,7 @@ int SquareFrom(char file, char rank) {
 // than the king) and the board after it.
 std::string SANOf(const Board &b, const Move &m, const Move *rivals, int count, const Board &after) {
   std::string san;
-  int kind = Kind(b.man[m.from]);
+  int kind = KindOf(b.man[m.from]);
   if (IsCastling(b, m)) {
     san = m.to > m.from ? "O-O" : "O-O-O";
   } else {
@@ -103,7 +96,7 @@ std::string SANOf(const Board &b, const Move &m, const Move *rivals, int count, 
     if (capture) san += 'x';
     san += static_cast<char>('a' + FileOf(m.to));
     san += static_cast<char>('1' + RankOf(m.to));
-    if (m.promotion) san += '=', san += PieceLetters[Kind(m.promotion) - WK];
+    if (m.promotion) san += '=', san += PieceLetters[KindOf(m.promotion) - WK];
   }
   if (InCheck(after, after.side)) san += HasLegalMove(after) ? '+' : '#';
   return san;
@@ -133,8 +126,9 @@ bool ReadMove(const Board &b, const std::string &text, Move *move, std::string *
   if (s == "O-O" || s == "0-0" || s == "O-O-O" || s == "0-0-0") {
     int from = b.side ? 60 : 4, to = s.size() == 3 ? from + 2 : from - 2;
     count = LegalMovesTo(b, WK, to, matches);
+    // A king moves two files only when castling.
     for (int k = 0; k < count; k++)
-      if (matches[k].from == from && (matches[k].flags & MoveCastle)) return found(matches[k], nullptr, 0);
+      if (matches[k].from == from) return found(matches[k], nullptr, 0);
     return Refuse(why, text + " is illegal");
   }
 
@@ -165,7 +159,7 @@ bool ReadMove(const Board &b, const std::string &text, Move *move, std::string *
   for (int k = 0; k < all; k++) {
     const Move &m = candidates[k];
     if ((fromFile < 0 || FileOf(m.from) == fromFile) && (fromRank < 0 || RankOf(m.from) == fromRank) &&
-        (!promotion || Kind(m.promotion) == promotion) && !IsCastling(b, m))
+        (!promotion || KindOf(m.promotion) == promotion) && !IsCastling(b, m))
       matches[count++] = m;
   }
   if (count == 1) return found(matches[0], candidates, kind == WP || kind == WK ? 0 : all);
@@ -182,7 +176,7 @@ bool ReadMove(const Board &b, const std::string &text, Move *move, std::string *
 
 std::string WriteSAN(const Board &b, const Move &m) {
   Move rivals[MaxMoves];
-  int kind = Kind(b.man[m.from]);
+  int kind = KindOf(b.man[m.from]);
   int count = kind == WK || kind == WP ? 0 : LegalMovesTo(b, kind, m.to, rivals);
   Board after = b;
   MakeMove(&after, m);

@@ -51,7 +51,7 @@ inline std::string RandomGames(int games, uint32_t seed) {
   seed = seed ? seed : 1;
   for (int g = 1; g <= games; g++) {
     Board board;
-    ReadFEN("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", &board, nullptr);
+    ReadFEN(StartFEN, &board, nullptr);
     int length = 20 + static_cast<int>(Random(&seed) % 180);
     bool annotated = Random(&seed) % 4 == 0;
     std::string moves;
@@ -73,12 +73,13 @@ inline std::string RandomGames(int games, uint32_t seed) {
       const Move &m = list[Random(&seed) % count];
       if (board.side == 0 || numberDue)
         Word(&moves, &column, std::to_string(board.fullMoves) + (board.side ? "..." : "."));
-      Word(&moves, &column, WriteSAN(board, m));
+      const std::string san = WriteSAN(board, m);
+      Word(&moves, &column, san);
       numberDue = false;
       if (annotated && Random(&seed) % 10 == 0) {
         switch (Random(&seed) % 3) {
           case 0: Word(&moves, &column, "$" + std::to_string(1 + Random(&seed) % 6)); break;
-          case 1: Word(&moves, &column, "{A comment on " + WriteSAN(board, m) + "}"); break;
+          case 1: Word(&moves, &column, "{A comment on " + san + "}"); break;
           default: Variation(board, 1 + static_cast<int>(Random(&seed) % 6), &seed, &moves,
                              &column);
         }
