@@ -45,7 +45,9 @@ std::string BaseName(const std::string &path) {
   return dot == std::string::npos ? path : path.substr(0, dot);
 }
 
-std::string FolderOf(const std::string &path) {
+// The folder part of a path without its last "/" (the dialogs' folder is kept so), "" for a bare
+// name.
+std::string FolderWithoutSlash(const std::string &path) {
   size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
@@ -110,7 +112,7 @@ bool AskForFile(HWND owner, bool save, const char *filter, const char *defExt, u
   if (!(save ? GetSaveFileName(&ofn) : GetOpenFileName(&ofn))) return false;
   *path = file;
   if (filterIndex) *filterIndex = ofn.nFilterIndex;
-  if (remember) LastFolder = FolderOf(*path);
+  if (remember) LastFolder = FolderWithoutSlash(*path);
   return true;
 }
 
@@ -162,7 +164,7 @@ bool OpenBRDFile(HWND hwnd) {
   DrawBoard(hdc);
   Scribe(hdc, "");
   ReleaseDC(hwnd, hdc);
-  LastFolder = FolderOf(BRDFile);
+  LastFolder = FolderWithoutSlash(BRDFile);
   DiagramInFile();
   return true;
 }
