@@ -1,14 +1,15 @@
-// One position exported: the thread's model set up, the output written, the check's report.
+// One position exported: its diagram set up, the output written, the check's report.
 #include "exporter/exportjob.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "check/check.h"
 #include "chess/diagram.h"
 #include "chess/fen.h"
+#include "files/atomicwrite.h"
 #include "files/brd.h"
 #include "files/htm.h"
-#include "files/paths.h"
 #include "files/svgpage.h"
 #include "model/model.h"
 #include "render/makebmp.h"
@@ -17,14 +18,11 @@
 namespace {
 // A position from FEN or a game starts as a new diagram: medium size, theme 0, no coordinates,
 // white at the bottom (or as --flip says), no arrows.
-void NewDiagram(const Board &board, const ExportOptions &o) {
-  Flipped = o.flip > 0 ? 1 : 0;
-  Coords = 0;
-  Dpi = 2;
-  PicSiz = 4.0f;
-  Theme = 0;
-  NArrows = 0;
-  DiagramFromBoard(board);
+PositionFile NewDiagram(const Board &board, const ExportOptions &o) {
+  PositionFile p;
+  p.diagram.Flipped = o.flip > 0 ? 1 : 0;
+  DiagramFromBoard(board, p.diagram);
+  return p;
 }
 
 bool SameFile(const std::string &a, const std::string &b) {
@@ -34,75 +32,84 @@ bool SameFile(const std::string &a, const std::string &b) {
          std::filesystem::absolute(b, ec).lexically_normal();
 }
 
-// Sets up the model from the job; false with the message when it cannot.
-bool SetUp(const Job &job, const ExportOptions &o, std::string *failure) {
+// The job's diagram and its picture settings; nothing, with the message, when it cannot be read.
+std::optional<PositionFile> SetUp(const Job &job, const ExportOptions &o, std::string *failure) {
   std::string why;
+  std::optional<PositionFile> read;
   Board board;
   switch (job.kind) {
     case Job::PositionFile:
-      BRDFile = job.text;
-      if (ReadBRDFile(&why)) return true;
+      if ((read = ReadBRDFile(job.text, &why))) return read;
       *failure = "cannot read " + job.text + ": " + why;
-      return false;
+      return std::nullopt;
     case Job::PositionText:
-      if (ReadBRDText(job.text, &why)) return true;
+      if ((read = ReadBRDText(job.text, &why))) return read;
       *failure = "cannot read " + job.input + ": " + why;
-      return false;
+      return std::nullopt;
     case Job::FEN:
       if (!ReadFEN(job.text, &board, &why)) {
         *failure = job.input + ": " + why;
-        return false;
+        return std::nullopt;
       }
-      NewDiagram(board, o);
-      return true;
+      return NewDiagram(board, o);
     case Job::GamePosition:
-      NewDiagram(job.board, o);
-      return true;
+      return NewDiagram(job.board, o);
     case Job::Failed:
       break;
   }
   *failure = job.failure;
-  return false;
+  return std::nullopt;
 }
 
-// The picture or page, in the format its name says; the classic page and the print BMP through
-// the save commands' own writers.
-bool WriteOutput(const std::string &path, const ExportOptions &o, std::string *why) {
-  if (OutputKindOf(path) == OutputPage) {
-    if (o.page == 1) return MakeSVGPageFile(path, Coords, o.style < 0 ? StyleColour : o.style, why);
-    HTMFile = path;
-    return MakeHTMFile(Coords, why);
+// The picture or page, in the format its name says and the style asked for (a page's default
+// the theme's colours, a picture's the print picture); the classic page and the print BMP
+// through the save commands' own writers.
+bool WriteOutput(const std::string &path, const ExportOptions &o, const PositionFile &p,
+                 Canvas &canvas, std::string *why) {
+  const bool page = OutputKindOf(path) == OutputPage;
+  PictureSettings settings = p.settings;
+  settings.Style = o.style >= 0 ? o.style : page ? StyleColour : StylePrint;
+  settings.Px = o.px;
+  std::string bytes;
+  if (page && o.page == 1) {
+    bytes = SVGPageText(p.diagram, settings, why);
+    if (bytes.empty()) return false;
+  } else if (page) {
+    bytes = MakeHTMFile(p.diagram, settings);
+  } else {
+    const int format = PictureFormatOf(path);
+    if (format == PictureBMP)
+      bytes = MakeBMPFile(p.diagram, settings, canvas);
+    else if (!PictureBytes(format, p.diagram, settings, canvas, &bytes, why))
+      return false;
   }
-  int format = PictureFormatOf(path);
-  if (format == PictureBMP) {
-    BMPFile = path;
-    return MakeBMPFile(Coords, why);
-  }
-  return MakePictureFile(path, format, Coords, o.style < 0 ? StylePrint : o.style, o.px, why);
+  return WriteFileAtomically(path, bytes, why);
 }
 
 // The check's report after a save: its summary names the format written, as the editor's does,
 // the picture's extension in capitals.
-CheckResult ReportAfter(const std::string &path) {
-  if (OutputKindOf(path) == OutputPage) return CheckPosition(2, 0);
+CheckResult ReportAfter(const std::string &path, const Diagram &diagram) {
+  if (OutputKindOf(path) == OutputPage) return CheckPosition(diagram, 2, 0);
   std::string format = path.substr(path.size() - 3);
   for (char &c : format)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return CheckPosition(1, 0, format.c_str());
+  return CheckPosition(diagram, 1, 0, format.c_str());
 }
 
-// Applies the diagram options to the model; false, with *why, when the arrows do not fit.
-bool ApplyDiagramOptions(const ExportOptions &o, std::string *why) {
-  if (o.flip >= 0 && o.flip != Flipped) FlipPosition(nullptr);
-  if (o.coords >= 0) Coords = o.coords;
-  if (o.theme >= 0) Theme = o.theme;
+// Applies the diagram options; false, with *why, when the arrows do not fit.
+bool ApplyDiagramOptions(const ExportOptions &o, PositionFile &p, std::string *why) {
+  Diagram &d = p.diagram;
+  PictureSettings &s = p.settings;
+  if (o.flip >= 0 && o.flip != d.Flipped) FlipPosition(d);
+  if (o.coords >= 0) s.Coords = o.coords;
+  if (o.theme >= 0) s.Theme = o.theme;
   if (o.dpi >= 0) {
-    Dpi = o.dpi;
-    PicSiz = o.dpi == 0 ? o.inches : 2.0f * static_cast<float>(o.dpi);
+    s.Dpi = o.dpi;
+    s.PicSiz = o.dpi == 0 ? o.inches : 2.0f * static_cast<float>(o.dpi);
   }
-  for (int square : o.dots) Pos[CellOf(square)] = DotMark;
-  for (int square : o.crosses) Pos[CellOf(square)] = CrossMark;
-  int arrows = NArrows < 0 ? 0 : NArrows > MaxArrows ? MaxArrows : NArrows;
+  for (int square : o.dots) d.Pos[CellOf(square, d.Flipped)] = DotMark;
+  for (int square : o.crosses) d.Pos[CellOf(square, d.Flipped)] = CrossMark;
+  int arrows = d.ArrowCount();
   if (arrows + o.arrows.size() > MaxArrows) {
     *why = "its " + std::to_string(arrows) + " arrows and " + std::to_string(o.arrows.size()) +
            " more make more than " + std::to_string(MaxArrows);
@@ -110,27 +117,28 @@ bool ApplyDiagramOptions(const ExportOptions &o, std::string *why) {
   }
   // Arrows hold columns from the left and rows from the top of the displayed board.
   for (const SquareArrow &a : o.arrows) {
-    int from = CellOf(a.from), to = CellOf(a.to);
-    int32_t *row = Arr[arrows++];
+    int from = CellOf(a.from, d.Flipped), to = CellOf(a.to, d.Flipped);
+    int32_t *row = d.Arr[arrows++];
     row[0] = from / 8, row[1] = 7 - from % 8, row[2] = to / 8, row[3] = 7 - to % 8;
   }
-  NArrows = arrows;
+  d.NArrows = arrows;
   return true;
 }
 }  // namespace
 
 void ExportJob(const Job &job, const ExportOptions &o, const std::vector<std::string> &inputs,
-               Row *row) {
+               Canvas &canvas, Row *row) {
   row->number = job.number;
   row->input = job.input;
   row->done = job.done;
   std::string why;
-  if (!SetUp(job, o, &row->failure)) return;
-  if (!ApplyDiagramOptions(o, &why)) {
+  std::optional<PositionFile> p = SetUp(job, o, &row->failure);
+  if (!p) return;
+  if (!ApplyDiagramOptions(o, *p, &why)) {
     row->failure = job.input + ": " + why;
     return;
   }
-  row->fen = WriteFEN(BoardFromDiagram());
+  row->fen = WriteFEN(BoardFromDiagram(p->diagram));
   if (o.printFEN) {
     row->written = true;
     return;
@@ -140,13 +148,13 @@ void ExportJob(const Job &job, const ExportOptions &o, const std::vector<std::st
       row->failure = "cannot write " + job.output + ": it is the position file being read";
       return;
     }
-  if (!WriteOutput(job.output, o, &why)) {
+  if (!WriteOutput(job.output, o, *p, canvas, &why)) {
     row->failure = "cannot write " + job.output + ": " + (why.empty() ? "unknown error" : why);
     return;
   }
   row->output = job.output;
   row->written = true;
-  CheckResult check = ReportAfter(job.output);
+  CheckResult check = ReportAfter(job.output, p->diagram);
   row->errors = check.errors;
   row->warnings = check.warnings;
   row->report = check.text;

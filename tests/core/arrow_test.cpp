@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
+#include <memory>
 #include <vector>
 
 #include "render/arrow.h"
@@ -15,16 +15,17 @@ using namespace testcanvas;
 
 namespace {
 // A busy canvas, so that an arrow that writes anything at all shows.
-void FillPattern() {
-  OpenCanvas();
+void FillPattern(Canvas &canvas) {
   for (int x = 0; x < CanvasSize; x++)
-    for (int y = 0; y < CanvasSize; y++) Dot[x][y] = static_cast<uint8_t>((x * 7 + y * 3) % 5 == 0);
+    for (int y = 0; y < CanvasSize; y++)
+      canvas.Dot[x][y] = static_cast<uint8_t>((x * 7 + y * 3) % 5 == 0);
 }
 
+// The arrow alone, on a canvas of its own.
 Tally Drawn(int c0, int r0, int c1, int r1) {
-  Fill(Unwritten);
-  Arrow(c0, r0, c1, r1);
-  return Count();
+  auto canvas = FilledCanvas(Unwritten);
+  Arrow(*canvas, c0, r0, c1, r1);
+  return Count(*canvas);
 }
 
 // The four column and row directions: (dc, dr) per square of length.
@@ -35,14 +36,15 @@ const int Straight[4][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
 // No arrow for shapes that are none, nor for ends off the board that a damaged position file
 // can bring.
 TEST(Arrow, ShapesThatAreNoneAndEndsOffTheBoardDrawNothing) {
-  FillPattern();
-  std::vector<uint8_t> before = Snapshot();
+  auto canvas = std::make_unique<Canvas>();
+  FillPattern(*canvas);
+  std::vector<uint8_t> before = Snapshot(*canvas);
   const int none[][4] = {{3, 3, 3, 3}, {0, 0, 3, 1}, {0, 0, 2, 3}, {7, 7, 0, 1}, {-1, 0, 0, 0},
                          {0, 8, 0, 6}, {3, 3, 3, 8}, {7, 7, 8, 8}, {3, 3, -1, 5}, {0, 0, 0, -2},
                          {INT_MAX, 0, 0, 0}, {0, 0, INT_MIN, 0}, {INT_MIN, INT_MIN, INT_MAX, INT_MAX},
                          {100, 100, 101, 102}};
-  for (const auto &a : none) Arrow(a[0], a[1], a[2], a[3]);
-  EXPECT_EQ(Snapshot(), before);
+  for (const auto &a : none) Arrow(*canvas, a[0], a[1], a[2], a[3]);
+  EXPECT_EQ(Snapshot(*canvas), before);
 }
 
 TEST(Arrow, ColumnAndRowArrowCounts) {
@@ -75,14 +77,14 @@ TEST(Arrow, DiagonalArrowCounts) {
 // Every pair of squares: nothing lands outside the board's squares (the frame stays as it was),
 // and each shape keeps within its margin of the rectangle spanned by the two centres.
 TEST(Arrow, EveryPairStaysOnItsSquares) {
-  Fill(Unwritten);
+  auto canvas = FilledCanvas(Unwritten);
   int drawn = 0;
   for (int c0 = 0; c0 < 8; c0++)
     for (int r0 = 0; r0 < 8; r0++)
       for (int c1 = 0; c1 < 8; c1++)
         for (int r1 = 0; r1 < 8; r1++) {
-          Arrow(c0, r0, c1, r1);
-          Box b = WrittenBoxAndClear();
+          Arrow(*canvas, c0, r0, c1, r1);
+          Box b = WrittenBoxAndClear(*canvas);
           int dc = c1 - c0, dr = r1 - r0;
           int margin = dc == 0 || dr == 0 ? 15 : dc == dr || dc == -dr ? 4 : IsKnightMove(dc, dr) ? 7 : -1;
           if (margin < 0 || (dc == 0 && dr == 0)) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "model/model.h"
@@ -18,21 +19,17 @@ struct Pin {
   int black;
 };
 
-// The picture file of the model, as FNV-1a of its bytes and the black pixels of the canvas.
-Pin Picture(int coords) {
-  ComposeDiagram(coords);
-  std::vector<uint8_t> bytes = EncodeBMP(coords);
-  uint64_t h = Fnv1a(std::string(bytes.begin(), bytes.end()));
+// The picture file of the diagram at the medium size, as FNV-1a of its bytes and the black
+// pixels of the canvas.
+Pin Picture(const Diagram &diagram, int coords) {
+  auto canvas = std::make_unique<Canvas>();
+  PictureSettings settings;
+  settings.Coords = coords;
+  uint64_t h = Fnv1a(MakeBMPFile(diagram, settings, *canvas));
   int size = PictureSize(coords), black = 0;
   for (int x = 1; x <= size; x++)
-    for (int y = 1; y <= size; y++) black += Dot[x][y] != 0;
+    for (int y = 1; y <= size; y++) black += canvas->Dot[x][y] != 0;
   return {h, black};
-}
-
-void NewDiagram(int flipped) {
-  Flipped = flipped;
-  EmptyPosition(nullptr);
-  Dpi = 2, PicSiz = 4.0f, Theme = 0;
 }
 
 void ExpectPin(const Pin &got, const Pin &want, const char *what, int k) {
@@ -60,9 +57,9 @@ TEST(Artwork, EveryManAndMarkerOnALightAndADarkSquare) {
   };
   for (int code = 1; code <= 14; code++)
     for (int dark = 0; dark < 2; dark++) {
-      NewDiagram(0);
-      Pos[(3 + dark) * 8 + 4] = code;
-      ExpectPin(Picture(0), pins[code - 1][dark], dark ? "dark square, code" : "light square, code",
+      Diagram diagram;
+      diagram.Pos[(3 + dark) * 8 + 4] = code;
+      ExpectPin(Picture(diagram, 0), pins[code - 1][dark], dark ? "dark square, code" : "light square, code",
                 code);
     }
 }
@@ -83,18 +80,18 @@ TEST(Artwork, AnArrowOfEveryShape) {
       {0x4aa454b24b687c24, 54934}, {0xf875c88d5167331d, 54958},
   };
   for (int k = 0; k < 16; k++) {
-    NewDiagram(0);
-    NArrows = 1;
+    Diagram diagram;
+    diagram.NArrows = 1;
     const int32_t arrow[4] = {3, 4, to[k][0], to[k][1]};
-    for (int i = 0; i < 4; i++) Arr[0][i] = arrow[i];
-    ExpectPin(Picture(0), pins[k], "arrow", k);
+    for (int i = 0; i < 4; i++) diagram.Arr[0][i] = arrow[i];
+    ExpectPin(Picture(diagram, 0), pins[k], "arrow", k);
   }
 }
 
 TEST(Artwork, WholePicturesWithAndWithoutCoordinates) {
   // Empty, start and typical positions; white and black at the bottom; without and with
   // coordinates (the coordinates alone on the empty board show all sixteen glyphs).
-  void (*const presets[3])(Surface *) = {EmptyPosition, StartPosition, TypicalPosition};
+  void (*const presets[3])(Diagram &) = {EmptyPosition, StartPosition, TypicalPosition};
   const Pin pins[3][2][2] = {
       {{{0x29e4a7959d2c293b, 54404}, {0xb82f0e59b7be1b4c, 57475}}, {{0x29e4a7959d2c293b, 54404}, {0x434718a89015c904, 57475}}},
       {{{0x38a32b678f0c5aad, 82372}, {0x4bce5f9fbb844044, 85443}}, {{0x711f26c8394c8f8d, 82376}, {0x7a66dbd4e15dd70c, 85447}}},
@@ -103,9 +100,10 @@ TEST(Artwork, WholePicturesWithAndWithoutCoordinates) {
   for (int p = 0; p < 3; p++)
     for (int flipped = 0; flipped < 2; flipped++)
       for (int coords = 0; coords < 2; coords++) {
-        NewDiagram(flipped);
-        presets[p](nullptr);
-        ExpectPin(Picture(coords), pins[p][flipped][coords], "preset, flipped, coords",
+        Diagram diagram;
+        diagram.Flipped = flipped;
+        presets[p](diagram);
+        ExpectPin(Picture(diagram, coords), pins[p][flipped][coords], "preset, flipped, coords",
                   p * 100 + flipped * 10 + coords);
       }
 }

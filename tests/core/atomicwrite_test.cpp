@@ -10,6 +10,7 @@
 
 #include "files/atomicwrite.h"
 #include "tests/core/tempfolder.h"
+#include "tests/writefault/writefault.h"
 
 namespace {
 namespace fs = std::filesystem;

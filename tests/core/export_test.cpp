@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -52,23 +54,32 @@ class Exporter : public ::testing::Test {
     return o;
   }
 
-  // Writes the position file of the current model (with the given coordinates line).
-  std::string Position(const std::string &name, int coords) {
+  // Writes the position file of a diagram and its settings.
+  std::string Position(const std::string &name, const Diagram &diagram,
+                       const PictureSettings &settings = {}) {
     std::string path = folder_ / name;
-    WriteWhole(path, BRDText(coords));
+    WriteWhole(path, MakeBRDFile(diagram, settings));
     return path;
   }
 
   TempFolder folder_, logs_;
 };
 
+Diagram StartDiagram() {
+  Diagram diagram;
+  StartPosition(diagram);
+  return diagram;
+}
+
 // The picture or page beside the position file or under the name given, with the file's
 // coordinates or the option's: what the save commands write.
 TEST_F(Exporter, PictureOrPageOfThePositionFile) {
-  InitThemes();
-  Flipped = 1;
-  TypicalPosition(nullptr);
-  Dpi = 0, PicSiz = 2.75f, Theme = 4;
+  Diagram diagram;
+  diagram.Flipped = 1;
+  TypicalPosition(diagram);
+  PictureSettings settings;
+  settings.Dpi = 0, settings.PicSiz = 2.75f, settings.Theme = 4;
+  auto canvas = std::make_unique<Canvas>();
   const struct {
     int fileCoords;
     std::vector<std::string> args;  // "@" stands for the folder
@@ -84,7 +95,8 @@ TEST_F(Exporter, PictureOrPageOfThePositionFile) {
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.output);
-    Position("p.brd", c.fileCoords);
+    settings.Coords = c.fileCoords;
+    Position("p.brd", diagram, settings);
     std::vector<std::string> args;
     for (const std::string &arg : c.args) args.push_back(At(arg, folder_.Path()));
     Outcome o = Run(args);
@@ -92,21 +104,22 @@ TEST_F(Exporter, PictureOrPageOfThePositionFile) {
     EXPECT_EQ(o.err, "");
     EXPECT_EQ(o.out,
               std::string(c.page ? "HTM" : "BMP") + " file saved with 0 errors and 0 warnings\n");
-    ASSERT_TRUE(ReadBRDText(ReadWhole(folder_ / "p.brd")));  // as the exporter reads it
-    ComposeDiagram(c.coords);
-    const std::vector<uint8_t> bmp = EncodeBMP(c.coords);
-    EXPECT_EQ(ReadWhole(folder_ / c.output),
-              c.page ? HTMText(c.coords) : std::string(bmp.begin(), bmp.end()));
+    // As the exporter reads it.
+    std::optional<PositionFile> read = ReadBRDText(ReadWhole(folder_ / "p.brd"));
+    ASSERT_TRUE(read);
+    read->settings.Coords = c.coords;
+    const Diagram &d = read->diagram;
+    EXPECT_EQ(ReadWhole(folder_ / c.output), c.page ? MakeHTMFile(d, read->settings)
+                                                    : MakeBMPFile(d, read->settings, *canvas));
     std::filesystem::remove(folder_ / c.output);
   }
   EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"p.brd"}));
 }
 
 TEST_F(Exporter, PrintsTheCheckReport) {
-  Flipped = 0;
-  EmptyPosition(nullptr);
-  Pos[0] = WP;
-  std::string brd = Position("odd.brd", 0);
+  Diagram diagram;  // empty
+  diagram.Pos[0] = WP;
+  std::string brd = Position("odd.brd", diagram);
   Outcome o = Run({brd});
   EXPECT_EQ(o.status, 0);
   EXPECT_EQ(o.out,
@@ -132,19 +145,15 @@ TEST_F(Exporter, BadInputIsReportedAndWritesNothing) {
 
 // A position file is never overwritten by its own picture.
 TEST_F(Exporter, ThePositionFileIsNeverItsOwnPicture) {
-  Flipped = 0;
-  StartPosition(nullptr);
-  std::string odd = Position("odd.bmp", 0);
+  std::string odd = Position("odd.bmp", StartDiagram());
   Outcome o = Run({odd});
   EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(ReadWhole(odd), BRDText(0));
+  EXPECT_EQ(ReadWhole(odd), MakeBRDFile(StartDiagram(), {}));
 }
 
 // A write that fails at the disk (here the sync) keeps the old picture and says why.
 TEST_F(Exporter, AFailedWriteKeepsTheOldPictureAndSaysWhy) {
-  Flipped = 0;
-  StartPosition(nullptr);
-  std::string brd = Position("s.brd", 0), output = folder_ / "s.bmp";
+  std::string brd = Position("s.brd", StartDiagram()), output = folder_ / "s.bmp";
   WriteWhole(output, "old");
   setenv("BS_WRITE_FAULT", "sync 1 5", 1);
   Outcome o = Run({brd}, "", "", BS_FAULTY_EXPORT);
@@ -213,9 +222,7 @@ const Line Lines[] = {
 };
 
 TEST_F(Exporter, CommandLines) {
-  Flipped = 0;
-  StartPosition(nullptr);
-  Position("s.brd", 0);
+  Position("s.brd", StartDiagram());
   WriteWhole(folder_ / "g.pgn", Games);
   WriteWhole(folder_ / "l.fen", List);
   WriteWhole(folder_ / "nul.fen", std::string("abc\0def\n", 8));
@@ -249,16 +256,19 @@ TEST_F(Exporter, FENWithMarkersDrawsAsThePositionFile) {
   const char fen[] = "r1bqkbnr/pppp1ppp/2n5/4p3/2B1P3/5N2/PPPP1PPP/RNBQK2R b KQkq - 3 3";
   Board board;
   ASSERT_TRUE(ReadFEN(fen, &board, nullptr));
-  Flipped = 1, Dpi = 2, PicSiz = 4.0f, Theme = 0;
-  DiagramFromBoard(board);
+  Diagram diagram;
+  diagram.Flipped = 1;
+  DiagramFromBoard(board, diagram);
   // Seen from black's side: g1-f3 and c1-h6 (columns from the left, rows from the top), a dot
   // on d4 and a cross on d5.
   const int32_t arrows[2][4] = {{1, 0, 2, 2}, {5, 0, 0, 5}};
-  NArrows = 2;
+  diagram.NArrows = 2;
   for (int i = 0; i < 2; i++)
-    for (int k = 0; k < 4; k++) Arr[i][k] = arrows[i][k];
-  Pos[4 * 8 + 4] = DotMark, Pos[4 * 8 + 3] = CrossMark;
-  std::string brd = Position("p.brd", 1);
+    for (int k = 0; k < 4; k++) diagram.Arr[i][k] = arrows[i][k];
+  diagram.Pos[4 * 8 + 4] = DotMark, diagram.Pos[4 * 8 + 3] = CrossMark;
+  PictureSettings coords;
+  coords.Coords = 1;
+  std::string brd = Position("p.brd", diagram, coords);
   EXPECT_EQ(Run({brd, folder_ / "file.bmp"}).status, 0);
   Outcome o = Run({"--fen", fen, "--flip=yes", "--coords=yes", "--arrow=g1f3", "--arrow=c1-h6",
                    "--dot=d4", "--cross=D5", folder_ / "fen.bmp"});
@@ -267,8 +277,9 @@ TEST_F(Exporter, FENWithMarkersDrawsAsThePositionFile) {
   EXPECT_EQ(ReadWhole(folder_ / "fen.bmp"), ReadWhole(folder_ / "file.bmp"));
   EXPECT_EQ(ReadWhole(folder_ / "fen.bmp").size(), 49982u);
   // The same diagram from white's side, turned round by --flip.
-  FlipPosition(nullptr);
-  EXPECT_EQ(Run({"--flip=yes", Position("white.brd", 1), folder_ / "turned.bmp"}).status, 0);
+  FlipPosition(diagram);
+  std::string white = Position("white.brd", diagram, coords);
+  EXPECT_EQ(Run({"--flip=yes", white, folder_ / "turned.bmp"}).status, 0);
   EXPECT_EQ(ReadWhole(folder_ / "turned.bmp"), ReadWhole(folder_ / "file.bmp"));
 }
 
@@ -310,9 +321,7 @@ TEST_F(Exporter, BatchOfAListWithABadLine) {
 }
 
 TEST_F(Exporter, StandardOutputThatCannotBeWritten) {
-  Flipped = 0;
-  StartPosition(nullptr);
-  std::string brd = Position("s.brd", 0);
+  std::string brd = Position("s.brd", StartDiagram());
   // The picture is written: exit 0, and the lost report is said.
   Outcome o = Run({brd, folder_ / "s.bmp"}, "", "/dev/full");
   EXPECT_EQ(o.status, 0);

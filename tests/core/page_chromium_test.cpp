@@ -11,11 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "files/atomicwrite.h"
 #include "files/htm.h"
-#include "files/paths.h"
 #include "model/model.h"
 #include "tests/core/chromium.h"
 #include "tests/core/gifread.h"
+#include "tests/core/testdiagram.h"
 #include "tools/makeassets/assets.h"
 
 namespace fs = std::filesystem;
@@ -48,17 +49,17 @@ class PageInChromium : public testing::Test {
     if (!folder.empty()) fs::remove_all(folder);
   }
 
-  // Writes the page of the current model and returns the browser's picture of it.
-  Shot PageScreenshot(const std::string &name, int coords) {
-    HTMFile = (folder / (name + ".htm")).string();
+  // Writes the page of the diagram and returns the browser's picture of it.
+  Shot PageScreenshot(const std::string &name, const Diagram &d, const PictureSettings &settings) {
+    const std::string path = (folder / (name + ".htm")).string();
     std::string why;
-    EXPECT_TRUE(MakeHTMFile(coords, &why)) << why;
-    return chromium::Screenshot(HTMFile, folder, name);
+    EXPECT_TRUE(WriteFileAtomically(path, MakeHTMFile(d, settings), &why)) << why;
+    return chromium::Screenshot(path, folder, name);
   }
 
   // Checks the board drawn from the top-left pixel of its frame: the frame rows and columns,
   // and every square equal to its image on its colour.
-  void ExpectBoard(const Shot &shot, int size) {
+  void ExpectBoard(const Shot &shot, int size, const Diagram &d, int theme) {
     // The frame's top-left corner is the first black pixel, row by row.
     int x0 = -1, y0 = -1;
     for (int y = 0; y < shot.height && y0 < 0; y++)
@@ -82,11 +83,11 @@ class PageInChromium : public testing::Test {
     const char *names[15] = {"e",  "wk", "wq", "wr", "wb", "wn", "wp",  "bk",
                              "bq", "br", "bb", "bn", "bp", "dot", "cross"};
     const char letter = size == 24 ? 's' : size == 48 ? 'm' : 'l';
-    const Rgb light = {Lt[Theme][0], Lt[Theme][1], Lt[Theme][2]};
-    const Rgb dark = {Dk[Theme][0], Dk[Theme][1], Dk[Theme][2]};
+    const Rgb light = {Lt[theme][0], Lt[theme][1], Lt[theme][2]};
+    const Rgb dark = {Dk[theme][0], Dk[theme][1], Dk[theme][2]};
     for (int t = 0; t < 8; t++)
       for (int c = 0; c < 8; c++) {
-        int code = Pos[c * 8 + (7 - t)];
+        int code = d.Pos[c * 8 + (7 - t)];
         int n = 0;
         fs::path gif = folder / "gifs" / (names[code] + std::string(1, letter) + ".gif");
         std::vector<Rgb> want = Composite(gif, (t + c) % 2 == 0 ? light : dark, &n);
@@ -103,17 +104,6 @@ class PageInChromium : public testing::Test {
   fs::path folder;
 };
 
-void SetUpModel(int flipped, int dpi, int theme) {
-  Init();
-  Flipped = flipped;
-  // Men of both colours and an arrow (which the page leaves out), with a dot and a cross.
-  TypicalPosition(nullptr);
-  Pos[4 * 8 + 3] = DotMark;
-  Pos[5 * 8 + 2] = CrossMark;
-  Dpi = dpi;
-  PicSiz = dpi == 1 ? 2.0f : dpi == 3 ? 6.0f : 4.0f;
-  Theme = theme;
-}
 }  // namespace
 
 // Medium with coordinates, large flipped, and a custom size, which uses the small images.
@@ -122,10 +112,12 @@ TEST_F(PageInChromium, EveryPageShowsEveryImage) {
     int flipped, dpi, theme, coords, square;
   } cases[] = {{0, 2, 0, 1, 48}, {1, 3, 4, 0, 72}, {0, 0, 6, 1, 24}};
   for (const auto &c : cases) {
-    SetUpModel(c.flipped, c.dpi, c.theme);
-    if (c.dpi == 0) PicSiz = 3.3f;
-    Shot shot = PageScreenshot("page" + std::to_string(c.square), c.coords);
+    const Diagram d = MarkedTypical(c.flipped);  // its arrow the page leaves out
+    PictureSettings settings;
+    settings.Dpi = c.dpi, settings.Theme = c.theme, settings.Coords = c.coords;
+    settings.PicSiz = c.dpi == 1 ? 2.0f : c.dpi == 3 ? 6.0f : c.dpi == 0 ? 3.3f : 4.0f;
+    Shot shot = PageScreenshot("page" + std::to_string(c.square), d, settings);
     ASSERT_GT(shot.width, 0);
-    ExpectBoard(shot, c.square);
+    ExpectBoard(shot, c.square, d, c.theme);
   }
 }

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <regex>
 #include <string>
 #include <thread>
@@ -21,6 +22,7 @@
 #include "render/picturefile.h"
 #include "render/vectorapi.h"
 #include "tests/core/tempfolder.h"
+#include "tests/core/testdiagram.h"
 
 namespace {
 struct Pixels {
@@ -51,12 +53,12 @@ long PNGResolution(const std::string &png) {
   return v;
 }
 
-// What ComposeDiagram left in Dot, as grey rows from the top.
-Pixels CanvasGrey(int size) {
+// What Compose left on the canvas, as grey rows from the top.
+Pixels CanvasGrey(const Canvas &canvas, int size) {
   Pixels p;
   p.width = p.height = size;
   for (int row = 0; row < size; row++)
-    for (int x = 1; x <= size; x++) p.bytes.push_back(Dot[x][size - row] ? 0 : 255);
+    for (int x = 1; x <= size; x++) p.bytes.push_back(canvas.Dot[x][size - row] ? 0 : 255);
   return p;
 }
 
@@ -87,18 +89,20 @@ Pixels Rendered(const TempFolder &dir, const std::string &path, int format, int 
 }
 
 // The typical position with a dot, a cross and an arrow of every shape (rows from the top).
-void SetUpDiagram(int flipped, int dpi, float inches, int theme) {
-  InitThemes();
-  Flipped = flipped;
-  TypicalPosition(nullptr);
-  Pos[4 * 8 + 3] = DotMark;
-  Pos[5 * 8 + 2] = CrossMark;
+Diagram TestDiagram(int flipped) {
+  Diagram d = MarkedTypical(flipped);
   const int32_t arrows[5][4] = {{2, 6, 2, 3}, {1, 4, 6, 4}, {2, 5, 5, 2}, {3, 3, 4, 1}, {5, 5, 7, 4}};
-  NArrows = 5;
+  d.NArrows = 5;
   for (int i = 0; i < 5; i++)
-    for (int k = 0; k < 4; k++) Arr[i][k] = arrows[i][k];
-  Dpi = dpi, PicSiz = inches, Theme = theme;
-  SetModuleFolder(BS_MODULE_FOLDER);
+    for (int k = 0; k < 4; k++) d.Arr[i][k] = arrows[i][k];
+  return d;
+}
+
+PictureSettings Settings(int coords, int dpi, float inches, int theme, int style = StylePrint,
+                         int px = 0) {
+  PictureSettings s;
+  s.Coords = coords, s.Dpi = dpi, s.PicSiz = inches, s.Theme = theme, s.Style = style, s.Px = px;
+  return s;
 }
 }  // namespace
 
@@ -113,19 +117,22 @@ TEST(PictureFile, FormatsSizesAndOrientations) {
       {PictureSVG, 2, 4.0f, 1, 0}, {PictureSVG, 0, 3.3f, 0, 1}, {PictureSVG, 3, 6.0f, 0, 0},
   };
   TempFolder dir;
+  auto canvas = std::make_unique<Canvas>();
+  SetModuleFolder(BS_MODULE_FOLDER);
   for (const auto &c : cases) {
     SCOPED_TRACE(testing::Message() << "format " << c.format << ", " << c.inches << " in, flipped "
                                     << c.flipped << ", coords " << c.coords);
-    SetUpDiagram(c.flipped, c.dpi, c.inches, 0);
+    const Diagram diagram = TestDiagram(c.flipped);
+    const PictureSettings settings = Settings(c.coords, c.dpi, c.inches, 0);
     const std::string path = dir / (c.format == PicturePNG ? "p.png" : c.format == PicturePDF ? "p.pdf" : "p.svg");
-    std::string why;
-    ASSERT_TRUE(MakePictureFile(path, c.format, c.coords, StylePrint, 0, &why)) << why;
-    const std::string bytes = ReadWhole(path);
+    std::string bytes, why;
+    ASSERT_TRUE(PictureBytes(c.format, diagram, settings, *canvas, &bytes, &why)) << why;
+    WriteWhole(path, bytes);
     const int size = PictureSize(c.coords);
-    ComposeDiagram(c.coords);
-    const Pixels bmp = CanvasGrey(size);
+    Compose(diagram, settings, *canvas);
+    const Pixels bmp = CanvasGrey(*canvas, size);
     if (c.format == PicturePNG) {
-      EXPECT_EQ(PNGResolution(bytes), PictureResolution(c.coords));
+      EXPECT_EQ(PNGResolution(bytes), PictureResolution(settings));
       Pixels png = DecodePNG(bytes, false);
       EXPECT_EQ(png.bytes, bmp.bytes);
       continue;
@@ -158,25 +165,27 @@ TEST(PictureFile, ColourPicturesInEveryTheme) {
   const struct {
     int format, px;
   } kinds[] = {{PicturePNG, 0}, {PicturePNG, 296}, {PictureSVG, 0}};
+  auto canvas = std::make_unique<Canvas>();
+  SetModuleFolder(BS_MODULE_FOLDER);
   for (int theme = 0; theme < NThemes; theme++)
     for (const auto &k : kinds) {
       SCOPED_TRACE(testing::Message() << "theme " << theme << ", format " << k.format << ", px " << k.px);
-      SetUpDiagram(0, 2, 4.0f, theme);
-      EmptyPosition(nullptr);
-      Pos[0 * 8 + 0] = WK, Pos[2 * 8 + 0] = BK;
-      NArrows = 1, Arr[0][0] = 5, Arr[0][1] = 7, Arr[0][2] = 5, Arr[0][3] = 3;
-      const std::string path = dir / (k.format == PicturePNG ? "c.png" : "c.svg");
-      std::string why;
-      ASSERT_TRUE(MakePictureFile(path, k.format, 0, StyleColour, k.px, &why)) << why;
+      Diagram d;
+      d.Pos[0 * 8 + 0] = WK, d.Pos[2 * 8 + 0] = BK;
+      d.NArrows = 1, d.Arr[0][0] = 5, d.Arr[0][1] = 7, d.Arr[0][2] = 5, d.Arr[0][3] = 3;
+      std::string bytes, why;
+      const PictureSettings settings = Settings(0, 2, 4.0f, theme, StyleColour, k.px);
+      ASSERT_TRUE(PictureBytes(k.format, d, settings, *canvas, &bytes, &why)) << why;
       if (k.format == PictureSVG && !Have("rsvg-convert")) continue;
-      const Pixels p = k.format == PicturePNG ? DecodePNG(ReadWhole(path), true) : [&] {
-        std::system(("rsvg-convert -d 148 -p 148 -o " + dir / "c.png " + path).c_str());
+      const Pixels p = k.format == PicturePNG ? DecodePNG(bytes, true) : [&] {
+        WriteWhole(dir / "c.svg", bytes);
+        std::system(("rsvg-convert -d 148 -p 148 -o " + dir / "c.png " + dir / "c.svg").c_str());
         return DecodePNG(ReadWhole(dir / "c.png"), true);
       }();
       ASSERT_EQ(p.width, k.px ? k.px : 592);
       const uint8_t red[3] = {180, 0, 0}, white[3] = {255, 255, 255}, black[3] = {0, 0, 0};
       uint8_t light[3], dark[3];
-      for (int i = 0; i < 3; i++) light[i] = static_cast<uint8_t>(Lt[theme][i]), dark[i] = static_cast<uint8_t>(Dk[theme][i]);
+      for (int i = 0; i < 3; i++) light[i] = Lt[theme][i], dark[i] = Dk[theme][i];
       // Canvas points (y upward): square centres of b1 (light) and e1 (dark), a point of each
       // king's body, the arrow's shaft on f3.
       const struct {
@@ -192,29 +201,27 @@ TEST(PictureFile, ColourPicturesInEveryTheme) {
     }
 }
 
-// A failed write is reported and leaves the old file; a vector picture without its writer
-// says what is missing.
+// A format, style or width we do not write is refused with its reason; a vector picture without
+// its writer says what is missing.
 TEST(PictureFile, FailuresAreReported) {
   TempFolder dir;
-  InitThemes();
-  StartPosition(nullptr);
-  WriteWhole(dir / "old.png", "old");
+  Diagram diagram;
+  StartPosition(diagram);
+  auto canvas = std::make_unique<Canvas>();
   const struct {
-    std::string path;
     int format, style, px;
     const char *reason;
   } cases[] = {
-      {dir / "old.png", PicturePNG, StyleColour, 100000, "A colour picture is 8 to 4096 pixels wide, not 100000."},
-      {dir / "old.png", PictureBMP, StyleColour, 0, "A BMP picture is always the print picture; use PNG for colour."},
-      {dir / "old.png", 7, StylePrint, 0, "Pictures are written as BMP, PNG, PDF or SVG."},
-      {dir / "no-folder/x.png", PicturePNG, StylePrint, 0, nullptr},
+      {PicturePNG, StyleColour, 100000, "A colour picture is 8 to 4096 pixels wide, not 100000."},
+      {PictureBMP, StyleColour, 0, "A BMP picture is always the print picture; use PNG for colour."},
+      {7, StylePrint, 0, "Pictures are written as BMP, PNG, PDF or SVG."},
+      {PicturePNG, 5, 0, "The picture style is neither print nor colour."},
   };
   for (const auto &c : cases) {
-    std::string why;
-    EXPECT_FALSE(MakePictureFile(c.path, c.format, 0, c.style, c.px, &why)) << c.path;
-    if (c.reason) EXPECT_EQ(why, c.reason);
-    else EXPECT_FALSE(why.empty());
-    EXPECT_EQ(ReadWhole(dir / "old.png"), "old");
+    std::string bytes, why;
+    const PictureSettings settings = Settings(0, 2, 4.0f, 0, c.style, c.px);
+    EXPECT_FALSE(PictureBytes(c.format, diagram, settings, *canvas, &bytes, &why));
+    EXPECT_EQ(why, c.reason);
   }
   const struct {
     const char *path;
@@ -225,18 +232,18 @@ TEST(PictureFile, FailuresAreReported) {
   // Without the module (beside this test program there is none), a vector picture is refused.
   SetModuleFolder(dir.Path());
   if (ModuleLoaded(VectorModuleName)) GTEST_SKIP() << "the vector writer was loaded by an earlier test";
-  std::string why;
-  EXPECT_FALSE(MakePictureFile(dir / "old.png", PictureSVG, 0, StylePrint, 0, &why));
+  std::string bytes, why;
+  EXPECT_FALSE(PictureBytes(PictureSVG, diagram, PictureSettings(), *canvas, &bytes, &why));
   EXPECT_EQ(why.find("PDF and SVG pictures need the vector writer boardsmith-vector.so, which is not installed"), 0u) << why;
-  EXPECT_EQ(ReadWhole(dir / "old.png"), "old");
 }
 
 // The exporter writes vector pictures on several threads at once: the glyphs are traced once,
 // under a lock, and every thread's picture comes out whole.
 TEST(PictureFile, VectorPicturesOnSeveralThreads) {
-  SetUpDiagram(1, 2, 4.0f, 5);
-  VectorDiagram diagrams[2] = {VectorDiagramOfModel(PictureSVG, 1, StylePrint),
-                               VectorDiagramOfModel(PicturePDF, 1, StyleColour)};
+  SetModuleFolder(BS_MODULE_FOLDER);
+  const Diagram diagram = TestDiagram(1);
+  VectorDiagram diagrams[2] = {VectorDiagramOf(PictureSVG, diagram, Settings(1, 2, 4.0f, 5)),
+                               VectorDiagramOf(PicturePDF, diagram, Settings(1, 2, 4.0f, 5, StyleColour))};
   std::string bytes[8], why[8];
   bool ok[8];
   std::vector<std::thread> threads;

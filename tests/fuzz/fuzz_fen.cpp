@@ -53,9 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   Require(rest.empty() && WriteFEN(again) == fen, "write, read, write gives the same FEN");
 
   for (int32_t flipped : {0, 1}) {
-    Flipped = flipped;
-    DiagramFromBoard(board);
-    Board back = BoardFromDiagram();
+    Diagram diagram;
+    diagram.Flipped = flipped;
+    DiagramFromBoard(board, diagram);
+    Board back = BoardFromDiagram(diagram);
     // The diagram keeps an en-passant square only where a pawn has just passed it.
     Require(back.enPassant == board.enPassant || back.enPassant == -1, "the diagram keeps en passant");
     back.enPassant = board.enPassant;
