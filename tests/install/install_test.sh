@@ -12,7 +12,7 @@ prefix=$work/usr
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 # The layout.
-for f in bin/boardsmith bin/boardsmith-export lib/boardsmith/boardsmith-vector.so \
+for f in bin/boardsmith bin/boardsmith-export bin/boardsmith-serve lib/systemd/system/boardsmith-serve.service lib/boardsmith/boardsmith-vector.so \
          lib/boardsmith/boardsmith-png.so \
          share/boardsmith/readme.htm share/boardsmith/about.htm \
          share/boardsmith/bmp/wkw.bmp share/boardsmith/bmp/bp.bmp share/boardsmith/bmp/bpm.bmp \
@@ -21,7 +21,7 @@ for f in bin/boardsmith bin/boardsmith-export lib/boardsmith/boardsmith-vector.s
          share/metainfo/example.boardsmith.boardsmith.metainfo.xml share/doc/boardsmith/copyright \
          share/icons/hicolor/16x16/apps/boardsmith.png share/icons/hicolor/256x256/apps/boardsmith.png \
          share/icons/hicolor/scalable/apps/boardsmith.svg \
-         share/man/man1/boardsmith.1 share/man/man1/boardsmith-export.1; do
+         share/man/man1/boardsmith.1 share/man/man1/boardsmith-export.1 share/man/man1/boardsmith-serve.1; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
 [ "$(ls "$prefix/share/boardsmith/gifs" | wc -l)" = 61 ] || fail "share/boardsmith/gifs does not hold 61 images"
@@ -59,7 +59,7 @@ grep -q 'Boardsmith by Hallam Pryce <hallam.pryce@boardsmith.example>' "$prefix/
   fail "no banner in the magic rules"
 
 # The manual pages render without warnings and name every option the programs' --help names.
-for program in boardsmith boardsmith-export; do
+for program in boardsmith boardsmith-export boardsmith-serve; do
   page=$prefix/share/man/man1/$program.1
   warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "$program.1: $warnings"
