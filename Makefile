@@ -100,6 +100,7 @@ fuzz-ci:
 bench: build
 	$(BUILD)/bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	bench/startup.sh $(BUILD)
+	bench/serve_load.sh $(BUILD)
 
 # Through sudo only when PREFIX cannot be written otherwise.
 install: build-run
