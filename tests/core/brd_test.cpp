@@ -9,22 +9,12 @@
 #include "files/brd.h"
 #include "model/model.h"
 #include "tests/core/tempfolder.h"
+#include "tests/core/testdiagram.h"
 
 namespace {
-// The start position in an orientation, with settings unlike the defaults.
-PositionFile StartBoard(int flipped) {
-  PositionFile file;
-  file.diagram.Flipped = flipped;
-  StartPosition(file.diagram);
-  file.settings.Theme = 3;
-  return file;
-}
-
-// The typical position, as StartBoard sets it up.
-PositionFile TypicalBoard(int flipped = 0) {
-  PositionFile file = StartBoard(flipped);
-  TypicalPosition(file.diagram);
-  return file;
+// A preset in an orientation, with settings unlike the defaults.
+PositionFile FileOf(void (*preset)(Diagram &), int flipped = 0) {
+  return {Preset(preset, flipped), PictureSettings{.Theme = 3}};
 }
 
 std::string Text(const PositionFile &file) { return MakeBRDFile(file.diagram, file.settings); }
@@ -58,10 +48,11 @@ std::string File(const char *size, const char *theme, const char *white, const c
          arrows + Lines({"End of File"});
 }
 
-TEST(PositionFile, StartPositionBytes) {
-  PositionFile file = StartBoard(0);
+// The start position's bytes, either way up; the size lines and an arrow's line.
+TEST(PositionFile, BytesWritten) {
+  PositionFile file = FileOf(StartPosition);
   file.settings.Coords = 1;
-  std::string expected = Lines({
+  EXPECT_EQ(Text(file), Lines({
       "Boardsmith by Hallam Pryce <hallam.pryce@boardsmith.example>",
       "Flipped:            NO",
       "Coords:             YES",
@@ -75,32 +66,24 @@ TEST(PositionFile, StartPositionBytes) {
       "",
       "Arrows:             0",
       "End of File",
-  });
-  EXPECT_EQ(Text(file), expected);
+  }));
   // The flipped start position lists the same men from rank 8 down, file h to a.
-  std::string flipped = Text(StartBoard(1));
+  std::string flipped = Text(FileOf(StartPosition, 1));
   EXPECT_NE(flipped.find("Flipped:            YES\r\r\nCoords:             NO\r\r\n"), std::string::npos);
   EXPECT_NE(flipped.find("White Pieces:\r\r\n"
                          "Ph2 Pg2 Pf2 Pe2 Pd2 Pc2 Pb2 Pa2 Rh1 Ng1 Bf1 Ke1 Qd1 Bc1 Nb1 Ra1 \r\r\n"
                          "Black Pieces:\r\r\n"
                          "rh8 ng8 bf8 ke8 qd8 bc8 nb8 ra8 ph7 pg7 pf7 pe7 pd7 pc7 pb7 pa7 \r\r\n"),
             std::string::npos) << flipped;
-}
-
-TEST(PositionFile, SizesAndArrowsAreWrittenAtTheirColumns) {
-  PositionFile file = StartBoard(0);
-  file.settings.Dpi = 1;
-  EXPECT_NE(Text(file).find("\nSize:               SMALL\r\r\n"), std::string::npos);
-  file.settings.Dpi = 3;
-  EXPECT_NE(Text(file).find("\nSize:               LARGE\r\r\n"), std::string::npos);
-  file.settings.Dpi = 0, file.settings.PicSiz = 2.75f;
-  std::string text = Text(file);
-  size_t line = text.find("Size:");
-  EXPECT_EQ(text.substr(line, 33), "Size:               CUSTOM 2.8\r\r\n");
-  TypicalPosition(file.diagram);
-  text = Text(file);
-  EXPECT_NE(text.find("Arrows:             1\r\r\n3 2 4 1\r\r\nEnd of File\r\r\n"), std::string::npos);
-  EXPECT_EQ(text.size() - text.rfind("End of File"), 14u);  // the last line ends in CR CR LF too
+  file = FileOf(TypicalPosition);
+  file.settings.PicSiz = 2.75f;
+  const char *sizes[] = {"CUSTOM 2.8", "SMALL", "MEDIUM", "LARGE"};  // by Dpi
+  for (int dpi = 0; dpi < 4; dpi++) {
+    file.settings.Dpi = dpi;
+    EXPECT_NE(Text(file).find(std::string("\nSize:               ") + sizes[dpi] + "\r\r\n"),
+              std::string::npos) << dpi;
+  }
+  EXPECT_NE(Text(file).find("Arrows:             1\r\r\n3 2 4 1\r\r\nEnd of File\r\r\n"), std::string::npos);
 }
 
 // What is written reads back to the same diagram and settings, and writes the same bytes again.
@@ -125,7 +108,7 @@ TEST(PositionFile, RoundTrips) {
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.what);
-    PositionFile written = TypicalBoard(c.flipped);
+    PositionFile written = FileOf(TypicalPosition, c.flipped);
     Diagram &d = written.diagram;
     d.Pos[9] = DotMark, d.Pos[18] = CrossMark;
     d.NArrows = 3;
@@ -141,7 +124,7 @@ TEST(PositionFile, RoundTrips) {
 }
 
 TEST(PositionFile, ReadsOtherLineEndsEntriesWithoutTrailingSpaceAndLongLines) {
-  const PositionFile written = TypicalBoard();
+  const PositionFile written = FileOf(TypicalPosition);
   std::string text = Text(written);
   std::string variants[] = {
       Replace(text, "\r\r\n", "\r\n"),
@@ -163,10 +146,8 @@ TEST(PositionFile, SkipsEntriesThatNameNoSquareOrTheWrongList) {
   const Diagram read = Read(text).diagram;
   int32_t expected[64] = {};
   expected[0] = DotMark;        // the marker list comes last and overwrites a1
-  expected[2 * 8 + 2] = CrossMark;
-  expected[7 * 8 + 7] = WN;
-  expected[7 * 8 + 0] = BK;
-  expected[1 * 8 + 1] = BP;
+  expected[2 * 8 + 2] = CrossMark, expected[7 * 8 + 7] = WN;
+  expected[7 * 8 + 0] = BK, expected[1 * 8 + 1] = BP;
   for (int i = 0; i < 64; i++) EXPECT_EQ(read.Pos[i], expected[i]) << i;
 }
 
@@ -220,22 +201,17 @@ TEST(PositionFile, ArrowCountsAndRecords) {
   EXPECT_EQ(read(Lines({"Arrows:             3", "1 2 3 4", "5 6"})).NArrows, 1);
   EXPECT_EQ(Read(Lines({"Boardsmith", "Flipped:", "Coords:", "Size:               MEDIUM",
                         "Colour theme:", "White Pieces:", "", "Black Pieces:", "",
-                        "Dot and Cross:", "", "Arrows:             4"}))
-                .diagram.NArrows,
-            0);
+                        "Dot and Cross:", "", "Arrows:             4"})).diagram.NArrows, 0);
 }
 
 TEST(PositionFile, RefusesWhatIsNotAPositionFile) {
-  std::string text = Text(TypicalBoard());
+  std::string text = Text(FileOf(TypicalPosition));
   std::string garbage;
   std::mt19937 random(7);
   for (int i = 0; i < 3000; i++) garbage += static_cast<char>(random());
   std::string longLine(10000, 'x');
   std::string hostile[] = {
-      "",
-      garbage,
-      longLine,
-      longLine + "\r\n" + longLine + "\n",
+      "", garbage, longLine, longLine + "\r\n" + longLine + "\n",
       Replace(text, "Colour theme:", std::string(1, '\0') + "olour theme:"),
       Replace(text, "Black Pieces:", "Pieces of black:"),
       "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\nSMALL\r\nCoordinates (YES, NO, ASK):\r\nASK\r\n",
@@ -252,14 +228,12 @@ TEST(PositionFile, RefusesWhatIsNotAPositionFile) {
     EXPECT_EQ(ReadBRDText(text.substr(0, n)).has_value(), n >= countLine) << n;
 }
 
-// Files that cannot be read; files written and read back are the editor's (fileio_test.cpp).
-TEST(PositionFile, FilesThatCannotBeRead) {
+// A file too large to be a position file; files missing or not regular are export_test.cpp's,
+// files written and read back the editor's (fileio_test.cpp).
+TEST(PositionFile, AFileTooLargeIsRefused) {
   TempFolder folder;
   std::string why;
-  EXPECT_FALSE(ReadBRDFile(folder / "missing/pos.brd", &why));
-  EXPECT_FALSE(why.empty());
-  EXPECT_FALSE(ReadBRDFile(folder.Path(), &why));  // a folder
-  WriteWhole(folder / "huge.brd", Text(TypicalBoard()) + std::string(2 << 20, ' '));
+  WriteWhole(folder / "huge.brd", Text(FileOf(TypicalPosition)) + std::string(2 << 20, ' '));
   EXPECT_FALSE(ReadBRDFile(folder / "huge.brd", &why));
   EXPECT_NE(why.find("too large"), std::string::npos) << why;
 }

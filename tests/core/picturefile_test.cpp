@@ -2,13 +2,14 @@
 // the BMP's pixels and resolution; the PDF page and the SVG are the print width square and,
 // rendered back by poppler and librsvg at the picture's resolution, show the BMP's diagram
 // (compared in 16 x 16 blocks, so that a half-tone's phase and a renderer's smoothing of it
-// do not count); colour pictures show
-// every theme. Renderings are skipped where pdftoppm or rsvg-convert is missing.
+// do not count); colour pictures show every theme. Renderings are skipped where pdftoppm or
+// rsvg-convert is missing.
 #include <gtest/gtest.h>
 #include <png.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <regex>
 #include <string>
@@ -48,9 +49,8 @@ Pixels DecodePNG(const std::string &bytes, bool rgb) {
 long PNGResolution(const std::string &png) {
   size_t at = png.find("pHYs");
   if (at == std::string::npos || at + 8 > png.size()) return -1;
-  long v = 0;
-  for (int k = 0; k < 4; k++) v = v * 256 + static_cast<uint8_t>(png[at + 4 + k]);
-  return v;
+  const auto *b = reinterpret_cast<const uint8_t *>(png.data() + at + 4);
+  return static_cast<long>(b[0]) << 24 | b[1] << 16 | b[2] << 8 | b[3];
 }
 
 // What Compose left on the canvas, as grey rows from the top.
@@ -77,15 +77,14 @@ double BlockDifference(const Pixels &a, const Pixels &b, int n) {
 
 bool Have(const char *tool) { return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0; }
 
-// A vector picture drawn back by poppler or librsvg size pixels wide (its own resolution), as grey.
-Pixels Rendered(const TempFolder &dir, const std::string &path, int format, int size) {
-  const std::string resolution = std::to_string(size);
-  std::string out = dir / "rendered.png";
-  std::string command = format == PicturePDF
-      ? "pdftoppm -png -singlefile -scale-to " + std::string(resolution) + " " + path + " " + dir / "rendered"
-      : "rsvg-convert -w " + std::string(resolution) + " -h " + resolution + " -o " + out + " " + path;
+// A vector picture drawn back by poppler or librsvg size pixels wide, as grey or RGB.
+Pixels Rendered(const TempFolder &dir, const std::string &path, int format, int size, bool rgb = false) {
+  const std::string n = std::to_string(size), out = dir / "rendered.png";
+  const std::string command = format == PicturePDF
+      ? "pdftoppm -png -singlefile -scale-to " + n + " " + path + " " + dir / "rendered"
+      : "rsvg-convert -w " + n + " -h " + n + " -o " + out + " " + path;
   EXPECT_EQ(std::system(command.c_str()), 0) << command;
-  return DecodePNG(ReadWhole(out), false);
+  return DecodePNG(ReadWhole(out), rgb);
 }
 
 // The typical position with a dot, a cross and an arrow of every shape (rows from the top).
@@ -93,16 +92,8 @@ Diagram TestDiagram(int flipped) {
   Diagram d = MarkedTypical(flipped);
   const int32_t arrows[5][4] = {{2, 6, 2, 3}, {1, 4, 6, 4}, {2, 5, 5, 2}, {3, 3, 4, 1}, {5, 5, 7, 4}};
   d.NArrows = 5;
-  for (int i = 0; i < 5; i++)
-    for (int k = 0; k < 4; k++) d.Arr[i][k] = arrows[i][k];
+  std::memcpy(d.Arr, arrows, sizeof arrows);
   return d;
-}
-
-PictureSettings Settings(int coords, int dpi, float inches, int theme, int style = StylePrint,
-                         int px = 0) {
-  PictureSettings s;
-  s.Coords = coords, s.Dpi = dpi, s.PicSiz = inches, s.Theme = theme, s.Style = style, s.Px = px;
-  return s;
 }
 }  // namespace
 
@@ -123,7 +114,7 @@ TEST(PictureFile, FormatsSizesAndOrientations) {
     SCOPED_TRACE(testing::Message() << "format " << c.format << ", " << c.inches << " in, flipped "
                                     << c.flipped << ", coords " << c.coords);
     const Diagram diagram = TestDiagram(c.flipped);
-    const PictureSettings settings = Settings(c.coords, c.dpi, c.inches, 0);
+    const PictureSettings settings{.Coords = c.coords, .Dpi = c.dpi, .PicSiz = c.inches};
     const std::string path = dir / (c.format == PicturePNG ? "p.png" : c.format == PicturePDF ? "p.pdf" : "p.svg");
     std::string bytes, why;
     ASSERT_TRUE(PictureBytes(c.format, diagram, settings, *canvas, &bytes, &why)) << why;
@@ -133,11 +124,9 @@ TEST(PictureFile, FormatsSizesAndOrientations) {
     const Pixels bmp = CanvasGrey(*canvas, size);
     if (c.format == PicturePNG) {
       EXPECT_EQ(PNGResolution(bytes), PictureResolution(settings));
-      Pixels png = DecodePNG(bytes, false);
-      EXPECT_EQ(png.bytes, bmp.bytes);
+      EXPECT_EQ(DecodePNG(bytes, false).bytes, bmp.bytes);
       continue;
     }
-    const double points = c.inches * 72;
     std::smatch m;
     if (c.format == PicturePDF) {
       ASSERT_TRUE(std::regex_search(bytes, m, std::regex("/MediaBox \\[ 0 0 ([0-9.]+) ([0-9.]+) \\]")));
@@ -146,7 +135,7 @@ TEST(PictureFile, FormatsSizesAndOrientations) {
       EXPECT_LT(bytes.size(), 400000u);
       EXPECT_EQ(bytes.find("<image"), std::string::npos);  // no bitmap inside
     }
-    const double want = c.format == PicturePDF ? points : c.inches;  // PDF in points, SVG in inches
+    const double want = c.format == PicturePDF ? c.inches * 72 : c.inches;  // PDF in points, SVG in inches
     EXPECT_NEAR(std::stod(m[1]), want, 0.01);
     EXPECT_NEAR(std::stod(m[2]), want, 0.01);
     if (!Have(c.format == PicturePDF ? "pdftoppm" : "rsvg-convert")) continue;
@@ -170,29 +159,24 @@ TEST(PictureFile, ColourPicturesInEveryTheme) {
   for (int theme = 0; theme < NThemes; theme++)
     for (const auto &k : kinds) {
       SCOPED_TRACE(testing::Message() << "theme " << theme << ", format " << k.format << ", px " << k.px);
-      Diagram d;
+      Diagram d{.Arr = {{5, 7, 5, 3}}, .NArrows = 1};
       d.Pos[0 * 8 + 0] = WK, d.Pos[2 * 8 + 0] = BK;
-      d.NArrows = 1, d.Arr[0][0] = 5, d.Arr[0][1] = 7, d.Arr[0][2] = 5, d.Arr[0][3] = 3;
       std::string bytes, why;
-      const PictureSettings settings = Settings(0, 2, 4.0f, theme, StyleColour, k.px);
+      const PictureSettings settings{.Theme = theme, .Style = StyleColour, .Px = k.px};
       ASSERT_TRUE(PictureBytes(k.format, d, settings, *canvas, &bytes, &why)) << why;
       if (k.format == PictureSVG && !Have("rsvg-convert")) continue;
-      const Pixels p = k.format == PicturePNG ? DecodePNG(bytes, true) : [&] {
-        WriteWhole(dir / "c.svg", bytes);
-        std::system(("rsvg-convert -d 148 -p 148 -o " + dir / "c.png " + dir / "c.svg").c_str());
-        return DecodePNG(ReadWhole(dir / "c.png"), true);
-      }();
+      WriteWhole(dir / "c.svg", bytes);
+      const Pixels p = k.format == PicturePNG ? DecodePNG(bytes, true)
+                                              : Rendered(dir, dir / "c.svg", PictureSVG, 592, true);
       ASSERT_EQ(p.width, k.px ? k.px : 592);
       const uint8_t red[3] = {180, 0, 0}, white[3] = {255, 255, 255}, black[3] = {0, 0, 0};
-      uint8_t light[3], dark[3];
-      for (int i = 0; i < 3; i++) light[i] = Lt[theme][i], dark[i] = Dk[theme][i];
       // Canvas points (y upward): square centres of b1 (light) and e1 (dark), a point of each
       // king's body, the arrow's shaft on f3.
       const struct {
         int x, y;
         const uint8_t *rgb;
-      } samples[] = {{9 + 72 + 36, 45, light}, {9 + 288 + 36, 45, dark}, {9 + 28, 9 + 13, white},
-                     {9 + 144 + 27, 9 + 10, black}, {72 * 5 + 45, 72 * 2 + 45, red}};
+      } samples[] = {{9 + 72 + 36, 45, Lt[theme]}, {9 + 288 + 36, 45, Dk[theme]},
+                     {9 + 28, 9 + 13, white}, {9 + 144 + 27, 9 + 10, black}, {72 * 5 + 45, 72 * 2 + 45, red}};
       for (const auto &s : samples) {
         int col = static_cast<int>((s.x - 0.5) * p.width / 592), row = static_cast<int>((592 - s.y + 0.5) * p.width / 592);
         for (int i = 0; i < 3; i++)
@@ -205,8 +189,7 @@ TEST(PictureFile, ColourPicturesInEveryTheme) {
 // its writer says what is missing.
 TEST(PictureFile, FailuresAreReported) {
   TempFolder dir;
-  Diagram diagram;
-  StartPosition(diagram);
+  const Diagram diagram = Preset(StartPosition);
   auto canvas = std::make_unique<Canvas>();
   const struct {
     int format, style, px;
@@ -219,7 +202,7 @@ TEST(PictureFile, FailuresAreReported) {
   };
   for (const auto &c : cases) {
     std::string bytes, why;
-    const PictureSettings settings = Settings(0, 2, 4.0f, 0, c.style, c.px);
+    const PictureSettings settings{.Style = c.style, .Px = c.px};
     EXPECT_FALSE(PictureBytes(c.format, diagram, settings, *canvas, &bytes, &why));
     EXPECT_EQ(why, c.reason);
   }
@@ -242,8 +225,8 @@ TEST(PictureFile, FailuresAreReported) {
 TEST(PictureFile, VectorPicturesOnSeveralThreads) {
   SetModuleFolder(BS_MODULE_FOLDER);
   const Diagram diagram = TestDiagram(1);
-  VectorDiagram diagrams[2] = {VectorDiagramOf(PictureSVG, diagram, Settings(1, 2, 4.0f, 5)),
-                               VectorDiagramOf(PicturePDF, diagram, Settings(1, 2, 4.0f, 5, StyleColour))};
+  VectorDiagram diagrams[2] = {VectorDiagramOf(PictureSVG, diagram, {.Coords = 1, .Theme = 5}),
+                               VectorDiagramOf(PicturePDF, diagram, {.Coords = 1, .Theme = 5, .Style = StyleColour})};
   std::string bytes[8], why[8];
   bool ok[8];
   std::vector<std::thread> threads;

@@ -18,13 +18,6 @@ class PrefsFile : public ::testing::Test {
   }
 
   std::string Path() const { return PrefsPath(folder_.Path()); }
-  // Reads a file with the given size and coordinates lines over prefs.
-  static Prefs Read(const std::string &size, const std::string &coords, Prefs prefs = {}) {
-    ReadPrefsText("Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\n" + size +
-                      "\r\nCoordinates (YES, NO, ASK):\r\n" + coords + "\r\n",
-                  prefs);
-    return prefs;
-  }
   // Writes prefs.txt and reads it back.
   Prefs ReadFile(const std::string &text) const {
     WriteWhole(Path(), text);
@@ -34,15 +27,13 @@ class PrefsFile : public ::testing::Test {
   TempFolder folder_;
 };
 
-TEST_F(PrefsFile, LivesInTheStartFolderAndMissingGivesAskAndMedium) {
+// In a run folder beside the program (a missing file gives ask and medium); elsewhere in the
+// configuration folder.
+TEST_F(PrefsFile, WhereTheyLive) {
   EXPECT_EQ(Path(), folder_ / "prefs.txt");
   const Prefs read = ReadPrefs(Path());
-  EXPECT_EQ(read.ShowCoords, 2);
-  EXPECT_EQ(read.Dpi, 2);
+  EXPECT_EQ(read.ShowCoords * 10 + read.Dpi, 22);
   EXPECT_EQ(read.PicSiz, 4.0f);
-}
-
-TEST_F(PrefsFile, OutsideARunFolderTheyLiveInTheConfigurationFolder) {
   std::filesystem::remove(folder_ / "boardsmith");
   const char *home = std::getenv("HOME");
   const std::string savedHome = home ? home : "";
@@ -57,40 +48,39 @@ TEST_F(PrefsFile, OutsideARunFolderTheyLiveInTheConfigurationFolder) {
   setenv("HOME", savedHome.c_str(), 1);
 }
 
-TEST_F(PrefsFile, SizeLines) {
+// The size and coordinates lines, read over settings whose coordinates are 5: what a line
+// that matches nothing leaves alone.
+TEST_F(PrefsFile, SizeAndCoordinatesLines) {
   struct Case {
-    const char *line;
+    const char *size, *coords;
     int dpi;
     float picSiz;
+    int showCoords;
   } cases[] = {
-      {"CUSTOM 2.50", 0, 2.5f}, {"CUSTARD  3.25 inches", 0, 3.25f}, {"SMALL", 1, 2.0f},
-      {"MEDIUM", 2, 4.0f},      {"LARGE", 3, 6.0f},   {"LARGEST", 3, 6.0f},
-      {"small", 2, 4.0f},       {"Large", 2, 4.0f},   {" SMALL", 2, 4.0f},
-      {"CUSTOM", 0, 4.0f},      {"CUSTOM x", 0, 4.0f},  // no number: the size stays
-      {"CUSTOM 0.25", 0, 1.0f}, {"CUSTOM 9", 0, 6.0f}, {"CUSTOM -2", 0, 1.0f},
-      {"CUSTOM nan", 0, 4.0f},  {"CUSTOM 1e999", 0, 6.0f},
-      {"CUSTOM 1e39", 0, 6.0f}, {"CUSTOM -1e39", 0, 1.0f},  // beyond float: clamped first
+      {"CUSTOM 2.50", "YES", 0, 2.5f, 1},  {"CUSTARD  3.25 inches", "NO", 0, 3.25f, 0},
+      {"SMALL", "NONE", 1, 2.0f, 0},       {"MEDIUM", "ASK", 2, 4.0f, 2},
+      {"LARGE", "ASKED", 3, 6.0f, 2},      {"LARGEST", "yes", 3, 6.0f, 5},
+      {"small", "no", 2, 4.0f, 5},         {"Large", "", 2, 4.0f, 5},
+      {" SMALL", "Y", 2, 4.0f, 5},         {"CUSTOM 0.25", "YES", 0, 1.0f, 1},
+      {"CUSTOM 9", "YES", 0, 6.0f, 1},     {"CUSTOM -2", "YES", 0, 1.0f, 1},
+      {"CUSTOM nan", "YES", 0, 4.0f, 1},   {"CUSTOM 1e999", "YES", 0, 6.0f, 1},
+      // No number: the size stays. Beyond float: clamped first.
+      {"CUSTOM", "YES", 0, 4.0f, 1},       {"CUSTOM x", "YES", 0, 4.0f, 1},
+      {"CUSTOM 1e39", "YES", 0, 6.0f, 1},  {"CUSTOM -1e39", "YES", 0, 1.0f, 1},
   };
+  Prefs before;
+  before.ShowCoords = 5;
   for (const Case &c : cases) {
     std::feclearexcept(FE_ALL_EXCEPT);
-    const Prefs read = Read(c.line, "ASK");
+    Prefs read = before;
+    ReadPrefsText("Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\n" + std::string(c.size) +
+                  "\r\nCoordinates (YES, NO, ASK):\r\n" + c.coords + "\r\n", read);
     // A number beyond float made float before it is clamped (undefined) overflows on the way.
-    EXPECT_FALSE(std::fetestexcept(FE_OVERFLOW)) << c.line;
-    EXPECT_EQ(read.Dpi, c.dpi) << c.line;
-    EXPECT_EQ(read.PicSiz, c.picSiz) << c.line;
+    EXPECT_FALSE(std::fetestexcept(FE_OVERFLOW)) << c.size;
+    EXPECT_EQ(read.Dpi, c.dpi) << c.size;
+    EXPECT_EQ(read.PicSiz, c.picSiz) << c.size;
+    EXPECT_EQ(read.ShowCoords, c.showCoords) << c.coords;
   }
-}
-
-TEST_F(PrefsFile, CoordinatesLines) {
-  struct Case {
-    const char *line;
-    int showCoords;
-  } cases[] = {{"YES", 1}, {"NO", 0}, {"NONE", 0}, {"ASK", 2}, {"ASKED", 2},
-               {"yes", 5}, {"no", 5}, {"", 5},     {"Y", 5}};
-  Prefs before;
-  before.ShowCoords = 5;  // what a line that matches nothing leaves alone
-  for (const Case &c : cases)
-    EXPECT_EQ(Read("MEDIUM", c.line, before).ShowCoords, c.showCoords) << c.line;
 }
 
 TEST_F(PrefsFile, ShortAndLongFiles) {

@@ -1,8 +1,6 @@
 #pragma once
 // Canvas helpers for the drawing tests. A canvas filled with Unwritten, a value no routine
 // writes, tells "written white or black" apart from "left alone".
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -30,7 +28,6 @@ inline int CentreOf(int square) { return 72 * square + 45; }  // of an arrow's s
 
 struct Tally {
   int black = 0, white = 0;
-  int Written() const { return black + white; }
 };
 inline Tally Count(const Canvas &canvas) {
   Tally t;
@@ -60,10 +57,8 @@ inline Box WrittenBoxAndClear(Canvas &canvas) {
   }
   return b;
 }
-
 // FNV-1a over the whole canvas: pins every pixel of a drawing in one number.
 inline uint64_t CanvasHash(const Canvas &canvas) {
   return Fnv1a(std::string(reinterpret_cast<const char *>(&canvas.Dot[0][0]), sizeof canvas.Dot));
 }
-
 }  // namespace testcanvas

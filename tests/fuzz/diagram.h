@@ -54,17 +54,15 @@ inline void RequireInRange(const PositionFile &file) {
 // A file of the given name (which may name folders on the way) in a folder of this process's
 // own, rewritten with each input; the folder goes when the run ends.
 inline std::string ScratchFile(const char *name, const std::string &bytes) {
-  // Plain characters, not a string: the folder is removed after static objects are gone.
+  // Plain characters, not a string: the folder is removed after static objects are gone. In
+  // memory where the system offers it: a disk makes every input wait on file writes.
   static char folder[4096] = "";
   if (!*folder) {
-    // In memory where the system offers it: a disk makes every input wait on file writes.
     std::error_code ec;
-    std::filesystem::path base = std::filesystem::is_directory("/dev/shm", ec)
-                                     ? std::filesystem::path("/dev/shm")
-                                     : std::filesystem::temp_directory_path();
-    std::string pattern = (base / "bs-fuzz-XXXXXX").string();
-    Require(pattern.size() < sizeof folder, "the temporary folder's name fits");
-    std::memcpy(folder, pattern.c_str(), pattern.size() + 1);
+    const std::string base = std::filesystem::is_directory("/dev/shm", ec)
+                                 ? "/dev/shm" : std::filesystem::temp_directory_path().string();
+    Require(std::snprintf(folder, sizeof folder, "%s/bs-fuzz-XXXXXX", base.c_str()) < int{sizeof folder},
+            "the temporary folder's name fits");
     Require(mkdtemp(folder) != nullptr, "a scratch folder can be made");
     std::atexit([] {
       std::error_code error;

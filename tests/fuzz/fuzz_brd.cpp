@@ -22,8 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Require(!why.empty(), "a refusal gives a reason");
 
   std::string whyFile;
-  const std::string path = fuzz::ScratchFile("pos.brd", text);
-  const std::optional<PositionFile> fromFile = ReadBRDFile(path, &whyFile);
+  const std::optional<PositionFile> fromFile = ReadBRDFile(fuzz::ScratchFile("pos.brd", text), &whyFile);
   Require(fromFile.has_value() == read.has_value(), "the file and the text are read alike");
   Require(whyFile == why, "the file and the text are refused for the same reason");
   if (!read) return 0;

@@ -1,6 +1,7 @@
 // Fuzzing the PGN reader: whatever the bytes, it ends; every game it accepts replays (each
 // position is the one before with its move played, the move is legal, its SAN is WriteSAN's and
 // reads back as the same move); every refusal says why.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -16,10 +17,8 @@ using fuzz::SameBoard;
 namespace {
 bool IsLegal(const Board &board, const Move &move) {
   Move moves[MaxMoves];
-  int count = LegalMoves(board, moves);
-  for (int k = 0; k < count; k++)
-    if (moves[k] == move) return true;
-  return false;
+  const int count = LegalMoves(board, moves);
+  return std::find(moves, moves + count, move) != moves + count;
 }
 
 void CheckGame(const PGNGame &game) {
