@@ -1,9 +1,5 @@
 // The menu commands through the window: their effect on the model, the preferences and the
 // screen, and every message box with its text, caption, buttons, icon and owner.
-#include <string>
-#include <vector>
-
-#include "files/prefs.h"
 #include "tests/gui/editor_fixture.h"
 
 using Commands = EditorWindow;
@@ -11,15 +7,7 @@ using Commands = EditorWindow;
 TEST_F(Commands, SettingsAreSetRememberedAndConfirmed) {
   const std::string tail = "Size effective only on inserting bmp in Word\n"
                            "Your preference will be remembered\n";
-  struct Case {
-    int id;
-    int32_t dpi;
-    float size;
-    int32_t show;
-    const char *caption;
-    std::string text;
-  };
-  const Case cases[] = {
+  const std::vector<std::tuple<int, int, float, int, const char *, std::string>> cases = {
       {CmdSmall, 1, 2.0f, 2, "Picture Size", "Picture size set to SMALL (2.0 inches)\n" + tail},
       {CmdLarge, 3, 6.0f, 2, "Picture Size", "Picture size set to LARGE (6.0 inches)\n" + tail},
       {CmdMedium, 2, 4.0f, 2, "Picture Size", "Picture size set to MEDIUM (4.0 inches)\n" + tail},
@@ -28,22 +16,17 @@ TEST_F(Commands, SettingsAreSetRememberedAndConfirmed) {
       {CmdAlways, 2, 4.0f, 1, "Coordinates Always",
        "Coords (a-h, 1-8) will be shown\nYour preference will be remembered\n"},
       {CmdAsk, 2, 4.0f, 2, "Coordinates Ask",
-       "You will be asked about Coordinates everytime\nThis setting will be remembered\n"},
-  };
-  for (const Case &k : cases) {
-    SCOPED_TRACE(k.id);
+       "You will be asked about Coordinates everytime\nThis setting will be remembered\n"}};
+  for (const auto &[id, dpi, size, show, caption, text] : cases) {
+    SCOPED_TRACE(id);
     ClearRecords();
-    Choose(k.id);
-    ASSERT_EQ(RecordedBoxes().size(), 1u);
-    ExpectBox(RecordedBoxes()[0], hwnd, k.text, k.caption, MB_OK | MB_ICONEXCLAMATION);
+    Choose(id);
+    ExpectBox(hwnd, text, caption, MB_OK | MB_ICONEXCLAMATION);
     // What the preferences file holds is what is in force.
-    const Prefs kept = PrefsOfFolder();
-    EXPECT_EQ(kept.Dpi, k.dpi);
-    EXPECT_EQ(kept.PicSiz, k.size);
-    EXPECT_EQ(kept.ShowCoords, k.show);
-    EXPECT_EQ(Settings().Dpi, k.dpi);
-    EXPECT_EQ(Settings().PicSiz, k.size);
-    EXPECT_EQ(Editor().ShowCoords, k.show);
+    const Prefs kept = ReadPrefs(PrefsPath(folder));
+    const auto expected = std::make_tuple(dpi, size, show);
+    EXPECT_EQ(std::make_tuple(kept.Dpi, kept.PicSiz, kept.ShowCoords), expected);
+    EXPECT_EQ(std::make_tuple(Settings().Dpi, Settings().PicSiz, Editor().ShowCoords), expected);
   }
 }
 
@@ -62,27 +45,32 @@ TEST_F(Commands, ColoursCycleThroughTheEightThemesAndLeaveTheStatusLine) {
   EXPECT_TRUE(RecordedBoxes().empty());
 }
 
-// What the presets and the flip do to the model is model_test.cpp's; here the window's part.
-TEST_F(Commands, PositionCommandsWriteTheirMessageAndRepaint) {
-  // The middle of an arrow's shaft between two squares (column, row-from-top).
-  auto shaft = [this](int c0, int t0, int c1, int t1) {
-    return Pixel((PointX(c0) + PointX(c1)) / 2, (PointY(t0) + PointY(t1)) / 2);
-  };
-  Choose(CmdEmpty);
-  ExpectStatus("Empty position");
-
-  Choose(CmdTypical);
-  ExpectStatus("Immortal Game: Vellmark - Dorrantis, 1851");
-  EXPECT_EQ(shaft(3, 2, 4, 1), ArrowColour);  // its arrow d6-e7
-
-  Choose(CmdFlip);
-  EXPECT_EQ(Now().Flipped, 1);
-  ExpectStatus("Position flipped");
-  EXPECT_EQ(shaft(4, 5, 3, 6), ArrowColour);
-
-  Choose(CmdStart);
-  ExpectStatus("Start position");
-  EXPECT_NE(shaft(4, 5, 3, 6), ArrowColour);
+// What the presets and the flip do to the model is model_test.cpp's; here the window's part: the
+// message, the repaint, and a half-drawn arrow abandoned, so that the next click starts a new one.
+TEST_F(Commands, PositionCommandsWriteTheirMessageRepaintAndAbandonAHalfDrawnArrow) {
+  // Each command, its message, and a shaft between two squares (c0, t0, c1, t1) shown or not.
+  for (auto [id, message, c0, t0, c1, t1, shown] :
+       std::vector<std::tuple<int, const char *, int, int, int, int, bool>>{
+           {CmdEmpty, "Empty position", 3, 2, 4, 1, false},
+           {CmdTypical, "Immortal Game: Vellmark - Dorrantis, 1851", 3, 2, 4, 1, true},
+           {CmdFlip, "Position flipped", 4, 5, 3, 6, true},
+           {CmdStart, "Start position", 4, 5, 3, 6, false}}) {
+    SCOPED_TRACE(message);
+    ClickTool(15);
+    EXPECT_FALSE(Editor().ArrowStarted);
+    ClickSquare(6, 6);
+    ASSERT_TRUE(Editor().ArrowStarted);
+    Choose(id);
+    EXPECT_FALSE(Editor().ArrowStarted);
+    ExpectStatus(message);
+    const COLORREF shaft = Pixel((PointX(c0) + PointX(c1)) / 2, (PointY(t0) + PointY(t1)) / 2);
+    EXPECT_EQ(shaft == ArrowColour, shown);
+    EXPECT_EQ(Now().Flipped, id == CmdFlip || id == CmdStart ? 1 : 0);  // Start keeps it
+    const int arrows = Now().NArrows;
+    ClickSquare(2, 2);
+    EXPECT_TRUE(Editor().ArrowStarted);
+    EXPECT_EQ(Now().NArrows, arrows);
+  }
   EXPECT_TRUE(RecordedBoxes().empty());
 }
 
@@ -90,10 +78,8 @@ TEST_F(Commands, CheckHelpAboutAndCustomOpenTheirWindows) {
   Choose(CmdEmpty);
   ClearRecords();
   Choose(CmdCheck);
-  ASSERT_EQ(RecordedBoxes().size(), 1u);
-  ExpectBox(RecordedBoxes()[0], nullptr,
-            "? White has no king\n? Black has no king\nThe position has 2 errors and 0 warnings",
-            "Check Legal", MB_OK);
+  ExpectBox(nullptr, "? White has no king\n? Black has no king\n"
+            "The position has 2 errors and 0 warnings", "Check Legal", MB_OK);
   ClearRecords();
   Choose(CmdAbout);
   EXPECT_EQ(HFName, "about.htm");

@@ -1,21 +1,14 @@
 // The grown editor: undo and redo, shortcuts, dragging, the board at every scale, the diagram's
-// file in the title, recent files, and the mended faults.
+// file in the title, recent files, the window's size and the last folder kept.
 #include <algorithm>
-#include <cstring>
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "files/atomicwrite.h"
 #include "files/brd.h"
-#include "files/prefs.h"
+#include "files/paths.h"
 #include "tests/gui/editor_fixture.h"
 
 namespace {
-int Count(int32_t code) {
-  return static_cast<int>(std::count(Now().Pos, Now().Pos + 64, code));
-}
-
 class Editing : public EditorWindow {
  protected:
   // A position file of the typical position in the test's folder.
@@ -26,38 +19,42 @@ class Editing : public EditorWindow {
     EXPECT_TRUE(WriteFileAtomically(path, MakeBRDFile(typical, SaveSettings(0)), nullptr));
     return path;
   }
-  void Arrow(int c0, int t0, int c1, int t1) {
-    ClickTool(15);
-    ClickSquare(c0, t0);
-    ClickSquare(c1, t1);
-  }
 };
 
+// Dragging moves a man, removes one dropped off the board and places what the palette gives; a
+// drag within a square is the classic click.
 TEST_F(Editing, EveryChangeIsUndoneToTheSamePixelsAndRedone) {
   const std::string file = TypicalFile();
   struct Change {
     const char *name;
     std::function<void()> make;
+    std::function<bool()> done = [] { return true; };  // what the change did, where checked
     std::function<void()> prepare = [] {};
   };
+  auto drag = [this](int c, int t, int x, int y) { DragMouse(hwnd, CentreX(c), CentreY(t), x, y); };
   const Change changes[] = {
       {"place", [this] { ClickTool(2); ClickSquare(3, 4); }},
       {"remove by a second click", [this] { ClickTool(6); ClickSquare(4, 6); }},
       {"erase", [this] { ClickTool(0); ClickSquare(0, 0); }},
       {"marker", [this] { ClickTool(13); ClickSquare(2, 2); }},
       {"arrow drawn", [this] { Arrow(4, 6, 4, 4); }},
-      {"arrow erased", [this] { Arrow(4, 6, 4, 4); }, [this] { Arrow(4, 6, 4, 4); }},
+      {"arrow erased", [this] { Arrow(4, 6, 4, 4); }, [] { return Now().NArrows == 0; },
+       [this] { Arrow(4, 6, 4, 4); }},
       {"flip", [this] { Choose(CmdFlip); }},
       {"empty", [this] { Choose(CmdEmpty); }},
       {"typical", [this] { Choose(CmdTypical); }},
       {"file opened", [&] { OpenFileByName(hwnd, file); }},
-      {"drag move", [this] { DragMouse(hwnd, CentreX(6), CentreY(7), CentreX(5), CentreY(5)); }},
-      {"drag off the board", [this] { DragMouse(hwnd, CentreX(0), CentreY(0), 100, 100); }},
-      {"palette drop", [this] { DragButtonTo(GetDlgItem(hwnd, 8), CentreX(3), CentreY(3)); }},
-      {"FEN pasted", [this] { Key('V', FCONTROL); },
-       [] { CopyTextToClipboard("4k3/8/8/8/8/8/8/4K3 b - - 0 1"); }},
-      {"side to move", [this] { Choose(CmdBlackToMove); }},
-  };
+      {"drag e2-e4", [&] { ClickTool(WK); drag(4, 6, CentreX(4), CentreY(4)); },
+       [] { return Now().Pos[4 * 8 + 1] == Empty && Now().Pos[4 * 8 + 3] == WP; }},
+      {"drag off the board", [&] { drag(3, 0, 150, 360); },
+       [] { return Now().Pos[3 * 8 + 7] == Empty; }},  // the black queen
+      {"palette drop", [this] { DragButtonTo(GetDlgItem(hwnd, 14), CentreX(3), CentreY(3)); },
+       [] { return Now().Pos[3 * 8 + 4] == CrossMark && Editor().SelPiece == WK; }},  // tool stays
+      {"drag within a8", [&] { drag(0, 0, CentreX(0) + 10, CentreY(0) + 10); },
+       [] { return Now().Pos[7] == WK; }},  // the classic click: the rook replaced by the king
+      {"FEN pasted", [this] { Key('V', FCONTROL); }, [] { return Now().FullMoves == 40; },
+       [] { CopyTextToClipboard("4k3/8/8/8/8/8/8/4K3 b - - 5 40"); }},  // all the FEN says
+      {"side to move", [this] { Choose(CmdBlackToMove); }}};
   for (const Change &change : changes) {
     SCOPED_TRACE(change.name);
     Choose(CmdStart);
@@ -67,6 +64,7 @@ TEST_F(Editing, EveryChangeIsUndoneToTheSamePixelsAndRedone) {
     change.make();
     const Diagram after = Now();
     ASSERT_NE(after, before);
+    EXPECT_TRUE(change.done());
     Key('Z', FCONTROL);
     EXPECT_EQ(Now(), before);
     EXPECT_EQ(BoardPixels(), shown);
@@ -82,9 +80,9 @@ TEST_F(Editing, UndoKeepsAHundredStepsAndAChangeDropsTheRedoSteps) {
   ClickTool(0);
   ClickSquare(5, 5);  // the eraser on an empty square changes nothing and leaves no step
   for (int i = 0; i < 100; i++) UndoCommand(hwnd);
-  EXPECT_EQ(Count(WP), 28);  // 100 of the 128 changes undone
+  EXPECT_EQ(std::count(Now().Pos, Now().Pos + 64, WP), 28);  // 100 of the 128 changes undone
   RedoCommand(hwnd);
-  EXPECT_EQ(Count(WP), 29);
+  EXPECT_EQ(std::count(Now().Pos, Now().Pos + 64, WP), 29);
   ClickSquare(0, 0);  // a change: the redo steps go
   const Diagram now = Now();
   RedoCommand(hwnd);
@@ -92,30 +90,25 @@ TEST_F(Editing, UndoKeepsAHundredStepsAndAChangeDropsTheRedoSteps) {
 }
 
 TEST_F(Editing, ShortcutsDoWhatTheirMenuItemsDo) {
-  const std::string file = TypicalFile();
   auto lastDialog = [] { return RecordedFileDialogs().empty() ? std::string() : RecordedFileDialogs().back().defExt; };
-  struct Row {
-    int modifiers, key;
-    std::function<bool()> effect;
-  };
-  const Row rows[] = {
-      // Ctrl+Z and Ctrl+Y undo and redo every change in the test above; Ctrl+Shift+Z redoes too.
+  // Modifiers, key and effect. Ctrl+Z and Ctrl+Y undo and redo every change in the test above;
+  // Ctrl+Shift+Z redoes too.
+  const std::vector<std::tuple<int, int, std::function<bool()>>> rows = {
       {FCONTROL | FSHIFT, 'Z', [] { return Now().Pos[0] == WP; }},
       {FCONTROL, 'O', [&] { return lastDialog() == "brd"; }},
       {FCONTROL, 'S', [&] { return lastDialog() == "bmp"; }},
       {FCONTROL, 'C', [] { return std::filesystem::exists(ClipBMPPath()); }},
       {0, VK_F1, [] { return TopLevelWindows("HelpClass").size() == 1; }},
-      {FCONTROL, 'Q', [this] { return Boxes("Quit?").size() == 1 && IsWindow(hwnd); }},
-  };
+      {FCONTROL, 'Q', [this] { return Boxes("Quit?").size() == 1 && IsWindow(hwnd); }}};
   Editor().ShowCoords = 0;
-  for (const Row &row : rows) {
-    SCOPED_TRACE(row.key);
+  for (const auto &[modifiers, key, effect] : rows) {
+    SCOPED_TRACE(key);
     ClickTool(6);
     ClickSquare(0, 7);  // a1: white rook replaced by a pawn
-    if (row.modifiers & FSHIFT) UndoCommand(hwnd);
+    if (modifiers & FSHIFT) UndoCommand(hwnd);
     ClearRecords();
-    Key(row.key, row.modifiers);
-    EXPECT_TRUE(row.effect());
+    Key(key, modifiers);
+    EXPECT_TRUE(effect());
     Choose(CmdStart);
   }
   // Ctrl+S repeats the save command last chosen, and the menu shows which.
@@ -123,47 +116,27 @@ TEST_F(Editing, ShortcutsDoWhatTheirMenuItemsDo) {
   Choose(CmdSaveHTM);
   Key('S', FCONTROL);
   EXPECT_EQ(lastDialog(), "htm");
-  EXPECT_NE(std::find(MenuBarTexts(hwnd).begin(), MenuBarTexts(hwnd).end(),
-                      "&File|Save H&TM...\tCtrl+S|1004"),
-            MenuBarTexts(hwnd).end());
-}
-
-TEST_F(Editing, DraggingMovesRemovesAndPlacesAndAClickStaysAClick) {
-  DragMouse(hwnd, CentreX(4), CentreY(6), CentreX(4), CentreY(4));  // e2-e4 with the king tool
-  const int32_t *pos = Now().Pos;
-  EXPECT_EQ(pos[4 * 8 + 1], 0);
-  EXPECT_EQ(pos[4 * 8 + 3], WP);
-  DragMouse(hwnd, CentreX(3), CentreY(0), 150, 360);  // the black queen dropped off the board
-  EXPECT_EQ(pos[3 * 8 + 7], 0);
-  DragButtonTo(GetDlgItem(hwnd, 14), CentreX(3), CentreY(3));  // a cross from the palette
-  EXPECT_EQ(pos[3 * 8 + 4], CrossMark);
-  EXPECT_EQ(Editor().SelPiece, 1);  // the tool stays
-  DragMouse(hwnd, CentreX(0), CentreY(0), CentreX(0) + 10, CentreY(0) + 10);  // within a8
-  EXPECT_EQ(pos[7], WK);  // the classic click: the rook replaced by the selected king
+  const std::vector<std::string> menu = MenuBarTexts(hwnd);
+  EXPECT_EQ(std::count(menu.begin(), menu.end(), "&File|Save H&TM...\tCtrl+S|1004"), 1);
 }
 
 TEST_F(Editing, TheBoardScalesByWholeFactorsAndClicksFollow) {
-  struct Size {
-    int width, height, scale, left, top, kingPixels;
-  };
   // The white king's figure pixels: 657 from the 36-pixel image, 2509 from the 72-pixel glyph
   // (not 4 x 657), and that glyph drawn at 108 pixels.
-  const Size sizes[] = {{535, 420, 1, 198, 16, 657},
-                        {857, 740, 2, 198, 16, 2509},
-                        {1000, 740, 2, 269, 16, 2509},
-                        {1179, 1060, 3, 198, 16, 5645}};
-  for (const Size &s : sizes) {
-    SCOPED_TRACE(s.scale);
-    Resize(s.width, s.height);
-    EXPECT_EQ(BoardScale, s.scale);
-    EXPECT_EQ(BoardLeft, s.left);
-    EXPECT_EQ(BoardTop, s.top);
-    const int k = s.scale, x0 = s.left + 22 * k, y0 = s.top + 4 * k;
+  const std::vector<std::tuple<int, int, int, int, int, int>> sizes = {
+      {535, 420, 1, 198, 16, 657}, {857, 740, 2, 198, 16, 2509}, {1000, 740, 2, 269, 16, 2509},
+      {1179, 1060, 3, 198, 16, 5645}};
+  for (auto [width, height, k, left, top, kingPixels] : sizes) {
+    SCOPED_TRACE(k);
+    MoveWindow(hwnd, 10, 0, width, height, true);  // as by the user (outer size)
+    PumpMessages();
+    EXPECT_EQ(std::tie(BoardScale, BoardLeft, BoardTop), std::tie(k, left, top));
+    const int x0 = left + 22 * k, y0 = top + 4 * k;
     int figure = 0;
-    for (int y = y0 + 7 * 37 * k; y < y0 + (7 * 37 + 36) * k; y++)
-      for (int x = x0 + 4 * 37 * k; x < x0 + (4 * 37 + 36) * k; x++)
-        figure += Pixel(x, y) != DarkColour(0) && Pixel(x, y) != LightColour(0);
-    EXPECT_EQ(figure, s.kingPixels);
+    for (COLORREF c : Pixels(x0 + 4 * 37 * k, y0 + 7 * 37 * k, x0 + (4 * 37 + 36) * k,
+                             y0 + (7 * 37 + 36) * k))
+      figure += c != DarkColour(0) && c != LightColour(0);
+    EXPECT_EQ(figure, kingPixels);
     EXPECT_EQ(Pixel(x0 + 36 * k, y0), RGB(0, 0, 0));  // the grid line, k pixels wide
     EXPECT_EQ(Pixel(x0 + 37 * k - 1, y0), RGB(0, 0, 0));
     EXPECT_EQ(Pixel(x0 + 37 * k, y0), DarkColour(0));
@@ -176,14 +149,18 @@ TEST_F(Editing, TheBoardScalesByWholeFactorsAndClicksFollow) {
   }
 }
 
-TEST_F(Editing, TheTitleNamesTheFileAndMarksChanges) {
+// The title names the diagram's file and marks changes; recent files are kept newest first and
+// open again.
+TEST_F(Editing, TheTitleNamesTheFileAndRecentFilesAreKeptNewestFirst) {
   const std::string file = TypicalFile("game one.brd");
   const std::string title = std::string(" - ") + MainTitle;
   ClickSquare(0, 0);
   PumpMessages();
   EXPECT_EQ(WindowText(hwnd), "Untitled*" + title);
+  Write("Arrow complete");
   ASSERT_TRUE(OpenFileByName(hwnd, file));
   EXPECT_EQ(WindowText(hwnd), "game one.brd" + title);
+  EXPECT_EQ(Strip(), std::vector<COLORREF>(Strip().size(), WindowBackground));  // status cleared
   ClickSquare(0, 0);
   PumpMessages();
   EXPECT_EQ(WindowText(hwnd), "game one.brd*" + title);
@@ -191,9 +168,7 @@ TEST_F(Editing, TheTitleNamesTheFileAndMarksChanges) {
   EXPECT_EQ(WindowText(hwnd), "game one.brd" + title);
   EXPECT_FALSE(OpenFileByName(hwnd, folder + "/notes.txt"));  // not there
   ExpectFailure("Open failed", hwnd, folder + "/notes.txt", "");
-}
-
-TEST_F(Editing, RecentFilesAreKeptNewestFirstAndOpenAgain) {
+  ClearRecords();
   std::vector<std::string> files;
   for (int i = 0; i < 9; i++) files.push_back(TypicalFile("p" + std::to_string(i) + ".brd"));
   for (const std::string &f : files) ASSERT_TRUE(OpenFileByName(hwnd, f));
@@ -220,7 +195,8 @@ TEST_F(Editing, RecentFilesAreKeptNewestFirstAndOpenAgain) {
 }
 
 TEST_F(Editing, WindowSizeAndLastFolderAreKept) {
-  Resize(900, 800);
+  MoveWindow(hwnd, 10, 0, 900, 800, true);
+  PumpMessages();
   DestroyWindow(hwnd);
   Editor().prefs.WindowWidth = 0;
   LoadPrefs();
@@ -238,22 +214,5 @@ TEST_F(Editing, WindowSizeAndLastFolderAreKept) {
   Choose(CmdOpenBRD);
   EXPECT_EQ(RecordedFileDialogs().back().initialDir, folder + "/sub");
   EXPECT_EQ(RecordedFileDialogs().back().offered, folder + "/sub/a.brd");
-}
-
-TEST_F(Editing, MendedFaults) {
-  // An invalid arrow takes its start mark with it.
-  Choose(CmdEmpty);
-  const std::vector<COLORREF> empty = BoardPixels();
-  Arrow(0, 0, 3, 1);
-  EXPECT_EQ(BoardPixels(), empty);
-  // The palette shows the selected tool.
-  ClickTool(9);
-  for (int i = 0; i < 16; i++)
-    EXPECT_EQ(SendMessage(GetDlgItem(hwnd, i), BM_GETCHECK, 0, 0), i == 9 ? BST_CHECKED : BST_UNCHECKED);
-  // Opening a file clears the status line.
-  const std::string file = TypicalFile();
-  Write("Arrow complete");
-  OpenFileByName(hwnd, file);
-  EXPECT_EQ(Strip(), std::vector<COLORREF>(Strip().size(), WindowBackground));
 }
 }  // namespace

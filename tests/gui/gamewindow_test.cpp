@@ -1,8 +1,5 @@
 // The game window: a PGN file's games listed, a game chosen, its moves stepped through with the
 // list, the buttons and the keys, the board showing the men after each move.
-#include <string>
-#include <vector>
-
 #include "tests/gui/editor_fixture.h"
 
 namespace {
@@ -12,9 +9,7 @@ class GameWindow : public EditorWindow {
     EditorWindow::SetUp();
     ScriptFileAnswer(BS_SOURCE_DIR "/tests/data/pgn/editor.pgn");
     Choose(CmdOpenPGN);
-    std::vector<HWND> open = TopLevelWindows("GameWindowClass");
-    ASSERT_EQ(open.size(), 1u);
-    w = open[0];
+    ASSERT_NE(w = OnlyWindow("GameWindowClass"), nullptr);
   }
   HWND Games() { return GetDlgItem(w, 8201); }
   HWND Moves() { return GetDlgItem(w, 8202); }
@@ -22,14 +17,9 @@ class GameWindow : public EditorWindow {
   int Shown() { return static_cast<int>(SendMessage(Moves(), LB_GETCURSEL, 0, 0)); }
   // The man on a square by name, in the diagram's orientation.
   static int Man(const char *square) {
-    const Diagram &d = Now();
     int file = square[0] - 'a', rank = square[1] - '1';
-    return d.Flipped ? d.Pos[(7 - file) * 8 + (7 - rank)] : d.Pos[file * 8 + rank];
+    return Now().Flipped ? Now().Pos[(7 - file) * 8 + (7 - rank)] : Now().Pos[file * 8 + rank];
   }
-  static std::vector<int> FirstArrow() {
-    return std::vector<int>(Now().Arr[0], Now().Arr[0] + 4);
-  }
-  static std::vector<int> Men() { return std::vector<int>(Now().Pos, Now().Pos + 64); }
   HWND w = nullptr;
 };
 
@@ -49,7 +39,6 @@ TEST_F(GameWindow, ListsTheGamesAndStepsThroughTheChosenOne) {
   EXPECT_EQ(Man("e1"), WK);
   EXPECT_EQ(Now().NArrows, 0);
   ExpectStatus("Game 1, start, white to move; arrows and markers cleared", true);
-
   ChooseListRow(Moves(), 7);  // 4. O-O
   EXPECT_EQ(Man("g1"), WK);
   EXPECT_EQ(Man("f1"), WR);
@@ -63,11 +52,9 @@ TEST_F(GameWindow, ListsTheGamesAndStepsThroughTheChosenOne) {
   EXPECT_EQ(Shown(), 8);
   EXPECT_EQ(Man("c5"), BB);
   EXPECT_EQ(Now().NArrows, 0);
-
   // The last move's arrow on request, in either orientation; theme and orientation stay.
   Button(8205);
-  ASSERT_EQ(Now().NArrows, 1);
-  EXPECT_EQ(FirstArrow(), (std::vector<int>{5, 0, 2, 3}));  // f8-c5
+  EXPECT_EQ(Arrows(), (ArrowList{{5, 0, 2, 3}}));  // f8-c5
   Choose(CmdFlip);
   PressKey(Moves(), VK_LEFT, 0);  // in the list as on the window
   PumpMessages();
@@ -75,7 +62,7 @@ TEST_F(GameWindow, ListsTheGamesAndStepsThroughTheChosenOne) {
   EXPECT_EQ(Now().Flipped, 1);
   EXPECT_EQ(Settings().Theme, 3);
   EXPECT_EQ(Man("g1"), WK);
-  EXPECT_EQ(FirstArrow(), (std::vector<int>{3, 0, 1, 0}));  // e1-g1
+  EXPECT_EQ(Arrows(), (ArrowList{{3, 0, 1, 0}}));  // e1-g1
   PressKey(w, VK_RIGHT, 0);
   PumpMessages();
   EXPECT_EQ(Shown(), 8);
@@ -92,9 +79,7 @@ TEST_F(GameWindow, DamagedGamesSayWhyAndSetUpGamesStartFromTheirFEN) {
   EXPECT_EQ(Man("a2"), BK);
   const std::vector<int> before = Men();
   ChooseListRow(Games(), 1);
-  ASSERT_EQ(RecordedBoxes().size(), 1u);
-  ExpectBox(RecordedBoxes()[0], w, "game 2, move 2: Ke3 is illegal", "Open PGN",
-            MB_OK | MB_ICONEXCLAMATION);
+  ExpectBox(w, "game 2, move 2: Ke3 is illegal", "Open PGN", MB_OK | MB_ICONEXCLAMATION);
   EXPECT_TRUE(ListBoxRows(Moves()).empty());
   EXPECT_EQ(Men(), before);
   Button(8204);  // nothing to step through

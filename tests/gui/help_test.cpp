@@ -3,11 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
-#include <filesystem>
 #include <fstream>
 #include <set>
-#include <string>
 #include <thread>
 
 #include "tests/gui/editor_fixture.h"
@@ -32,54 +31,41 @@ bool IsInk(COLORREF c) { return c != Background; }
 
 class Help : public EditorWindow {
  protected:
-  void SetUp() override {
-    EditorWindow::SetUp();
-    HFName = "page.htm";
-  }
   void WritePage(const std::string &text, const char *name = "page.htm") {
     std::ofstream(fs::path(folder) / name, std::ios::binary | std::ios::trunc) << text;
   }
-  static HWND Open() {
+  // A help window for a page, which all help windows show from now on.
+  static HWND Open(const char *page = "page.htm") {
+    HFName = page;
     HWND w = HelpWindow();
     PumpMessages();
     return w;
   }
-  static void Repaint(HWND w) {
-    InvalidateRect(w, nullptr, true);
-    UpdateWindow(w);
+  // Whether a rectangle of the window holds a pixel of the kind asked for (by default anything
+  // but the background); and the bands 0.. of the page that do.
+  static bool Inked(HWND w, int x0, int y0, int x1, int y1, bool (*kind)(COLORREF) = IsInk) {
+    for (int y = y0; y < std::min(y1, ClientHeight(w)); y++)
+      for (int x = x0; x < x1; x++)
+        if (!OnButton(x, y) && kind(WindowPixel(w, x, y))) return true;
+    return false;
   }
-  // Bands 0.. of the page that hold a pixel of the kind asked for (all ink by default).
   static std::set<int> BandsWith(HWND w, bool (*kind)(COLORREF) = IsInk) {
     std::set<int> bands;
     for (int k = 0; k < Bands; k++)
-      for (int y = 5 + 17 * k; y < 5 + 17 * (k + 1) && y < ClientHeight(w) && !bands.count(k); y++)
-        for (int x = 0; x < ClientWidth(w); x++)
-          if (!OnButton(x, y) && kind(WindowPixel(w, x, y))) {
-            bands.insert(k);
-            break;
-          }
+      if (Inked(w, 0, 5 + 17 * k, ClientWidth(w), 5 + 17 * (k + 1), kind)) bands.insert(k);
     return bands;
-  }
-  // Whether a rectangle of the window holds anything but the background.
-  static bool Inked(HWND w, int x0, int y0, int x1, int y1) {
-    for (int y = y0; y < y1; y++)
-      for (int x = x0; x < x1; x++)
-        if (!OnButton(x, y) && IsInk(WindowPixel(w, x, y))) return true;
-    return false;
   }
 };
 
 TEST_F(Help, AMissingPageLeavesTheWindowBlankAndOkOrTheCloseBoxCloses) {
-  HFName = "missing.htm";
-  HWND w = Open();
+  HWND w = Open("missing.htm");
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(WindowText(w), "Help");
-  EXPECT_EQ(ClientWidth(w), 500 - 8);
-  EXPECT_EQ(ClientHeight(w), 600 - 38);
+  EXPECT_EQ(std::make_pair(ClientWidth(w), ClientHeight(w)), std::make_pair(500 - 8, 600 - 38));
   EXPECT_EQ(WindowText(GetDlgItem(w, 1)), "Ok");
   EXPECT_FALSE(Inked(w, 0, 0, ClientWidth(w), ClientHeight(w)));
   // "Ok" closes one window, the close box another.
-  HWND second = Open();
+  HWND second = Open("missing.htm");
   ClickButton(GetDlgItem(w, 1));
   PumpMessages();
   EXPECT_FALSE(IsWindow(w));
@@ -91,62 +77,59 @@ TEST_F(Help, AMissingPageLeavesTheWindowBlankAndOkOrTheCloseBoxCloses) {
   EXPECT_TRUE(RecordedBoxes().empty());
 }
 
-TEST_F(Help, LinesSeventeenPixelsApartTagLinesAndLineEndsTakeNoSpace) {
-  WritePage("HHHH\r\n<P>\r\nHHHH\n\nHHHH\n<BR>\n<FONT COLOR=BLUE>\nHHHH\n");
-  HWND w = Open();
-  EXPECT_EQ(BandsWith(w), (std::set<int>{0, 1, 3, 4}));
-  // The first line starts at the left margin, x = 5, and no higher than y = 5.
-  EXPECT_FALSE(Inked(w, 0, 0, 5, 22));
-  EXPECT_FALSE(Inked(w, 0, 0, 100, 5));
-  EXPECT_TRUE(Inked(w, 5, 5, 7, 22));
-}
-
-TEST_F(Help, ColourLinesColourTheLinesAfterThem) {
+// Lines 17 pixels apart from (5, 5); tag lines and line ends take no space, an empty line does;
+// colour lines colour the lines after them, and each paint starts black.
+TEST_F(Help, LinesAndColours) {
   WritePage(
-      "HHHH black\n"
-      "<FONT COLOR=RED>\n"
-      "HHHH red\n"
+      "HHHH black\r\n"
+      "<P>\r\n"
+      "<FONT COLOR=RED>\nHHHH red\n"
+      "\n"
       "HHHH still red\n"
-      "<FONT COLOR=BLACK>\n"
-      "HHHH black again\n"
-      "<FONT COLOR=GREEN>\n"
-      "HHHH green\n"
-      "<FONT COLOR=BLUE>\n"
-      "HHHH blue\n"
+      "<BR>\n"
+      "<FONT COLOR=BLACK>\nHHHH black again\n"
+      "<FONT COLOR=GREEN>\nHHHH green\n"
+      "<FONT COLOR=BLUE>\nHHHH blue\n"
       "<FONT COLOR=RE\n"  // 14 characters: not a colour line, but a tag line
       "HHHH blue yet\n"
       "<FONT COLOR=REDDISH>\n"  // the first 15 characters decide
       "HHHH red at the end <FONT COLOR=BLACK>\n"  // a tag inside a line is text
       "HHHH and red\n");
   HWND w = Open();
-  EXPECT_EQ(BandsWith(w), (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
-  EXPECT_EQ(BandsWith(w, IsRed), (std::set<int>{1, 2, 7, 8}));
-  EXPECT_EQ(BandsWith(w, IsDark), (std::set<int>{0, 3}));
-  EXPECT_EQ(BandsWith(w, IsGreen), (std::set<int>{4}));
-  EXPECT_EQ(BandsWith(w, IsBlue), (std::set<int>{5, 6}));
+  Repaint(w);  // a paint after the first starts black again
+  EXPECT_EQ(BandsWith(w), (std::set<int>{0, 1, 3, 4, 5, 6, 7, 8, 9}));
+  EXPECT_EQ(BandsWith(w, IsRed), (std::set<int>{1, 3, 8, 9}));
+  EXPECT_EQ(BandsWith(w, IsDark), (std::set<int>{0, 4}));
+  EXPECT_EQ(BandsWith(w, IsGreen), (std::set<int>{5}));
+  EXPECT_EQ(BandsWith(w, IsBlue), (std::set<int>{6, 7}));
+  EXPECT_FALSE(Inked(w, 0, 0, 5, 22));
+  EXPECT_FALSE(Inked(w, 0, 0, 100, 5));
+  EXPECT_TRUE(Inked(w, 5, 5, 7, 22));
 }
 
-TEST_F(Help, EveryPaintStartsBlackAndRereadsTheLastNamedPage) {
-  WritePage("HHHH\n<FONT COLOR=RED>\nHHHH\n");
+// Pages come from the start folder wherever the current folder is, and each paint reads the page
+// named last again.
+TEST_F(Help, EveryPaintRereadsTheLastNamedPageFromTheStartFolder) {
   HWND w = Open();
-  Repaint(w);
-  EXPECT_EQ(BandsWith(w, IsDark), (std::set<int>{0}));
-  EXPECT_EQ(BandsWith(w, IsRed), (std::set<int>{1}));
   WritePage("\n\nHHHH changed\n");
   Repaint(w);
   EXPECT_EQ(BandsWith(w), (std::set<int>{2}));
   // A second window for another page: both show the page named last.
   WritePage("\nHHHH\n", "about.htm");
-  HFName = "about.htm";
-  HWND about = Open();
+  fs::create_directory(folder + "/elsewhere");
+  std::ofstream(folder + "/elsewhere/about.htm") << "\n\n\nHHHH\n";
+  fs::current_path(folder + "/elsewhere");  // as a save in another folder may leave it
+  HWND about = Open("about.htm");
   EXPECT_NE(about, w);
   EXPECT_EQ(BandsWith(about), (std::set<int>{1}));
   Repaint(w);
   EXPECT_EQ(BandsWith(w), (std::set<int>{1}));
 }
 
-TEST_F(Help, ReadingIsBounded) {
-  // Two megabytes of tag lines, then text: the viewer stops reading after one megabyte.
+// Reading is bounded: two megabytes of tag lines, then text, are read up to one megabyte. A page
+// name that is not a regular file draws nothing, at once: reading a FIFO would hold the window
+// until something wrote to it (here a writer offers a line as soon as one reads).
+TEST_F(Help, ReadingIsBoundedAndOnlyOfRegularFiles) {
   std::string page;
   while (page.size() < (2u << 20)) page += "<P>\n";
   WritePage(page + "HHHH\n");
@@ -155,17 +138,13 @@ TEST_F(Help, ReadingIsBounded) {
   WritePage(page.substr(0, 1u << 19) + "HHHH\n");  // half a megabyte is read to its end
   Repaint(w);
   EXPECT_EQ(BandsWith(w), (std::set<int>{0}));
-}
-
-// A page name that is not a regular file draws nothing, at once: reading a FIFO would hold the
-// window until something wrote to it (here a writer offers a line as soon as one reads).
-TEST_F(Help, APageThatIsNotARegularFileIsNotRead) {
   std::string fifo = folder + "/page.htm";
+  fs::remove(fifo);
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   // The viewer may open and close the pipe before the writer writes: no reader is no signal.
   auto previous = signal(SIGPIPE, SIG_IGN);
   std::thread writer([&] { std::ofstream(fifo) << "HHHH\n"; });
-  HWND w = Open();
+  Repaint(w);
   EXPECT_TRUE(BandsWith(w).empty());
   int fd = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);  // lets the writer finish
   writer.join();
@@ -173,21 +152,12 @@ TEST_F(Help, APageThatIsNotARegularFileIsNotRead) {
   signal(SIGPIPE, previous);
 }
 
-TEST_F(Help, PagesComeFromTheStartFolderWhereverTheCurrentFolderIs) {
-  WritePage("HHHH\n");
-  fs::create_directory(folder + "/elsewhere");
-  std::ofstream(folder + "/elsewhere/page.htm") << "\n\n\nHHHH\n";
-  fs::current_path(folder + "/elsewhere");  // as a save in another folder may leave it
-  EXPECT_EQ(BandsWith(Open()), (std::set<int>{0}));
-}
-
 // The pages that come with the program fit the viewer: every shown line ends inside the window.
 TEST_F(Help, ShippedPagesFitTheWindow) {
   for (const char *name : {"readme.htm", "about.htm"}) {
     SCOPED_TRACE(name);
     fs::copy_file(fs::path(BS_SOURCE_DIR) / "help" / name, fs::path(folder) / name);
-    HFName = name;
-    HWND w = Open();
+    HWND w = Open(name);
     std::set<int> inked = BandsWith(w);
     ASSERT_FALSE(inked.empty());
     EXPECT_LT(*inked.rbegin(), 30);  // above the "Ok" button

@@ -1,7 +1,4 @@
 // The main window as created: title, menu bar, palette and images.
-#include <string>
-#include <vector>
-
 #include "tests/gui/editor_fixture.h"
 
 TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
@@ -19,18 +16,13 @@ TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
       "&File|Save H&TM...|1004", "&File|Save &Web Page...|1008", "&File|E&xit\tCtrl+Q|1005",
       "&Edit||0", "&Edit|&Undo\tCtrl+Z|8001", "&Edit|&Redo\tCtrl+Y|8002",
       "&Edit|&Copy FEN\tCtrl+Shift+C|8003", "&Edit|&Paste FEN\tCtrl+V|8004",
-      "&Edit|&Enter FEN...|8005",
-      "&Colours||0", "&Colours|Chang&e|2001",
-      "&Picture Size||0", "&Picture Size|&Small|3001", "&Picture Size|&Medium|3002",
-      "&Picture Size|&Large|3003", "&Picture Size|&Custom|3004",
-      "&Show Coords||0", "&Show Coords|&Never|4001", "&Show Coords|&Always|4002",
-      "&Show Coords|&Ask|4003",
-      "P&osition||0", "P&osition|&Flip|5001", "P&osition|&Empty|5002",
-      "P&osition|&Start|5003", "P&osition|&Typical|5004",
-      "P&osition|&White to move|5005", "P&osition|&Black to move|5006",
-      "&Verify||0", "&Verify|Check &Legal|6002",
-      "&Help||0", "&Help|&About|7003", "&Help|&Help\tF1|7002",
-  };
+      "&Edit|&Enter FEN...|8005", "&Colours||0", "&Colours|Chang&e|2001", "&Picture Size||0",
+      "&Picture Size|&Small|3001", "&Picture Size|&Medium|3002", "&Picture Size|&Large|3003",
+      "&Picture Size|&Custom|3004", "&Show Coords||0", "&Show Coords|&Never|4001",
+      "&Show Coords|&Always|4002", "&Show Coords|&Ask|4003", "P&osition||0", "P&osition|&Flip|5001",
+      "P&osition|&Empty|5002", "P&osition|&Start|5003", "P&osition|&Typical|5004",
+      "P&osition|&White to move|5005", "P&osition|&Black to move|5006", "&Verify||0",
+      "&Verify|Check &Legal|6002", "&Help||0", "&Help|&About|7003", "&Help|&Help\tF1|7002"};
   EXPECT_EQ(MenuBarTexts(hwnd), expected);
   // The settings in force are checked.
   EXPECT_TRUE(MenuItemChecked(hwnd, CmdMedium));
@@ -42,33 +34,29 @@ TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
 }
 
 // The images come from the start folder: the tests run in the build folder, which holds none.
-TEST_F(EditorWindow, PaletteButtonsCarryTheirFacesAndImagesAreLoaded) {
-  for (int i = 0; i < 16; i++) {
-    SCOPED_TRACE(i);
-    HWND button = GetDlgItem(hwnd, i);
-    ASSERT_NE(button, nullptr);
-    EXPECT_EQ(GetParent(button), hwnd);
-    EXPECT_NE(ButtonImage(button), nullptr);
-    EXPECT_NE(Curs[i], nullptr);
-    EXPECT_EQ(Pics[i] == nullptr, i == 0);  // the empty square has no picture
-    EXPECT_EQ(Mask[i] == nullptr, i == 0);
+// Without them the buttons and the board go without, and clicks and moves still work.
+TEST_F(EditorWindow, PaletteFacesAndImagesAreLoadedOrLeftOutWhenMissing) {
+  for (bool present : {true, false}) {
+    if (!present) {
+      ResetPlatform();
+      std::filesystem::remove(folder + "/bmp");
+      std::filesystem::remove(folder + "/cur");
+      hwnd = CreateMainWindow(SW_SHOWNORMAL);
+      ASSERT_NE(hwnd, nullptr);
+      PumpMessages();
+      EXPECT_TRUE(RecordedBoxes().empty());
+    }
+    for (int i = 0; i < 16; i++) {
+      SCOPED_TRACE(i);
+      HWND button = GetDlgItem(hwnd, i);
+      ASSERT_NE(button, nullptr);
+      EXPECT_EQ(GetParent(button), hwnd);
+      EXPECT_EQ(ButtonImage(button) != nullptr, present);
+      EXPECT_EQ(Curs[i] != nullptr, present);
+      EXPECT_EQ(Pics[i] != nullptr, present && i > 0);  // the empty square has no picture
+      EXPECT_EQ(Mask[i] != nullptr, present && i > 0);
+    }
   }
-}
-
-TEST_F(EditorWindow, MissingImagesLeaveButtonsAndBoardWithoutThem) {
-  ResetPlatform();
-  std::filesystem::remove(folder + "/bmp");
-  std::filesystem::remove(folder + "/cur");
-  hwnd = CreateMainWindow(SW_SHOWNORMAL);
-  ASSERT_NE(hwnd, nullptr);
-  PumpMessages();
-  EXPECT_TRUE(RecordedBoxes().empty());
-  for (int i = 0; i < 16; i++) {
-    EXPECT_EQ(ButtonImage(GetDlgItem(hwnd, i)), nullptr);
-    EXPECT_EQ(Pics[i], nullptr);
-    EXPECT_EQ(Curs[i], nullptr);
-  }
-  // The board still shows, and clicks and moves still work.
   Editor().SelPiece = WQ;
   ClickSquare(4, 4);
   EXPECT_EQ(Now().Pos[4 * 8 + 3], WQ);

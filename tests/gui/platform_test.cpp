@@ -1,37 +1,24 @@
-// The window services the editor relies on, driven through their API with a small window class
-// of the test's own: message order, the loop, drawing edges, images and file dialogs (menus,
-// buttons, boxes, fields and input are driven through the editor in every GUI test); and the
-// main window's quit question, which ends the loop.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <cstdint>
-#include <filesystem>
+// The window services the editor relies on, through a window class of the test's own: message
+// order, the loop, drawing edges, images and file dialogs (the rest is driven through the editor
+// in every GUI test); and the main window's quit question, which ends the loop.
+#include <algorithm>
 #include <fstream>
-#include <string>
-#include <vector>
 
-#include "platform/platform.h"
-#include "platform/testing/testing.h"
 #include "tests/gui/editor_fixture.h"
 
 namespace {
-namespace fs = std::filesystem;
-
 const COLORREF Background = RGB(10, 20, 30);
 
 struct Seen {
   HWND hwnd;
   UINT msg;
   WPARAM wParam;
-  LPARAM lParam;
 };
-std::vector<Seen> Log;
-bool AliveInCreate = false;
-bool KeepOnClose = false;  // WM_CLOSE does not destroy
+std::vector<Seen> Log;                            // what the procedure saw
+bool AliveInCreate = false, KeepOnClose = false;  // with KeepOnClose WM_CLOSE does not destroy
 
 LRESULT TestProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  Log.push_back(Seen{hwnd, msg, wParam, lParam});
+  Log.push_back(Seen{hwnd, msg, wParam});
   switch (msg) {
     case WM_CREATE:
       AliveInCreate = IsWindow(hwnd);
@@ -43,16 +30,9 @@ LRESULT TestProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
-// The last message of a kind that the procedure saw, and how many came.
-Seen Last(UINT msg) {
-  for (auto it = Log.rbegin(); it != Log.rend(); ++it)
-    if (it->msg == msg) return *it;
-  return Seen{nullptr, 0, 0, 0};
-}
 int Count(UINT msg) {
-  int n = 0;
-  for (const Seen &s : Log) n += s.msg == msg;
-  return n;
+  return static_cast<int>(
+      std::count_if(Log.begin(), Log.end(), [msg](const Seen &s) { return s.msg == msg; }));
 }
 
 class PlatformTest : public testing::Test {
@@ -61,8 +41,6 @@ class PlatformTest : public testing::Test {
     ResetPlatform();
     Log.clear();
     AliveInCreate = KeepOnClose = false;
-    dir = fs::temp_directory_path() / ("platform_test_" + std::to_string(getpid()));
-    fs::create_directories(dir);
     WNDCLASSEX wc{};
     wc.lpfnWndProc = TestProc;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
@@ -70,47 +48,41 @@ class PlatformTest : public testing::Test {
     wc.lpszClassName = "PlatformTest";
     ASSERT_NE(RegisterClassEx(&wc), 0);
   }
-  void TearDown() override {
-    ResetPlatform();
-    fs::remove_all(dir);
-  }
-
-  HWND Make() {
-    return CreateWindowEx(0, "PlatformTest", "Test", WS_OVERLAPPEDWINDOW, 10, 0, 208, 150,
-                          nullptr, nullptr, nullptr, nullptr);
-  }
-  HBITMAP Load(const fs::path &path, int w, int h) {
+  void TearDown() override { ResetPlatform(); }
+  static HBITMAP Load(const std::string &path, int w, int h) {
     return static_cast<HBITMAP>(
         LoadImage(nullptr, path.c_str(), IMAGE_BITMAP, w, h, LR_LOADFROMFILE));
   }
   static OPENFILENAME SaveDialog(char *name, uint32_t size, uint32_t flags) {
-    OPENFILENAME ofn{};
-    ofn.lpstrFilter = "BMP Files (*.bmp)\0*.bmp\0";
-    ofn.lpstrFile = name;
-    ofn.nMaxFile = size;
-    ofn.lpstrDefExt = "bmp";
-    ofn.Flags = flags;
-    return ofn;
+    // No owner or initial folder; the name offered and its capacity.
+    return {0, nullptr, "BMP Files (*.bmp)\0*.bmp\0", name, size, nullptr, "bmp", flags, 0};
   }
-
-  fs::path dir;
+  TempFolder dir;
 };
 
-TEST_F(PlatformTest, CreateComesFirstWithTheWindowAliveAndTheClientAreaSized) {
-  HWND h = Make();
+// WM_CREATE comes first, with the window alive; posted messages come before the quit message and
+// its exit code; a close box's WM_CLOSE destroys only through the default handling.
+TEST_F(PlatformTest, CreateComesFirstThenPostedMessagesThenQuitAndOnlyTheDefaultCloseDestroys) {
+  HWND h = CreateWindowEx(0, "PlatformTest", "Test", WS_OVERLAPPEDWINDOW, 10, 0, 208, 150, nullptr,
+                          nullptr, nullptr, nullptr);
   ASSERT_NE(h, nullptr);
   ASSERT_FALSE(Log.empty());
   EXPECT_EQ(Log.front().msg, WM_CREATE);
   EXPECT_EQ(Log.front().hwnd, h);
   EXPECT_TRUE(AliveInCreate);
-  EXPECT_EQ(ClientWidth(h), 200);
-  EXPECT_EQ(ClientHeight(h), 112);
+  EXPECT_EQ(std::make_pair(ClientWidth(h), ClientHeight(h)), std::make_pair(200, 112));
   EXPECT_EQ(WindowPixel(h, 199, 111), Background);
   EXPECT_EQ(WindowPixel(h, 200, 0), 0xFFFFFFFFu);  // outside: no pixel
-}
-
-TEST_F(PlatformTest, TheCloseBoxSendsCloseAndOnlyTheDefaultDestroys) {
-  HWND h = Make();
+  PostQuitMessage(3);
+  PostMessage(h, WM_COMMAND, 1005, 0);
+  MSG msg{};
+  ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), 1);
+  EXPECT_EQ(msg.message, WM_COMMAND);
+  DispatchMessage(&msg);
+  EXPECT_EQ(Log.back().wParam, 1005u);
+  EXPECT_EQ(GetMessage(&msg, nullptr, 0, 0), 0);
+  EXPECT_EQ(msg.message, WM_QUIT);
+  EXPECT_EQ(msg.wParam, 3u);
   KeepOnClose = true;
   CloseBox(h);
   EXPECT_EQ(Count(WM_CLOSE), 1);
@@ -125,24 +97,6 @@ TEST_F(PlatformTest, TheCloseBoxSendsCloseAndOnlyTheDefaultDestroys) {
   EXPECT_EQ(Count(WM_DESTROY), 1);
 }
 
-TEST_F(PlatformTest, PostedMessagesComeBeforeTheQuitMessageAndItsExitCode) {
-  HWND h = Make();
-  PostQuitMessage(3);
-  PostMessage(h, WM_COMMAND, 1005, 0);
-  MSG msg{};
-  ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), 1);
-  EXPECT_EQ(msg.message, WM_COMMAND);
-  DispatchMessage(&msg);
-  EXPECT_EQ(Last(WM_COMMAND).wParam, 1005u);
-  EXPECT_EQ(GetMessage(&msg, nullptr, 0, 0), 0);
-  EXPECT_EQ(msg.message, WM_QUIT);
-  EXPECT_EQ(msg.wParam, 3u);
-  // The pump leaves a quit message for the loop.
-  PostQuitMessage(0);
-  PumpMessages();
-  EXPECT_EQ(GetMessage(&msg, nullptr, 0, 0), 0);
-}
-
 // How a figure is combined with its square (AND the mask, OR the picture) is checked on the board.
 TEST_F(PlatformTest, BitmapsLoadAtTheAskedSizeOrNotAtAll) {
   std::ofstream(dir / "junk.bmp") << "not a picture";
@@ -152,44 +106,37 @@ TEST_F(PlatformTest, BitmapsLoadAtTheAskedSizeOrNotAtAll) {
   ASSERT_NE(scaled, nullptr);
   BITMAP info{};
   GetObject(scaled, sizeof info, &info);
-  EXPECT_EQ(info.bmWidth, 72);
-  EXPECT_EQ(info.bmHeight, 54);
+  EXPECT_EQ(std::make_pair(info.bmWidth, info.bmHeight), std::make_pair(72, 54));
   DeleteObject(scaled);
 }
 
 TEST_F(PlatformTest, ScriptedFileDialogsReturnBoundedPathsAndAskBeforeReplacing) {
   char name[260] = "";
   OPENFILENAME ofn = SaveDialog(name, sizeof name, OFN_OVERWRITEPROMPT);
-  std::string initial = dir.string();
-  ofn.lpstrInitialDir = initial.c_str();
-  ClearRecords();
+  ofn.lpstrInitialDir = dir.Path().c_str();
   ScriptFileAnswer("pos");  // a bare name: the initial folder, the default extension added
   ASSERT_TRUE(GetSaveFileName(&ofn));
-  EXPECT_EQ(std::string(name), (dir / "pos.bmp").string());
-  EXPECT_EQ(RecordedFileDialogs().back().filter, "BMP Files (*.bmp)|*.bmp");
+  EXPECT_EQ(std::string(name), dir / "pos.bmp");
   ScriptFileAnswer("");  // cancelled
   EXPECT_FALSE(GetOpenFileName(&ofn));
   EXPECT_FALSE(GetOpenFileName(&ofn));  // nothing scripted: cancelled
-
   std::ofstream(dir / "x.bmp") << "old";
-  ScriptFileAnswer((dir / "x.bmp").string());
+  ScriptFileAnswer(dir / "x.bmp");
   ScriptBoxAnswer(IDNO);
   EXPECT_FALSE(GetSaveFileName(&ofn));
-  ASSERT_EQ(RecordedBoxes().size(), 1u);
-  EXPECT_EQ(RecordedBoxes()[0].text, "x.bmp already exists.\nDo you want to replace it?");
-  EXPECT_EQ(RecordedBoxes()[0].type, static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION));
-  ScriptFileAnswer((dir / "x").string());
+  ExpectBox(nullptr, "x.bmp already exists.\nDo you want to replace it?", "Confirm Save As",
+            MB_YESNO | MB_ICONEXCLAMATION);
+  ScriptFileAnswer(dir / "x");
   ScriptBoxAnswer(IDYES);
   EXPECT_TRUE(GetSaveFileName(&ofn));
-  EXPECT_EQ(std::string(name), (dir / "x.bmp").string());
+  EXPECT_EQ(std::string(name), dir / "x.bmp");
   ofn.Flags = 0;  // no prompt asked for: no question
-  ScriptFileAnswer((dir / "x.bmp").string());
+  ScriptFileAnswer(dir / "x.bmp");
   EXPECT_TRUE(GetSaveFileName(&ofn));
   EXPECT_EQ(RecordedBoxes().size(), 2u);
-
   char tiny[8] = "";
   OPENFILENAME small = SaveDialog(tiny, sizeof tiny, 0);
-  ScriptFileAnswer((dir / "long-name.bmp").string());
+  ScriptFileAnswer(dir / "long-name.bmp");
   EXPECT_FALSE(GetSaveFileName(&small));  // does not fit
   EXPECT_STREQ(tiny, "");
 }
@@ -203,9 +150,7 @@ TEST_F(EditorWindow, QuitIsAskedAndOnlyYesEndsTheLoop) {
   ClearRecords();
   CloseBox(hwnd);
   PumpMessages();
-  ASSERT_EQ(RecordedBoxes().size(), 1u);
-  ExpectBox(RecordedBoxes()[0], hwnd, "Are you sure you want to quit?", "Quit?",
-            MB_YESNO | MB_ICONEXCLAMATION);
+  ExpectBox(hwnd, "Are you sure you want to quit?", "Quit?", MB_YESNO | MB_ICONEXCLAMATION);
   EXPECT_TRUE(IsWindow(hwnd));
   EXPECT_EQ(Now().Pos[4 * 8 + 3], WQ);
   EXPECT_NE(Pics[1], nullptr);
