@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "chess/census.h"
 #include "chess/fen.h"
 #include "chess/move.h"
 #include "chess/pgn.h"
@@ -41,6 +42,49 @@ TEST(Chess, PerftKnownAnswers) {
   };
   for (const auto &c : cases)
     EXPECT_EQ(Perft(FromFEN(c.fen), c.depth), c.leaves) << c.fen << " depth " << c.depth;
+}
+
+// Published counts of the usual Chess960 test positions (Shredder-FEN castling), depths 1 to 4.
+TEST(Chess, Chess960PerftKnownAnswers) {
+  const struct {
+    const char *fen;
+    uint64_t leaves[4];
+  } cases[] = {
+      {"bqnb1rkr/pp3ppp/3ppn2/2p5/5P2/P2P4/NPP1P1PP/BQ1BNRKR w HFhf - 2 9", {21, 528, 12189, 326672}},
+      {"2nnrbkr/p1qppppp/8/1ppb4/6PP/3PP3/PPP2P2/BQNNRBKR w HEhe - 1 9", {21, 807, 18002, 667366}},
+      {"b1q1rrkb/pppppppp/3nn3/8/P7/1PPP4/4PPPP/BQNNRKRB w GE - 1 9", {20, 479, 10471, 273318}},
+      {"qbbnnrkr/2pp2pp/p7/1p2pp2/8/P3PP2/1PPP1KPP/QBBNNR1R w hf - 0 9", {22, 593, 13440, 382958}},
+      {"1nbbnrkr/p1p1ppp1/3p4/1p3P1p/3Pq2P/8/PPP1P1P1/QNBBNRKR w HFhf - 0 9", {28, 1120, 31058, 1171749}},
+      {"qnbnr1kr/ppp1b1pp/4p3/3p1p2/8/2NPP3/PPP1BPPP/QNB1R1KR w HEhe - 1 9", {29, 899, 26578, 824055}},
+      {"r1kbbqrn/ppp3pp/2np1p2/1P2p3/3P1P2/8/P1P1P1PP/RNKBBQRN w GAga - 0 9", {32, 920, 28916, 844881}},
+      {"rk1qbbrn/p2npppp/1p6/2p4Q/8/4P3/PPPP1PPP/RNK1B1RN w GA - 2 9", {35, 657, 22359, 495406}},
+  };
+  for (const auto &c : cases) {
+    Board board = FromFEN(c.fen);
+    EXPECT_TRUE(board.chess960) << c.fen;
+    for (int depth = 1; depth <= 4; depth++)
+      EXPECT_EQ(Perft(board, depth), c.leaves[depth - 1]) << c.fen << " depth " << depth;
+  }
+}
+
+// More men than the start and the promotions of the missing pawns give, or more than 16.
+TEST(Chess, CensusOfTheMen) {
+  const struct {
+    const char *fen, *line;
+  } cases[] = {
+      {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", ""},
+      {"QQQQQQQQ/QQQQQQQQ/Q7/8/8/8/8/K6k w - - 0 1", "? White has 18 men: at most 16"},
+      {"rnbqkbnr/pppppppp/8/8/8/2QQ4/PPPPPPPP/RNBQKBNR w KQkq - 0 1", "? White has 18 men: at most 16"},
+      {"4k3/8/8/8/2QQ4/8/PPPPPPPP/3QK3 w - - 0 1", "? White has 3 queens and 8 pawns: at most 0 promoted men"},
+      {"4k3/8/8/8/2QQ4/8/PPPPPP2/3QK3 w - - 0 1", ""},  // two pawns became queens
+      {"QQQQQQQQ/8/8/k7/8/8/8/RNBQKBNR w - - 0 1", ""},  // all eight did
+      {"4k3/8/8/8/8/RQ6/PPPPPPP1/R2QK2R w - - 0 1",
+       "? White has 2 queens, 3 rooks and 7 pawns: at most 1 promoted man"},
+      {"4k3/pppppppp/p7/8/8/8/8/4K3 b - - 0 1", "? Black has 9 pawns: at most 8"},
+      {"1nn1k1n1/pppppppp/8/8/8/8/8/4K3 b - - 0 1", "? Black has 3 knights and 8 pawns: at most 0 promoted men"},
+      {"1nn1k1n1/pppppp2/8/8/8/8/8/4K3 b - - 0 1", ""},
+  };
+  for (const auto &c : cases) EXPECT_EQ(ImpossibleCount(FromFEN(c.fen)), c.line) << c.fen;
 }
 
 // Each text read in its position: the move as WriteSAN writes it, or why it was refused. Every
