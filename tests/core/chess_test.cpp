@@ -130,6 +130,45 @@ TEST(Chess, SANReadAndWritten) {
       {"r1bqkb1r/pppp1ppp/2n2n2/4p2Q/2B1P3/8/PPPP1PPP/RNB1K1NR w KQkq - 4 4", "Qxf7", "Qxf7#", ""},
       {"rnbqkbnr/pppp1ppp/8/4p3/6P1/5P2/PPPPP2P/RNBQKBNR b KQkq - 0 2", "Qh4??", "Qh4#", ""},
       {"4k3/4r3/8/8/8/8/4N3/4K3 w - - 0 1", "Nc3", "", "Nc3 is illegal"},  // pinned knight
+      // Lenient reading: lower case, long algebraic and coordinates, e.p., null moves.
+      {start, "nf3", "Nf3", ""},
+      {start, "g1f3", "Nf3", ""},
+      {start, "Ng1f3", "Nf3", ""},
+      {start, "ng1-f3", "Nf3", ""},
+      {start, "Nb1f3", "", "Nb1f3 is illegal"},
+      {start, "Bg1f3", "", "Bg1f3 is illegal"},
+      {start, "e3e4", "", "e3e4 is illegal"},
+      {start, "--", "--", ""},
+      {start, "Z0", "--", ""},
+      {"r3k2r/8/8/8/8/8/5b2/R3K2R w KQkq - 0 1", "--", "", "-- is illegal: white is in check"},
+      {"rnbqkbnr/ppp2ppp/8/3pP3/8/8/PPPP1PPP/RNBQKBNR w KQkq d6 0 3", "exd6 e.p.", "exd6", ""},
+      {"rnbqkbnr/ppp2ppp/8/3pP3/8/8/PPPP1PPP/RNBQKBNR w KQkq d6 0 3", "exd6e.p.+", "exd6", ""},
+      {"rnbqkbnr/ppp2ppp/8/3pP3/8/8/PPPP1PPP/RNBQKBNR w KQkq d6 0 3", "exd6ep", "exd6", ""},
+      {"rnbqkbnr/ppp2ppp/8/3pP3/8/8/PPPP1PPP/RNBQKBNR w KQkq d6 0 3", "e5d6", "exd6", ""},
+      {promotions, "e8n", "e8=N", ""},
+      {promotions, "exf8q", "exf8=Q", ""},
+      {promotions, "e7e8q", "e8=Q", ""},
+      {promotions, "e7e8", "", "e7e8 is ambiguous: e8=B, e8=N, e8=Q or e8=R"},
+      {"4k3/8/8/8/8/2n5/1P1B4/4K3 w - - 0 1", "bxc3", "bxc3", ""},  // a b-pawn's capture fits
+      {"4k3/8/8/8/8/2n5/1P1B4/4K3 w - - 0 1", "bc3", "bxc3", ""},
+      {"4k3/8/8/8/8/2n5/3B4/4K3 w - - 0 1", "bxc3", "Bxc3", ""},    // none does: the bishop
+      {"4k3/8/8/8/8/2n5/3B4/4K3 w - - 0 1", "be3", "Be3", ""},
+      {castles, "o-o", "O-O", ""},
+      {castles, "e1g1", "O-O", ""},
+      {castles, "e1c1", "O-O-O", ""},
+      {castles, "e1h1", "", "e1h1 is illegal"},
+      // Chess960: the king takes its rook, written O-O, O-O-O or as coordinates.
+      {"1r2k1r1/pppppppp/8/8/8/8/PPPPPPPP/1R2K1R1 w GBgb - 0 1", "O-O", "O-O", ""},
+      {"1r2k1r1/pppppppp/8/8/8/8/PPPPPPPP/1R2K1R1 w GBgb - 0 1", "e1g1", "O-O", ""},
+      {"1r2k1r1/pppppppp/8/8/8/8/PPPPPPPP/1R2K1R1 w GBgb - 0 1", "e1c1", "O-O-O", ""},
+      {"1r2k1r1/pppppppp/8/8/8/8/PPPPPPPP/1R2K1R1 w GBgb - 0 1", "e1b1", "O-O-O", ""},
+      {"1r2k1r1/pppppppp/8/8/8/8/PPPPPPPP/1R2K1R1 w GBgb - 0 1", "Kf1", "Kf1", ""},
+      {"4k3/8/8/8/8/8/8/5K1R w H - 0 1", "f1g1", "Kg1", ""},  // the king's step, not castling
+      {"4k3/8/8/8/8/8/8/5K1R w H - 0 1", "f1h1", "O-O", ""},
+      {"4k3/8/8/8/8/8/8/6KR w H - 0 1", "O-O", "O-O", ""},    // the king stays on g1
+      {"4k3/8/8/8/8/8/8/5RK1 w F - 0 1", "O-O-O", "O-O-O", ""},
+      {"4k3/8/8/8/8/8/8/5RK1 w F - 0 1", "O-O", "", "O-O is illegal"},
+      {"4k3/8/8/8/8/8/3r4/5RK1 w F - 0 1", "O-O-O", "", "O-O-O is illegal"},  // d1 attacked
   };
   for (const auto &c : cases) {
     Board board = FromFEN(c.fen);
