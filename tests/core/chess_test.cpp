@@ -193,6 +193,7 @@ TEST(PGN, GamesOfTheTestFiles) {
     int number;
     const char *why, *fen = "", *lastSAN = "", *result = "", *tag = "White", *value = "";
     size_t plies = 0;
+    int nullMoves = 0;  // positions reached by a null move
   } cases[] = {
       {"games.pgn", 1, "", "1n1Rkb1r/p4ppp/4q3/4p1B1/4P3/8/PPP2PPP/2K5 b k - 1 17", "Rd8#", "1-0",
        "Annotator", "A \"quoted\" name \\ backslash", 33},
@@ -207,16 +208,37 @@ TEST(PGN, GamesOfTheTestFiles) {
        "*", "White", "Ljubojevi\xc4\x87, Ljubomir", 10},
       {"damaged.pgn", 1, "", "rnbqkb1r/1p2pppp/p2p1n2/8/3NP3/2N5/PPP2PPP/R1BQKB1R w KQkq - 0 6",
        "a6", "1/2-1/2", "Event", "good 1", 10},
-      {"damaged.pgn", 2, "game 2, move 2: Ke3 is illegal"},
-      {"damaged.pgn", 3, "game 3, move 3: Nd2 is ambiguous: Nbd2 or Nfd2"},
-      {"damaged.pgn", 4, "game 4, move 1...: a variation is not closed"},
-      {"damaged.pgn", 5, "game 5, move 1...: unexpected character 0x01"},
-      {"damaged.pgn", 6, "game 6, move 2...: a comment is not closed"},
-      {"damaged.pgn", 7, "game 7: tag FEN: 9 ranks, expected 8"},
-      {"damaged.pgn", 8, "game 8, move 1: e8 is ambiguous: e8=B+, e8=N, e8=Q+ or e8=R"},
-      {"damaged.pgn", 9, "game 9: tag FEN: black is in check with white to move"},
+      {"damaged.pgn", 2, "line 7, game 2, move 2: Ke3 is illegal"},
+      {"damaged.pgn", 3, "line 11, game 3, move 3: Nd2 is ambiguous: Nbd2 or Nfd2"},
+      {"damaged.pgn", 4, "line 15, game 4, move 1...: a variation is not closed"},
+      {"damaged.pgn", 5, "line 19, game 5, move 1...: unexpected character 0x01"},
+      {"damaged.pgn", 6, "line 23, game 6, move 2...: a comment is not closed"},
+      {"damaged.pgn", 7, "line 27, game 7: tag FEN: 9 ranks, expected 8"},
+      {"damaged.pgn", 8, "line 34, game 8, move 1: e8 is ambiguous: e8=B+, e8=N, e8=Q+ or e8=R"},
+      {"damaged.pgn", 9, "line 37, game 9: tag FEN: black is in check with white to move"},
       {"damaged.pgn", 10, "", "r1b2rk1/ppq2ppp/2n1pn2/2p5/2BP4/P1P1PN2/5PPP/R1BQ1RK1 w - - 1 11",
        "Qc7", "*", "Event", "good 2", 20},
+      // Game boundaries as the file has them, lenient moves, variants, the census.
+      {"edges.pgn", 1, "line 2, game 1: tag White is not closed with ]"},
+      {"edges.pgn", 2, "", "rnbqkbnr/ppp2ppp/4p3/3p4/2PP4/8/PP2PPPP/RNBQKBNR w KQkq - 0 3", "e6", "*",
+       "White", "Good", 4},  // a comment line that begins with [
+      {"edges.pgn", 3, "", "r1bqk2r/ppp1bppp/2n2n2/3pp3/8/2PP1NP1/PP2PPBP/RNBQ1RK1 w kq - 3 7", "Nf6",
+       "*", "White", "M\xc3\xbcller", 12},  // after a byte-order mark, Latin-1
+      {"edges.pgn", 4, "", "rQbqkb1r/pp2pppp/5n2/8/8/8/PPPP1PPP/RNBQKBNR b KQkq - 0 5", "cxb8=Q", "*",
+       "Event", "null moves", 9, 2},
+      {"edges.pgn", 5, "line 23, game 5: the variant Atomic is not supported"},
+      {"edges.pgn", 6, "", "2kr3r/ppp1pppp/8/3p4/3P4/8/PPP1PPPP/R4RK1 w - d6 0 3", "d5", "*",
+       "Variant", "chess960", 4},
+      {"edges.pgn", 7, "", "2kr3r/pppppppp/8/8/8/8/PPPPPPPP/R4RK1 w - - 2 2", "O-O-O", "*", "Event",
+       "Shredder-FEN", 2},
+      {"edges.pgn", 8, "line 39, game 8: tag FEN: White has 3 queens and 8 pawns: at most 0 promoted men"},
+      {"edges.pgn", 9, "line 43, game 9: tag Event: the value is not closed"},
+      {"edges.pgn", 10, "", "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1", "e4", "*",
+       "Event", "last", 1},
+      {"edges.pgn", 11, "", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", "", "", "White",
+       "Nobody", 0},  // tags and no moves: an empty line, then the next game's tags
+      {"edges.pgn", 12, "", "rnbqkbnr/pppppppp/8/8/3P4/8/PPP1PPPP/RNBQKBNR b KQkq d3 0 1", "d4", "*",
+       "Event", "after tags only", 1},
   };
   for (const auto &c : cases) {
     std::string path = std::string(BS_SOURCE_DIR) + "/tests/data/pgn/" + c.file, why;
@@ -239,9 +261,70 @@ TEST(PGN, GamesOfTheTestFiles) {
     ASSERT_EQ(game.moves.size(), c.plies) << where;
     EXPECT_EQ(game.positions.size(), c.plies + 1) << where;
     EXPECT_EQ(WriteFEN(game.positions.back()), c.fen) << where;
-    EXPECT_EQ(game.san.back(), c.lastSAN) << where;
+    EXPECT_EQ(game.san.empty() ? "" : game.san.back(), c.lastSAN) << where;
     EXPECT_EQ(game.result, c.result) << where;
     EXPECT_EQ(PGNTag(game, c.tag), c.value) << where;
+    int nullMoves = 0;
+    for (size_t p = 0; p < c.plies; p++) {
+      EXPECT_EQ(game.positions[p + 1].nullMove, IsNullMove(game.moves[p])) << where << " ply " << p + 1;
+      nullMoves += game.positions[p + 1].nullMove;
+    }
+    EXPECT_EQ(nullMoves, c.nullMoves) << where;
+  }
+}
+
+// Variations kept when the source asks: those of games.pgn game 1 depth-first as written, each
+// with its path, first ply, moves and last position; a fault in one names it.
+TEST(PGN, VariationsDepthFirst) {
+  std::string path = std::string(BS_SOURCE_DIR) + "/tests/data/pgn/games.pgn", why;
+  std::FILE *file = std::fopen(path.c_str(), "rb");
+  ASSERT_TRUE(file) << path;
+  PGNSource source;
+  OpenPGNSource(&source, file);
+  source.variations = true;
+  PGNGame game;
+  ASSERT_EQ(ReadPGNGame(&source, &game, &why), 1) << why;
+  std::fclose(file);
+  const struct {
+    const char *path;
+    int firstPly;
+    const char *san, *fen;
+  } variations[] = {
+      {"1", 6, "exd4 Nxd4 Nf6", "rnbqkb1r/ppp2ppp/3p1n2/8/3NP3/8/PPP2PPP/RNBQKB1R w KQkq - 1 5"},
+      {"1.1", 7, "Qxd4 Nc6 Bb5", "r1bqkbnr/ppp2ppp/2np4/1B6/3QP3/5N2/PPP2PPP/RNB1K2R b KQkq - 2 5"},
+      {"1.1.1", 8, "Nf6", "rnbqkb1r/ppp2ppp/3p1n2/8/3QP3/5N2/PPP2PPP/RNB1KB1R w KQkq - 1 5"},
+  };
+  EXPECT_EQ(game.moves.size(), 33u);
+  ASSERT_EQ(game.variations.size(), std::size(variations));
+  for (size_t k = 0; k < std::size(variations); k++) {
+    const PGNVariation &v = game.variations[k];
+    EXPECT_EQ(v.path, variations[k].path);
+    EXPECT_EQ(v.firstPly, variations[k].firstPly) << v.path;
+    std::string san;
+    for (const std::string &move : v.san) san += (san.empty() ? "" : " ") + move;
+    EXPECT_EQ(san, variations[k].san) << v.path;
+    ASSERT_EQ(v.positions.size(), v.moves.size() + 1) << v.path;
+    EXPECT_EQ(WriteFEN(v.positions.back()), variations[k].fen) << v.path;
+  }
+  EXPECT_EQ(WriteFEN(game.variations[0].positions[0]), WriteFEN(game.positions[5]));
+
+  const struct {
+    const char *text, *why;
+  } faults[] = {
+      {"1. e4 (1. d4 Ke7) *\n", "line 1, game 1, variation 1, move 1...: Ke7 is illegal"},
+      {"1. e4 e5\n(1... d5 (1... Nf6 2. Nc3 (2. e5 Ne4) 2... c6) (1... c5 Z0 Ke7)) *\n",
+       "line 2, game 1, variation 1.2, move 2...: Ke7 is illegal"},
+      {"( 1. d4 ) 1. e4 *\n", "line 1, game 1, move 1: a variation before any move"},
+  };
+  for (const auto &c : faults) {
+    std::string text = c.text;
+    std::FILE *input = fmemopen(text.data(), text.size(), "rb");
+    ASSERT_TRUE(input);
+    OpenPGNSource(&source, input);
+    source.variations = true;
+    EXPECT_EQ(ReadPGNGame(&source, &game, &why), -1) << c.text;
+    EXPECT_EQ(why, c.why);
+    std::fclose(input);
   }
 }
 
@@ -259,7 +342,8 @@ TEST(PGN, HugeLineRefusedAndSkipped) {
   for (int read; (read = ReadPGNGame(&source, &game, &why)) != 0;)
     outcomes += read > 0 ? PGNTag(game, "Event") + "; " : why + "; ";
   std::fclose(file);
-  EXPECT_EQ(outcomes, "a; game 2: the game is longer than 1 MB; game 3, move 1...: NNNNNNNNNNNNNNNN... is not a move; c; ");
+  EXPECT_EQ(outcomes, "a; line 3, game 2: the game is longer than 1 MB; line 5, game 3, move 1...: "
+                      "NNNNNNNNNNNNNNNN... is not a move; c; ");
   EXPECT_LE(source.block.capacity(), size_t{1} << 16);
 }
 }  // namespace
