@@ -32,7 +32,7 @@ TEST_F(GameWindow, ListsTheGamesAndStepsThroughTheChosenOne) {
   EXPECT_EQ(WindowText(w), "Games: editor.pgn");
   EXPECT_EQ(ListBoxRows(Games()),
             (std::vector<std::string>{"1. Anna - Boris, Editor test, 1-0",
-                                      "damaged: game 2, move 2: Ke3 is illegal",
+                                      "damaged: line 12, game 2, move 2: Ke3 is illegal",
                                       "3. ? - ?, Promotion, *"}));
   Choose(CmdTypical);  // an arrow, to be cleared
   Theme = 3;
@@ -88,7 +88,7 @@ TEST_F(GameWindow, DamagedGamesSayWhyAndSetUpGamesStartFromTheirFEN) {
   const std::vector<int> before(Pos, Pos + 64);
   ChooseListRow(Games(), 1);
   ASSERT_EQ(RecordedBoxes().size(), 1u);
-  ExpectBox(RecordedBoxes()[0], w, "game 2, move 2: Ke3 is illegal", "Open PGN",
+  ExpectBox(RecordedBoxes()[0], w, "line 12, game 2, move 2: Ke3 is illegal", "Open PGN",
             MB_OK | MB_ICONEXCLAMATION);
   EXPECT_TRUE(ListBoxRows(Moves()).empty());
   EXPECT_EQ(std::vector<int>(Pos, Pos + 64), before);
