@@ -18,11 +18,11 @@ PREFIX ?= /usr/local
 # The Debian packages, the one list of them (setup.sh and CI use these targets).
 # Building and running:
 RUN_PACKAGES = g++ cmake make pkg-config help2man fonts-dejavu-core \
-               qt6-base-dev libgif-dev libpng-dev libcairo2-dev libpotrace-dev
+               qt6-base-dev libgif-dev libpng-dev libcairo2-dev libpotrace-dev libmicrohttpd-dev
 # Tests, benchmarks, packaging and CI, on top of those:
 TEST_PACKAGES = googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
                 xvfb xauth imagemagick chromium poppler-utils librsvg2-bin default-jre-headless \
-                desktop-file-utils shared-mime-info man-db dpkg-dev hyperfine pgn-extract xdotool xclip
+                desktop-file-utils appstream shared-mime-info man-db dpkg-dev hyperfine pgn-extract xdotool xclip curl wrk
 # From the npm registry, for the tests:
 TEST_NPM = vnu-jar
 
@@ -100,6 +100,7 @@ fuzz-ci:
 bench: build
 	$(BUILD)/bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	bench/startup.sh $(BUILD)
+	bench/serve_load.sh $(BUILD)
 
 # Through sudo only when PREFIX cannot be written otherwise.
 install: build-run

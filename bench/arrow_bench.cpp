@@ -2,7 +2,7 @@
 // sixteen shapes, long and short, drawn onto the canvas.
 #include <benchmark/benchmark.h>
 
-#include <cstring>
+#include <memory>
 
 #include "render/arrow.h"
 #include "render/canvas.h"
@@ -29,11 +29,10 @@ const int BusyArrows[32][4] = {
 };
 
 void BM_ArrowsOfABusyBoard(benchmark::State &state) {
-  OpenCanvas();
-  std::memset(Dot, 0, CanvasBytes);
+  auto canvas = std::make_unique<Canvas>();
   for (auto _ : state) {
-    for (const auto &a : BusyArrows) Arrow(a[0], a[1], a[2], a[3]);
-    benchmark::DoNotOptimize(Dot);
+    for (const auto &a : BusyArrows) Arrow(*canvas, a[0], a[1], a[2], a[3]);
+    benchmark::DoNotOptimize(canvas->Dot);
     benchmark::ClobberMemory();
   }
   state.SetItemsProcessed(state.iterations() * 32);
@@ -42,10 +41,9 @@ BENCHMARK(BM_ArrowsOfABusyBoard);
 
 // One knight arrow alone: the shape with the float edges.
 void BM_KnightArrow(benchmark::State &state) {
-  OpenCanvas();
-  std::memset(Dot, 0, CanvasBytes);
+  auto canvas = std::make_unique<Canvas>();
   for (auto _ : state) {
-    Arrow(3, 2, 4, 4);
+    Arrow(*canvas, 3, 2, 4, 4);
     benchmark::ClobberMemory();
   }
 }

@@ -11,88 +11,79 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "bench/floors.h"
+#include "files/atomicwrite.h"
 #include "files/brd.h"
-#include "files/paths.h"
-#include "model/model.h"
 #include "render/makebmp.h"
 
 namespace {
-// The start position (32 men) with 32 arrows of every kind: files, ranks, diagonals and
-// knight moves, in both directions.
-void FullBoard() {
-  Flipped = 0;
-  StartPosition(nullptr);
-  Dpi = 2, PicSiz = 4.0f, Theme = 0;
-  const int32_t moves[8][2] = {{0, 3}, {3, 0}, {2, 2}, {-2, 2}, {1, 2}, {2, -1}, {-1, -2}, {-2, 1}};
-  NArrows = 0;
-  for (int i = 0; i < MaxArrows; i++) {
-    int c = i % 4 + 2, r = i / 4 % 4 + 2;
-    const int32_t *m = moves[i % 8];
-    int32_t arrow[4] = {c, r, c + m[0], r + m[1]};
-    for (int k = 0; k < 4; k++) Arr[i][k] = arrow[k];
-    NArrows++;
-  }
-}
+// The full board with coordinates at the medium size, and a canvas to draw it on.
+struct Picture {
+  const Diagram diagram = FullBoard();
+  PictureSettings settings;
+  std::unique_ptr<Canvas> canvas = std::make_unique<Canvas>();
+  Picture() { settings.Coords = 1; }
 
-void ComposeAndEncodeOnce() {
-  ComposeDiagram(1);
-  std::vector<uint8_t> bytes = EncodeBMP(1);
-  benchmark::DoNotOptimize(bytes.data());
-}
+  void ComposeAndEncode() {
+    Compose(diagram, settings, *canvas);
+    std::vector<uint8_t> bytes = EncodeBMP(*canvas, settings);
+    benchmark::DoNotOptimize(bytes.data());
+  }
+};
 
 void ComposeAndEncode(benchmark::State &state) {
-  FullBoard();
-  for (auto _ : state) ComposeAndEncodeOnce();
+  Picture p;
+  for (auto _ : state) p.ComposeAndEncode();
   // The ratio to the floor, both timed here one after the other.
-  state.counters["per_floor"] = SecondsPerCall(ComposeAndEncodeOnce) / SecondsPerCall(WhitenAndPack);
+  state.counters["per_floor"] = SecondsPerCall([&] { p.ComposeAndEncode(); }) /
+                                SecondsPerCall([&] { WhitenAndPack(*p.canvas); });
 }
 BENCHMARK(ComposeAndEncode)->Unit(benchmark::kMicrosecond);
 
 void ComposeOnly(benchmark::State &state) {
-  FullBoard();
-  for (auto _ : state) ComposeDiagram(1);
+  Picture p;
+  for (auto _ : state) Compose(p.diagram, p.settings, *p.canvas);
 }
 BENCHMARK(ComposeOnly)->Unit(benchmark::kMicrosecond);
 
 // The whole save of a picture: composed, encoded, written to a temporary name and renamed.
 void WritePictureFile(benchmark::State &state) {
-  FullBoard();
+  Picture p;
   std::string folder = (std::filesystem::temp_directory_path() / "bs-bench-XXXXXX").string();
   if (!mkdtemp(folder.data())) {
     state.SkipWithError("no temporary folder");
     return;
   }
-  BMPFile = folder + "/full.bmp";
+  const std::string path = folder + "/full.bmp";
   for (auto _ : state)
-    if (!MakeBMPFile(1)) state.SkipWithError("picture not written");
+    if (!WriteFileAtomically(path, MakeBMPFile(p.diagram, p.settings, *p.canvas), nullptr))
+      state.SkipWithError("picture not written");
   std::filesystem::remove_all(folder);
 }
 BENCHMARK(WritePictureFile)->Unit(benchmark::kMicrosecond);
 
 void PositionFileText(benchmark::State &state) {
-  FullBoard();
-  for (auto _ : state) benchmark::DoNotOptimize(BRDText(1));
+  Picture p;
+  for (auto _ : state) benchmark::DoNotOptimize(MakeBRDFile(p.diagram, p.settings));
 }
 BENCHMARK(PositionFileText)->Unit(benchmark::kMicrosecond);
 
 void PositionFileRead(benchmark::State &state) {
-  FullBoard();
-  std::string text = BRDText(1);
+  Picture p;
+  std::string text = MakeBRDFile(p.diagram, p.settings);
   for (auto _ : state)
     if (!ReadBRDText(text)) state.SkipWithError("position file not read");
 }
 BENCHMARK(PositionFileRead)->Unit(benchmark::kMicrosecond);
-}  // namespace
 
-namespace {
 void EncodeOnly(benchmark::State &state) {
-  FullBoard();
-  ComposeDiagram(1);
+  Picture p;
+  Compose(p.diagram, p.settings, *p.canvas);
   for (auto _ : state) {
-    std::vector<uint8_t> bytes = EncodeBMP(1);
+    std::vector<uint8_t> bytes = EncodeBMP(*p.canvas, p.settings);
     benchmark::DoNotOptimize(bytes.data());
   }
 }

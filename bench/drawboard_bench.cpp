@@ -27,8 +27,8 @@ HWND BenchWindow() {
   static char name[] = "bench";
   static char *argv[] = {name, nullptr};
   PlatformStart(1, argv);
-  Init();
-  StartFolder = RunFolder();
+  InitEditor();
+  Editor().StartFolder = RunFolder();
   hwnd = CreateMainWindow(SW_SHOWNORMAL);
   return hwnd;
 }
@@ -51,15 +51,16 @@ static void DrawBoardFull(benchmark::State &state) {
     state.SkipWithError("the board did not take the scale");
     return;
   }
-  StartPosition(nullptr);  // 32 men
-  NArrows = MaxArrows;     // 32 arrows of every kind: lines, diagonals, knight moves
+  Diagram &d = Editor().diagram;
+  StartPosition(d);        // 32 men
+  d.NArrows = MaxArrows;   // 32 arrows of every kind: lines, diagonals, knight moves
   for (int i = 0; i < MaxArrows; i++) {
     const int kinds[4][2] = {{0, 3}, {2, 2}, {2, 1}, {5, 0}};
     int c = i % 8, t = (i / 8) % 4;
-    Arr[i][0] = c;
-    Arr[i][1] = t;
-    Arr[i][2] = (c + kinds[i % 4][0]) % 8;
-    Arr[i][3] = t + kinds[i % 4][1];
+    d.Arr[i][0] = c;
+    d.Arr[i][1] = t;
+    d.Arr[i][2] = (c + kinds[i % 4][0]) % 8;
+    d.Arr[i][3] = t + kinds[i % 4][1];
   }
   HDC hdc = GetDC(hwnd);
   for (auto _ : state) DrawBoard(hdc);

@@ -18,7 +18,7 @@
 #include "bench/floors.h"
 #include "chess/fen.h"
 #include "exporter/batch.h"
-#include "model/model.h"
+#include "model/diagram.h"
 
 namespace {
 constexpr int BatchSize = 900;

@@ -1,6 +1,7 @@
 // The floors: whitening and packing the canvas (for composing and encoding a picture), and
-// writing files of a picture's size (for a batch). A batch benchmark compares itself with
-// BM_FileWritingFloor/900, or calls WriteFilesFloor for the same count in its own run.
+// writing files of a picture's size (for a batch); and the full board the picture benchmarks
+// draw. A batch benchmark compares itself with BM_FileWritingFloor/900, or calls WriteFilesFloor
+// for the same count in its own run.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -10,16 +11,18 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "bench/floors.h"
-#include "render/canvas.h"
+#include "model/presets.h"
 #include "render/makebmp.h"
 
-void WhitenAndPack() {
-  OpenCanvas();
-  std::memset(Dot, 0, CanvasBytes);
-  std::vector<uint8_t> bytes = EncodeBMP(1);
+void WhitenAndPack(Canvas &canvas) {
+  PictureSettings withCoordinates;
+  withCoordinates.Coords = 1;
+  std::memset(canvas.Dot, 0, sizeof canvas.Dot);
+  std::vector<uint8_t> bytes = EncodeBMP(canvas, withCoordinates);
   benchmark::DoNotOptimize(bytes.data());
 }
 
@@ -42,7 +45,7 @@ double ThreadSeconds() {
   return static_cast<double>(t.tv_sec) + t.tv_nsec * 1e-9;
 }
 
-double SecondsPerCall(void (*f)()) {
+double SecondsPerCall(const std::function<void()> &f) {
   std::vector<double> rounds;
   for (int r = 0; r < 7; r++) {
     double start = ThreadSeconds();
@@ -53,9 +56,23 @@ double SecondsPerCall(void (*f)()) {
   return rounds[3];
 }
 
+Diagram FullBoard() {
+  Diagram d;
+  StartPosition(d);
+  const int32_t moves[8][2] = {{0, 3}, {3, 0}, {2, 2}, {-2, 2}, {1, 2}, {2, -1}, {-1, -2}, {-2, 1}};
+  d.NArrows = MaxArrows;
+  for (int i = 0; i < MaxArrows; i++) {
+    int c = i % 4 + 2, r = i / 4 % 4 + 2;
+    int32_t arrow[4] = {c, r, c + moves[i % 8][0], r + moves[i % 8][1]};
+    for (int k = 0; k < 4; k++) d.Arr[i][k] = arrow[k];
+  }
+  return d;
+}
+
 namespace {
 void BM_WhitenAndPackFloor(benchmark::State &state) {
-  for (auto _ : state) WhitenAndPack();
+  auto canvas = std::make_unique<Canvas>();
+  for (auto _ : state) WhitenAndPack(*canvas);
 }
 BENCHMARK(BM_WhitenAndPackFloor)->Unit(benchmark::kMicrosecond);
 

@@ -4,32 +4,25 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <memory>
 #include <string>
 
+#include "bench/floors.h"
 #include "files/svgpage.h"
-#include "model/model.h"
 #include "render/moduleload.h"
 #include "render/makebmp.h"
 #include "render/picturefile.h"
-#include "render/vectorapi.h"
 
 namespace {
-void FullBoard() {
-  InitThemes();
-  Flipped = 0;
-  StartPosition(nullptr);
-  Dpi = 2, PicSiz = 4.0f, Theme = 2;
-  const int32_t moves[8][2] = {{0, 3}, {3, 0}, {2, 2}, {-2, 2}, {1, 2}, {2, -1}, {-1, -2}, {-2, 1}};
-  NArrows = MaxArrows;
-  for (int i = 0; i < MaxArrows; i++) {
-    int c = i % 4 + 2, r = i / 4 % 4 + 2;
-    int32_t arrow[4] = {c, r, c + moves[i % 8][0], r + moves[i % 8][1]};
-    for (int k = 0; k < 4; k++) Arr[i][k] = arrow[k];
-  }
-  SetModuleFolder(BS_MODULE_FOLDER);
+// The full board's settings: coordinates, the medium size, theme 2, in a style.
+PictureSettings Settings(int style) {
+  PictureSettings s;
+  s.Coords = 1, s.Theme = 2, s.Style = style;
+  return s;
 }
 
-double Seconds(void (*work)(), int times) {
+template <typename Work>
+double Seconds(Work work, int times) {
   auto start = std::chrono::steady_clock::now();
   for (int k = 0; k < times; k++) work();
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / times;
@@ -37,13 +30,21 @@ double Seconds(void (*work)(), int times) {
 
 // The floor: the BMP composed and encoded.
 double BMPSeconds() {
-  static double seconds = Seconds([] { benchmark::DoNotOptimize(EncodeBMP((ComposeDiagram(1), 1)).data()); }, 200);
+  static const double seconds = [] {
+    const Diagram diagram = FullBoard();
+    const PictureSettings settings = Settings(StylePrint);
+    auto canvas = std::make_unique<Canvas>();
+    return Seconds([&] {
+      Compose(diagram, settings, *canvas);
+      benchmark::DoNotOptimize(EncodeBMP(*canvas, settings).data());
+    }, 200);
+  }();
   return seconds;
 }
 
 template <typename Work>
 void Measure(benchmark::State &state, Work work) {
-  FullBoard();
+  SetModuleFolder(BS_MODULE_FOLDER);
   work();  // first use: loads the vector writer and traces the glyphs
   const double floor = BMPSeconds();
   for (auto _ : state) work();
@@ -52,9 +53,13 @@ void Measure(benchmark::State &state, Work work) {
 }
 
 void Picture(benchmark::State &state, int format, int style) {
+  const Diagram diagram = FullBoard();
+  const PictureSettings settings = Settings(style);
+  auto canvas = std::make_unique<Canvas>();
   Measure(state, [&] {
     std::string bytes, why;
-    if (!PictureBytes(format, 1, style, 0, &bytes, &why)) state.SkipWithError(why.c_str());
+    if (!PictureBytes(format, diagram, settings, *canvas, &bytes, &why))
+      state.SkipWithError(why.c_str());
     benchmark::DoNotOptimize(bytes.data());
   });
 }
@@ -67,7 +72,8 @@ static void PDFPrint(benchmark::State &state) { Picture(state, PicturePDF, Style
 static void SVGPrint(benchmark::State &state) { Picture(state, PictureSVG, StylePrint); }
 static void SVGColour(benchmark::State &state) { Picture(state, PictureSVG, StyleColour); }
 static void SVGPage(benchmark::State &state) {
-  Measure(state, [] { benchmark::DoNotOptimize(SVGPageText(1, StyleColour).data()); });
+  const Diagram diagram = FullBoard();
+  Measure(state, [&] { benchmark::DoNotOptimize(SVGPageText(diagram, Settings(StyleColour)).data()); });
 }
 BENCHMARK(BMPFloor)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(PNGPrint)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -1,5 +1,6 @@
 // The plausibility check: things that cannot happen in a game are errors ("?"), things that
-// hardly ever do are warnings ("!"). The check reads Pos, Flipped and SideToMove and changes nothing.
+// hardly ever do are warnings ("!"). The check reads the diagram's men, orientation and side to
+// move, and changes nothing.
 #include "check/check.h"
 
 #include <cstdio>
@@ -7,8 +8,6 @@
 
 #include "chess/attack.h"
 #include "chess/diagram.h"
-#include "files/paths.h"
-#include "model/model.h"
 
 namespace {
 enum Side { White, Black };
@@ -23,11 +22,11 @@ struct Census {
   bool pawnOn1st[2] = {}, pawnOn8th[2] = {};
 };
 
-Census Scan() {
+Census Scan(const Diagram &d) {
   Census s;
   for (int c = 0; c < 8; c++)
     for (int r = 0; r < 8; r++) {
-      int code = Pos[c * 8 + r];
+      int code = d.Pos[c * 8 + r];
       if (code < WK || code > BP) continue;  // empty, markers and anything else
       Side side = code <= WP ? White : Black;
       Man man = static_cast<Man>(code - (side == White ? WK : BK));
@@ -37,7 +36,7 @@ Census Scan() {
       if (man == Pawn && (r == 0 || r == 7)) {
         // Ranks count from each side's own edge: white's 1st rank is row 0 unless flipped,
         // black's 1st rank is row 7 unless flipped.
-        bool ownEdge = (r == 0) == (side == White) ? !Flipped : Flipped;
+        bool ownEdge = (r == 0) == (side == White) ? !d.Flipped : d.Flipped;
         (ownEdge ? s.pawnOn1st : s.pawnOn8th)[side] = true;
       }
     }
@@ -56,8 +55,8 @@ std::string Format(const char *format, int errors, int warnings) {
 }
 }  // namespace
 
-CheckResult CheckPosition(int mode, int vclip, const char *format) {
-  Census s = Scan();
+CheckResult CheckPosition(const Diagram &diagram, int mode, int vclip, const char *format) {
+  Census s = Scan(diagram);
   const int(&n)[2][6] = s.men;
   bool oneKingEach = n[White][King] == 1 && n[Black][King] == 1;
   bool kingsTouch = oneKingEach &&
@@ -81,7 +80,7 @@ CheckResult CheckPosition(int mode, int vclip, const char *format) {
       {s.pawnOn8th[White], {true, "? White pawn on 8th rank\n"}},
       {s.pawnOn8th[Black], {true, "? Black pawn on 8th rank\n"}},
       {kingsTouch, {true, "? Check by king\n"}},
-      {oneKingEach && !kingsTouch && InCheck(BoardFromDiagram(), 1 - SideToMove),
+      {oneKingEach && !kingsTouch && InCheck(BoardFromDiagram(diagram), 1 - diagram.SideToMove),
        {true, "? The side not to move is in check\n"}},
       {n[White][Rook] > 2, {false, "! White has more than 2 rooks\n"}},
       {n[Black][Rook] > 2, {false, "! Black has more than 2 rooks\n"}},
@@ -105,11 +104,7 @@ CheckResult CheckPosition(int mode, int vclip, const char *format) {
   const char *summary = mode == 1 ? (clipboard ? "%d errors and %d warnings\n" : saved.c_str())
                         : mode == 2 ? "HTM file saved with %d errors and %d warnings"
                                     : "The position has %d errors and %d warnings";
+  // The clipboard's summary ends its line: the front end adds where the picture went.
   result.text += Format(summary, result.errors, result.warnings);
-  if (clipboard) {
-    result.text += "Diagram saved in virtual clipboard " + ClipBMPPath() + "\n";
-    result.text += "Use a macro in Word to paste it easily\n";
-    result.text += "Refer to https://boardsmith.example/ for details\n";
-  }
   return result;
 }

@@ -3,7 +3,7 @@
 #include "chess/attack.h"
 
 #include "chess/lines.h"
-#include "model/model.h"
+#include "model/diagram.h"
 
 bool SquareAttacked(const Board &b, int square, int side) {
   int base = side ? BK - WK : 0;  // black's codes are white's plus six

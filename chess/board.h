@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <cstring>
 
-#include "model/model.h"
+#include "model/diagram.h"
 
 // Squares 0..63 count file + 8 * rank: a1 = 0, h1 = 7, a8 = 56, h8 = 63.
-// Men are the diagram's square codes WK..BP (model/model.h); 0 is an empty square.
+// Men are the diagram's square codes WK..BP (model/diagram.h); 0 is an empty square.
 constexpr int SquareOf(int file, int rank) { return file + 8 * rank; }
 constexpr int FileOf(int square) { return square & 7; }
 constexpr int RankOf(int square) { return square >> 3; }

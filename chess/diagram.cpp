@@ -1,8 +1,6 @@
 // The diagram's men and the chess board, through the orientation.
 #include "chess/diagram.h"
 
-#include "model/model.h"
-
 namespace {
 // An en-passant square stands behind a pawn of the side not to move that has just passed it,
 // with the square it came from empty.
@@ -17,35 +15,35 @@ bool EnPassantStands(const Board &b, int square) {
 }
 }  // namespace
 
-int CellOf(int square) {
+int CellOf(int square, int flipped) {
   int column = FileOf(square), row = RankOf(square);
-  if (Flipped) column = 7 - column, row = 7 - row;
+  if (flipped) column = 7 - column, row = 7 - row;
   return column * 8 + row;
 }
 
-Board BoardFromDiagram() {
+Board BoardFromDiagram(const Diagram &d) {
   Board b{};
   for (int square = 0; square < 64; square++) {
-    int code = Pos[CellOf(square)];
+    int code = d.Pos[CellOf(square, d.Flipped)];
     b.man[square] = static_cast<int8_t>(code >= WK && code <= BP ? code : 0);
   }
-  b.side = static_cast<int8_t>(SideToMove ? 1 : 0);
+  b.side = static_cast<int8_t>(d.SideToMove ? 1 : 0);
   int allowed = CastlingFromMen(b);
-  b.castling = static_cast<int8_t>(Castling < 0 ? allowed : Castling & allowed);
-  b.enPassant = static_cast<int8_t>(EnPassantStands(b, EnPassant) ? EnPassant : -1);
-  b.halfMoves = HalfMoves < 0 ? 0 : HalfMoves;
-  b.fullMoves = FullMoves < 1 ? 1 : FullMoves;
+  b.castling = static_cast<int8_t>(d.Castling < 0 ? allowed : d.Castling & allowed);
+  b.enPassant = static_cast<int8_t>(EnPassantStands(b, d.EnPassant) ? d.EnPassant : -1);
+  b.halfMoves = d.HalfMoves < 0 ? 0 : d.HalfMoves;
+  b.fullMoves = d.FullMoves < 1 ? 1 : d.FullMoves;
   return b;
 }
 
-void DiagramFromBoard(const Board &b) {
+void DiagramFromBoard(const Board &b, Diagram &d) {
   for (int square = 0; square < 64; square++) {
     int code = b.man[square];
-    Pos[CellOf(square)] = code >= WK && code <= BP ? code : Empty;
+    d.Pos[CellOf(square, d.Flipped)] = code >= WK && code <= BP ? code : Empty;
   }
-  SideToMove = b.side ? 1 : 0;
-  Castling = b.castling & 15;
-  EnPassant = b.enPassant;
-  HalfMoves = b.halfMoves;
-  FullMoves = b.fullMoves;
+  d.SideToMove = b.side ? 1 : 0;
+  d.Castling = b.castling & 15;
+  d.EnPassant = b.enPassant;
+  d.HalfMoves = b.halfMoves;
+  d.FullMoves = b.fullMoves;
 }

@@ -1,14 +1,15 @@
 #pragma once
 // The diagram's men as a chess board and back. The diagram holds more (markers, arrows,
-// orientation, settings); the board holds what the rules need.
+// orientation); the board holds what the rules need.
 #include "chess/board.h"
+#include "model/diagram.h"
 
-// The Pos cell showing a board square (a1 = 0): with Flipped 1 the board is turned round.
-int CellOf(int square);
+// The Pos cell showing a board square (a1 = 0): with flipped 1 the board is turned round.
+int CellOf(int square, int flipped);
 // The men of Pos read in the diagram's orientation, SideToMove, and the castling rights,
-// en-passant square and counters the model remembers, kept only where the men still allow them.
-Board BoardFromDiagram();
+// en-passant square and counters the diagram remembers, kept only where the men still allow them.
+Board BoardFromDiagram(const Diagram &diagram);
 // Puts the board's men into Pos in the diagram's orientation (markers go too), and sets
-// SideToMove and the remembered castling rights, en-passant square and counters. Arrows,
-// orientation and settings are the caller's.
-void DiagramFromBoard(const Board &board);
+// SideToMove and the remembered castling rights, en-passant square and counters. Arrows and
+// orientation are left as they are.
+void DiagramFromBoard(const Board &board, Diagram &diagram);

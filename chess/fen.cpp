@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "model/model.h"
+#include "model/diagram.h"
 
 namespace {
 const char ManLetters[] = "KQRBNPkqrbnp";  // the letter of square code WK + index

@@ -6,7 +6,7 @@
 #include "chess/census.h"
 #include "chess/fen.h"
 #include "chess/lines.h"
-#include "model/model.h"
+#include "model/diagram.h"
 
 namespace {
 // No position has more candidate moves (before the king's safety) than this: nine queens and

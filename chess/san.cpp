@@ -9,7 +9,7 @@
 
 #include "chess/attack.h"
 #include "chess/fen.h"
-#include "model/model.h"
+#include "model/diagram.h"
 
 namespace {
 const char PieceLetters[] = "KQRBNP";  // the letter of white code WK + index

@@ -1,7 +1,8 @@
 // The board view: white field, frame, grid, squares in the theme's colours, labels, figures and
-// red arrows, drawn with the platform's drawing calls.
+// red arrows, and the status line under them, drawn with the platform's drawing calls.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "editor/editor.h"
 #include "model/model.h"
@@ -10,6 +11,7 @@ int BoardScale = 1, BoardLeft = 198, BoardTop = 16;
 
 namespace {
 constexpr COLORREF ArrowColour = RGB(180, 0, 0);
+constexpr COLORREF StatusBackground = RGB(242, 237, 222);  // the main window's background
 constexpr int ArrowPenWidth = 4;
 constexpr double BarbLength = 10.0;
 const char FileLetters[] = "abcdefgh";
@@ -58,7 +60,7 @@ void Labels(HDC hdc) {
   // From the middle of the square back by about half a label's width or height.
   const int back = (7 * BoardScale + 7) / 2, up = 7 * BoardScale;
   for (int i = 0; i < 8; i++) {
-    int k = Flipped ? 7 - i : i;
+    int k = Editor().diagram.Flipped ? 7 - i : i;
     TextOut(hdc, X(40 + 37 * i) - back, Y(304), &FileLetters[k], 1);
     TextOut(hdc, X(6), Y(22 + 37 * (7 - i)) - up, &RankDigits[k], 1);
   }
@@ -77,8 +79,8 @@ void FitBoard(int width, int height) {
   int scale = std::max(1, std::min(roomX / FieldWidth, roomY / FieldHeight));
   BoardLeft = FieldMinLeft + std::max(0, (roomX - FieldWidth * scale) / 2);
   BoardTop = FieldMinTop + std::max(0, (roomY - FieldHeight * scale) / 2);
-  StatusTop = std::max(340, height - 42);
-  StatusRight = std::max(520, width - RightMargin);
+  Editor().StatusTop = std::max(340, height - 42);
+  Editor().StatusRight = std::max(520, width - RightMargin);
   if (scale != BoardScale) {
     BoardScale = scale;
     LoadBoardImages(scale);
@@ -86,6 +88,7 @@ void FitBoard(int width, int height) {
 }
 
 void DrawBoard(HDC hdc) {
+  const Diagram &d = Editor().diagram;
   Fill(hdc, X(0), Y(0), X(FieldWidth), Y(FieldHeight), RGB(255, 255, 255));
   FrameAndGrid(hdc);
   for (int c = 0; c < 8; c++)
@@ -93,22 +96,24 @@ void DrawBoard(HDC hdc) {
   Labels(hdc);
   for (int c = 0; c < 8; c++)
     for (int r = 0; r < 8; r++)
-      if (Pos[c * 8 + r] != 0) DrawPiece(hdc, Pos[c * 8 + r], SquareX(c), SquareY(7 - r));
-  for (int i = 0; i < NArrows && i < MaxArrows; i++) DrawArrow(hdc, i);
+      if (d.Pos[c * 8 + r] != 0) DrawPiece(hdc, d.Pos[c * 8 + r], SquareX(c), SquareY(7 - r));
+  for (int i = 0; i < d.ArrowCount(); i++) DrawArrow(hdc, d.Arr[i]);
 }
 
 void EmptySq(HDC hdc, int column, int rowFromTop) {
   // Light when column + row-from-top is even: the top-left square is always light.
-  const int16_t *rgb = (column + rowFromTop) % 2 == 0 ? Lt[Theme] : Dk[Theme];
+  const int theme = Editor().settings.ThemeIndex();
+  const uint8_t *rgb = (column + rowFromTop) % 2 == 0 ? Lt[theme] : Dk[theme];
   int left = SquareX(column), top = SquareY(rowFromTop), side = SquareSide * BoardScale;
   Fill(hdc, left, top, left + side, top + side, ThemeColour(rgb));
 }
 
 void RepaintSquare(HDC hdc, int column, int rowFromTop) {
   if (column < 0 || column > 7 || rowFromTop < 0 || rowFromTop > 7) return;
+  const Diagram &d = Editor().diagram;
   EmptySq(hdc, column, rowFromTop);
-  DrawPiece(hdc, Pos[column * 8 + 7 - rowFromTop], SquareX(column), SquareY(rowFromTop));
-  for (int i = 0; i < NArrows && i < MaxArrows; i++) DrawArrow(hdc, i);
+  DrawPiece(hdc, d.Pos[column * 8 + 7 - rowFromTop], SquareX(column), SquareY(rowFromTop));
+  for (int i = 0; i < d.ArrowCount(); i++) DrawArrow(hdc, d.Arr[i]);
 }
 
 void DrawPiece(HDC hdc, int code, int x, int y) {
@@ -125,8 +130,7 @@ void DrawPiece(HDC hdc, int code, int x, int y) {
   DeleteDC(memory);
 }
 
-void DrawArrow(HDC hdc, int index) {
-  const int32_t *a = Arr[index];
+void DrawArrow(HDC hdc, const int32_t a[4]) {
   // Ends off the board come only from a damaged position file; such an arrow is not drawn.
   for (int k = 0; k < 4; k++)
     if (a[k] < 0 || a[k] > 7) return;
@@ -154,4 +158,13 @@ void DrawTip(HDC hdc, int x1, int y1, int x2, int y2, double slope) {
   double ex = da <= db ? ax : bx, ey = da <= db ? ay : by;
   MoveToEx(hdc, x2, y2, nullptr);
   LineTo(hdc, static_cast<int>(ex), static_cast<int>(ey));
+}
+
+void Scribe(HDC hdc, const char *text) {
+  if (!hdc) return;
+  const EditorState &e = Editor();
+  Fill(hdc, 10, e.StatusTop, e.StatusRight, e.StatusTop + 16, StatusBackground);
+  int length = static_cast<int>(std::strlen(text));
+  if (length > 80) length = 80;
+  TextOut(hdc, 10, e.StatusTop, text, length);
 }

@@ -6,10 +6,10 @@
 
 #include "editor/editor.h"
 #include "files/paths.h"
-#include "model/model.h"
 
 int CheckFiles() {
-  Init();
+  InitEditor();
+  const std::string &start = Editor().StartFolder;
   std::string missing;
   HWND hwnd = CreateMainWindow(SW_HIDE);
   if (!hwnd) missing += " (the main window)";
@@ -22,12 +22,12 @@ int CheckFiles() {
     else missing += std::string(" bmp/") + PName[i] + ".bmp";
   }
   for (const char *page : {"readme.htm", "about.htm"}) {
-    FILE *file = std::fopen(DataPath(page).c_str(), "rb");
+    FILE *file = std::fopen(DataPath(start, page).c_str(), "rb");
     if (file) pages++, std::fclose(file);
     else missing += std::string(" ") + page;
   }
   std::printf("boardsmith: files from %s: %d of 15 board images, %d of 16 cursors, %d of 2 help "
-              "pages\n", DataFolder().c_str(), images, cursors, pages);
+              "pages\n", DataFolder(start).c_str(), images, cursors, pages);
   if (hwnd) DestroyWindow(hwnd);
   if (missing.empty()) return 0;
   std::fprintf(stderr, "boardsmith: missing:%s\n", missing.c_str());

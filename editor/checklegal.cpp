@@ -4,6 +4,12 @@
 #include "files/paths.h"
 
 int CheckLegal(int mode) {
-  CheckResult result = CheckPosition(mode, VClip);
-  return MessageBox(nullptr, result.text.c_str(), "Check Legal", MB_OK);
+  const EditorState &e = Editor();
+  std::string text = CheckPosition(e.diagram, mode, e.VClip).text;
+  // The virtual clipboard's confirmation says where the picture went and how to use it.
+  if (mode == 1 && e.VClip)
+    text += "Diagram saved in virtual clipboard " + ClipBMPPath() + "\n" +
+            "Use a macro in Word to paste it easily\n" +
+            "Refer to https://boardsmith.example/ for details\n";
+  return MessageBox(nullptr, text.c_str(), "Check Legal", MB_OK);
 }

@@ -8,7 +8,6 @@
 #include "editor/editor.h"
 #include "files/numbers.h"
 #include "files/prefs.h"
-#include "model/model.h"
 
 namespace {
 constexpr int SizeFieldId = 8001;
@@ -60,19 +59,20 @@ void TakeCustomSize(HWND hwnd) {
     Refuse(hwnd, "The size must be between 1.0 and 6.0 inches.");
     return;
   }
-  PicSiz = static_cast<float>(inches);
+  PictureSettings &settings = Editor().settings;
+  settings.PicSiz = static_cast<float>(inches);
   // The size typed here is a custom size even if another size was chosen meanwhile: the box
   // below and the preferences must not claim a custom size that is not in effect.
-  Dpi = 0;
+  settings.Dpi = 0;
   ShowSettingsChecks();
   DestroyWindow(hwnd);
-  std::string text = "CUSTOM Picture size " + FixedDecimals(PicSiz, 1) + " inches\n" +
+  std::string text = "CUSTOM Picture size " + FixedDecimals(settings.PicSiz, 1) + " inches\n" +
                      "Size effective only on inserting bmp in Word\n" +
                      "Your preference will be remembered\n";
   MessageBox(MainWnd, text.c_str(), "Picture Size", MB_OK | MB_ICONEXCLAMATION);
   std::string why;
-  if (!WritePrefs(&why)) {
-    std::string failed = "Cannot write " + PrefsPath() + ":\n" + why +
+  if (!SavePrefs(&why)) {
+    std::string failed = "Cannot write " + PrefsPath(Editor().StartFolder) + ":\n" + why +
                          "\nThe size is set for this session only.";
     MessageBox(MainWnd, failed.c_str(), "Picture Size", MB_OK | MB_ICONEXCLAMATION);
   }
@@ -97,7 +97,8 @@ LRESULT CustomSizeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE: {
       CustomWnd = hwnd;
       // "%3.1f", written the same whatever the desktop's locale (no decimal comma).
-      std::snprintf(SizeText, sizeof SizeText, "%s", FixedDecimals(PicSiz, 1).c_str());
+      const std::string shown = FixedDecimals(Editor().settings.PicSiz, 1);
+      std::snprintf(SizeText, sizeof SizeText, "%s", shown.c_str());
       SizeField = CreateWindowEx(0, "Edit", SizeText, WS_CHILD | WS_VISIBLE | WS_BORDER, 200, 10,
                                  60, 20, hwnd, reinterpret_cast<HMENU>(intptr_t{SizeFieldId}),
                                  Inst, nullptr);

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "editor/state.h"
 #include "platform/platform.h"
 
 extern HINSTANCE Inst;        // the program's instance, stored by WinMain
@@ -69,9 +70,9 @@ HACCEL CreateShortcutTable();
 std::string ShortcutText(int id);
 void HandleMessage(const MSG &msg);
 
-// Undo and redo. Call RememberForUndo before ANY change of the diagram (Pos, Arr, NArrows,
-// Flipped, SideToMove): it keeps the diagram as it is now as one undo step (at most UndoDepth,
-// a change that changes nothing leaves no step) and drops the redo steps.
+// Undo and redo. Call RememberForUndo before ANY change of the editor's diagram: it keeps the
+// diagram as it is now as one undo step (at most UndoDepth, a change that changes nothing leaves
+// no step) and drops the redo steps.
 constexpr int UndoDepth = 200;
 void RememberForUndo();
 void UndoCommand(HWND hwnd);
@@ -89,7 +90,7 @@ constexpr UINT WM_DIAGRAMCHANGED = WM_APP + 1;
 extern std::string DiagramFile;
 void UpdateTitle();
 bool OpenFileByName(HWND hwnd, const std::string &path);
-// The recent files of the File menu (RecentFiles of the preferences), newest first.
+// The recent files of the File menu (RecentFiles of the editor's preferences), newest first.
 void AddRecentFile(const std::string &path);
 void ShowRecentFiles();
 void OpenRecentFile(HWND hwnd, int id);
@@ -138,21 +139,25 @@ void RepaintSquare(HDC hdc, int column, int rowFromTop);
 void DrawBoard(HDC hdc);
 void EmptySq(HDC hdc, int column, int rowFromTop);
 void DrawPiece(HDC hdc, int code, int x, int y);
-void DrawArrow(HDC hdc, int index);
+// An arrow: from column, from row, to column, to row, rows from the top.
+void DrawArrow(HDC hdc, const int32_t arrow[4]);
 void DrawTip(HDC hdc, int x1, int y1, int x2, int y2, double slope);
+// Writes one line, cut to 80 characters, into the status strip under the board.
+void Scribe(HDC hdc, const char *text);
 
-// Arrow tool.
+// Arrow tool, on the pending arrow (EditorState::PendingArrow).
 int ArrowValid(HDC hdc);
 int EraseArrow(HDC hdc);
 
-// The check's report in a message box (mode 0 check command, 1 picture save, 2 page save).
+// The check's report in a message box (mode 0 check command, 1 picture save, 2 page save); after
+// a virtual-clipboard save it says where the picture went.
 int CheckLegal(int mode);
 
 // The file dialog, save or open, over a filter list ("text\0pattern\0" pairs, then an empty
 // text). It offers *path, moved to the folder last used (LastFolder) and starts there, else in
-// StartFolder; the chosen path goes to *path and its folder to LastFolder, the chosen filter
+// the start folder; the chosen path goes to *path and its folder to LastFolder, the chosen filter
 // (from 1) to *filterIndex when one is given. False when cancelled. With remember false it
-// offers *path as it is, starts in StartFolder and leaves LastFolder alone.
+// offers *path as it is, starts in the start folder and leaves LastFolder alone.
 bool AskForFile(HWND owner, bool save, const char *filter, const char *defExt, uint32_t flags,
                 std::string *path, uint32_t *filterIndex = nullptr, bool remember = true);
 // The file name part of a path: what follows its last "/".
@@ -183,12 +188,13 @@ LRESULT HlpProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 void DspHelpFile(HDC hdc);
 
 // Changes of the diagram made by the FEN, game and side-to-move commands all go through
-// ChangeDiagram: it remembers what was there, runs the change, and shows the board with the
-// status line. PutBoard is the usual change: the board's men, side to move and castling,
-// markers and arrows cleared (orientation, theme and settings stay); its status line says what
-// was cleared. A move's squares (a1 = 0) given to PutBoard become its one arrow.
+// ChangeDiagram: it remembers what was there, runs the change on the editor's diagram, and shows
+// the board with the status line. PutBoard is the usual change: the board's men, side to move
+// and castling, markers and arrows cleared (orientation, theme and settings stay); its status
+// line says what was cleared. A move's squares (a1 = 0) given to PutBoard become its one arrow.
 struct Board;
-void ChangeDiagram(HWND hwnd, const std::function<void()> &change, const std::string &status);
+void ChangeDiagram(HWND hwnd, const std::function<void(Diagram &)> &change,
+                   const std::string &status);
 void PutBoard(HWND hwnd, const Board &board, const std::string &status, int arrowFrom = -1,
               int arrowTo = -1);
 void SideToMoveCommand(HWND hwnd, int id);
@@ -211,9 +217,11 @@ void OpenPGN(HWND hwnd);
 // is in its position file (DiagramInFile).
 int DecideCoords(HWND owner);
 void SaveFailed(const std::string &path, const std::string &why);
-// Writes the position file (BRDFile) and then the export with Coords; on the first failure
-// SaveFailed names the file and false is returned.
-bool WriteBoth(const std::function<bool(int, std::string *)> &writeExport,
+// Writes the position file (BRDFile) with the save's settings, then the export's bytes (false,
+// with the reason, when they cannot be made) to exportPath; on the first failure SaveFailed
+// names the file and false is returned.
+bool WriteBoth(const PictureSettings &settings,
+               const std::function<bool(std::string *bytes, std::string *why)> &exportBytes,
                const std::string &exportPath);
 void DiagramInFile();
 void SavedByUser();
@@ -223,5 +231,6 @@ void SavedByUser();
 void SavePictureCommand(HWND hwnd);
 void SavePageCommand(HWND hwnd);
 // The virtual-clipboard save's offer to the desktop clipboard: the picture (as an image, a
-// bitmap and PNG), the FEN as text and an HTML fragment with the picture, all at once.
-void OfferDiagramToClipboard(const std::string &picturePath);
+// bitmap and PNG, in the save's settings), the FEN as text and an HTML fragment with the
+// picture, all at once.
+void OfferDiagramToClipboard(const std::string &picturePath, const PictureSettings &settings);

@@ -6,7 +6,6 @@
 #include "chess/diagram.h"
 #include "chess/fen.h"
 #include "editor/editor.h"
-#include "model/model.h"
 
 namespace {
 // The clipboard text looked through: a FEN comes with a line or a page round it, not a book.
@@ -91,7 +90,7 @@ void PasteFEN(HWND hwnd) {
 }
 
 void CopyFEN(HWND hwnd) {
-  std::string fen = WriteFEN(BoardFromDiagram());
+  std::string fen = WriteFEN(BoardFromDiagram(Editor().diagram));
   if (!CopyTextToClipboard(fen)) {
     MessageBox(hwnd, "The clipboard did not take the FEN.", "Copy FEN", MB_OK | MB_ICONEXCLAMATION);
     return;

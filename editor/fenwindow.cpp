@@ -8,7 +8,6 @@
 #include "chess/diagram.h"
 #include "chess/fen.h"
 #include "editor/editor.h"
-#include "model/model.h"
 
 namespace {
 constexpr int FENFieldId = 8101;
@@ -42,7 +41,7 @@ LRESULT EnterFENProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       FENWnd = hwnd;
       // The text typed last time, or else the diagram's own FEN to start from.
-      if (Typed.empty()) Typed = WriteFEN(BoardFromDiagram());
+      if (Typed.empty()) Typed = WriteFEN(BoardFromDiagram(Editor().diagram));
       Refusal.clear();
       FENField = Control(hwnd, "Edit", Typed.c_str(), WS_BORDER, 10, 32, 532, 22, FENFieldId);
       Control(hwnd, "button", "Ok", 0, 370, 95, 80, 25, OkButtonId);

@@ -3,17 +3,16 @@
 //
 // Every save writes the position file, then the export, then shows the check's report as the
 // confirmation. A file that could not be written stops the save with a box naming the file
-// and the reason, and no confirmation follows; the writers replace files through a temporary
-// name, so an old file of that name is never left half written.
+// and the reason, and no confirmation follows; files are replaced through a temporary name, so
+// an old file of that name is never left half written.
 #include <cstdio>
+#include <optional>
 #include <string>
 
-#include "check/check.h"
 #include "editor/editor.h"
+#include "files/atomicwrite.h"
 #include "files/brd.h"
 #include "files/htm.h"
-#include "files/paths.h"
-#include "model/model.h"
 #include "render/makebmp.h"
 
 namespace {
@@ -22,18 +21,18 @@ constexpr int PathCapacity = 4096;
 
 struct DialogMode {
   const char *filter;  // one filter entry: text and pattern, each zero-terminated, then an empty one
-  std::string *name;   // the global path the dialog offers and receives
+  std::string EditorState::*name;  // the editor's path the dialog offers and receives
   const char *defExt;
   uint32_t flags;
   bool save;
 };
 
 const DialogMode Modes[3] = {
-    {"BMP Files (*.bmp)\0*.bmp\0", &BMPFile, "bmp",
+    {"BMP Files (*.bmp)\0*.bmp\0", &EditorState::BMPFile, "bmp",
      OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, true},
-    {"Web-Page Files (*.htm)\0*.htm\0", &HTMFile, "htm",
+    {"Web-Page Files (*.htm)\0*.htm\0", &EditorState::HTMFile, "htm",
      OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, true},
-    {"Boardsmith Files (*.brd)\0*.brd\0", &BRDFile, "brd",
+    {"Boardsmith Files (*.brd)\0*.brd\0", &EditorState::BRDFile, "brd",
      OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, false},
 };
 
@@ -54,7 +53,8 @@ std::string FolderWithoutSlash(const std::string &path) {
 }  // namespace
 
 int DecideCoords(HWND owner) {
-  if (ShowCoords == 0 || ShowCoords == 1) return ShowCoords;
+  const int32_t show = Editor().ShowCoords;
+  if (show == 0 || show == 1) return show;
   int answer = MessageBox(owner, "Show Coordinates (a-h, 1-8)", "Show?", MB_YESNO | MB_ICONQUESTION);
   return answer == IDYES ? 1 : 0;
 }
@@ -64,14 +64,17 @@ void SaveFailed(const std::string &path, const std::string &why) {
   MessageBox(MainWnd, text.c_str(), "Save failed", MB_OK | MB_ICONEXCLAMATION);
 }
 
-bool WriteBoth(const std::function<bool(int, std::string *)> &writeExport,
+bool WriteBoth(const PictureSettings &settings,
+               const std::function<bool(std::string *bytes, std::string *why)> &exportBytes,
                const std::string &exportPath) {
+  const EditorState &e = Editor();
   std::string why;
-  if (!MakeBRDFile(Coords, &why)) {
-    SaveFailed(BRDFile, why);
+  if (!WriteFileAtomically(e.BRDFile, MakeBRDFile(e.diagram, settings), &why)) {
+    SaveFailed(e.BRDFile, why);
     return false;
   }
-  if (!writeExport(Coords, &why)) {
+  std::string bytes;
+  if (!exportBytes(&bytes, &why) || !WriteFileAtomically(exportPath, bytes, &why)) {
     SaveFailed(exportPath, why);
     return false;
   }
@@ -79,14 +82,15 @@ bool WriteBoth(const std::function<bool(int, std::string *)> &writeExport,
 }
 
 void DiagramInFile() {
-  DiagramFile = BRDFile;
+  const std::string file = Editor().BRDFile;
+  DiagramFile = file;
   MarkDiagramSaved();
-  AddRecentFile(BRDFile);
+  AddRecentFile(file);
   UpdateTitle();
 }
 
 void SavedByUser() {
-  if (!VClip) DiagramInFile();
+  if (!Editor().VClip) DiagramInFile();
 }
 
 std::string FileName(const std::string &path) { return path.substr(path.rfind('/') + 1); }
@@ -105,7 +109,7 @@ bool AskForFile(HWND owner, bool save, const char *filter, const char *defExt, u
   ofn.lpstrFilter = filter;
   ofn.lpstrFile = file;
   ofn.nMaxFile = PathCapacity;
-  ofn.lpstrInitialDir = inLast ? LastFolder.c_str() : StartFolder.c_str();
+  ofn.lpstrInitialDir = inLast ? LastFolder.c_str() : Editor().StartFolder.c_str();
   ofn.lpstrDefExt = defExt;
   ofn.Flags = flags;
   ofn.nFilterIndex = filterIndex ? *filterIndex : 0;
@@ -119,7 +123,7 @@ bool AskForFile(HWND owner, bool save, const char *filter, const char *defExt, u
 void FileIO(HWND hwnd, int mode) {
   if (mode < 0 || mode > 2) return;
   const DialogMode &m = Modes[mode];
-  if (!AskForFile(hwnd, m.save, m.filter, m.defExt, m.flags, m.name)) return;
+  if (!AskForFile(hwnd, m.save, m.filter, m.defExt, m.flags, &(Editor().*m.name))) return;
 
   if (mode == 0) SaveBMP(hwnd);
   if (mode == 1) SaveHTM();
@@ -127,44 +131,60 @@ void FileIO(HWND hwnd, int mode) {
 }
 
 void SaveBMP(HWND hwnd) {
-  if (BMPFile.empty()) return;
-  std::string base = BaseName(BMPFile);
-  BMPFile = base + ".bmp";
-  BRDFile = base + ".brd";
-  Coords = DecideCoords(hwnd);
-  if (!WriteBoth(MakeBMPFile, BMPFile)) return;
+  EditorState &e = Editor();
+  if (e.BMPFile.empty()) return;
+  std::string base = BaseName(e.BMPFile);
+  e.BMPFile = base + ".bmp";
+  e.BRDFile = base + ".brd";
+  const PictureSettings settings = SaveSettings(DecideCoords(hwnd));
+  auto picture = [&](std::string *bytes, std::string *) {
+    *bytes = MakeBMPFile(e.diagram, settings, PictureCanvas());
+    return true;
+  };
+  if (!WriteBoth(settings, picture, e.BMPFile)) return;
   // The clipboard picture also goes on the desktop's clipboard, ready to paste.
-  if (VClip) OfferDiagramToClipboard(BMPFile);
+  if (e.VClip) OfferDiagramToClipboard(e.BMPFile, settings);
   SavedByUser();
   CheckLegal(1);
 }
 
 void SaveHTM() {
-  if (HTMFile.empty()) return;
-  std::string base = BaseName(HTMFile);
-  HTMFile = base + ".htm";
-  BRDFile = base + ".brd";
-  Coords = DecideCoords(MainWnd);  // centred on the main window like every other box
-  if (!WriteBoth(MakeHTMFile, HTMFile)) return;
+  EditorState &e = Editor();
+  if (e.HTMFile.empty()) return;
+  std::string base = BaseName(e.HTMFile);
+  e.HTMFile = base + ".htm";
+  e.BRDFile = base + ".brd";
+  // The question is centred on the main window like every other box.
+  const PictureSettings settings = SaveSettings(DecideCoords(MainWnd));
+  auto page = [&](std::string *bytes, std::string *) {
+    *bytes = MakeHTMFile(e.diagram, settings);
+    return true;
+  };
+  if (!WriteBoth(settings, page, e.HTMFile)) return;
   SavedByUser();
   CheckLegal(2);
 }
 
 bool OpenBRDFile(HWND hwnd) {
+  EditorState &e = Editor();
   std::string why;
   RememberForUndo();
-  if (!ReadBRDFile(&why)) {
-    std::string text = "Cannot open file " + BRDFile + ":\n" + why;
+  std::optional<PositionFile> file = ReadBRDFile(e.BRDFile, &why);
+  if (!file) {
+    std::string text = "Cannot open file " + e.BRDFile + ":\n" + why;
     MessageBox(hwnd, text.c_str(), "Open failed", MB_OK | MB_ICONEXCLAMATION);
     return false;
   }
+  // The file's diagram, size and theme (its coordinates too, which each save decides anew).
+  e.diagram = file->diagram;
+  e.settings = file->settings;
   // A half-drawn arrow belongs to the old diagram: drop it. The status line spoke of it too.
-  ArrowStarted = 0;
+  e.ArrowStarted = false;
   HDC hdc = GetDC(hwnd);
   DrawBoard(hdc);
   Scribe(hdc, "");
   ReleaseDC(hwnd, hdc);
-  LastFolder = FolderWithoutSlash(BRDFile);
+  LastFolder = FolderWithoutSlash(e.BRDFile);
   DiagramInFile();
   return true;
 }

@@ -11,7 +11,6 @@
 
 #include "chess/pgn.h"
 #include "editor/editor.h"
-#include "model/model.h"
 
 namespace {
 constexpr int GamesListId = 8201;

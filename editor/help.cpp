@@ -8,7 +8,6 @@
 #include "files/atomicwrite.h"
 #include "files/helppage.h"
 #include "files/paths.h"
-#include "model/model.h"
 
 std::string HFName;
 
@@ -46,7 +45,7 @@ LRESULT HlpProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 // page, or a name that is not a regular file (a FIFO would hold the window until written to),
 // draws nothing. The page is read afresh on every paint.
 void DspHelpFile(HDC hdc) {
-  std::string path = DataPath(HFName);
+  std::string path = DataPath(Editor().StartFolder, HFName);
   std::string page;
   if (!ReadFileStart(path, HelpPageLimit, &page, nullptr)) return;
   for (const HelpLine &line : HelpPageLines(page)) {

@@ -4,7 +4,6 @@
 
 #include "editor/editor.h"
 #include "files/paths.h"
-#include "model/model.h"
 
 namespace {
 struct MenuEntry {

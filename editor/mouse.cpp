@@ -1,9 +1,9 @@
 // Mouse editing: the tool cursor over the board, placing and removing figures, the arrow tool
 // (start click, end click; drawing an existing arrow again erases it), and dragging figures.
+#include <algorithm>
 #include <cstdlib>
 
 #include "editor/editor.h"
-#include "model/model.h"
 
 namespace {
 constexpr int ArrowTool = 15;
@@ -11,9 +11,6 @@ constexpr int ArrowTool = 15;
 // Division rounding towards minus infinity: a click left of or above the board gives a
 // negative column or row, never column or row 0.
 int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-
-// The pending arrow: the record after the last arrow in use.
-int32_t *Pending() { return Arr[NArrows]; }
 
 // The pressed figure waiting for the release: its code (0: none), its square (column -1: it
 // comes from the palette), and whether the pointer has left that square.
@@ -29,41 +26,46 @@ bool SquareAt(int x, int y, int *c, int *t) {
   return *c >= 0 && *c <= 7 && *t >= 0 && *t <= 7;
 }
 
-int32_t &Cell(int c, int t) { return Pos[c * 8 + (7 - t)]; }
+int32_t &Cell(int c, int t) { return Editor().diagram.Pos[c * 8 + (7 - t)]; }
 
 void PlaceOrRemove(HDC hdc, int c, int t) {
   int32_t &cell = Cell(c, t);
+  const int32_t tool = Editor().SelPiece;
   RememberForUndo();
   EmptySq(hdc, c, t);
-  if (SelPiece != 0 && cell != SelPiece) {
-    DrawPiece(hdc, SelPiece, SquareX(c), SquareY(t));
-    cell = SelPiece;
+  if (tool != 0 && cell != tool) {
+    DrawPiece(hdc, tool, SquareX(c), SquareY(t));
+    cell = tool;
   } else {
     cell = 0;  // the eraser, or a second click with the square's own figure
   }
 }
 
 void ArrowClick(HWND hwnd, HDC hdc, int c, int t) {
-  if (ArrowStarted && NArrows < MaxArrows) {
-    Pending()[2] = c;
-    Pending()[3] = t;
+  EditorState &e = Editor();
+  Diagram &d = e.diagram;
+  int32_t *pending = e.PendingArrow;
+  if (e.ArrowStarted && d.NArrows < MaxArrows) {
+    pending[2] = c;
+    pending[3] = t;
     RememberForUndo();
     if (EraseArrow(hdc)) return;
-    const int32_t *start = Pending();
-    int c0 = start[0], t0 = start[1];
+    int c0 = pending[0], t0 = pending[1];
     if (ArrowValid(hdc)) {
-      DrawArrow(hdc, NArrows);
-      NArrows++;
+      int32_t *added = d.Arr[d.NArrows];
+      std::copy(pending, pending + 4, added);
+      DrawArrow(hdc, added);
+      d.NArrows++;
     }
     RepaintSquare(hdc, c0, t0);  // the start mark has done its work, whatever the verdict
-  } else if (NArrows < MaxArrows) {
+  } else if (d.NArrows < MaxArrows) {
     DrawPiece(hdc, ArrowTool, SquareX(c), SquareY(t));
-    Pending()[0] = c;
-    Pending()[1] = t;
-    ArrowStarted = 1;
+    pending[0] = c;
+    pending[1] = t;
+    e.ArrowStarted = true;
     Scribe(hdc, "Arrow started. Click end square");
   } else {
-    ArrowStarted = 0;
+    e.ArrowStarted = false;
     MessageBox(hwnd, "Can't draw any more arrows", "Title", MB_OK | MB_ICONEXCLAMATION);
   }
 }
@@ -71,7 +73,7 @@ void ArrowClick(HWND hwnd, HDC hdc, int c, int t) {
 // The classic click on a square: the tool applied.
 void Click(HWND hwnd, int c, int t) {
   HDC hdc = GetDC(hwnd);
-  if (SelPiece != ArrowTool)
+  if (Editor().SelPiece != ArrowTool)
     PlaceOrRemove(hdc, c, t);
   else
     ArrowClick(hwnd, hdc, c, t);
@@ -85,8 +87,9 @@ void MouseMove(int x, int y) {
   if (x < BoardLeft + 22 * BoardScale || x > BoardLeft + 320 * BoardScale ||
       y < BoardTop + 2 * BoardScale || y > BoardTop + 300 * BoardScale)
     return;
-  if (SelPiece < 0 || SelPiece > 15 || !Curs[SelPiece]) return;
-  SetCursor(Curs[SelPiece]);
+  const int32_t tool = Editor().SelPiece;
+  if (tool < 0 || tool > 15 || !Curs[tool]) return;
+  SetCursor(Curs[tool]);
 }
 
 void LeftButtonDown(HWND hwnd, int x, int y) {
@@ -131,31 +134,32 @@ void LeftButtonUp(HWND hwnd, int x, int y) {
   RememberForUndo();
   if (fromC >= 0) Cell(fromC, fromT) = 0;
   if (onBoard) Cell(c, t) = code;
-  ArrowStarted = 0;  // the start mark is painted over
+  Editor().ArrowStarted = false;  // the start mark is painted over
   HDC hdc = GetDC(hwnd);
   DrawBoard(hdc);
   ReleaseDC(hwnd, hdc);
 }
 
 int EraseArrow(HDC hdc) {
-  const int32_t *p = Pending();
-  for (int i = 0; i < NArrows; i++) {
-    if (Arr[i][0] != p[0] || Arr[i][1] != p[1] || Arr[i][2] != p[2] || Arr[i][3] != p[3])
-      continue;
-    for (int j = i; j + 1 < NArrows; j++)
-      for (int k = 0; k < 4; k++) Arr[j][k] = Arr[j + 1][k];
-    NArrows--;
+  EditorState &e = Editor();
+  Diagram &d = e.diagram;
+  const int32_t *p = e.PendingArrow;
+  const int n = d.ArrowCount();
+  for (int i = 0; i < n; i++) {
+    if (!std::equal(p, p + 4, d.Arr[i])) continue;
+    for (int j = i; j + 1 < n; j++) std::copy(d.Arr[j + 1], d.Arr[j + 1] + 4, d.Arr[j]);
+    d.NArrows = n - 1;
     DrawBoard(hdc);
     Scribe(hdc, "Arrow erased");
-    ArrowStarted = 0;
+    e.ArrowStarted = false;
     return 1;
   }
   return 0;
 }
 
 int ArrowValid(HDC hdc) {
-  ArrowStarted = 0;
-  const int32_t *p = Pending();
+  Editor().ArrowStarted = false;
+  const int32_t *p = Editor().PendingArrow;
   int dx = std::abs(p[2] - p[0]), dy = std::abs(p[3] - p[1]);
   // A diagonal (the start square itself included), a rank or file, or a knight's move.
   bool valid = dx == dy || dx == 0 || dy == 0 || (dx == 2 && dy == 1) || (dx == 1 && dy == 2);

@@ -3,7 +3,6 @@
 
 #include "editor/editor.h"
 #include "files/paths.h"
-#include "model/model.h"
 
 // Image stem and button position of each palette index: 0 eraser, 1..14 square codes, 15 arrows.
 const char *const PName[16] = {"em", "wk", "wq", "wr", "wb", "wn", "wp", "bk",
@@ -20,7 +19,7 @@ HBITMAP Faces[16];
 
 // An image of the program's data folder, found there whatever the current folder is.
 HANDLE LoadScreenImage(const std::string &name, UINT type, int size = ImageSize) {
-  std::string path = DataPath(name);
+  std::string path = DataPath(Editor().StartFolder, name);
   return LoadImage(Inst, path.c_str(), type, size, size, LR_LOADFROMFILE);
 }
 
@@ -45,8 +44,9 @@ void LoadBoardImages(int scale) {
 }
 
 void ShowSelectedTool(HWND hwnd) {
+  const int selected = Editor().SelPiece;
   for (int i = 0; i < 16; i++)
-    SendMessage(GetDlgItem(hwnd, i), BM_SETCHECK, i == SelPiece ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessage(GetDlgItem(hwnd, i), BM_SETCHECK, i == selected ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void CreatePalette(HWND hwnd) {

@@ -9,10 +9,7 @@
 #include "chess/diagram.h"
 #include "chess/fen.h"
 #include "editor/editor.h"
-#include "files/brd.h"
-#include "files/paths.h"
 #include "files/svgpage.h"
-#include "model/model.h"
 #include "render/picturefile.h"
 
 namespace {
@@ -73,12 +70,15 @@ bool AskForType(HWND hwnd, const SaveType (&types)[N], std::string *path, uint32
   return true;
 }
 
-// The position file beside the export, then the export; the report names what was written.
-bool WriteWithPosition(const std::string &path,
-                       const std::function<bool(int, std::string *)> &write) {
-  BRDFile = WithoutExtension(path) + ".brd";
-  Coords = DecideCoords(MainWnd);
-  if (!WriteBoth(write, path)) return false;
+// The position file beside the export, then the export in the type's style; the report names
+// what was written.
+bool WriteWithPosition(const std::string &path, int style,
+                       const std::function<bool(const PictureSettings &, std::string *,
+                                                std::string *)> &exportBytes) {
+  Editor().BRDFile = WithoutExtension(path) + ".brd";
+  const PictureSettings settings = SaveSettings(DecideCoords(MainWnd), style);
+  auto bytes = [&](std::string *out, std::string *why) { return exportBytes(settings, out, why); };
+  if (!WriteBoth(settings, bytes, path)) return false;
   SavedByUser();
   return true;
 }
@@ -86,7 +86,7 @@ bool WriteWithPosition(const std::string &path,
 void Report(const SaveType &type, const std::string &path) {
   std::string text = std::string(type.named) +
                      (type.style == StyleColour ? " (colour)" : " (print)") + " saved as " + path +
-                     "\n" + CheckPosition(0, 0).text;
+                     "\n" + CheckPosition(Editor().diagram, 0, 0).text;
   MessageBox(nullptr, text.c_str(), "Check Legal", MB_OK);
 }
 
@@ -119,10 +119,10 @@ void SavePictureCommand(HWND hwnd) {
   for (const SaveType &t : PictureTypes)
     if (t.format == format) written.named = t.named;
   if (format == PictureBMP) written.named = "BMP picture";
-  if (!WriteWithPosition(PictureFile, [&](int coords, std::string *why) {
-        return MakePictureFile(PictureFile, format, coords, type.style, 0, why);
-      }))
-    return;
+  auto picture = [&](const PictureSettings &settings, std::string *bytes, std::string *why) {
+    return PictureBytes(format, Editor().diagram, settings, PictureCanvas(), bytes, why);
+  };
+  if (!WriteWithPosition(PictureFile, type.style, picture)) return;
   Report(written, PictureFile);
 }
 
@@ -130,25 +130,27 @@ void SavePageCommand(HWND hwnd) {
   if (!AskForType(hwnd, PageTypes, &PageFile, &PageType)) return;
   const SaveType &type = PageTypes[PageType - 1];
   if (!EndsWith(PageFile, ".html") && !EndsWith(PageFile, ".htm")) PageFile += ".html";
-  if (!WriteWithPosition(PageFile, [&](int coords, std::string *why) {
-        return MakeSVGPageFile(PageFile, coords, type.style, why);
-      }))
-    return;
+  auto page = [](const PictureSettings &settings, std::string *bytes, std::string *why) {
+    *bytes = SVGPageText(Editor().diagram, settings, why);
+    return !bytes->empty();
+  };
+  if (!WriteWithPosition(PageFile, type.style, page)) return;
   Report(type, PageFile);
 }
 
-void OfferDiagramToClipboard(const std::string &picturePath) {
+void OfferDiagramToClipboard(const std::string &picturePath, const PictureSettings &settings) {
+  const Diagram &diagram = Editor().diagram;
   ClipboardOffer offer;
   offer.picturePath = picturePath;
-  std::vector<uint8_t> png = EncodePNG(Coords);
+  std::vector<uint8_t> png = EncodePNG(diagram, settings, PictureCanvas());
   offer.png.assign(png.begin(), png.end());
-  offer.text = WriteFEN(BoardFromDiagram());
+  offer.text = WriteFEN(BoardFromDiagram(diagram));
   // The picture at its print width (96 pixels an inch on a page), described for a reader; none
   // without the PNG writer.
-  int width = static_cast<int>(std::lround(PicSiz * 96.0));
+  int width = static_cast<int>(std::lround(settings.PicSiz * 96.0));
   if (!offer.png.empty())
     offer.html = "<img src=\"data:image/png;base64," + Base64(offer.png) + "\" width=\"" +
                  std::to_string(width) + "\" height=\"" + std::to_string(width) + "\" alt=\"" +
-                 Escaped(DiagramDescription()) + "\">";
+                 Escaped(DiagramDescription(diagram)) + "\">";
   OfferToClipboard(offer);
 }

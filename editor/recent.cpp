@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "editor/editor.h"
-#include "files/paths.h"
 #include "files/prefs.h"
 
 std::string DiagramFile;
@@ -38,38 +38,41 @@ bool OpenFileByName(HWND hwnd, const std::string &path) {
     MessageBox(hwnd, text.c_str(), "Open failed", MB_OK | MB_ICONEXCLAMATION);
     return false;
   }
-  BRDFile = path;
+  Editor().BRDFile = path;
   return OpenBRDFile(hwnd);
 }
 
 void AddRecentFile(const std::string &path) {
   if (path.empty() || path.find_first_of("\r\n") != std::string::npos) return;
-  std::erase(RecentFiles, path);
-  RecentFiles.insert(RecentFiles.begin(), path);
-  if (RecentFiles.size() > MaxRecentFiles) RecentFiles.resize(MaxRecentFiles);
-  WritePrefs();  // a list that cannot be kept is only this session's; nothing to confirm
+  std::vector<std::string> &recent = Editor().prefs.RecentFiles;
+  std::erase(recent, path);
+  recent.insert(recent.begin(), path);
+  if (recent.size() > MaxRecentFiles) recent.resize(MaxRecentFiles);
+  SavePrefs();  // a list that cannot be kept is only this session's; nothing to confirm
   ShowRecentFiles();
 }
 
 void ShowRecentFiles() {
   for (int i = 0; i < ShownRecent; i++) DeleteMenu(MainMenu, CmdRecentFirst + i, MF_BYCOMMAND);
   ShownRecent = 0;
-  for (size_t i = 0; i < RecentFiles.size() && i < MaxRecentFiles; i++) {
-    std::string text = "&" + std::to_string(i + 1) + " " + MenuLiteral(RecentFiles[i]);
+  const std::vector<std::string> &recent = Editor().prefs.RecentFiles;
+  for (size_t i = 0; i < recent.size() && i < MaxRecentFiles; i++) {
+    std::string text = "&" + std::to_string(i + 1) + " " + MenuLiteral(recent[i]);
     InsertMenu(MainMenu, CmdExit, MF_BYCOMMAND | MF_STRING, CmdRecentFirst + i, text.c_str());
     ShownRecent++;
   }
 }
 
 void OpenRecentFile(HWND hwnd, int id) {
+  std::vector<std::string> &recent = Editor().prefs.RecentFiles;
   size_t i = static_cast<size_t>(id - CmdRecentFirst);
-  if (id < CmdRecentFirst || i >= RecentFiles.size()) return;
-  std::string path = RecentFiles[i];
+  if (id < CmdRecentFirst || i >= recent.size()) return;
+  std::string path = recent[i];
   // A file that has gone is taken off the list once its box has said why.
   std::error_code ec;
   if (!OpenFileByName(hwnd, path) && !std::filesystem::exists(path, ec) &&
-      std::erase(RecentFiles, path) > 0) {
-    WritePrefs();
+      std::erase(recent, path) > 0) {
+    SavePrefs();
     ShowRecentFiles();
   }
 }

@@ -4,7 +4,6 @@
 
 #include "editor/editor.h"
 #include "files/prefs.h"
-#include "model/model.h"
 
 namespace {
 struct SizeSetting {
@@ -49,28 +48,28 @@ const CoordsSetting CoordsSettings[] = {
 // When the preferences could not be written the confirmation promises too much, so a second
 // box says what happened.
 void ReportNotRemembered(HWND hwnd, const std::string &why) {
-  std::string text = "The preference could not be saved in " + PrefsPath() + ":\n" +
-                     (why.empty() ? std::string("the file could not be written.") : why);
+  std::string text = "The preference could not be saved in " + PrefsPath(Editor().StartFolder) +
+                     ":\n" + (why.empty() ? std::string("the file could not be written.") : why);
   MessageBox(hwnd, text.c_str(), "Preferences", MB_OK | MB_ICONEXCLAMATION);
 }
 }  // namespace
 
 void ShowSettingsChecks() {
   auto mark = [](bool on) -> UINT { return on ? MF_CHECKED : MF_UNCHECKED; };
-  CheckMenuItem(MainMenu, CmdCustom, mark(Dpi == 0));  // a size of the user's own
-  for (const SizeSetting &s : SizeSettings) CheckMenuItem(MainMenu, s.id, mark(Dpi == s.dpi));
-  for (const CoordsSetting &s : CoordsSettings)
-    CheckMenuItem(MainMenu, s.id, mark(ShowCoords == s.show));
+  const int32_t dpi = Editor().settings.Dpi, show = Editor().ShowCoords;
+  CheckMenuItem(MainMenu, CmdCustom, mark(dpi == 0));  // a size of the user's own
+  for (const SizeSetting &s : SizeSettings) CheckMenuItem(MainMenu, s.id, mark(dpi == s.dpi));
+  for (const CoordsSetting &s : CoordsSettings) CheckMenuItem(MainMenu, s.id, mark(show == s.show));
 }
 
 void PictureSizeCommand(HWND hwnd, int id) {
   for (const SizeSetting &s : SizeSettings) {
     if (s.id != id) continue;
-    Dpi = s.dpi;
-    PicSiz = s.inches;
+    Editor().settings.Dpi = s.dpi;
+    Editor().settings.PicSiz = s.inches;
     ShowSettingsChecks();
     std::string why;
-    bool saved = WritePrefs(&why);
+    bool saved = SavePrefs(&why);
     MessageBox(hwnd, s.text, "Picture Size", MB_OK | MB_ICONEXCLAMATION);
     if (!saved) ReportNotRemembered(hwnd, why);
   }
@@ -79,10 +78,10 @@ void PictureSizeCommand(HWND hwnd, int id) {
 void ShowCoordsCommand(HWND hwnd, int id) {
   for (const CoordsSetting &s : CoordsSettings) {
     if (s.id != id) continue;
-    ShowCoords = s.show;
+    Editor().ShowCoords = s.show;
     ShowSettingsChecks();
     std::string why;
-    bool saved = WritePrefs(&why);
+    bool saved = SavePrefs(&why);
     MessageBox(hwnd, s.text, s.caption, MB_OK | MB_ICONEXCLAMATION);
     if (!saved) ReportNotRemembered(hwnd, why);
   }

@@ -1,12 +1,10 @@
-// Start-up: model, main window class and window, message loop. Also the window's globals.
+// Start-up: the editor's state, main window class and window, message loop. Also the window's
+// globals.
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "editor/editor.h"
-#include "files/paths.h"
-#include "files/prefs.h"
-#include "model/model.h"
 
 HINSTANCE Inst;
 HWND MainWnd;
@@ -42,7 +40,9 @@ HWND CreateMainWindow(int show) {
   // The size kept from the last run; else the first size, with the board at the screen's scale.
   int scale = ScreenScale();
   int width = MainWidth + (scale - 1) * FieldWidth, height = MainHeight + (scale - 1) * FieldHeight;
-  if (WindowWidth >= MainWidth && WindowHeight >= MainHeight) width = WindowWidth, height = WindowHeight;
+  Prefs &prefs = Editor().prefs;
+  if (prefs.WindowWidth >= MainWidth && prefs.WindowHeight >= MainHeight)
+    width = prefs.WindowWidth, height = prefs.WindowHeight;
   DiagramFile.clear();
   LastFolder.clear();
   SaveCommand = CmdSaveBMP;
@@ -54,7 +54,7 @@ HWND CreateMainWindow(int show) {
   if (width != MainWidth || height != MainHeight) MoveWindow(hwnd, 10, 0, width, height, true);
   RECT client = {0, 0, MainWidth - 8, MainHeight - 38};
   GetClientRect(hwnd, &client);
-  WindowWidth = client.right + 8, WindowHeight = client.bottom + 38;
+  prefs.WindowWidth = client.right + 8, prefs.WindowHeight = client.bottom + 38;
   FitBoard(client.right, client.bottom);  // before the first paint; WM_SIZE follows
   ShowWindow(hwnd, show);
   UpdateWindow(hwnd);
@@ -62,8 +62,8 @@ HWND CreateMainWindow(int show) {
 }
 
 int WinMain(HINSTANCE instance, HINSTANCE, const char *commandLine, int show) {
-  Init();
-  ReadPrefs();
+  InitEditor();
+  LoadPrefs();
   Inst = instance;
   if (!CreateMainWindow(show)) {
     std::fprintf(stderr, "boardsmith: the main window could not be created\n");

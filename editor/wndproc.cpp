@@ -3,24 +3,26 @@
 
 #include "editor/editor.h"
 #include "files/paths.h"
-#include "files/prefs.h"
 #include "model/model.h"
 
 namespace {
-typedef void (*Preset)(Surface *);
+typedef void (*Preset)(Diagram &);
 
-// A position command: the preset writes its status message, then the board is redrawn.
-void RunPreset(HWND hwnd, Preset preset) {
+// A position command: the preset sets up the diagram, its status message is written, then the
+// board is redrawn.
+void RunPreset(HWND hwnd, Preset preset, const char *status) {
   RememberForUndo();
-  ArrowStarted = 0;  // the pending arrow's start belonged to the old position
+  Editor().ArrowStarted = false;  // the pending arrow's start belonged to the old position
+  preset(Editor().diagram);
   HDC hdc = GetDC(hwnd);
-  preset(hdc);
+  Scribe(hdc, status);
   DrawBoard(hdc);
   ReleaseDC(hwnd, hdc);
 }
 
 void ChangeColours(HWND hwnd) {
-  Theme = Theme >= NThemes - 1 ? 0 : Theme + 1;
+  int32_t &theme = Editor().settings.Theme;
+  theme = theme >= NThemes - 1 ? 0 : theme + 1;
   HDC hdc = GetDC(hwnd);
   DrawBoard(hdc);
   ReleaseDC(hwnd, hdc);
@@ -28,10 +30,10 @@ void ChangeColours(HWND hwnd) {
 
 void SelectTool(HWND hwnd, int index) {
   if (index < 0 || index > 15) return;  // only the palette's sixteen buttons choose a tool
-  SelPiece = index;
+  Editor().SelPiece = index;
   ShowSelectedTool(hwnd);
   if (index != 15) return;
-  ArrowStarted = 0;
+  Editor().ArrowStarted = false;
   HDC hdc = GetDC(hwnd);
   Scribe(hdc, "Arrow selected. Click on a square to start.");
   ReleaseDC(hwnd, hdc);
@@ -45,6 +47,7 @@ void RememberSave(int id) {
 }
 
 void Command(HWND hwnd, int id, int code) {
+  EditorState &e = Editor();
   if (id == CmdSaveBMP || id == CmdSaveHTM || id == CmdSavePicture || id == CmdSavePage)
     RememberSave(id);
   if (id >= CmdRecentFirst && id <= CmdRecentLast) {
@@ -55,15 +58,15 @@ void Command(HWND hwnd, int id, int code) {
     case CmdOpenBRD: FileIO(hwnd, 2); break;
     case CmdOpenPGN: OpenPGN(hwnd); break;
     case CmdSaveLast: Command(hwnd, SaveCommand, 0); break;
-    case CmdSaveBMP: VClip = 0; FileIO(hwnd, 0); break;
+    case CmdSaveBMP: e.VClip = false; FileIO(hwnd, 0); break;
     case CmdClipboard:
-      VClip = 1;
-      BMPFile = ClipBMPPath();
+      e.VClip = true;
+      e.BMPFile = ClipBMPPath();
       SaveBMP(hwnd);
       break;
-    case CmdSavePicture: VClip = 0; SavePictureCommand(hwnd); break;
-    case CmdSavePage: VClip = 0; SavePageCommand(hwnd); break;
-    case CmdSaveHTM: VClip = 0; FileIO(hwnd, 1); break;
+    case CmdSavePicture: e.VClip = false; SavePictureCommand(hwnd); break;
+    case CmdSavePage: e.VClip = false; SavePageCommand(hwnd); break;
+    case CmdSaveHTM: e.VClip = false; FileIO(hwnd, 1); break;
     case CmdUndo: UndoCommand(hwnd); break;
     case CmdRedo: RedoCommand(hwnd); break;
     case CmdExit: PostMessage(hwnd, WM_CLOSE, 0, 0); break;
@@ -71,10 +74,10 @@ void Command(HWND hwnd, int id, int code) {
     case CmdSmall: case CmdMedium: case CmdLarge: PictureSizeCommand(hwnd, id); break;
     case CmdCustom: CustomSizeWindow(); break;  // custom once its "Ok" takes a size
     case CmdNever: case CmdAlways: case CmdAsk: ShowCoordsCommand(hwnd, id); break;
-    case CmdFlip: RunPreset(hwnd, FlipPosition); break;
-    case CmdEmpty: RunPreset(hwnd, EmptyPosition); break;
-    case CmdStart: RunPreset(hwnd, StartPosition); break;
-    case CmdTypical: RunPreset(hwnd, TypicalPosition); break;
+    case CmdFlip: RunPreset(hwnd, FlipPosition, FlipPositionText); break;
+    case CmdEmpty: RunPreset(hwnd, EmptyPosition, EmptyPositionText); break;
+    case CmdStart: RunPreset(hwnd, StartPosition, StartPositionText); break;
+    case CmdTypical: RunPreset(hwnd, TypicalPosition, TypicalPositionText); break;
     case CmdWhiteToMove: case CmdBlackToMove: SideToMoveCommand(hwnd, id); break;
     case CmdCopyFEN: CopyFEN(hwnd); break;
     case CmdPasteFEN: PasteFEN(hwnd); break;
@@ -94,9 +97,10 @@ void RememberWindowSize(HWND hwnd) {
   RECT client;
   if (hwnd != MainWnd || !GetClientRect(hwnd, &client)) return;
   int width = client.right + 8, height = client.bottom + 38;
-  if (width == WindowWidth && height == WindowHeight) return;
-  WindowWidth = width, WindowHeight = height;
-  WritePrefs();
+  Prefs &prefs = Editor().prefs;
+  if (width == prefs.WindowWidth && height == prefs.WindowHeight) return;
+  prefs.WindowWidth = width, prefs.WindowHeight = height;
+  SavePrefs();
 }
 
 // Mouse positions come as signed 16-bit client coordinates.

@@ -7,6 +7,7 @@
 #include <deque>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -14,6 +15,7 @@
 #include "exporter/inputs.h"
 #include "exporter/progress.h"
 #include "exporter/reportfile.h"
+#include "render/canvas.h"
 
 namespace {
 // What the rows come to, taken one at a time in input order (by whichever thread hands them out).
@@ -121,9 +123,10 @@ int RunExport(const ExportOptions &o, FILE *out, FILE *err) {
   int workers = o.jobs > 0 ? o.jobs : OnePosition(o) ? 1 : static_cast<int>(std::thread::hardware_concurrency());
   // One position (or one thread) needs no threads: read, export and hand out in turn.
   if (workers <= 1) {
+    auto canvas = std::make_unique<Canvas>();
     ReadSources(o, [&](Job &&job) {
       Row row;
-      ExportJob(job, o, guarded, &row);
+      ExportJob(job, o, guarded, *canvas, &row);
       results.Take(std::move(row));
     });
     return results.Finish();
@@ -132,7 +135,8 @@ int RunExport(const ExportOptions &o, FILE *out, FILE *err) {
   // order hands it out, with the finished rows after it, so no thread wakes only to pass a row
   // on. A thread waits only when there is nothing to do: a worker when no position is waiting,
   // the reader when the positions read but not handed out fill the window, and then until half
-  // of it is free, so that it wakes once for several positions rather than once for each.
+  // of it is free, so that it wakes once for several positions rather than once for each. Each
+  // worker draws on a canvas of its own.
   const long window = 4L * workers + 8;
 
   std::mutex m;
@@ -148,6 +152,7 @@ int RunExport(const ExportOptions &o, FILE *out, FILE *err) {
   std::vector<std::thread> pool;
   for (int w = 0; w < workers; w++)
     pool.emplace_back([&] {
+      auto canvas = std::make_unique<Canvas>();
       for (;;) {
         Job job;
         {
@@ -160,7 +165,7 @@ int RunExport(const ExportOptions &o, FILE *out, FILE *err) {
           waiting.pop_front();
         }
         Row row;
-        ExportJob(job, o, guarded, &row);
+        ExportJob(job, o, guarded, *canvas, &row);
         std::vector<Row> ready;
         std::unique_lock<std::mutex> lock(m);
         finished.emplace(row.number, std::move(row));

@@ -1,12 +1,14 @@
 #pragma once
-// One position exported on the calling thread: its diagram set up in the thread's model, the
-// diagram options applied, the output written, the position checked.
+// One position exported on the calling thread: its diagram and picture settings set up as
+// values, the diagram options applied, the output written, the position checked.
 #include <string>
 #include <vector>
 
 #include "exporter/job.h"
 #include "exporter/options.h"
+#include "render/canvas.h"
 
-// inputs: the input files an output must never replace.
+// inputs: the input files an output must never replace. canvas: the calling thread's own, drawn
+// on for a picture.
 void ExportJob(const Job &job, const ExportOptions &options, const std::vector<std::string> &inputs,
-               Row *row);
+               Canvas &canvas, Row *row);

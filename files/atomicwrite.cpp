@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "files/systemcalls.h"
+
 namespace {
 bool Fail(std::string *why, const std::string &text) {
   if (why) *why = text;
@@ -17,52 +19,6 @@ bool Fail(std::string *why, const std::string &text) {
 }
 
 std::string Reason(int err) { return std::strerror(err); }
-
-// The injected fault: which step, how many of its calls until it fires, and the error it gives.
-// Step -1 when none waits. Atomic because programs may write from several threads.
-std::atomic<int> FaultStep{-1};
-std::atomic<int> FaultCalls{0};
-std::atomic<int> FaultError{0};
-
-// Whether this call of step is the one to fail; if so errno holds the injected error.
-bool Injected(WriteStep step) {
-  if (FaultStep.load() != static_cast<int>(step)) return false;
-  if (FaultCalls.fetch_sub(1) > 1) return false;
-  int expected = static_cast<int>(step);
-  if (!FaultStep.compare_exchange_strong(expected, -1)) return false;
-  errno = FaultError.load();
-  return true;
-}
-
-// The system calls of a write, each with its seam.
-int OpenNew(const std::string &name, mode_t mode) {
-  if (Injected(WriteStep::Open)) return -1;
-  return open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-}
-
-ssize_t WriteSome(int fd, const char *p, size_t n) {
-  if (Injected(WriteStep::Write)) return -1;
-  if (FaultStep.load() == static_cast<int>(WriteStep::Write) && n > 1) n /= 2;
-  return write(fd, p, n);
-}
-
-int Sync(int fd, WriteStep step) {
-  if (Injected(step)) return -1;
-  return fsync(fd);
-}
-
-int Close(int fd) {
-  if (Injected(WriteStep::Close)) {
-    close(fd);  // the descriptor is gone either way, as after a real failed close
-    return -1;
-  }
-  return close(fd);
-}
-
-int Rename(const std::string &from, const std::string &to) {
-  if (Injected(WriteStep::Rename)) return -1;
-  return rename(from.c_str(), to.c_str());
-}
 
 // The file a path finally names, following symbolic links (a link to a file that does not exist
 // yet names that file). Fails on a loop of links.
@@ -147,7 +103,7 @@ std::string FolderOf(const std::string &path) {
 int CreateTemporary(const std::string &folder, mode_t mode, std::string *temp) {
   for (int tries = 0; tries < 100; tries++) {
     *temp = folder + ".bs" + RandomLetters() + ".tmp";
-    int fd = OpenNew(*temp, mode);
+    int fd = OpenNewFile(temp->c_str(), mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
@@ -156,7 +112,7 @@ int CreateTemporary(const std::string &folder, mode_t mode, std::string *temp) {
 void SyncFolder(const std::string &folder) {
   int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
-  Sync(fd, WriteStep::SyncFolder);
+  SyncFolderEntries(fd);
   close(fd);
 }
 
@@ -185,9 +141,9 @@ bool WriteFileAtomically(const std::string &path, const std::string &bytes, std:
     if (n < 0 && errno != EINTR) err = errno;
     if (n > 0) p += n, left -= static_cast<size_t>(n);
   }
-  if (!err && Sync(fd, WriteStep::Sync) != 0 && errno != EINVAL) err = errno;
-  if (Close(fd) != 0 && !err) err = errno;
-  if (!err && Rename(temp, target) != 0) err = errno;
+  if (!err && SyncFile(fd) != 0 && errno != EINVAL) err = errno;
+  if (CloseFile(fd) != 0 && !err) err = errno;
+  if (!err && RenameFile(temp.c_str(), target.c_str()) != 0) err = errno;
   if (err) {
     unlink(temp.c_str());
     return Fail(why, Reason(err));
@@ -203,14 +159,3 @@ bool ReadFileBounded(const std::string &path, size_t limit, std::string *bytes, 
 bool ReadFileStart(const std::string &path, size_t limit, std::string *bytes, std::string *why) {
   return ReadRegular(path, limit, bytes, why, false);
 }
-
-void InjectWriteFault(WriteStep step, int nth, int err) {
-  FaultStep = -1;
-  FaultCalls = nth;
-  FaultError = err;
-  FaultStep = static_cast<int>(step);
-}
-
-bool WriteFaultPending() { return FaultStep.load() != -1; }
-
-void ClearWriteFault() { FaultStep = -1; }

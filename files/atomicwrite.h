@@ -31,15 +31,3 @@ bool ReadFileBounded(const std::string &path, size_t limit, std::string *bytes, 
 // Reads the first limit bytes of a file (all of a shorter one). Returns false with a reason when
 // it cannot be opened or read, or is not a regular file. Never waits on a FIFO or a device.
 bool ReadFileStart(const std::string &path, size_t limit, std::string *bytes, std::string *why);
-
-// Test seam: the system calls of WriteFileAtomically, which tests make fail one at a time to see
-// that every failure keeps the old file, leaves no temporary file and is reported. The program
-// itself never sets a fault.
-enum class WriteStep { Open, Write, Sync, Close, Rename, SyncFolder };
-// Makes the nth call (1 the next) of step fail with the error number err. While a Write fault
-// waits, every write before the failing one comes back short (half of what was asked), as on a
-// disk that fills up. The fault is used up when it fires; setting another replaces it.
-void InjectWriteFault(WriteStep step, int nth, int err);
-// Whether the injected fault has yet to fire.
-bool WriteFaultPending();
-void ClearWriteFault();

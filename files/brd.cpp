@@ -1,4 +1,4 @@
-// The position file: the model written as lines of text, and read back.
+// The position file: a diagram and its picture settings written as lines of text, and read back.
 //
 // Every line ends in CR CR LF (the line's CR LF passed once more through a text stream that
 // turns LF into CR LF). Value fields start at column 20; the custom size's number at column 27.
@@ -11,8 +11,7 @@
 
 #include "files/atomicwrite.h"
 #include "files/numbers.h"
-#include "files/paths.h"
-#include "model/model.h"
+#include "model/themes.h"
 
 namespace {
 const char Banner[] = "Boardsmith by Hallam Pryce <hallam.pryce@boardsmith.example>";
@@ -55,16 +54,16 @@ std::string Field(const char *label, const std::string &value) {
 }
 
 // The list entries of codes first .. first + count - 1, scanned by rows, then columns.
-std::string ListLine(const PieceList &list) {
+std::string ListLine(const Diagram &d, const PieceList &list) {
   int count = static_cast<int>(std::strlen(list.letters));
   std::string line;
   for (int row = 0; row < 8; row++)
     for (int column = 0; column < 8; column++) {
-      int k = Pos[column * 8 + row] - list.first;
+      int k = d.Pos[column * 8 + row] - list.first;
       if (k < 0 || k >= count) continue;
       line += list.letters[k];
-      line += static_cast<char>(Flipped ? 'h' - column : 'a' + column);
-      line += static_cast<char>(Flipped ? '8' - row : '1' + row);
+      line += static_cast<char>(d.Flipped ? 'h' - column : 'a' + column);
+      line += static_cast<char>(d.Flipped ? '8' - row : '1' + row);
       line += ' ';
     }
   return line;
@@ -74,19 +73,6 @@ std::string Fail(std::string *why, const std::string &reason) {
   if (why) *why = reason;
   return reason;
 }
-
-// Everything the file sets, read in full before any of it reaches the model.
-struct Position {
-  int32_t pos[64] = {};
-  int32_t arr[MaxArrows][4] = {};
-  int32_t nArrows = 0;
-  int32_t flipped = 0;
-  int32_t coords = 0;
-  int32_t dpi = 2;
-  float picSiz = 4.0f;
-  int32_t theme = 0;
-  int32_t sideToMove = 0;
-};
 
 // The text from column on, or nothing when the line is shorter.
 const char *At(const std::string &line, size_t column) {
@@ -135,8 +121,10 @@ bool NextInt(const char *&p, int32_t *value) {
   return true;
 }
 
-// Parses the whole text into *out. Returns the empty string on success, else the reason.
-std::string Parse(const std::string &text, Position *out, std::string *why) {
+// Parses the whole text into *out, which starts as a new position (nothing on the board, white
+// to move, nothing remembered) with new settings. Returns the empty string on success, else the
+// reason.
+std::string Parse(const std::string &text, PositionFile *out, std::string *why) {
   if (text.empty()) return Fail(why, "The file is empty.");
   for (unsigned char c : text)
     if (c < 0x20 && c != '\r' && c != '\n' && c != '\t')
@@ -150,27 +138,28 @@ std::string Parse(const std::string &text, Position *out, std::string *why) {
       return Fail(why, "It is not a position file: line " + std::to_string(label.line + 1) +
                            " does not begin with \"" + label.text + "\".");
 
-  Position &p = *out;
-  p.flipped = StartsWith(lines[1], ValueColumn, "YES") ? 1 : 0;
-  p.coords = StartsWith(lines[2], ValueColumn, "YES") ? 1 : 0;
+  Diagram &d = out->diagram;
+  PictureSettings &s = out->settings;
+  d.Flipped = StartsWith(lines[1], ValueColumn, "YES") ? 1 : 0;
+  s.Coords = StartsWith(lines[2], ValueColumn, "YES") ? 1 : 0;
 
   const std::string &size = lines[3];
   if (StartsWith(size, ValueColumn, "SMA")) {
-    p.dpi = 1, p.picSiz = 2.0f;
+    s.Dpi = 1, s.PicSiz = 2.0f;
   } else if (StartsWith(size, ValueColumn, "MED")) {
-    p.dpi = 2, p.picSiz = 4.0f;
+    s.Dpi = 2, s.PicSiz = 4.0f;
   } else if (StartsWith(size, ValueColumn, "LAR")) {
-    p.dpi = 3, p.picSiz = 6.0f;
+    s.Dpi = 3, s.PicSiz = 6.0f;
   } else {
-    // A custom width; the model holds 1.0 to 6.0 inches, and no number (or not a number) is 1.0.
-    p.dpi = 0;
-    p.picSiz = CustomInches(At(size, CustomSizeColumn), 1.0);
+    // A custom width; the settings hold 1.0 to 6.0 inches, and no number (or not a number) is 1.0.
+    s.Dpi = 0;
+    s.PicSiz = CustomInches(At(size, CustomSizeColumn), 1.0);
   }
 
   int theme = LeadingInt(At(lines[4], ValueColumn));
-  p.theme = theme < 0 ? 0 : theme > NThemes - 1 ? NThemes - 1 : theme;
+  s.Theme = theme < 0 ? 0 : theme > NThemes - 1 ? NThemes - 1 : theme;
 
-  for (int k = 0; k < 3; k++) ReadList(lines[6 + 2 * k], Lists[k], p.flipped, p.pos);
+  for (int k = 0; k < 3; k++) ReadList(lines[6 + 2 * k], Lists[k], d.Flipped, d.Pos);
 
   int count = LeadingInt(At(lines[11], ValueColumn));
   count = count < 0 ? 0 : count > MaxArrows ? MaxArrows : count;
@@ -182,53 +171,55 @@ std::string Parse(const std::string &text, Position *out, std::string *why) {
     rest = rest == std::string::npos ? text.size() : rest + 1;
   }
   const char *q = text.c_str() + rest;
-  p.nArrows = 0;
+  d.NArrows = 0;
   for (int i = 0; i < count; i++) {
     int32_t record[4];
     bool complete = true;
     for (int k = 0; k < 4 && complete; k++) complete = NextInt(q, &record[k]);
     if (!complete) break;
-    std::memcpy(p.arr[i], record, sizeof record);
-    p.nArrows = i + 1;
+    std::memcpy(d.Arr[i], record, sizeof record);
+    d.NArrows = i + 1;
   }
   // The side to move has a line of its own after the arrows, written only when black is to
   // move, so that older readers (which stop after the arrow records) read the file as before.
   for (size_t k = FixedLines; k < lines.size(); k++)
     if (StartsWith(lines[k], 0, ToMoveLabel))
-      p.sideToMove = StartsWith(lines[k], ValueColumn, "BLACK") ? 1 : 0;
+      d.SideToMove = StartsWith(lines[k], ValueColumn, "BLACK") ? 1 : 0;
   return std::string();
 }
 }  // namespace
 
-std::string BRDText(int coords) {
+std::string MakeBRDFile(const Diagram &diagram, const PictureSettings &settings) {
   std::vector<std::string> lines;
   lines.push_back(Banner);
-  lines.push_back(Field("Flipped:", Flipped ? "YES" : "NO"));
-  lines.push_back(Field("Coords:", coords ? "YES" : "NO"));
-  switch (Dpi) {
+  lines.push_back(Field("Flipped:", diagram.Flipped ? "YES" : "NO"));
+  lines.push_back(Field("Coords:", settings.Coords ? "YES" : "NO"));
+  switch (settings.Dpi) {
     case 1: lines.push_back(Field("Size:", "SMALL")); break;
     case 2: lines.push_back(Field("Size:", "MEDIUM")); break;
     case 3: lines.push_back(Field("Size:", "LARGE")); break;
     case 0: {
       // "%3.1f": one decimal, at least three characters wide; it starts at column 27.
-      std::string number = FixedDecimals(PicSiz, 1);
+      std::string number = FixedDecimals(settings.PicSiz, 1);
       if (number.size() < 3) number.insert(0, 3 - number.size(), ' ');
       lines.push_back(Field("Size:", "CUSTOM " + number));
       break;
     }
-    default: lines.push_back(Field("Size:", "MEDIUM")); break;  // not a size the model holds
+    default: lines.push_back(Field("Size:", "MEDIUM")); break;  // not a size the settings hold
   }
-  lines.push_back(Field("Colour theme:", std::to_string(Theme)));
+  lines.push_back(Field("Colour theme:", std::to_string(settings.Theme)));
   for (const PieceList &list : Lists) {
     lines.push_back(list.header);
-    lines.push_back(ListLine(list));
+    lines.push_back(ListLine(diagram, list));
   }
-  int arrows = NArrows < 0 ? 0 : NArrows > MaxArrows ? MaxArrows : NArrows;
+  const int arrows = diagram.ArrowCount();
   lines.push_back(Field("Arrows:", std::to_string(arrows)));
-  for (int i = 0; i < arrows; i++)
-    lines.push_back(std::to_string(Arr[i][0]) + " " + std::to_string(Arr[i][1]) + " " +
-                    std::to_string(Arr[i][2]) + " " + std::to_string(Arr[i][3]));
-  if (SideToMove) lines.push_back(Field(ToMoveLabel, "BLACK"));
+  for (int i = 0; i < arrows; i++) {
+    const int32_t *a = diagram.Arr[i];
+    lines.push_back(std::to_string(a[0]) + " " + std::to_string(a[1]) + " " + std::to_string(a[2]) +
+                    " " + std::to_string(a[3]));
+  }
+  if (diagram.SideToMove) lines.push_back(Field(ToMoveLabel, "BLACK"));
   lines.push_back("End of File");
 
   std::string text;
@@ -236,28 +227,14 @@ std::string BRDText(int coords) {
   return text;
 }
 
-bool MakeBRDFile(int coords, std::string *why) {
-  return WriteFileAtomically(BRDFile, BRDText(coords), why);
+std::optional<PositionFile> ReadBRDText(const std::string &text, std::string *why) {
+  PositionFile file;
+  if (!Parse(text, &file, why).empty()) return std::nullopt;
+  return file;
 }
 
-bool ReadBRDText(const std::string &text, std::string *why) {
-  Position p;
-  if (!Parse(text, &p, why).empty()) return false;
-  std::memcpy(Pos, p.pos, sizeof Pos);
-  std::memcpy(Arr, p.arr, sizeof Arr);
-  NArrows = p.nArrows;
-  Flipped = p.flipped;
-  Coords = p.coords;
-  Dpi = p.dpi;
-  PicSiz = p.picSiz;
-  Theme = p.theme;
-  ForgetChessState();
-  SideToMove = p.sideToMove;
-  return true;
-}
-
-bool ReadBRDFile(std::string *why) {
+std::optional<PositionFile> ReadBRDFile(const std::string &path, std::string *why) {
   std::string text;
-  if (!ReadFileBounded(BRDFile, MaxFileBytes, &text, why)) return false;
+  if (!ReadFileBounded(path, MaxFileBytes, &text, why)) return std::nullopt;
   return ReadBRDText(text, why);
 }

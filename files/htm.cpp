@@ -4,9 +4,7 @@
 
 #include <cstdio>
 
-#include "files/atomicwrite.h"
-#include "files/paths.h"
-#include "model/model.h"
+#include "model/themes.h"
 
 namespace {
 // Every line ends in CR CR LF: the text's CR LF written through a stream that turns LF into CR LF.
@@ -17,14 +15,14 @@ const char *const SquareImage[15] = {"e",  "wk", "wq", "wr", "wb", "wn", "wp",  
                                      "bq", "br", "bb", "bn", "bp", "dot", "cross"};
 
 // Medium and large pictures use the medium and large images; custom and small the small ones.
-char SizeLetter() {
-  if (Dpi == 2) return 'm';
-  if (Dpi == 3) return 'l';
+char SizeLetter(int dpi) {
+  if (dpi == 2) return 'm';
+  if (dpi == 3) return 'l';
   return 's';
 }
 
 // "#%x%x%x" of red, green and blue, cut to seven characters.
-std::string ColourText(const int16_t rgb[3]) {
+std::string ColourText(const uint8_t rgb[3]) {
   char text[40];
   std::snprintf(text, sizeof text, "#%x%x%x", rgb[0], rgb[1], rgb[2]);
   return std::string(text).substr(0, 7);
@@ -46,11 +44,12 @@ void FrameRow(Page &page, int coords, const char *left, const char *edge, const 
 }
 }  // namespace
 
-std::string HTMText(int coords) {
+std::string MakeHTMFile(const Diagram &diagram, const PictureSettings &settings) {
   // A theme out of range (only a damaged position file could bring one) takes the nearest.
-  int theme = Theme < 0 ? 0 : Theme >= NThemes ? NThemes - 1 : Theme;
+  const int theme = settings.ThemeIndex();
   const std::string light = ColourText(Lt[theme]), dark = ColourText(Dk[theme]);
-  const char size = SizeLetter();
+  const char size = SizeLetter(settings.Dpi);
+  const int coords = settings.Coords, flipped = diagram.Flipped;
   char text[200];
   Page page;
 
@@ -66,13 +65,13 @@ std::string HTMText(int coords) {
     if (coords) {
       std::snprintf(text, sizeof text,
                     "    <TD ALIGN=RIGHT><FONT FACE='arial' SIZE='4'>%d</FONT></TD>",
-                    Flipped ? t + 1 : 8 - t);
+                    flipped ? t + 1 : 8 - t);
       page.Line(text);
     }
     std::snprintf(text, sizeof text, "    <TD><IMG SRC='gifs/left%c.gif'></TD>", size);
     page.Line(text);
     for (int c = 0; c < 8; c++) {
-      int code = Pos[c * 8 + (7 - t)];
+      int code = diagram.Pos[c * 8 + (7 - t)];
       // Codes outside the table (a damaged file) show as an empty square, as in the picture.
       const char *image = code >= 0 && code <= 14 ? SquareImage[code] : SquareImage[0];
       const std::string &colour = (t + c) % 2 == 0 ? light : dark;
@@ -93,7 +92,7 @@ std::string HTMText(int coords) {
     for (int c = 0; c < 8; c++) {
       std::snprintf(text, sizeof text,
                     "    <TD ALIGN=CENTER><FONT FACE='arial' SIZE='4'>%c</TD>",
-                    Flipped ? 'h' - c : 'a' + c);
+                    flipped ? 'h' - c : 'a' + c);
       page.Line(text);
     }
     page.Line("<TD></TD>");
@@ -103,8 +102,4 @@ std::string HTMText(int coords) {
   page.Line("</TABLE>");
   page.Line("</BODY></HTML>");
   return page.bytes;
-}
-
-bool MakeHTMFile(int coords, std::string *why) {
-  return WriteFileAtomically(HTMFile, HTMText(coords), why);
 }

@@ -2,7 +2,9 @@
 // The web page: an HTML table of GIF images in the theme's colours.
 #include <string>
 
-// The bytes of the web page of the current model, lines ended by CR CR LF.
-std::string HTMText(int coords);
-// Writes the page to HTMFile (through a temporary file).
-bool MakeHTMFile(int coords, std::string *why = nullptr);
+#include "model/diagram.h"
+#include "model/picturesettings.h"
+
+// The bytes of the web page of the diagram (coordinates and theme from the settings), lines
+// ended by CR CR LF.
+std::string MakeHTMFile(const Diagram &diagram, const PictureSettings &settings);

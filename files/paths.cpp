@@ -7,13 +7,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "model/model.h"
-
-thread_local std::string BMPFile;
-thread_local std::string HTMFile;
-thread_local std::string BRDFile;
-thread_local constinit char VClip = 0;
-
 std::string HomeFolder() {
   const char *home = std::getenv("HOME");
   if (!home || !*home) {
@@ -52,19 +45,19 @@ bool IsRunFolder(const std::string &folder) {
   return IsFolder(fs::path(folder) / "bmp") && fs::exists(fs::path(folder) / "boardsmith", ec);
 }
 
-std::string DataFolder() {
-  if (IsRunFolder(StartFolder)) return StartFolder;
+std::string DataFolder(const std::string &startFolder) {
+  if (IsRunFolder(startFolder)) return startFolder;
   const std::string program = ProgramFolder();
   if (!program.empty()) {
     if (IsFolder(fs::path(program) / "bmp")) return program;
     fs::path shared = (fs::path(program) / SharedFolder).lexically_normal();
     if (IsFolder(shared / "bmp")) return shared.string();
   }
-  return StartFolder;
+  return startFolder;
 }
 
-std::string DataPath(const std::string &name) {
-  const std::string folder = DataFolder();
+std::string DataPath(const std::string &startFolder, const std::string &name) {
+  const std::string folder = DataFolder(startFolder);
   if (folder.empty()) return name;
   return folder + (folder.back() == '/' ? "" : "/") + name;
 }

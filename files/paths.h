@@ -1,12 +1,6 @@
 #pragma once
-// The export paths and the virtual-clipboard flag of the save commands, per thread: a thread
-// that writes files names its own.
+// Where things are: the user's home, the virtual-clipboard picture, the program's own files.
 #include <string>
-
-extern thread_local std::string BMPFile;  // last picture path; the picture dialog's name field
-extern thread_local std::string HTMFile;  // last web-page path; the page dialog's name field
-extern thread_local std::string BRDFile;  // position file to write or read; the open dialog's name field
-extern thread_local constinit char VClip;  // 1 while the virtual-clipboard save runs
 
 // The user's home folder: $HOME, else the password database's entry, else /tmp. No trailing
 // "/" unless it is "/".
@@ -26,6 +20,6 @@ bool IsRunFolder(const std::string &folder);
 // The folder the images and help pages are read from: the start folder when it is a run
 // folder, else the program's folder when it holds bmp/, else ../share/boardsmith/ beside the
 // program when that holds bmp/; the start folder when none does (the files are then missing).
-std::string DataFolder();
-// A file of the data folder, e.g. DataPath("bmp/wk.bmp").
-std::string DataPath(const std::string &name);
+std::string DataFolder(const std::string &startFolder);
+// A file of the data folder, e.g. DataPath(startFolder, "bmp/wk.bmp").
+std::string DataPath(const std::string &startFolder, const std::string &name);

@@ -4,13 +4,10 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include "files/atomicwrite.h"
 #include "files/numbers.h"
 #include "files/paths.h"
-#include "model/model.h"
 
 namespace {
 // Each read takes at most 79 characters, like the lines of the file were always read.
@@ -37,12 +34,12 @@ bool Begins(const char *line, const char *prefix) {
 }
 
 // The number after the first word of a "CUSTOM 2.50" line, kept within the 1.0 to 6.0 inches
-// the custom-size window allows. No number (or not a number) leaves PicSiz as it is.
-void ReadCustomSize(const char *line) {
+// the custom-size window allows. No number (or not a number) leaves the size as it is.
+void ReadCustomSize(const char *line, Prefs &prefs) {
   const char *p = line;
   while (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n' || *p == '\v' || *p == '\f') p++;
   while (*p && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n' && *p != '\v' && *p != '\f') p++;
-  PicSiz = CustomInches(p, PicSiz);
+  prefs.PicSiz = CustomInches(p, prefs.PicSiz);
 }
 // --- Window size and recent files: the lines after the fourth. ---
 constexpr int PathLineMax = 4096;  // a longer line is skipped whole
@@ -61,7 +58,7 @@ bool ReadLongLine(const std::string &text, size_t *at, std::string *line) {
   return true;
 }
 
-void ReadWindowAndRecent(const std::string &text, size_t *at) {
+void ReadWindowAndRecent(const std::string &text, size_t *at, Prefs &prefs) {
   std::string line;
   if (!ReadLongLine(text, at, &line) || !ReadLongLine(text, at, &line)) return;  // header, "W H"
   bool found = false;
@@ -71,25 +68,25 @@ void ReadWindowAndRecent(const std::string &text, size_t *at) {
   while (*p >= '0' && *p <= '9') p++;
   bool foundH = false;
   int h = LeadingInt(p, &foundH);
-  if (found && foundH && w >= 100 && w <= 8192 && h >= 100 && h <= 8192) WindowWidth = w, WindowHeight = h;
+  if (found && foundH && w >= 100 && w <= 8192 && h >= 100 && h <= 8192)
+    prefs.WindowWidth = w, prefs.WindowHeight = h;
   if (!ReadLongLine(text, at, &line)) return;  // header
   // A path holds no line break: a line with a CR inside is damage, not a file name.
-  while (RecentFiles.size() < MaxRecentFiles && ReadLongLine(text, at, &line))
-    if (!line.empty() && line.find('\r') == std::string::npos) RecentFiles.push_back(line);
+  std::vector<std::string> &files = prefs.RecentFiles;
+  while (files.size() < MaxRecentFiles && ReadLongLine(text, at, &line))
+    if (!line.empty() && line.find('\r') == std::string::npos) files.push_back(line);
 }
 
-std::string WindowAndRecentLines() {
+std::string WindowAndRecentLines(const Prefs &prefs) {
+  const std::vector<std::string> &recent = prefs.RecentFiles;
   std::string files;
-  for (size_t i = 0; i < RecentFiles.size() && i < MaxRecentFiles; i++)
-    if (RecentFiles[i].find_first_of("\r\n") == std::string::npos) files += RecentFiles[i] + "\r\n";
-  if (WindowWidth <= 0 && files.empty()) return "";
-  return "Window size (WIDTH HEIGHT):\r\n" + std::to_string(WindowWidth) + " " +
-         std::to_string(WindowHeight) + "\r\nRecent files:\r\n" + files;
+  for (size_t i = 0; i < recent.size() && i < MaxRecentFiles; i++)
+    if (recent[i].find_first_of("\r\n") == std::string::npos) files += recent[i] + "\r\n";
+  if (prefs.WindowWidth <= 0 && files.empty()) return "";
+  return "Window size (WIDTH HEIGHT):\r\n" + std::to_string(prefs.WindowWidth) + " " +
+         std::to_string(prefs.WindowHeight) + "\r\nRecent files:\r\n" + files;
 }
 }  // namespace
-
-int WindowWidth = 0, WindowHeight = 0;
-std::vector<std::string> RecentFiles;
 
 std::string ConfigFolder() {
   const char *config = std::getenv("XDG_CONFIG_HOME");
@@ -98,66 +95,59 @@ std::string ConfigFolder() {
   return home + (home.back() == '/' ? "" : "/") + ".config/boardsmith";
 }
 
-std::string PrefsPath() {
-  if (!IsRunFolder(StartFolder)) return ConfigFolder() + "/prefs.txt";
-  if (StartFolder.back() == '/') return StartFolder + "prefs.txt";
-  return StartFolder + "/prefs.txt";
+std::string PrefsPath(const std::string &startFolder) {
+  if (!IsRunFolder(startFolder)) return ConfigFolder() + "/prefs.txt";
+  if (startFolder.back() == '/') return startFolder + "prefs.txt";
+  return startFolder + "/prefs.txt";
 }
 
-void ReadPrefs() {
+Prefs ReadPrefs(const std::string &path) {
+  Prefs prefs;
   std::string text;
-  if (!ReadFileStart(PrefsPath(), PrefsReadBytes, &text, nullptr)) {
-    ShowCoords = 2, Dpi = 2, PicSiz = 4.0f;
-    text.clear();  // then read as an empty file: no window size, no recent files
-  }
-  ReadPrefsText(text);
+  // A file that cannot be read is read as an empty one: the defaults, no window size, no recent
+  // files.
+  if (!ReadFileStart(path, PrefsReadBytes, &text, nullptr)) text.clear();
+  ReadPrefsText(text, prefs);
+  return prefs;
 }
 
-void ReadPrefsText(const std::string &text) {
+void ReadPrefsText(const std::string &text, Prefs &prefs) {
   size_t at = 0;
-  WindowWidth = WindowHeight = 0;
-  RecentFiles.clear();
+  prefs.WindowWidth = prefs.WindowHeight = 0;
+  prefs.RecentFiles.clear();
   char line[LineBuffer] = "";
   ReadLine(text, &at, line);
   ReadLine(text, &at, line);
   if (Begins(line, "CUST")) {
-    Dpi = 0;
-    ReadCustomSize(line);
+    prefs.Dpi = 0;
+    ReadCustomSize(line, prefs);
   } else if (Begins(line, "SMALL")) {
-    Dpi = 1, PicSiz = 2.0f;
+    prefs.Dpi = 1, prefs.PicSiz = 2.0f;
   } else if (Begins(line, "MEDIUM")) {
-    Dpi = 2, PicSiz = 4.0f;
+    prefs.Dpi = 2, prefs.PicSiz = 4.0f;
   } else if (Begins(line, "LARGE")) {
-    Dpi = 3, PicSiz = 6.0f;
+    prefs.Dpi = 3, prefs.PicSiz = 6.0f;
   }
   ReadLine(text, &at, line);
   ReadLine(text, &at, line);
   if (Begins(line, "YES"))
-    ShowCoords = 1;
+    prefs.ShowCoords = 1;
   else if (Begins(line, "NO"))
-    ShowCoords = 0;
+    prefs.ShowCoords = 0;
   else if (Begins(line, "ASK"))
-    ShowCoords = 2;
-  ReadWindowAndRecent(text, &at);
+    prefs.ShowCoords = 2;
+  ReadWindowAndRecent(text, &at, prefs);
 }
 
-std::string PrefsText() {
+std::string PrefsText(const Prefs &prefs) {
   std::string size;
-  switch (Dpi) {
-    case 0: size = "CUSTOM " + FixedDecimals(PicSiz, 2); break;
+  switch (prefs.Dpi) {
+    case 0: size = "CUSTOM " + FixedDecimals(prefs.PicSiz, 2); break;
     case 1: size = "SMALL"; break;
     case 3: size = "LARGE"; break;
     default: size = "MEDIUM"; break;
   }
-  const char *coords = ShowCoords == 0 ? "NO" : ShowCoords == 1 ? "YES" : "ASK";
+  const char *coords = prefs.ShowCoords == 0 ? "NO" : prefs.ShowCoords == 1 ? "YES" : "ASK";
   return "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\n" + size + "\r\n" +
-         "Coordinates (YES, NO, ASK):\r\n" + coords + "\r\n" + WindowAndRecentLines();
-}
-
-bool WritePrefs(std::string *why) {
-  if (!IsRunFolder(StartFolder)) {
-    std::error_code ec;
-    std::filesystem::create_directories(ConfigFolder(), ec);  // a failure shows in the write
-  }
-  return WriteFileAtomically(PrefsPath(), PrefsText(), why);
+         "Coordinates (YES, NO, ASK):\r\n" + coords + "\r\n" + WindowAndRecentLines(prefs);
 }

@@ -4,16 +4,14 @@
 #include "files/svgpage.h"
 
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "check/check.h"
 #include "chess/diagram.h"
 #include "chess/fen.h"
-#include "files/atomicwrite.h"
-#include "model/model.h"
 #include "render/knightarrow.h"
 #include "render/picturefile.h"
-#include "render/vectorapi.h"
 
 namespace {
 // The men in the order a reader expects them, with their names.
@@ -23,8 +21,8 @@ const char *const ManName[6][2] = {{"king", "kings"},   {"queen", "queens"},   {
 bool OnBoard(int v) { return v >= 0 && v <= 7; }
 
 // The square of the diagram's cell (column, row from the bottom) in the diagram's orientation.
-int SquareOfCell(int column, int row) {
-  return Flipped ? SquareOf(7 - column, 7 - row) : SquareOf(column, row);
+int SquareOfCell(int column, int row, int flipped) {
+  return flipped ? SquareOf(7 - column, 7 - row) : SquareOf(column, row);
 }
 
 // "a", "a and b", "a, b and c"; with commas only: "a, b, c".
@@ -56,11 +54,11 @@ std::string SideText(const Board &board, int side) {
   return std::string(side ? "Black: " : "White: ") + (groups.empty() ? "no men" : Listed(groups, true)) + ".";
 }
 
-std::string MarkerText() {
+std::string MarkerText(const Diagram &d) {
   std::vector<std::string> marks;
   for (int code : {DotMark, CrossMark})
     for (int square : SquaresInOrder())
-      if (Pos[CellOf(square)] == code)
+      if (d.Pos[CellOf(square, d.Flipped)] == code)
         marks.push_back(std::string(code == DotMark ? "dot on " : "cross on ") + SquareName(square));
   return marks.empty() ? "" : " Markers: " + Listed(marks, true) + ".";
 }
@@ -72,15 +70,14 @@ bool Drawn(const int32_t *a) {
   return (dc != 0 || dr != 0) && IsArrowMove(dc, dr);
 }
 
-std::string ArrowText() {
+std::string ArrowText(const Diagram &d) {
   std::vector<std::string> arrows;
-  int n = NArrows < 0 ? 0 : NArrows > MaxArrows ? MaxArrows : NArrows;
-  for (int i = 0; i < n; i++) {
-    const int32_t *a = Arr[i];
+  for (int i = 0; i < d.ArrowCount(); i++) {
+    const int32_t *a = d.Arr[i];
     if (!Drawn(a)) continue;
     // Arrow rows count from the top of the board.
-    arrows.push_back("arrow from " + SquareName(SquareOfCell(a[0], 7 - a[1])) + " to " +
-                     SquareName(SquareOfCell(a[2], 7 - a[3])));
+    arrows.push_back("arrow from " + SquareName(SquareOfCell(a[0], 7 - a[1], d.Flipped)) +
+                     " to " + SquareName(SquareOfCell(a[2], 7 - a[3], d.Flipped)));
   }
   return arrows.empty() ? "" : " Arrows: " + Listed(arrows, true) + ".";
 }
@@ -102,9 +99,9 @@ std::string Escaped(const std::string &text) {
 namespace {
 
 // The check's findings: its lines that start with "?" (errors) or "!" (warnings).
-std::vector<std::string> CheckLines() {
+std::vector<std::string> CheckLines(const Diagram &diagram) {
   std::vector<std::string> lines;
-  const std::string text = CheckPosition(0, 0).text;
+  const std::string text = CheckPosition(diagram, 0, 0).text;
   size_t at = 0;
   while (at < text.size()) {
     size_t end = text.find('\n', at);
@@ -117,8 +114,11 @@ std::vector<std::string> CheckLines() {
 }
 
 // The picture's SVG without its XML declaration, to stand inside the page.
-bool InlineSVG(int coords, int style, const std::string &label, std::string *svg, std::string *why) {
-  if (!VectorPicture(VectorDiagramOfModel(PictureSVG, coords, style), svg, why)) return false;
+bool InlineSVG(const Diagram &diagram, const PictureSettings &settings, const std::string &label,
+               std::string *svg, std::string *why) {
+  // The vector writer draws no pixels, but the picture writers all take a canvas.
+  auto canvas = std::make_unique<Canvas>();
+  if (!PictureBytes(PictureSVG, diagram, settings, *canvas, svg, why)) return false;
   size_t start = svg->find("<svg");
   if (start == std::string::npos) {
     if (why) *why = "The vector writer gave no SVG.";
@@ -138,11 +138,12 @@ const char *const PageStyle =
     "code{font-size:1.05em;user-select:all;overflow-wrap:anywhere}"
     ".check{max-width:%.2fin}";
 
-bool PageText(int coords, int style, std::string *page, std::string *why) {
-  const std::string side = SideToMove ? "Black to move" : "White to move";
+bool PageText(const Diagram &diagram, const PictureSettings &settings, std::string *page,
+              std::string *why) {
+  const std::string side = diagram.SideToMove ? "Black to move" : "White to move";
   std::string svg;
-  if (!InlineSVG(coords, style, "Chess diagram, " + side, &svg, why)) return false;
-  const double inches = PicSiz >= 1.0f && PicSiz <= 6.0f ? PicSiz : 4.0;
+  if (!InlineSVG(diagram, settings, "Chess diagram, " + side, &svg, why)) return false;
+  const double inches = settings.Inches();
   char css[512];
   std::snprintf(css, sizeof css, PageStyle, inches, inches);
   std::string &p = *page;
@@ -152,10 +153,10 @@ bool PageText(int coords, int style, std::string *page, std::string *why) {
   p += std::string("<style>") + css + "</style>\n</head>\n<body>\n<main>\n<figure>\n";
   p += svg;
   if (p.back() != '\n') p += '\n';
-  p += "<figcaption>\n<p id=\"diagram-text\">" + Escaped(DiagramDescription()) + "</p>\n";
-  p += "<p>FEN: <code>" + Escaped(WriteFEN(BoardFromDiagram())) + "</code></p>\n";
+  p += "<figcaption>\n<p id=\"diagram-text\">" + Escaped(DiagramDescription(diagram)) + "</p>\n";
+  p += "<p>FEN: <code>" + Escaped(WriteFEN(BoardFromDiagram(diagram))) + "</code></p>\n";
   p += "</figcaption>\n</figure>\n";
-  std::vector<std::string> lines = CheckLines();
+  std::vector<std::string> lines = CheckLines(diagram);
   if (!lines.empty()) {
     p += "<section class=\"check\" aria-label=\"Check\">\n<h2>Check</h2>\n<ul>\n";
     for (const std::string &line : lines) p += "<li>" + Escaped(line) + "</li>\n";
@@ -166,20 +167,15 @@ bool PageText(int coords, int style, std::string *page, std::string *why) {
 }
 }  // namespace
 
-std::string DiagramDescription() {
-  const Board board = BoardFromDiagram();
-  return std::string(SideToMove ? "Black" : "White") + " to move. " + SideText(board, 0) + " " +
-         SideText(board, 1) + MarkerText() + ArrowText();
+std::string DiagramDescription(const Diagram &diagram) {
+  const Board board = BoardFromDiagram(diagram);
+  return std::string(diagram.SideToMove ? "Black" : "White") + " to move. " + SideText(board, 0) +
+         " " + SideText(board, 1) + MarkerText(diagram) + ArrowText(diagram);
 }
 
-std::string SVGPageText(int coords, int style) {
+std::string SVGPageText(const Diagram &diagram, const PictureSettings &settings,
+                        std::string *why) {
   std::string page;
-  if (!PageText(coords, style, &page, nullptr)) page.clear();
+  if (!PageText(diagram, settings, &page, why)) page.clear();
   return page;
-}
-
-bool MakeSVGPageFile(const std::string &path, int coords, int style, std::string *why) {
-  std::string page;
-  if (!PageText(coords, style, &page, why)) return false;
-  return WriteFileAtomically(path, page, why);
 }

@@ -1,13 +1,13 @@
 // The position presets and the flip. Each builds its position in the current orientation.
-#include "model/model.h"
+#include "model/presets.h"
 
 namespace {
 // Puts code on the square named by file letter and rank digit, in the current orientation.
-void Put(const char *square, int32_t code) {
+void Put(Diagram &d, const char *square, int32_t code) {
   int file = square[0] - 'a', rank = square[1] - '1';
-  int column = Flipped ? 7 - file : file;
-  int row = Flipped ? 7 - rank : rank;
-  Pos[column * 8 + row] = code;
+  int column = d.Flipped ? 7 - file : file;
+  int row = d.Flipped ? 7 - rank : rank;
+  d.Pos[column * 8 + row] = code;
 }
 
 struct Man {
@@ -27,51 +27,47 @@ const Man TypicalMen[] = {
     {"f6", BN}, {"a7", BP}, {"b5", BP}, {"d7", BP}, {"f7", BP}, {"h7", BP}};
 }  // namespace
 
-void ForgetChessState() {
-  SideToMove = 0;
-  Castling = -1, EnPassant = -1, HalfMoves = 0, FullMoves = 1;
+void ForgetChessState(Diagram &d) {
+  d.SideToMove = 0;
+  d.Castling = -1, d.EnPassant = -1, d.HalfMoves = 0, d.FullMoves = 1;
 }
 
-void EmptyPosition(Surface *surface) {
-  for (int32_t &cell : Pos) cell = Empty;
-  NArrows = 0;
-  ForgetChessState();
-  Scribe(surface, "Empty position");
+void EmptyPosition(Diagram &d) {
+  for (int32_t &cell : d.Pos) cell = Empty;
+  d.NArrows = 0;
+  ForgetChessState(d);
 }
 
-void StartPosition(Surface *surface) {
-  EmptyPosition(surface);
+void StartPosition(Diagram &d) {
+  EmptyPosition(d);
   char square[3] = {0, 0, 0};
   for (int file = 0; file < 8; file++) {
     square[0] = static_cast<char>('a' + file);
-    square[1] = '1', Put(square, WhiteBackRank[file]);
-    square[1] = '2', Put(square, WP);
-    square[1] = '7', Put(square, BP);
-    square[1] = '8', Put(square, BlackBackRank[file]);
+    square[1] = '1', Put(d, square, WhiteBackRank[file]);
+    square[1] = '2', Put(d, square, WP);
+    square[1] = '7', Put(d, square, BP);
+    square[1] = '8', Put(d, square, BlackBackRank[file]);
   }
-  Scribe(surface, "Start position");
 }
 
-void TypicalPosition(Surface *surface) {
-  EmptyPosition(surface);
-  NArrows = 1;
-  for (const Man &man : TypicalMen) Put(man.square, man.code);
+void TypicalPosition(Diagram &d) {
+  EmptyPosition(d);
+  d.NArrows = 1;
+  for (const Man &man : TypicalMen) Put(d, man.square, man.code);
   // One arrow from d6 to e7, rows counted from the top of the view.
   const int32_t arrow[2][4] = {{3, 2, 4, 1}, {4, 5, 3, 6}};
-  for (int k = 0; k < 4; k++) Arr[0][k] = arrow[Flipped ? 1 : 0][k];
-  Scribe(surface, "Immortal Game: Vellmark - Dorrantis, 1851");
+  for (int k = 0; k < 4; k++) d.Arr[0][k] = arrow[d.Flipped ? 1 : 0][k];
 }
 
-void FlipPosition(Surface *surface) {
+void FlipPosition(Diagram &d) {
   for (int r = 0; r < 4; r++)
     for (int c = 0; c < 8; c++) {
-      int32_t &a = Pos[c * 8 + r], &b = Pos[(7 - c) * 8 + (7 - r)];
+      int32_t &a = d.Pos[c * 8 + r], &b = d.Pos[(7 - c) * 8 + (7 - r)];
       int32_t t = a;
       a = b;
       b = t;
     }
-  for (int i = 0; i < NArrows && i < MaxArrows; i++)
-    for (int k = 0; k < 4; k++) Arr[i][k] = 7 - Arr[i][k];
-  Flipped = 1 - Flipped;
-  Scribe(surface, "Position flipped");
+  for (int i = 0; i < d.ArrowCount(); i++)
+    for (int k = 0; k < 4; k++) d.Arr[i][k] = 7 - d.Arr[i][k];
+  d.Flipped = 1 - d.Flipped;
 }

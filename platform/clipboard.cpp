@@ -7,7 +7,6 @@
 #include <QMimeData>
 
 #include "platform/internal.h"
-#include "platform/testing.h"
 
 namespace {
 // Many programs take only full-colour images from the clipboard, not a two-colour one.
@@ -50,25 +49,4 @@ std::string ClipboardText(size_t maxBytes) {
 bool CopyTextToClipboard(const std::string &text) {
   QGuiApplication::clipboard()->setText(TextOf(text.c_str(), static_cast<int>(text.size())));
   return true;
-}
-
-bool ClipboardPicture(int *width, int *height) {
-  QImage image = QGuiApplication::clipboard()->image();
-  if (width) *width = image.width();
-  if (height) *height = image.height();
-  return !image.isNull();
-}
-
-std::vector<std::string> ClipboardFormats() {
-  std::vector<std::string> formats;
-  if (const QMimeData *data = QGuiApplication::clipboard()->mimeData())
-    for (const QString &f : data->formats()) formats.push_back(f.toStdString());
-  return formats;
-}
-
-std::string ClipboardData(const std::string &format) {
-  const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-  if (!data) return std::string();
-  QByteArray bytes = data->data(QString::fromStdString(format));
-  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }

@@ -119,7 +119,7 @@ GdiPen *StockPen() {
 Dc *LiveDc(HDC hdc) {
   if (!hdc) return nullptr;
   for (auto &s : Surfaces)
-    if (static_cast<Surface *>(s.get()) == hdc) return s.get();
+    if (s.get() == hdc) return s.get();
   return nullptr;
 }
 
@@ -151,7 +151,7 @@ void Dc::Changed() const {
   if (window && window->alive && window->client) window->client->update();
 }
 
-void Dc::FillSolid(int left, int top, int right, int bottom, uint32_t colour) {
+void Dc::FillSolid(int left, int top, int right, int bottom, COLORREF colour) {
   QImage *image = Target();
   if (!image) return;
   QRect r = Area(left, top, right, bottom) & Bounds();
@@ -159,8 +159,6 @@ void Dc::FillSolid(int left, int top, int right, int bottom, uint32_t colour) {
   FillPixels(image, r, PixelOf(colour));
   Changed();
 }
-
-void Dc::TextAt(int x, int y, const char *text, int length) { TextOut(this, x, y, text, length); }
 
 HBRUSH CreateSolidBrush(COLORREF colour) {
   auto *brush = new GdiBrush{colour};

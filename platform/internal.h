@@ -187,7 +187,7 @@ GdiBitmap *StockBitmap();
 
 // A drawing surface: of a window's client area (GetDC, BeginPaint) or of a memory surface with a
 // selected bitmap (CreateCompatibleDC).
-struct Dc : Surface {
+struct Dc {
   enum Origin { FromGetDC, FromBeginPaint, FromCreateCompatibleDC } origin = FromGetDC;
   Window *window = nullptr;     // a window's surface
   GdiBitmap *bitmap = nullptr;  // otherwise: the bitmap selected into a memory surface
@@ -203,9 +203,8 @@ struct Dc : Surface {
   QImage *Target() const;      // null when the window or bitmap is gone
   QRect Bounds() const;        // the target's rectangle within the clip
   void Changed() const;        // the screen should show the target again
-  void FillSolid(int left, int top, int right, int bottom, uint32_t colour) override;
-  void TextAt(int x, int y, const char *text, int length) override;
-  virtual ~Dc() = default;
+  // Fills left..right-1, top..bottom-1 with a solid colour.
+  void FillSolid(int left, int top, int right, int bottom, COLORREF colour);
 };
 Dc *LiveDc(HDC hdc);
 Dc *NewDc();
@@ -222,5 +221,16 @@ void ShowClassCursor(Window *w);
 // A list box control: its widget and procedure (listbox.cpp).
 void MakeListBox(Window *win, QWidget *parentWidget);
 
-// The responder behind message boxes and file dialogs.
-void ResetResponder();
+// Who answers message boxes and file dialogs: a person through the Qt dialogs, unless another
+// responder is installed (a test build's script, platform/testing/).
+struct Responder {
+  virtual int Box(HWND owner, const char *text, const char *caption, UINT type) = 0;
+  virtual bool File(bool save, OPENFILENAME *ofn) = 0;
+
+ protected:
+  ~Responder() = default;
+};
+// Installs a responder for every box and dialog from now on; null gives them to a person again.
+void InstallResponder(Responder *responder);
+// The texts of a dialog's filter list ("text\0pattern\0...\0\0"), read with a bound.
+std::vector<std::string> FilterTexts(const char *filter);

@@ -6,11 +6,9 @@
 //
 // Every window keeps its client area in a backing image: painting and drawing outside a paint
 // request both draw into it, and the screen shows it. Message boxes and file dialogs go through
-// one responder (platform/testing.h lets tests script it).
+// one responder: a person, or in a test build the script of platform/testing/testing.h.
 #include <cstdint>
 #include <string>
-
-#include "model/surface.h"
 
 struct Window;
 struct Menu;
@@ -19,10 +17,11 @@ struct GdiPen;
 struct GdiBitmap;
 struct GdiCursor;
 struct GdiFont;
+struct Dc;
 
 typedef Window *HWND;
 typedef Menu *HMENU;
-typedef Surface *HDC;  // every surface the platform hands out is one of its own
+typedef Dc *HDC;  // a drawing surface the platform handed out
 typedef GdiBrush *HBRUSH;
 typedef GdiPen *HPEN;
 typedef GdiBitmap *HBITMAP;

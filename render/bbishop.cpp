@@ -130,4 +130,4 @@ const uint8_t Pixels[] = {
 
 const Sprite BBishopSprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};
 
-void BBishop(int sx, int sy) { DrawSprite(BBishopSprite, sx, sy); }
+void BBishop(Canvas &canvas, int sx, int sy) { DrawSprite(canvas, BBishopSprite, sx, sy); }

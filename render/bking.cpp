@@ -139,4 +139,4 @@ const uint8_t Pixels[] = {
 
 const Sprite BKingSprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};
 
-void BKing(int sx, int sy) { DrawSprite(BKingSprite, sx, sy); }
+void BKing(Canvas &canvas, int sx, int sy) { DrawSprite(canvas, BKingSprite, sx, sy); }

@@ -139,4 +139,4 @@ const uint8_t Pixels[] = {
 
 const Sprite BKnightSprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};
 
-void BKnight(int sx, int sy) { DrawSprite(BKnightSprite, sx, sy); }
+void BKnight(Canvas &canvas, int sx, int sy) { DrawSprite(canvas, BKnightSprite, sx, sy); }

@@ -89,4 +89,4 @@ const uint8_t Pixels[] = {
 
 const Sprite BPawnSprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};
 
-void BPawn(int sx, int sy) { DrawSprite(BPawnSprite, sx, sy); }
+void BPawn(Canvas &canvas, int sx, int sy) { DrawSprite(canvas, BPawnSprite, sx, sy); }

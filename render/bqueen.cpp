@@ -139,4 +139,4 @@ const uint8_t Pixels[] = {
 
 const Sprite BQueenSprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};
 
-void BQueen(int sx, int sy) { DrawSprite(BQueenSprite, sx, sy); }
+void BQueen(Canvas &canvas, int sx, int sy) { DrawSprite(canvas, BQueenSprite, sx, sy); }

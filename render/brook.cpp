@@ -131,4 +131,4 @@ const uint8_t Pixels[] = {
 
 const Sprite BRookSprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};
 
-void BRook(int sx, int sy) { DrawSprite(BRookSprite, sx, sy); }
+void BRook(Canvas &canvas, int sx, int sy) { DrawSprite(canvas, BRookSprite, sx, sy); }

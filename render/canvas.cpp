@@ -17,47 +17,47 @@ constexpr CheckerTable MakeChecker() {
 constexpr CheckerTable Checker = MakeChecker();
 
 // Rows y1..y2 of column x: copied from the checker table starting at parity.
-void CheckerColumn(int x, int y1, int y2, int parity) {
-  if (y1 <= y2) std::memcpy(&Dot[x][y1], &Checker[parity & 1], y2 - y1 + 1);
+void CheckerColumn(Canvas &canvas, int x, int y1, int y2, int parity) {
+  if (y1 <= y2) std::memcpy(&canvas.Dot[x][y1], &Checker[parity & 1], y2 - y1 + 1);
 }
 }  // namespace
 
-void HLine(int y, int x1, int x2, uint8_t colour) {
-  uint8_t (*canvas)[CanvasSize] = Dot;
-  for (int x = x1; x <= x2; x++) canvas[x][y] = colour;
+void HLine(Canvas &canvas, int y, int x1, int x2, uint8_t colour) {
+  for (int x = x1; x <= x2; x++) canvas.Dot[x][y] = colour;
 }
 
-void VLine(int x, int y1, int y2, uint8_t colour) {
-  if (y1 <= y2) std::memset(&Dot[x][y1], colour, y2 - y1 + 1);
+void VLine(Canvas &canvas, int x, int y1, int y2, uint8_t colour) {
+  if (y1 <= y2) std::memset(&canvas.Dot[x][y1], colour, y2 - y1 + 1);
 }
 
-void GrayHLine(int y, int x1, int x2) {
-  uint8_t (*canvas)[CanvasSize] = Dot;
+void GrayHLine(Canvas &canvas, int y, int x1, int x2) {
   uint8_t v = (x1 + y) & 1;
-  for (int x = x1; x <= x2; x++, v ^= 1) canvas[x][y] = v;
+  for (int x = x1; x <= x2; x++, v ^= 1) canvas.Dot[x][y] = v;
 }
 
-void GrayVLine(int x, int y1, int y2) { CheckerColumn(x, y1, y2, x + y1); }
+void GrayVLine(Canvas &canvas, int x, int y1, int y2) { CheckerColumn(canvas, x, y1, y2, x + y1); }
 
-void DLine(int x1, int x2, int y1, int y2, int offset) {
+void DLine(Canvas &canvas, int x1, int x2, int y1, int y2, int offset) {
   // Only the x whose y = x + offset falls within y1..y2 draw: walk just those.
   int from = x1 > y1 - offset ? x1 : y1 - offset;
   int to = x2 < y2 - offset ? x2 : y2 - offset;
-  uint8_t (*canvas)[CanvasSize] = Dot;
-  for (int x = from; x <= to; x++) canvas[x][x + offset] = 1;
+  for (int x = from; x <= to; x++) canvas.Dot[x][x + offset] = 1;
 }
 
-void HaloLine(int y, int x1, int x2, int sx) {
-  HLine(y, x1 - 4 > sx ? x1 - 4 : sx + 1, x1, 0);
-  HLine(y, x2 + 1, x2 + 4 < sx + 73 ? x2 + 4 : sx + 72, 0);
-  HLine(y, x1, x2, 1);
+void HaloLine(Canvas &canvas, int y, int x1, int x2, int sx) {
+  HLine(canvas, y, x1 - 4 > sx ? x1 - 4 : sx + 1, x1, 0);
+  HLine(canvas, y, x2 + 1, x2 + 4 < sx + 73 ? x2 + 4 : sx + 72, 0);
+  HLine(canvas, y, x1, x2, 1);
 }
 
-void Line(int x1, int y1, int x2, int y2, uint8_t colour) { LineAt(x1, y1, x2, y2, colour, 0, 0); }
+void Line(Canvas &canvas, int x1, int y1, int x2, int y2, uint8_t colour) {
+  LineAt(canvas, x1, y1, x2, y2, colour, 0, 0);
+}
 
-void LineAt(int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy, int skipFrom, int skipTo) {
+void LineAt(Canvas &canvas, int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy, int skipFrom,
+            int skipTo) {
   // Pixel (x, y) of the line is written at (x + ox, y + oy).
-  uint8_t *origin = &Dot[ox][oy];
+  uint8_t *origin = &canvas.Dot[ox][oy];
   // The pixels along the long axis from lo to hi that are outside skipFrom..skipTo, each found
   // by put(k) for its step k from the start.
   auto Walk = [&](int lo, int hi, auto put) {
@@ -128,32 +128,30 @@ void LineAt(int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy, int 
   Walk(y1, y2, [&](int y) { origin[x1 * CanvasSize + y] = colour; });
 }
 
-void Rect(int x1, int y1, int x2, int y2, uint8_t colour) {
-  for (int x = x1; x <= x2; x++) VLine(x, y1, y2, colour);
+void Rect(Canvas &canvas, int x1, int y1, int x2, int y2, uint8_t colour) {
+  for (int x = x1; x <= x2; x++) VLine(canvas, x, y1, y2, colour);
 }
 
-void TransparentRect(int x1, int y1, int x2, int y2, uint8_t colour) {
-  uint8_t (*canvas)[CanvasSize] = Dot;
+void TransparentRect(Canvas &canvas, int x1, int y1, int x2, int y2, uint8_t colour) {
   for (int x = x1; x <= x2; x++)
-    for (int y = y1 + ((x + y1 + 1) & 1); y <= y2; y += 2) canvas[x][y] = colour;
+    for (int y = y1 + ((x + y1 + 1) & 1); y <= y2; y += 2) canvas.Dot[x][y] = colour;
 }
 
-void GrayRect(int x1, int y1, int x2, int y2, uint8_t colour) {
+void GrayRect(Canvas &canvas, int x1, int y1, int x2, int y2, uint8_t colour) {
   // Black and white, the two colours of the canvas, are the checker table or its shift by one.
   if (colour <= 1) {
-    for (int x = x1; x <= x2; x++) CheckerColumn(x, y1, y2, x + y1 + 1 - colour);
+    for (int x = x1; x <= x2; x++) CheckerColumn(canvas, x, y1, y2, x + y1 + 1 - colour);
     return;
   }
-  uint8_t (*canvas)[CanvasSize] = Dot;
   for (int x = x1; x <= x2; x++)
-    for (int y = y1; y <= y2; y++) canvas[x][y] = ((x + y) & 1) ? colour : 1 - colour;
+    for (int y = y1; y <= y2; y++) canvas.Dot[x][y] = ((x + y) & 1) ? colour : 1 - colour;
 }
 
-void EmptyB(int sx, int sy) {
+void EmptyB(Canvas &canvas, int sx, int sy) {
   for (int k = 0; k <= 20; k++) {
     int c = 71 - 7 * k;
-    DLine(sx, sx + 71, sy, sy + 71, (sy - sx) + c);
-    DLine(sx, sx + 71, sy, sy + 71, (sy - sx) + c - 1);
+    DLine(canvas, sx, sx + 71, sy, sy + 71, (sy - sx) + c);
+    DLine(canvas, sx, sx + 71, sy, sy + 71, (sy - sx) + c - 1);
   }
 }
 
@@ -170,14 +168,15 @@ constexpr HatchTable MakeHatchColumns() {
 constexpr HatchTable HatchColumns = MakeHatchColumns();
 }  // namespace
 
-void HatchedSquare(int sx, int sy) {
-  for (int u = 0; u < SquarePixels; u++) std::memcpy(&Dot[sx + u][sy], HatchColumns[u % 7].data(), SquarePixels);
+void HatchedSquare(Canvas &canvas, int sx, int sy) {
+  for (int u = 0; u < SquarePixels; u++)
+    std::memcpy(&canvas.Dot[sx + u][sy], HatchColumns[u % 7].data(), SquarePixels);
 }
 
-void FilledCircle(int cx, int cy, int r, uint8_t colour) {
+void FilledCircle(Canvas &canvas, int cx, int cy, int r, uint8_t colour) {
   for (int d = -r; d <= r; d++) {
     int h = static_cast<int>(std::sqrt(static_cast<double>(r * r - d * d)) + 0.5);
-    VLine(cx + d, cy - h, cy + h, colour);
+    VLine(canvas, cx + d, cy - h, cy + h, colour);
   }
 }
 

@@ -6,47 +6,47 @@
 // is greater than its second draws nothing. No primitive clips: callers stay inside 0..629.
 // Gray is the one-pixel checkerboard fixed to the canvas: black where x + y is odd.
 //
-// Each thread has its own canvas, so pictures can be composed on several threads at once. Dot
-// points at the calling thread's; OpenCanvas gives the thread one, all white, the first time it
-// is called there. Whatever starts a picture calls it first. A loop that writes many pixels reads
-// Dot once into a local: the bytes it stores could be Dot itself as far as the compiler knows.
+// A canvas belongs to whoever draws (a thread, a job, a window) and is passed by reference to
+// the composer and every primitive; it is large (630 x 630 bytes), so its owner keeps it on the
+// heap (std::make_unique<Canvas>()). The pixels lie in the object itself, so a byte stored
+// through canvas.Dot can never move the canvas: loops need no local copy of anything.
 #include <cstddef>
 #include <cstdint>
 
 constexpr int CanvasSize = 630;
 constexpr int SquarePixels = 72;
 
-extern thread_local constinit uint8_t (*Dot)[CanvasSize];
-constexpr size_t CanvasBytes = sizeof(uint8_t[CanvasSize][CanvasSize]);
-void OpenCanvas();
+struct Canvas {
+  uint8_t Dot[CanvasSize][CanvasSize] = {};  // all white when made
+};
 
-void HLine(int y, int x1, int x2, uint8_t colour);
-void VLine(int x, int y1, int y2, uint8_t colour);
-void GrayHLine(int y, int x1, int x2);
-void GrayVLine(int x, int y1, int y2);
+void HLine(Canvas &canvas, int y, int x1, int x2, uint8_t colour);
+void VLine(Canvas &canvas, int x, int y1, int y2, uint8_t colour);
+void GrayHLine(Canvas &canvas, int y, int x1, int x2);
+void GrayVLine(Canvas &canvas, int x, int y1, int y2);
 // 45-degree black line y = x + offset for x1..x2, kept to rows y1..y2.
-void DLine(int x1, int x2, int y1, int y2, int offset);
+void DLine(Canvas &canvas, int x1, int x2, int y1, int y2, int offset);
 // Black run x1..x2 on row y with up to four white pixels beyond each end, kept within
 // sx+1 .. sx+72 for the square whose left column is sx.
-void HaloLine(int y, int x1, int x2, int sx);
-void Line(int x1, int y1, int x2, int y2, uint8_t colour);
+void HaloLine(Canvas &canvas, int y, int x1, int x2, int sx);
+void Line(Canvas &canvas, int x1, int y1, int x2, int y2, uint8_t colour);
 // The pixels Line computes for these ends, each written ox to the right and oy up (Line's float
 // rounding depends on where the ends are; this keeps the pixels of the line it would draw there),
 // leaving out those whose column (for a line at most 45 degrees steep) or row (steeper) lies in
 // skipFrom..skipTo: a caller that covers them next saves drawing them twice.
-void LineAt(int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy, int skipFrom = 1,
-            int skipTo = 0);
-void Rect(int x1, int y1, int x2, int y2, uint8_t colour);
+void LineAt(Canvas &canvas, int x1, int y1, int x2, int y2, uint8_t colour, int ox, int oy,
+            int skipFrom = 1, int skipTo = 0);
+void Rect(Canvas &canvas, int x1, int y1, int x2, int y2, uint8_t colour);
 // Sets only the pixels with x + y odd.
-void TransparentRect(int x1, int y1, int x2, int y2, uint8_t colour);
+void TransparentRect(Canvas &canvas, int x1, int y1, int x2, int y2, uint8_t colour);
 // Pixels with x + y odd get colour, the others 1 - colour.
-void GrayRect(int x1, int y1, int x2, int y2, uint8_t colour);
+void GrayRect(Canvas &canvas, int x1, int y1, int x2, int y2, uint8_t colour);
 // Diagonal hatching of the dark square with lower-left pixel (sx, sy).
-void EmptyB(int sx, int sy);
+void EmptyB(Canvas &canvas, int sx, int sy);
 // The same square whitened and then hatched as EmptyB does: every pixel of it written, a column
 // at a time from a table (what EmptyB gives on a white canvas, without its line arithmetic).
-void HatchedSquare(int sx, int sy);
-void FilledCircle(int cx, int cy, int r, uint8_t colour);
+void HatchedSquare(Canvas &canvas, int sx, int sy);
+void FilledCircle(Canvas &canvas, int cx, int cy, int r, uint8_t colour);
 // Slope and intercept of the line through two points, as 32-bit floats.
 void Equation(int x1, int y1, int x2, int y2, float *slope, float *intercept);
 // trunc(v + 0.5): rounds the non-negative canvas coordinates half up.

@@ -5,11 +5,8 @@
 
 #include <cstring>
 
-#include "model/model.h"
-#include "render/arrow.h"
-#include "render/canvas.h"
-#include "render/coords.h"
-#include "render/glyphs.h"
+#include "model/themes.h"
+#include "render/boardparts.h"
 #include "render/makebmp.h"
 
 namespace {
@@ -17,54 +14,43 @@ constexpr uint8_t Unwritten = 7;
 constexpr int Inner = 592;  // the picture without coordinates
 enum Layer : uint8_t { Clear, Black, White, Red };
 
-bool OnBoard(int v) { return v >= 0 && v <= 7; }
-
 // Inside an arrow: ink, or a pixel between two inks across it (the gaps of its half-tone and
 // of its band of lines), so the arrow comes out solid and its white outline stays white.
-bool InArrow(int x, int y) {
-  if (Dot[x][y] == 1) return true;
-  return (Dot[x - 1][y] == 1 && Dot[x + 1][y] == 1) || (Dot[x][y - 1] == 1 && Dot[x][y + 1] == 1);
+bool InArrow(const Canvas &canvas, int x, int y) {
+  if (canvas.Dot[x][y] == 1) return true;
+  return (canvas.Dot[x - 1][y] == 1 && canvas.Dot[x + 1][y] == 1) ||
+         (canvas.Dot[x][y - 1] == 1 && canvas.Dot[x][y + 1] == 1);
 }
 
 // Rows of pixels 1..size of one layer, indexed [y - 1][x - 1].
-std::vector<uint8_t> Take(int size, bool arrows) {
+std::vector<uint8_t> Take(const Canvas &canvas, int size, bool arrows) {
   std::vector<uint8_t> layer(static_cast<size_t>(size) * size, Clear);
   for (int x = 1; x <= size; x++)
     for (int y = 1; y <= size; y++) {
-      uint8_t v = Dot[x][y];
+      uint8_t v = canvas.Dot[x][y];
       Layer l = v == Unwritten ? Clear : v == 0 ? White : Black;
-      if (arrows) l = InArrow(x, y) ? Red : v == 0 ? White : Clear;
+      if (arrows) l = InArrow(canvas, x, y) ? Red : v == 0 ? White : Clear;
       layer[static_cast<size_t>(y - 1) * size + (x - 1)] = l;
     }
   return layer;
 }
 }  // namespace
 
-std::vector<uint8_t> ComposeColour(int coords) {
-  const int theme = Theme < 0 ? 0 : Theme >= NThemes ? NThemes - 1 : Theme;
-  OpenCanvas();
-  std::memset(Dot, Unwritten, CanvasBytes);
-  for (int y : {6, 7, 8, 585, 586, 587}) HLine(y, 6, 587, 1);
-  for (int x : {6, 7, 8, 585, 586, 587}) VLine(x, 6, 587, 1);
-  for (int c = 0; c < 8; c++)
-    for (int r = 0; r < 8; r++) DrawSquareGlyph(Pos[c * 8 + r], 9 + 72 * c, 9 + 72 * r);
-  std::vector<uint8_t> men = Take(Inner, false);
+std::vector<uint8_t> ComposeColour(const Diagram &diagram, const PictureSettings &settings,
+                                   Canvas &canvas) {
+  const int theme = settings.ThemeIndex(), coords = settings.Coords;
+  std::memset(canvas.Dot, Unwritten, sizeof canvas.Dot);
+  DrawFrame(canvas, 0);
+  DrawMen(canvas, diagram, 0);
+  std::vector<uint8_t> men = Take(canvas, Inner, false);
 
-  std::memset(Dot, Unwritten, CanvasBytes);
-  int arrows = NArrows < 0 ? 0 : NArrows > MaxArrows ? MaxArrows : NArrows;
-  for (int i = 0; i < arrows; i++) {
-    const int32_t *a = Arr[i];
-    if (!OnBoard(a[0]) || !OnBoard(a[1]) || !OnBoard(a[2]) || !OnBoard(a[3])) continue;
-    Arrow(a[0], 7 - a[1], a[2], 7 - a[3]);
-  }
-  std::vector<uint8_t> red = Take(Inner, true);
+  std::memset(canvas.Dot, Unwritten, sizeof canvas.Dot);
+  DrawArrows(canvas, diagram, 0);
+  std::vector<uint8_t> red = Take(canvas, Inner, true);
 
   const int size = PictureSize(coords), shift = coords ? 30 : 0;
-  std::memset(Dot, Unwritten, CanvasBytes);
-  if (coords) {
-    for (int c = 0; c < 8; c++) DrawFileLetter(Flipped ? 7 - c : c, 62 + 72 * c);
-    for (int r = 0; r < 8; r++) DrawRankDigit(Flipped ? 7 - r : r, 60 + 72 * r);
-  }
+  std::memset(canvas.Dot, Unwritten, sizeof canvas.Dot);
+  if (coords) DrawCoordinates(canvas, diagram);
 
   std::vector<uint8_t> rgb(static_cast<size_t>(size) * size * 3);
   for (int row = 0; row < size; row++)
@@ -75,16 +61,14 @@ std::vector<uint8_t> ComposeColour(int coords) {
       auto Set = [&](const uint8_t c[3]) { std::memcpy(colour, c, 3); };
       static const uint8_t black[3] = {0, 0, 0}, white[3] = {255, 255, 255};
       if (ix >= 1 && ix <= Inner && iy >= 1 && iy <= Inner) {
-        if (ix >= 9 && ix <= 584 && iy >= 9 && iy <= 584) {
-          const int16_t *theme3 = ((ix - 9) / 72 + (iy - 9) / 72) % 2 == 0 ? Dk[theme] : Lt[theme];
-          for (int k = 0; k < 3; k++) colour[k] = static_cast<uint8_t>(theme3[k]);
-        }
+        if (ix >= 9 && ix <= 584 && iy >= 9 && iy <= 584)
+          Set(((ix - 9) / 72 + (iy - 9) / 72) % 2 == 0 ? Dk[theme] : Lt[theme]);
         const size_t at = static_cast<size_t>(iy - 1) * Inner + (ix - 1);
         if (men[at] == Black) Set(black);
         if (men[at] == White) Set(white);
         if (red[at] == Red) Set(ArrowRed);
         if (red[at] == White) Set(white);
-      } else if (Dot[x][y] == 1) {
+      } else if (canvas.Dot[x][y] == 1) {
         Set(black);
       }
       std::memcpy(&rgb[(static_cast<size_t>(row) * size + col) * 3], colour, 3);

@@ -6,9 +6,9 @@
 
 #include <cstddef>
 
-#include "render/canvas.h"
-
-void HS(int x, int y, int dy, int dx1, int dx2) { HLine(y + dy, x + dx1, x + dx2, 1); }
+void HS(Canvas &canvas, int x, int y, int dy, int dx1, int dx2) {
+  HLine(canvas, y + dy, x + dx1, x + dx2, 1);
+}
 
 namespace {
 struct Span {
@@ -171,26 +171,27 @@ const Span Glyph8[] = {
     {19, 1, 4}, {19, 12, 15}, {20, 1, 3}, {20, 13, 15}, {21, 1, 3}, {21, 13, 15},
     {22, 1, 4}, {22, 12, 15}, {23, 2, 5}, {23, 11, 14}, {24, 3, 13}, {25, 5, 11},
 };
-// The glyph's corner is passed to every span: nothing shared between glyphs or threads.
+// The canvas and the glyph's corner are passed to every span: nothing shared between glyphs or
+// threads.
 template <size_t N>
-void DrawGlyph(int x, int y, const Span (&spans)[N]) {
-  for (const Span &s : spans) HS(x, y, s.dy, s.dx1, s.dx2);
+void DrawGlyph(Canvas &canvas, int x, int y, const Span (&spans)[N]) {
+  for (const Span &s : spans) HS(canvas, x, y, s.dy, s.dx1, s.dx2);
 }
 }  // namespace
 
-void CoordA(int x, int y) { DrawGlyph(x, y, GlyphA); }
-void CoordB(int x, int y) { DrawGlyph(x, y, GlyphB); }
-void CoordC(int x, int y) { DrawGlyph(x, y, GlyphC); }
-void CoordD(int x, int y) { DrawGlyph(x, y, GlyphD); }
-void CoordE(int x, int y) { DrawGlyph(x, y, GlyphE); }
-void CoordF(int x, int y) { DrawGlyph(x, y, GlyphF); }
-void CoordG(int x, int y) { DrawGlyph(x, y, GlyphG); }
-void CoordH(int x, int y) { DrawGlyph(x, y, GlyphH); }
-void Coord1(int x, int y) { DrawGlyph(x, y, Glyph1); }
-void Coord2(int x, int y) { DrawGlyph(x, y, Glyph2); }
-void Coord3(int x, int y) { DrawGlyph(x, y, Glyph3); }
-void Coord4(int x, int y) { DrawGlyph(x, y, Glyph4); }
-void Coord5(int x, int y) { DrawGlyph(x, y, Glyph5); }
-void Coord6(int x, int y) { DrawGlyph(x, y, Glyph6); }
-void Coord7(int x, int y) { DrawGlyph(x, y, Glyph7); }
-void Coord8(int x, int y) { DrawGlyph(x, y, Glyph8); }
+void CoordA(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, GlyphA); }
+void CoordB(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, GlyphB); }
+void CoordC(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, GlyphC); }
+void CoordD(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, GlyphD); }
+void CoordE(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, GlyphE); }
+void CoordF(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, GlyphF); }
+void CoordG(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, GlyphG); }
+void CoordH(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, GlyphH); }
+void Coord1(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, Glyph1); }
+void Coord2(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, Glyph2); }
+void Coord3(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, Glyph3); }
+void Coord4(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, Glyph4); }
+void Coord5(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, Glyph5); }
+void Coord6(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, Glyph6); }
+void Coord7(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, Glyph7); }
+void Coord8(Canvas &canvas, int x, int y) { DrawGlyph(canvas, x, y, Glyph8); }

@@ -25,6 +25,7 @@ const CrossLine CrossLines[28] = {
 };
 }  // namespace
 
-void Cross(int sx, int sy) {
-  for (const CrossLine &l : CrossLines) Line(sx + l.u1, sy + l.v1, sx + l.u2, sy + l.v2, l.colour);
+void Cross(Canvas &canvas, int sx, int sy) {
+  for (const CrossLine &l : CrossLines)
+    Line(canvas, sx + l.u1, sy + l.v1, sx + l.u2, sy + l.v2, l.colour);
 }

@@ -38,8 +38,9 @@ Edge EdgeThrough(Point p, Point q) {
 int XAtRow(Edge e, int y) { return Rnd((y - static_cast<double>(e.b)) / static_cast<double>(e.m)); }
 int YAtColumn(Edge e, int x) { return Rnd(static_cast<double>(e.m) * x + static_cast<double>(e.b)); }
 
-void DrawLine(const Frame &f, Point p, Point q, uint8_t colour, int skipFrom = 1, int skipTo = 0) {
-  LineAt(p.x, p.y, q.x, q.y, colour, f.ox, f.oy, skipFrom, skipTo);
+void DrawLine(Canvas &canvas, const Frame &f, Point p, Point q, uint8_t colour, int skipFrom = 1,
+              int skipTo = 0) {
+  LineAt(canvas, p.x, p.y, q.x, q.y, colour, f.ox, f.oy, skipFrom, skipTo);
 }
 
 // First row (or column) of the shaft fill, which has 94. Forward along the long axis it ends 17
@@ -99,16 +100,16 @@ Frame FrameOf(int x0, int y0, int x1, int y1, int dc, int dr, int ox = 0, int oy
 bool IsTall(int dc, int dr) { return (dr == 2 || dr == -2) && (dc == 1 || dc == -1); }
 
 // Runs moved by an even number of pixels in all keep the gray's phase.
-void DrawFill(const Frame &f, const FillRun *runs, int n, bool columns) {
+void DrawFill(Canvas &canvas, const Frame &f, const FillRun *runs, int n, bool columns) {
   for (int k = 0; k < n; k++)
-    if (columns) GrayVLine(runs[k].at + f.ox, runs[k].from + f.oy, runs[k].to + f.oy);
-    else GrayHLine(runs[k].at + f.oy, runs[k].from + f.ox, runs[k].to + f.ox);
+    if (columns) GrayVLine(canvas, runs[k].at + f.ox, runs[k].from + f.oy, runs[k].to + f.oy);
+    else GrayHLine(canvas, runs[k].at + f.oy, runs[k].from + f.ox, runs[k].to + f.ox);
 }
 
 // The white lines across the tail, just behind the start centre; the same for both masters.
-void Tail(const Frame &f) {
-  DrawLine(f, f.S(-4, 3), f.S(3, -4), 0);
-  DrawLine(f, f.S(-5, 3), f.S(3, -5), 0);
+void Tail(Canvas &canvas, const Frame &f) {
+  DrawLine(canvas, f, f.S(-4, 3), f.S(3, -4), 0);
+  DrawLine(canvas, f, f.S(-5, 3), f.S(3, -5), 0);
 }
 
 // The rows (or columns) the shaft's and the head's gray runs take together, from the lowest to
@@ -121,46 +122,46 @@ void Covered(const KnightFill &fill, int *from, int *to) {
   }
 }
 
-void TallArrow(const Frame &f, const KnightFill &fill) {
+void TallArrow(Canvas &canvas, const Frame &f, const KnightFill &fill) {
   // Band: seven black lines, each ending 2 rows short of the end so its end stays under the head.
   // The gray rows of shaft and head cover every pixel of the band in their rows: the band is
   // drawn only outside them.
   int from, to;
   Covered(fill, &from, &to);
-  for (int i = -3; i <= 3; i++) DrawLine(f, f.S(i, -i), f.E(i, -i - 2), 1, from, to);
-  DrawFill(f, fill.shaft, 94, false);
+  for (int i = -3; i <= 3; i++) DrawLine(canvas, f, f.S(i, -i), f.E(i, -i - 2), 1, from, to);
+  DrawFill(canvas, f, fill.shaft, 94, false);
   // Two white lines along each side of the shaft.
-  DrawLine(f, f.S(-4, 3), f.E(-4, 0), 0);
-  DrawLine(f, f.S(-4, 4), f.E(-4, 1), 0);
-  DrawLine(f, f.S(4, -3), f.E(4, -3), 0);
-  DrawLine(f, f.S(3, -4), f.E(3, -4), 0);
-  Tail(f);
-  DrawFill(f, fill.head, fill.headRuns, false);
+  DrawLine(canvas, f, f.S(-4, 3), f.E(-4, 0), 0);
+  DrawLine(canvas, f, f.S(-4, 4), f.E(-4, 1), 0);
+  DrawLine(canvas, f, f.S(4, -3), f.E(4, -3), 0);
+  DrawLine(canvas, f, f.S(3, -4), f.E(3, -4), 0);
+  Tail(canvas, f);
+  DrawFill(canvas, f, fill.head, fill.headRuns, false);
   // Outline along LT and TR; the back side LR has none.
-  DrawLine(f, f.E(-22, -12), f.E(3, 4), 0);
-  DrawLine(f, f.E(-22, -11), f.E(3, 5), 0);
-  DrawLine(f, f.E(3, 5), f.E(6, -21), 0);
-  DrawLine(f, f.E(4, 5), f.E(7, -21), 0);
+  DrawLine(canvas, f, f.E(-22, -12), f.E(3, 4), 0);
+  DrawLine(canvas, f, f.E(-22, -11), f.E(3, 5), 0);
+  DrawLine(canvas, f, f.E(3, 5), f.E(6, -21), 0);
+  DrawLine(canvas, f, f.E(4, 5), f.E(7, -21), 0);
 }
 
-void WideArrow(const Frame &f, const KnightFill &fill) {
+void WideArrow(Canvas &canvas, const Frame &f, const KnightFill &fill) {
   // Band: each line ends 2 columns short.
   // Likewise their gray columns.
   int from, to;
   Covered(fill, &from, &to);
-  for (int i = -3; i <= 3; i++) DrawLine(f, f.S(i, -i), f.E(i - 2, -i), 1, from, to);
-  DrawFill(f, fill.shaft, 94, true);
-  DrawLine(f, f.S(-4, 3), f.E(-6, 1), 0);
-  DrawLine(f, f.S(-4, 4), f.E(-6, 2), 0);
-  DrawLine(f, f.S(4, -3), f.E(0, -5), 0);
-  DrawLine(f, f.S(3, -4), f.E(-1, -6), 0);
-  Tail(f);
-  DrawFill(f, fill.head, fill.headRuns, true);
+  for (int i = -3; i <= 3; i++) DrawLine(canvas, f, f.S(i, -i), f.E(i - 2, -i), 1, from, to);
+  DrawFill(canvas, f, fill.shaft, 94, true);
+  DrawLine(canvas, f, f.S(-4, 3), f.E(-6, 1), 0);
+  DrawLine(canvas, f, f.S(-4, 4), f.E(-6, 2), 0);
+  DrawLine(canvas, f, f.S(4, -3), f.E(0, -5), 0);
+  DrawLine(canvas, f, f.S(3, -4), f.E(-1, -6), 0);
+  Tail(canvas, f);
+  DrawFill(canvas, f, fill.head, fill.headRuns, true);
   // Outline along UT and DT; the back side DU has none.
-  DrawLine(f, f.E(-25, 6), f.E(3, 3), 0);
-  DrawLine(f, f.E(-25, 7), f.E(3, 4), 0);
-  DrawLine(f, f.E(-12, -22), f.E(4, 3), 0);
-  DrawLine(f, f.E(-11, -22), f.E(5, 3), 0);
+  DrawLine(canvas, f, f.E(-25, 6), f.E(3, 3), 0);
+  DrawLine(canvas, f, f.E(-25, 7), f.E(3, 4), 0);
+  DrawLine(canvas, f, f.E(-12, -22), f.E(4, 3), 0);
+  DrawLine(canvas, f, f.E(-11, -22), f.E(5, 3), 0);
 }
 }  // namespace
 
@@ -179,13 +180,15 @@ void KnightArrowFill(int x0, int y0, int x1, int y1, int dc, int dr, KnightFill 
   else WideFill(f, fill);
 }
 
-void KnightArrow(int x0, int y0, int x1, int y1, int dc, int dr) { KnightArrowAt(x0, y0, x1, y1, dc, dr, 0, 0); }
+void KnightArrow(Canvas &canvas, int x0, int y0, int x1, int y1, int dc, int dr) {
+  KnightArrowAt(canvas, x0, y0, x1, y1, dc, dr, 0, 0);
+}
 
-void KnightArrowAt(int x0, int y0, int x1, int y1, int dc, int dr, int ox, int oy) {
+void KnightArrowAt(Canvas &canvas, int x0, int y0, int x1, int y1, int dc, int dr, int ox, int oy) {
   if (!IsKnightMove(dc, dr)) return;
   KnightFill fill;
   KnightArrowFill(x0, y0, x1, y1, dc, dr, &fill);
   Frame f = FrameOf(x0, y0, x1, y1, dc, dr, ox, oy);
-  if (IsTall(dc, dr)) TallArrow(f, fill);
-  else WideArrow(f, fill);
+  if (IsTall(dc, dr)) TallArrow(canvas, f, fill);
+  else WideArrow(canvas, f, fill);
 }

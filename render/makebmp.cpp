@@ -3,13 +3,7 @@
 
 #include <cstring>
 
-#include "files/atomicwrite.h"
-#include "files/paths.h"
-#include "model/model.h"
-#include "render/arrow.h"
-#include "render/canvas.h"
-#include "render/coords.h"
-#include "render/glyphs.h"
+#include "render/boardparts.h"
 
 namespace {
 constexpr int HeaderSize = 62;
@@ -33,12 +27,12 @@ typedef uint8_t Bytes16 __attribute__((vector_size(16)));
 // sixteen pixels of those rows lie together in the canvas, and each adds its bit (set for white:
 // a zero byte) to all sixteen rows at once: the bits so far doubled, plus one where white (a
 // comparison gives all ones, -1, for true), so the leftmost column ends in the high bit.
-Bytes16 WhiteBits(int j, int y) {
+Bytes16 WhiteBits(const Canvas &canvas, int j, int y) {
   Bytes16 bits = {};
 #pragma GCC unroll 8
   for (int k = 0; k < 8; k++) {
     Bytes16 column;
-    std::memcpy(&column, &Dot[8 * j + 1 + k][y], sizeof column);
+    std::memcpy(&column, &canvas.Dot[8 * j + 1 + k][y], sizeof column);
     bits = bits + bits - reinterpret_cast<Bytes16>(column == 0);
   }
   return bits;
@@ -67,9 +61,9 @@ Bytes16 Hi32(Bytes16 a, Bytes16 b) {
 }
 
 // Bytes j .. j+7 of sixteen file rows from rows on, each row stride bytes after the last.
-void Pack8Columns(int j, int y, uint8_t *rows, int stride) {
+void Pack8Columns(const Canvas &canvas, int j, int y, uint8_t *rows, int stride) {
   Bytes16 a[8];
-  for (int k = 0; k < 8; k++) a[k] = WhiteBits(j + k, y);
+  for (int k = 0; k < 8; k++) a[k] = WhiteBits(canvas, j + k, y);
   for (int half = 0; half < 2; half++) {
     Bytes16 b01 = half ? Hi8(a[0], a[1]) : Lo8(a[0], a[1]), b23 = half ? Hi8(a[2], a[3]) : Lo8(a[2], a[3]),
             b45 = half ? Hi8(a[4], a[5]) : Lo8(a[4], a[5]), b67 = half ? Hi8(a[6], a[7]) : Lo8(a[6], a[7]);
@@ -84,28 +78,23 @@ void Pack8Columns(int j, int y, uint8_t *rows, int stride) {
     }
   }
 }
-
-bool OnBoard(int v) { return v >= 0 && v <= 7; }
 }  // namespace
 
 int PictureSize(int coords) { return coords ? 624 : 592; }
 
 int PictureStride(int coords) { return Stride(PictureSize(coords)); }
 
-int PictureResolution(int coords) {
-  double inches = PicSiz;
-  // A size outside what the program sets (a damaged file) falls back to the medium size.
-  if (!(inches >= 1.0 && inches <= 6.0)) inches = 4.0;
-  return static_cast<int>(PictureSize(coords) * 100 / (inches * 2.54) + 0.5);
+int PictureResolution(const PictureSettings &settings) {
+  return static_cast<int>(PictureSize(settings.Coords) * 100 / (settings.Inches() * 2.54) + 0.5);
 }
 
-void ComposeDiagram(int coords) {
+void Compose(const Diagram &diagram, const PictureSettings &settings, Canvas &canvas) {
+  const int coords = settings.Coords;
   int size = PictureSize(coords);
   // With coordinates the board stands 30 pixels right and up, the glyphs in the margin this
   // leaves. Every part of the board is drawn in place there: the same pixels as drawing it at
   // the corner and moving it, since nothing drawn depends on where it stands.
   int o = coords ? 30 : 0;
-  OpenCanvas();
 
   // Columns 0..size, rows 0..size are whitened (column 0 and row 0 too, though never written to
   // the file), so nothing left from an earlier drawing stays; the dark squares are skipped, as
@@ -114,35 +103,22 @@ void ComposeDiagram(int coords) {
   for (int x = 0; x <= size; x++) {
     int u = x - 9 - o;
     if (u < 0 || u >= 8 * 72) {
-      std::memset(Dot[x], 0, size + 1);
+      std::memset(canvas.Dot[x], 0, size + 1);
       continue;
     }
-    std::memset(Dot[x], 0, 9 + o);
+    std::memset(canvas.Dot[x], 0, 9 + o);
     for (int r = 0; r < 8; r++)
-      if ((u / 72 + r) % 2) std::memset(&Dot[x][9 + o + 72 * r], 0, 72);
-    std::memset(&Dot[x][585 + o], 0, size + 1 - (585 + o));
+      if ((u / 72 + r) % 2) std::memset(&canvas.Dot[x][9 + o + 72 * r], 0, 72);
+    std::memset(&canvas.Dot[x][585 + o], 0, size + 1 - (585 + o));
   }
-  for (int y : {6, 7, 8, 585, 586, 587}) HLine(y + o, 6 + o, 587 + o, 1);
-  for (int x : {6, 7, 8, 585, 586, 587}) VLine(x + o, 6 + o, 587 + o, 1);
-
+  DrawFrame(canvas, o);
+  // The dark squares: EmptyB's hatching on the white canvas.
   for (int c = 0; c < 8; c++)
     for (int r = 0; r < 8; r++)
-      if ((c + r) % 2 == 0) HatchedSquare(9 + 72 * c + o, 9 + 72 * r + o);  // EmptyB on the white canvas
-
-  for (int c = 0; c < 8; c++)
-    for (int r = 0; r < 8; r++) DrawSquareGlyph(Pos[c * 8 + r], 9 + 72 * c + o, 9 + 72 * r + o);
-
-  int arrows = NArrows < 0 ? 0 : NArrows > MaxArrows ? MaxArrows : NArrows;
-  for (int i = 0; i < arrows; i++) {
-    const int32_t *a = Arr[i];
-    // Ends off the board (only a damaged file brings them) draw nothing.
-    if (!OnBoard(a[0]) || !OnBoard(a[1]) || !OnBoard(a[2]) || !OnBoard(a[3])) continue;
-    ArrowAt(a[0], 7 - a[1], a[2], 7 - a[3], o, o);
-  }
-
-  if (!coords) return;
-  for (int c = 0; c < 8; c++) DrawFileLetter(Flipped ? 7 - c : c, 62 + 72 * c);
-  for (int r = 0; r < 8; r++) DrawRankDigit(Flipped ? 7 - r : r, 60 + 72 * r);
+      if ((c + r) % 2 == 0) HatchedSquare(canvas, 9 + 72 * c + o, 9 + 72 * r + o);
+  DrawMen(canvas, diagram, o);
+  DrawArrows(canvas, diagram, o);
+  if (coords) DrawCoordinates(canvas, diagram);
 }
 
 namespace {
@@ -151,11 +127,11 @@ size_t FileBytes(int coords) {
   return HeaderSize + static_cast<size_t>(Stride(size)) * size;
 }
 
-// Writes the FileBytes(coords) bytes of the file into h, which holds zeros.
-void EncodeInto(int coords, uint8_t *h) {
-  int size = PictureSize(coords);
+// Writes the FileBytes(settings.Coords) bytes of the file of the canvas into h, which holds zeros.
+void EncodeInto(const Canvas &canvas, const PictureSettings &settings, uint8_t *h) {
+  int size = PictureSize(settings.Coords);
   int stride = Stride(size);
-  int resolution = PictureResolution(coords);
+  int resolution = PictureResolution(settings);
   h[0] = 'B', h[1] = 'M';
   Put32(h + 2, HeaderSize + stride * size);
   Put32(h + 10, HeaderSize);
@@ -175,25 +151,25 @@ void EncodeInto(int coords, uint8_t *h) {
   for (int y = 1; y <= size; y += 16) {
     uint8_t *rows = data + static_cast<size_t>(y - 1) * stride;
     int j = 0;
-    for (; j + 8 <= size / 8; j += 8) Pack8Columns(j, y, rows, stride);
+    for (; j + 8 <= size / 8; j += 8) Pack8Columns(canvas, j, y, rows, stride);
     for (; j < size / 8; j++) {
-      Bytes16 bits = WhiteBits(j, y);
+      Bytes16 bits = WhiteBits(canvas, j, y);
       for (int i = 0; i < 16; i++) rows[i * stride + j] = bits[i];
     }
   }
 }
 }  // namespace
 
-std::vector<uint8_t> EncodeBMP(int coords) {
-  std::vector<uint8_t> file(FileBytes(coords), 0);
-  EncodeInto(coords, file.data());
+std::vector<uint8_t> EncodeBMP(const Canvas &canvas, const PictureSettings &settings) {
+  std::vector<uint8_t> file(FileBytes(settings.Coords), 0);
+  EncodeInto(canvas, settings, file.data());
   return file;
 }
 
-bool MakeBMPFile(int coords, std::string *why) {
-  ComposeDiagram(coords);
-  // Encoded straight into the text the writer takes: no second copy of the picture.
-  std::string bytes(FileBytes(coords), '\0');
-  EncodeInto(coords, reinterpret_cast<uint8_t *>(bytes.data()));
-  return WriteFileAtomically(BMPFile, bytes, why);
+std::string MakeBMPFile(const Diagram &diagram, const PictureSettings &settings, Canvas &canvas) {
+  Compose(diagram, settings, canvas);
+  // Encoded straight into the text a file writer takes: no second copy of the picture.
+  std::string bytes(FileBytes(settings.Coords), '\0');
+  EncodeInto(canvas, settings, reinterpret_cast<uint8_t *>(bytes.data()));
+  return bytes;
 }

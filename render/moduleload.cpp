@@ -66,6 +66,10 @@ bool ModuleLoaded(const char *module) {
   return Entries.count(module) != 0;
 }
 
+void AppendToString(void *context, const uint8_t *bytes, size_t count) {
+  static_cast<std::string *>(context)->append(reinterpret_cast<const char *>(bytes), count);
+}
+
 void SetModuleFolder(const std::string &folder) {
   std::lock_guard<std::mutex> lock(Loading);
   ChosenFolder = folder;

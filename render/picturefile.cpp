@@ -1,10 +1,6 @@
-// Choosing a picture writer by format and style, and writing its bytes through a temporary file.
+// Choosing a picture writer by format and style.
 #include "render/picturefile.h"
 
-#include <cmath>
-
-#include "files/atomicwrite.h"
-#include "model/model.h"
 #include "render/colourraster.h"
 #include "render/makebmp.h"
 #include "render/png.h"
@@ -20,15 +16,15 @@ std::string Lower(std::string text) {
 }
 
 // Pixels per metre of a colour raster px pixels wide printed at the picture's width.
-int ColourResolution(int px) {
-  double inches = PicSiz >= 1.0f && PicSiz <= 6.0f ? PicSiz : 4.0;
-  return static_cast<int>(px * 100 / (inches * 2.54) + 0.5);
+int ColourResolution(const PictureSettings &settings, int px) {
+  return static_cast<int>(px * 100 / (settings.Inches() * 2.54) + 0.5);
 }
 
-bool ColourPNG(int coords, int px, std::string *bytes, std::string *why) {
-  const int size = PictureSize(coords);
-  std::vector<uint8_t> rgb = ScaleByArea(ComposeColour(coords), size, px);
-  *bytes = PNGOfRows(rgb.data(), px, px, px * 3, true, ColourResolution(px), why);
+bool ColourPNG(const Diagram &diagram, const PictureSettings &settings, Canvas &canvas, int px,
+               std::string *bytes, std::string *why) {
+  const int size = PictureSize(settings.Coords);
+  std::vector<uint8_t> rgb = ScaleByArea(ComposeColour(diagram, settings, canvas), size, px);
+  *bytes = PNGOfRows(rgb.data(), px, px, px * 3, true, ColourResolution(settings, px), why);
   return !bytes->empty();
 }
 }  // namespace
@@ -43,41 +39,34 @@ int PictureFormatOf(const std::string &path) {
   return -1;
 }
 
-bool PictureBytes(int format, int coords, int style, int px, std::string *bytes, std::string *why) {
+bool PictureBytes(int format, const Diagram &diagram, const PictureSettings &settings,
+                  Canvas &canvas, std::string *bytes, std::string *why) {
   auto Fail = [&](const std::string &reason) {
     if (why) *why = reason;
     return false;
   };
+  const int style = settings.Style;
   if (style != StylePrint && style != StyleColour) return Fail("The picture style is neither print nor colour.");
-  if (px == 0) px = DefaultColourPixels;
+  const int px = settings.Px == 0 ? DefaultColourPixels : settings.Px;
   if (format == PicturePNG && style == StyleColour && (px < 8 || px > MaxColourPixels))
     return Fail("A colour picture is 8 to " + std::to_string(MaxColourPixels) + " pixels wide, not " +
                 std::to_string(px) + ".");
   switch (format) {
     case PictureBMP: {
       if (style == StyleColour) return Fail("A BMP picture is always the print picture; use PNG for colour.");
-      ComposeDiagram(coords);
-      std::vector<uint8_t> bmp = EncodeBMP(coords);
-      bytes->assign(bmp.begin(), bmp.end());
+      *bytes = MakeBMPFile(diagram, settings, canvas);
       return true;
     }
     case PicturePNG: {
-      if (style == StyleColour) return ColourPNG(coords, px, bytes, why);
-      std::vector<uint8_t> png = EncodePNG(coords, why);
+      if (style == StyleColour) return ColourPNG(diagram, settings, canvas, px, bytes, why);
+      std::vector<uint8_t> png = EncodePNG(diagram, settings, canvas, why);
       bytes->assign(png.begin(), png.end());
       return !png.empty();
     }
     case PicturePDF:
     case PictureSVG:
-      return VectorPicture(VectorDiagramOfModel(format, coords, style), bytes, why);
+      return VectorPicture(VectorDiagramOf(format, diagram, settings), bytes, why);
     default:
       return Fail("Pictures are written as BMP, PNG, PDF or SVG.");
   }
-}
-
-bool MakePictureFile(const std::string &path, int format, int coords, int style, int px,
-                     std::string *why) {
-  std::string bytes;
-  if (!PictureBytes(format, coords, style, px, &bytes, why)) return false;
-  return WriteFileAtomically(path, bytes, why);
 }

@@ -7,12 +7,6 @@
 #include "render/moduleload.h"
 #include "render/picturefile.h"
 
-namespace {
-void AppendToString(void *context, const uint8_t *bytes, size_t count) {
-  static_cast<std::string *>(context)->append(reinterpret_cast<const char *>(bytes), count);
-}
-}  // namespace
-
 std::string PNGOfRows(const uint8_t *rows, int width, int height, int stride, bool rgb,
                       int pixelsPerMetre, std::string *why) {
   std::string reason;
@@ -32,16 +26,17 @@ std::string PNGOfRows(const uint8_t *rows, int width, int height, int stride, bo
 
 // The BMP's rows are the same bits (1 white, the leftmost pixel high) stored bottom-up: the
 // PNG takes them top-down straight from the BMP's pixel array.
-std::vector<uint8_t> EncodePNG(int coords, std::string *why) {
-  ComposeDiagram(coords);
-  std::vector<uint8_t> bmp = EncodeBMP(coords);
-  int size = PictureSize(coords), stride = PictureStride(coords);
+std::vector<uint8_t> EncodePNG(const Diagram &diagram, const PictureSettings &settings,
+                               Canvas &canvas, std::string *why) {
+  Compose(diagram, settings, canvas);
+  std::vector<uint8_t> bmp = EncodeBMP(canvas, settings);
+  int size = PictureSize(settings.Coords), stride = PictureStride(settings.Coords);
   const size_t header = bmp.size() - static_cast<size_t>(stride) * size;
   // Bottom-up rows read top-down: start at the last row and step back a row at a time.
   std::vector<uint8_t> rows(static_cast<size_t>(stride) * size);
   for (int y = 0; y < size; y++)
     std::copy_n(bmp.data() + header + static_cast<size_t>(size - 1 - y) * stride, stride,
                 rows.data() + static_cast<size_t>(y) * stride);
-  std::string png = PNGOfRows(rows.data(), size, size, stride, false, PictureResolution(coords), why);
+  std::string png = PNGOfRows(rows.data(), size, size, stride, false, PictureResolution(settings), why);
   return std::vector<uint8_t>(png.begin(), png.end());
 }

@@ -3,7 +3,7 @@
 #include "render/canvas.h"
 #include "render/glyphs.h"
 
-void Spot(int sx, int sy) {
-  FilledCircle(sx + 36, sy + 36, 16, 0);
-  FilledCircle(sx + 36, sy + 36, 12, 1);
+void Spot(Canvas &canvas, int sx, int sy) {
+  FilledCircle(canvas, sx + 36, sy + 36, 16, 0);
+  FilledCircle(canvas, sx + 36, sy + 36, 12, 1);
 }

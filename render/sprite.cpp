@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "render/canvas.h"
-
 namespace {
 // A copy of under a column's length, in pieces of fixed size the compiler turns into moves.
 void CopyShort(uint8_t *to, const uint8_t *from, int n) {
@@ -16,8 +14,8 @@ void CopyShort(uint8_t *to, const uint8_t *from, int n) {
 }  // namespace
 
 // A span lies along one column, which the canvas keeps in consecutive bytes: one copy each.
-void DrawSprite(const Sprite &sprite, int sx, int sy) {
-  uint8_t *corner = &Dot[sx][sy];
+void DrawSprite(Canvas &canvas, const Sprite &sprite, int sx, int sy) {
+  uint8_t *corner = &canvas.Dot[sx][sy];
   for (size_t i = 0; i < sprite.nspans; i++) {
     const SpriteSpan &s = sprite.spans[i];
     CopyShort(corner + s.dx * CanvasSize + s.dy, sprite.pixels + s.start, s.length);

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "render/canvas.h"
+
 struct SpriteSpan {
   uint8_t dx, dy, length;
   uint16_t start;  // index of its lowest pixel in the pixel table
@@ -18,7 +20,7 @@ struct Sprite {
   size_t npixels;
 };
 
-void DrawSprite(const Sprite &sprite, int sx, int sy);
+void DrawSprite(Canvas &canvas, const Sprite &sprite, int sx, int sy);
 
 // The tables of the pieces, for tests and tools.
 extern const Sprite WKingSprite, WQueenSprite, WRookSprite, WBishopSprite, WKnightSprite,

@@ -1,35 +1,42 @@
 #pragma once
 // The vector writer (PDF, SVG through cairo and potrace) lives in a module of its own,
 // boardsmith-vector.so, loaded on first use so that programs which never write a vector picture
-// never load cairo. The module gets a copy of the diagram and keeps nothing of ours.
+// never load cairo. The module gets a copy of the diagram as a plain struct, hands the picture's
+// bytes to a callback and keeps nothing of ours: only C types cross between the two, as with the
+// PNG writer (render/png.h).
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
-#include "model/model.h"
+#include "model/diagram.h"
+#include "model/picturesettings.h"
 
-constexpr int VectorInterface = 1;  // raised whenever VectorDiagram changes
+constexpr int VectorInterface = 3;  // raised whenever VectorDiagram or VectorEntry changes
 constexpr const char *VectorModuleName = "boardsmith-vector.so";
 constexpr const char *VectorEntryName = "BoardsmithVectorPicture";
+// Room for the module's reason for a failure, its terminating zero included.
+constexpr size_t VectorReasonSize = 256;
 
+// The diagram and its settings are plain data (standard layout, trivially copyable): they cross
+// as they are.
 struct VectorDiagram {
-  int interface;           // VectorInterface of the caller
-  int format;              // PicturePDF or PictureSVG
-  int style;               // StylePrint or StyleColour
-  int coords;              // 0/1: coordinates round the board
-  int flipped;             // as Flipped: the coordinate letters run h..a
-  double inches;           // printed width
-  int32_t pos[64];         // as Pos
-  int32_t arrows[MaxArrows][4];  // as Arr
-  int narrows;             // 0..MaxArrows
-  uint8_t light[3], dark[3];     // the theme's square colours
+  int interface;             // VectorInterface of the caller
+  int format;                // PicturePDF or PictureSVG
+  Diagram diagram;
+  PictureSettings settings;  // style, coordinates, theme and printed width
 };
+static_assert(std::is_standard_layout_v<VectorDiagram> && std::is_trivially_copyable_v<VectorDiagram>);
 
-// The module's entry point: the picture's bytes, or false with a reason.
-extern "C" typedef bool VectorEntry(const VectorDiagram *diagram, std::string *bytes,
-                                    std::string *why);
+// Where the module's bytes go, a piece at a time.
+extern "C" typedef void VectorAppend(void *context, const uint8_t *bytes, size_t count);
+// The module's entry point: the whole picture handed to append, or false with a reason written
+// into why (whySize bytes of room) and nothing handed over.
+extern "C" typedef bool VectorEntry(const VectorDiagram *diagram, VectorAppend *append, void *context,
+                                    char *why, size_t whySize);
 
-// The diagram of the model as the module wants it.
-VectorDiagram VectorDiagramOfModel(int format, int coords, int style);
+// The diagram as the module wants it, in a format and the settings' style, coordinates and theme.
+VectorDiagram VectorDiagramOf(int format, const Diagram &diagram, const PictureSettings &settings);
 // Loads the module (once) and writes the picture; false with a reason when the module is
 // missing or fails.
 bool VectorPicture(const VectorDiagram &diagram, std::string *bytes, std::string *why);

@@ -108,4 +108,4 @@ const uint8_t Pixels[] = {
 
 const Sprite WBishopSprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};
 
-void WBishop(int sx, int sy) { DrawSprite(WBishopSprite, sx, sy); }
+void WBishop(Canvas &canvas, int sx, int sy) { DrawSprite(canvas, WBishopSprite, sx, sy); }

@@ -140,4 +140,4 @@ const uint8_t Pixels[] = {
 
 const Sprite WKingSprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};
 
-void WKing(int sx, int sy) { DrawSprite(WKingSprite, sx, sy); }
+void WKing(Canvas &canvas, int sx, int sy) { DrawSprite(canvas, WKingSprite, sx, sy); }

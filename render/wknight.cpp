@@ -147,4 +147,4 @@ const uint8_t Pixels[] = {
 
 const Sprite WKnightSprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};
 
-void WKnight(int sx, int sy) { DrawSprite(WKnightSprite, sx, sy); }
+void WKnight(Canvas &canvas, int sx, int sy) { DrawSprite(canvas, WKnightSprite, sx, sy); }

@@ -90,4 +90,4 @@ const uint8_t Pixels[] = {
 
 const Sprite WPawnSprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};
 
-void WPawn(int sx, int sy) { DrawSprite(WPawnSprite, sx, sy); }
+void WPawn(Canvas &canvas, int sx, int sy) { DrawSprite(canvas, WPawnSprite, sx, sy); }

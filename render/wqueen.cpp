@@ -139,4 +139,4 @@ const uint8_t Pixels[] = {
 
 const Sprite WQueenSprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};
 
-void WQueen(int sx, int sy) { DrawSprite(WQueenSprite, sx, sy); }
+void WQueen(Canvas &canvas, int sx, int sy) { DrawSprite(canvas, WQueenSprite, sx, sy); }

@@ -131,4 +131,4 @@ const uint8_t Pixels[] = {
 
 const Sprite WRookSprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};
 
-void WRook(int sx, int sy) { DrawSprite(WRookSprite, sx, sy); }
+void WRook(Canvas &canvas, int sx, int sy) { DrawSprite(canvas, WRookSprite, sx, sy); }

@@ -1,11 +1,12 @@
-// Tracing the glyphs: each is drawn on a canvas of "unwritten" pixels (this module's own canvas,
-// used for nothing else), and its white and black pixels are traced by potrace into curves.
+// Tracing the glyphs: each is drawn on a canvas of its own filled with "unwritten" pixels, and its
+// white and black pixels are traced by potrace into curves.
 // Square codes out of 1..14 and numbers out of range give empty outlines.
 #include "render/vector/tracedglyphs.h"
 
 #include <potracelib.h>
 
 #include <cstring>
+#include <memory>
 #include <mutex>
 
 #include "render/canvas.h"
@@ -17,20 +18,21 @@ constexpr uint8_t Unwritten = 7;
 constexpr int Bits = 8 * sizeof(potrace_word);
 constexpr int Room = 132;
 
+// The glyphs traced so far: computed once each, under the lock, and never changed after.
 std::mutex Tracing;
 TracedGlyph Cache[NGlyphs];
 bool Done[NGlyphs];
 
 // The outline of the pixels in x1..x2, y1..y2 for which keep(value) holds.
 template <typename Keep>
-Outline TraceLayer(int x1, int y1, int x2, int y2, Keep keep) {
+Outline TraceLayer(const Canvas &canvas, int x1, int y1, int x2, int y2, Keep keep) {
   Outline out;
   const int w = x2 - x1 + 1, h = y2 - y1 + 1, dy = (w + Bits - 1) / Bits;
   std::vector<potrace_word> map(static_cast<size_t>(dy) * h, 0);
   bool any = false;
   for (int j = 0; j < h; j++)
     for (int i = 0; i < w; i++)
-      if (keep(Dot[x1 + i][y1 + j])) {
+      if (keep(canvas.Dot[x1 + i][y1 + j])) {
         map[static_cast<size_t>(j) * dy + i / Bits] |= (potrace_word(1) << (Bits - 1)) >> (i % Bits);
         any = true;
       }
@@ -61,28 +63,28 @@ Outline TraceLayer(int x1, int y1, int x2, int y2, Keep keep) {
   return out;
 }
 
-void Draw(int glyph) {
-  if (glyph >= 1 && glyph <= 14) DrawSquareGlyph(glyph, 9, 9);
-  else if (glyph >= FileGlyph && glyph < RankGlyph) DrawFileLetter(glyph - FileGlyph, 62);
-  else if (glyph >= RankGlyph && glyph < NGlyphs) DrawRankDigit(glyph - RankGlyph, 60);
+void Draw(Canvas &canvas, int glyph) {
+  if (glyph >= 1 && glyph <= 14) DrawSquareGlyph(canvas, glyph, 9, 9);
+  else if (glyph >= FileGlyph && glyph < RankGlyph) DrawFileLetter(canvas, glyph - FileGlyph, 62);
+  else if (glyph >= RankGlyph && glyph < NGlyphs) DrawRankDigit(canvas, glyph - RankGlyph, 60);
 }
 
 TracedGlyph Trace(int glyph) {
   TracedGlyph traced;
-  OpenCanvas();
-  std::memset(Dot, Unwritten, CanvasBytes);
-  Draw(glyph);
+  auto canvas = std::make_unique<Canvas>();
+  std::memset(canvas->Dot, Unwritten, sizeof canvas->Dot);
+  Draw(*canvas, glyph);
   // Every glyph is drawn within Room pixels of the canvas's corner.
   int x1 = CanvasSize, y1 = CanvasSize, x2 = -1, y2 = -1;
   for (int x = 0; x < Room; x++)
     for (int y = 0; y < Room; y++)
-      if (Dot[x][y] != Unwritten) {
+      if (canvas->Dot[x][y] != Unwritten) {
         x1 = x < x1 ? x : x1, x2 = x > x2 ? x : x2;
         y1 = y < y1 ? y : y1, y2 = y > y2 ? y : y2;
       }
   if (x2 < 0) return traced;
-  traced.white = TraceLayer(x1, y1, x2, y2, [](uint8_t v) { return v != Unwritten; });
-  traced.black = TraceLayer(x1, y1, x2, y2, [](uint8_t v) { return v == 1; });
+  traced.white = TraceLayer(*canvas, x1, y1, x2, y2, [](uint8_t v) { return v != Unwritten; });
+  traced.black = TraceLayer(*canvas, x1, y1, x2, y2, [](uint8_t v) { return v == 1; });
   return traced;
 }
 }  // namespace

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "model/themes.h"
 #include "render/colourraster.h"
 #include "render/picturefile.h"
 #include "render/vector/arrowshapes.h"
@@ -137,9 +138,9 @@ cairo_pattern_t *Halftone(int phase) {
 void Arrows(const Pen &pen, const VectorDiagram &d, double shift) {
   cairo_t *cr = pen.cr;
   cairo_pattern_t *halftone[2] = {Halftone(0), Halftone(1)};
-  const bool colour = d.style == StyleColour;
-  for (int i = 0; i < d.narrows; i++) {
-    const int32_t *a = d.arrows[i];
+  const bool colour = d.settings.Style == StyleColour;
+  for (int i = 0; i < d.diagram.ArrowCount(); i++) {
+    const int32_t *a = d.diagram.Arr[i];
     // Arrow rows count from the top of the board.
     for (const ArrowShape &s : ArrowShapes(a[0], 7 - a[1], a[2], 7 - a[3])) {
       if (s.kind == WhiteLine) {
@@ -175,8 +176,8 @@ void Arrows(const Pen &pen, const VectorDiagram &d, double shift) {
 }
 
 void DrawDiagram(cairo_t *cr, const VectorDiagram &d, double points) {
-  const int size = d.coords ? 624 : Inner;
-  const double shift = d.coords ? 30 : 0;
+  const int size = d.settings.Coords ? 624 : Inner;
+  const double shift = d.settings.Coords ? 30 : 0;
   cairo_scale(cr, points / size, points / size);
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
   const Pen pen{cr, static_cast<double>(size)};
@@ -191,7 +192,7 @@ void DrawDiagram(cairo_t *cr, const VectorDiagram &d, double points) {
   cairo_fill(cr);
 
   Recorded hatching, glyphs[NGlyphs];
-  if (d.style == StylePrint) hatching.surface = RecordHatching(size);
+  if (d.settings.Style == StylePrint) hatching.surface = RecordHatching(size);
   auto Glyph = [&](int glyph, double dx, double dy) {
     if (!glyphs[glyph].surface) glyphs[glyph].surface = RecordGlyph(glyph, size);
     Place(pen, glyphs[glyph].surface, dx, dy);
@@ -200,8 +201,8 @@ void DrawDiagram(cairo_t *cr, const VectorDiagram &d, double points) {
     for (int r = 0; r < 8; r++) {
       const bool dark = (c + r) % 2 == 0;
       const double x = 72 * c + shift, y = 72 * r + shift;
-      if (d.style == StyleColour) {
-        pen.Colour(dark ? d.dark : d.light);
+      if (d.settings.Style == StyleColour) {
+        pen.Colour(dark ? Dk[d.settings.ThemeIndex()] : Lt[d.settings.ThemeIndex()]);
         pen.Rect(x + 8, y + 8, 72, 72);
         cairo_fill(cr);
       } else if (dark) {
@@ -210,14 +211,14 @@ void DrawDiagram(cairo_t *cr, const VectorDiagram &d, double points) {
     }
   for (int c = 0; c < 8; c++)
     for (int r = 0; r < 8; r++) {
-      const int code = d.pos[c * 8 + r];
+      const int code = d.diagram.Pos[c * 8 + r];
       if (code >= 1 && code <= 14) Glyph(code, 72 * c + shift, 72 * r + shift);
     }
   Arrows(pen, d, shift);
-  if (d.coords)
+  if (d.settings.Coords)
     for (int k = 0; k < 8; k++) {
-      Glyph(FileGlyph + (d.flipped ? 7 - k : k), 72 * k, 0);
-      Glyph(RankGlyph + (d.flipped ? 7 - k : k), 0, 72 * k);
+      Glyph(FileGlyph + (d.diagram.Flipped ? 7 - k : k), 72 * k, 0);
+      Glyph(RankGlyph + (d.diagram.Flipped ? 7 - k : k), 0, 72 * k);
     }
 }
 // The svg element's width and height as cairo writes them (points, the viewBox's units) said in
@@ -234,22 +235,21 @@ void WidthInInches(std::string *svg, double inches) {
     svg->replace(at, close - at, value);
   }
 }
-}  // namespace
 
-extern "C" __attribute__((visibility("default"))) bool BoardsmithVectorPicture(
-    const VectorDiagram *d, std::string *bytes, std::string *why) {
-  if (!d || d->interface != VectorInterface) {
+// The picture's file, or false with a reason.
+bool PictureOf(const VectorDiagram *diagram, std::string *bytes, std::string *why) {
+  if (!diagram || diagram->interface != VectorInterface) {
     *why = "The vector writer does not match this program (reinstall both).";
     return false;
   }
-  if (d->format != PicturePDF && d->format != PictureSVG) {
+  const VectorDiagram &d = *diagram;
+  if (d.format != PicturePDF && d.format != PictureSVG) {
     *why = "The vector writer writes PDF and SVG only.";
     return false;
   }
-  bytes->clear();
-  const double points = d->inches * 72.0;
+  const double points = d.settings.Inches() * 72.0;
   cairo_surface_t *surface;
-  if (d->format == PicturePDF) {
+  if (d.format == PicturePDF) {
     surface = cairo_pdf_surface_create_for_stream(Append, bytes, points, points);
     cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Boardsmith");
   } else {
@@ -257,7 +257,7 @@ extern "C" __attribute__((visibility("default"))) bool BoardsmithVectorPicture(
     cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_PT);
   }
   cairo_t *cr = cairo_create(surface);
-  DrawDiagram(cr, *d, points);
+  DrawDiagram(cr, d, points);
   cairo_status_t status = cairo_status(cr);
   cairo_destroy(cr);
   cairo_surface_finish(surface);
@@ -265,9 +265,21 @@ extern "C" __attribute__((visibility("default"))) bool BoardsmithVectorPicture(
   cairo_surface_destroy(surface);
   if (status != CAIRO_STATUS_SUCCESS) {
     *why = std::string("cairo could not draw the picture: ") + cairo_status_to_string(status) + ".";
-    bytes->clear();
     return false;
   }
-  if (d->format == PictureSVG) WidthInInches(bytes, d->inches);
+  if (d.format == PictureSVG) WidthInInches(bytes, d.settings.Inches());
   return true;
+}
+}  // namespace
+
+// The picture is made whole here, then handed over in one piece: a failure hands over nothing.
+extern "C" __attribute__((visibility("default"))) bool BoardsmithVectorPicture(
+    const VectorDiagram *d, VectorAppend *append, void *context, char *why, size_t whySize) {
+  std::string bytes, reason;
+  if (PictureOf(d, &bytes, &reason)) {
+    append(context, reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
+    return true;
+  }
+  if (why && whySize > 0) std::snprintf(why, whySize, "%s", reason.c_str());
+  return false;
 }

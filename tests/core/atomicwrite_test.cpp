@@ -10,6 +10,7 @@
 
 #include "files/atomicwrite.h"
 #include "tests/core/tempfolder.h"
+#include "tests/writefault/writefault.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -52,6 +53,8 @@ TEST(AtomicWrite, EveryFailedStepKeepsTheOldFileLeavesNoTemporaryAndSaysWhy) {
   }
 }
 
+// A replaced file keeps its permissions, a new one follows the umask; names may be as long as
+// the system allows.
 TEST(AtomicWrite, ReplacingKeepsPermissionsAndNewFilesFollowTheUmask) {
   TempFolder folder;
   mode_t mask = umask(027);
@@ -59,7 +62,11 @@ TEST(AtomicWrite, ReplacingKeepsPermissionsAndNewFilesFollowTheUmask) {
   WriteWhole(folder / "shared", "old");
   chmod((folder / "private").c_str(), 0600);
   chmod((folder / "shared").c_str(), 0664);
-  for (const char *name : {"private", "shared", "new"}) EXPECT_TRUE(WriteFileAtomically(folder / name, "x", nullptr));
+  const std::string names[] = {"private", "shared", "new", std::string(245, 'a'), std::string(255, 'a')};
+  for (const std::string &name : names) {
+    EXPECT_TRUE(WriteFileAtomically(folder / name, "x", nullptr)) << name.size();
+    EXPECT_EQ(ReadWhole(folder / name), "x");
+  }
   EXPECT_EQ(umask(mask), 027);
   EXPECT_EQ(Mode(folder / "private"), 0600u);
   EXPECT_EQ(Mode(folder / "shared"), 0664u);
@@ -85,15 +92,6 @@ TEST(AtomicWrite, WritesThroughLinksToTheirFiles) {
   std::string why;
   EXPECT_FALSE(WriteFileAtomically(folder / "loop", "x", &why));
   EXPECT_EQ(why, "Too many levels of symbolic links");
-}
-
-TEST(AtomicWrite, NamesAsLongAsTheSystemAllows) {
-  TempFolder folder;
-  for (size_t length : {245u, 255u}) {
-    std::string name(length, 'a');
-    EXPECT_TRUE(WriteFileAtomically(folder / name, "x", nullptr)) << length;
-    EXPECT_EQ(ReadWhole(folder / name), "x");
-  }
 }
 
 // A FIFO is neither replaced nor waited on: writing and both readers refuse it at once.

@@ -3,7 +3,10 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,6 +18,7 @@
 #include "model/model.h"
 #include "render/makebmp.h"
 #include "tests/core/tempfolder.h"
+#include "tests/core/testdiagram.h"
 
 namespace {
 struct Outcome {
@@ -37,25 +41,25 @@ std::string At(const std::string &text, const std::string &folder) {
 
 class Exporter : public ::testing::Test {
  protected:
-  // Runs the exporter (or the program given); standard input from the file in (if any), standard
-  // output to out (if any).
+  // Runs the exporter (or the program given) with "@" in arguments standing for the folder;
+  // standard input from the file in (if any), standard output to out (if any).
   Outcome Run(const std::vector<std::string> &args, const std::string &in = "",
               const std::string &out = "", const std::string &program = BS_RUN_DIR "/boardsmith-export") {
     std::string command = Quote(program);
     // append, not +: g++ 12 warns falsely (-Wrestrict) on string sums in a Release build.
-    for (const std::string &arg : args) command.append(" ").append(Quote(arg));
+    for (const std::string &arg : args) command.append(" ").append(Quote(At(arg, folder_.Path())));
     if (!in.empty()) command.append(" <").append(Quote(in));
     command.append(" >").append(Quote(out.empty() ? logs_ / "out" : out));
     command.append(" 2>").append(Quote(logs_ / "err"));
     int raw = std::system(command.c_str());
-    Outcome o{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWhole(logs_ / "out"), ReadWhole(logs_ / "err")};
-    return o;
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWhole(logs_ / "out"), ReadWhole(logs_ / "err")};
   }
 
-  // Writes the position file of the current model (with the given coordinates line).
-  std::string Position(const std::string &name, int coords) {
+  // Writes the position file of a diagram and its settings.
+  std::string Position(const std::string &name, const Diagram &diagram,
+                       const PictureSettings &settings = {}) {
     std::string path = folder_ / name;
-    WriteWhole(path, BRDText(coords));
+    WriteWhole(path, MakeBRDFile(diagram, settings));
     return path;
   }
 
@@ -65,10 +69,9 @@ class Exporter : public ::testing::Test {
 // The picture or page beside the position file or under the name given, with the file's
 // coordinates or the option's: what the save commands write.
 TEST_F(Exporter, PictureOrPageOfThePositionFile) {
-  InitThemes();
-  Flipped = 1;
-  TypicalPosition(nullptr);
-  Dpi = 0, PicSiz = 2.75f, Theme = 4;
+  const Diagram diagram = Preset(TypicalPosition, 1);
+  PictureSettings settings{.Dpi = 0, .PicSiz = 2.75f, .Theme = 4};
+  auto canvas = std::make_unique<Canvas>();
   const struct {
     int fileCoords;
     std::vector<std::string> args;  // "@" stands for the folder
@@ -84,67 +87,26 @@ TEST_F(Exporter, PictureOrPageOfThePositionFile) {
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.output);
-    Position("p.brd", c.fileCoords);
-    std::vector<std::string> args;
-    for (const std::string &arg : c.args) args.push_back(At(arg, folder_.Path()));
-    Outcome o = Run(args);
+    settings.Coords = c.fileCoords;
+    Position("p.brd", diagram, settings);
+    Outcome o = Run(c.args);
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.err, "");
-    EXPECT_EQ(o.out,
-              std::string(c.page ? "HTM" : "BMP") + " file saved with 0 errors and 0 warnings\n");
-    ASSERT_TRUE(ReadBRDText(ReadWhole(folder_ / "p.brd")));  // as the exporter reads it
-    ComposeDiagram(c.coords);
-    const std::vector<uint8_t> bmp = EncodeBMP(c.coords);
-    EXPECT_EQ(ReadWhole(folder_ / c.output),
-              c.page ? HTMText(c.coords) : std::string(bmp.begin(), bmp.end()));
+    EXPECT_EQ(o.out, std::string(c.page ? "HTM" : "BMP") + " file saved with 0 errors and 0 warnings\n");
+    // As the exporter reads it.
+    std::optional<PositionFile> read = ReadBRDText(ReadWhole(folder_ / "p.brd"));
+    ASSERT_TRUE(read);
+    read->settings.Coords = c.coords;
+    EXPECT_EQ(ReadWhole(folder_ / c.output), c.page ? MakeHTMFile(read->diagram, read->settings)
+                                                    : MakeBMPFile(read->diagram, read->settings, *canvas));
     std::filesystem::remove(folder_ / c.output);
   }
   EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"p.brd"}));
 }
 
-TEST_F(Exporter, PrintsTheCheckReport) {
-  Flipped = 0;
-  EmptyPosition(nullptr);
-  Pos[0] = WP;
-  std::string brd = Position("odd.brd", 0);
-  Outcome o = Run({brd});
-  EXPECT_EQ(o.status, 0);
-  EXPECT_EQ(o.out,
-            "? White has no king\n? Black has no king\n? White pawn on 1st rank\n"
-            "BMP file saved with 3 errors and 0 warnings\n");
-}
-
-TEST_F(Exporter, BadInputIsReportedAndWritesNothing) {
-  std::string garbage = folder_ / "garbage.brd";
-  std::string bytes;
-  for (int i = 0; i < 5000; i++) bytes += static_cast<char>(i * 131 % 256);
-  WriteWhole(garbage, bytes);
-  // What the reader refuses is brd_test.cpp's; here how the exporter says it.
-  for (const std::string &input : {garbage, folder_ / "missing.brd", folder_.Path()}) {
-    Outcome o = Run({input, folder_ / "out.bmp"});
-    EXPECT_EQ(o.status, 1) << input;
-    EXPECT_EQ(o.out, "");
-    EXPECT_EQ(o.err.rfind("boardsmith-export: cannot read " + input + ": ", 0), 0u) << o.err;
-    EXPECT_GT(o.err.size(), input.size() + 32);  // a reason follows
-  }
-  EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"garbage.brd"}));
-}
-
-// A position file is never overwritten by its own picture.
-TEST_F(Exporter, ThePositionFileIsNeverItsOwnPicture) {
-  Flipped = 0;
-  StartPosition(nullptr);
-  std::string odd = Position("odd.bmp", 0);
-  Outcome o = Run({odd});
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(ReadWhole(odd), BRDText(0));
-}
-
 // A write that fails at the disk (here the sync) keeps the old picture and says why.
-TEST_F(Exporter, AFailedWriteKeepsTheOldPictureAndSaysWhy) {
-  Flipped = 0;
-  StartPosition(nullptr);
-  std::string brd = Position("s.brd", 0), output = folder_ / "s.bmp";
+TEST_F(Exporter, FailedWrites) {
+  std::string brd = Position("s.brd", Preset(StartPosition)), output = folder_ / "s.bmp";
   WriteWhole(output, "old");
   setenv("BS_WRITE_FAULT", "sync 1 5", 1);
   Outcome o = Run({brd}, "", "", BS_FAULTY_EXPORT);
@@ -154,6 +116,18 @@ TEST_F(Exporter, AFailedWriteKeepsTheOldPictureAndSaysWhy) {
   EXPECT_EQ(o.err, "boardsmith-export: cannot write " + output + ": Input/output error\n");
   EXPECT_EQ(ReadWhole(output), "old");
   EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"s.brd", "s.bmp"}));
+
+  // Standard output that cannot be written: the picture is written (exit 0) and the lost report
+  // is said; FEN lines that are lost fail the run.
+  o = Run({brd, folder_ / "s.bmp"}, "", "/dev/full");
+  EXPECT_EQ(o.status, 0);
+  EXPECT_EQ(o.err, "boardsmith-export: cannot write the check's report to standard output: "
+                   "No space left on device\n");
+  EXPECT_EQ(ReadWhole(folder_ / "s.bmp").size(), 45054u);
+  o = Run({"--print-fen", brd}, "", "/dev/full");
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err, "boardsmith-export: cannot write the FEN lines to standard output: "
+                   "No space left on device\n");
 }
 
 const char StartFEN[] = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
@@ -210,31 +184,42 @@ const Line Lines[] = {
     {{"--print-fen", "-"}, 1, "boardsmith-export: stdin:4: rank 7 has 9 squares\n",
      "4k3/8/8/8/8/8/8/R3K2R b KQ - 0 1\n7k/8/8/8/8/8/8/RRR1K3 w - - 0 1\n", "l.fen"},
     {{"--print-fen", "-"}, 0, "", std::string(StartFEN) + "\n", "s.brd"},
+    // The check's report; inputs that cannot be read (what the reader refuses is brd_test.cpp's);
+    // a position file is never overwritten by its own picture.
+    {{"@pawn.brd"}, 0, "",
+     "? White has no king\n? Black has no king\n? White pawn on 1st rank\n"
+     "BMP file saved with 3 errors and 0 warnings\n"},
+    {{"@garbage.brd", "@out.bmp"}, 1,
+     "boardsmith-export: cannot read @garbage.brd: It is not a position file: it holds binary data.\n", ""},
+    {{"@missing.brd", "@out.bmp"}, 1, "boardsmith-export: cannot read @missing.brd: No such file or directory\n", ""},
+    {{"@", "@out.bmp"}, 1, "boardsmith-export: cannot read @: It is not a regular file.\n", ""},
+    {{"@self.bmp"}, 1, "boardsmith-export: cannot write @self.bmp: it is the position file being read\n", ""},
 };
 
 TEST_F(Exporter, CommandLines) {
-  Flipped = 0;
-  StartPosition(nullptr);
-  Position("s.brd", 0);
+  Position("s.brd", Preset(StartPosition));
+  Position("self.bmp", Preset(StartPosition));
+  Diagram pawn;  // no kings, a white pawn on a1
+  pawn.Pos[0] = WP;
+  Position("pawn.brd", pawn);
+  std::string garbage;
+  for (int i = 0; i < 5000; i++) garbage += static_cast<char>(i * 131 % 256);
+  WriteWhole(folder_ / "garbage.brd", garbage);
   WriteWhole(folder_ / "g.pgn", Games);
   WriteWhole(folder_ / "l.fen", List);
   WriteWhole(folder_ / "nul.fen", std::string("abc\0def\n", 8));
   for (const Line &line : Lines) {
-    std::vector<std::string> args;
-    for (const std::string &arg : line.args) args.push_back(At(arg, folder_.Path()));
-    Outcome o = Run(args, line.in.empty() ? "" : folder_ / line.in);
+    Outcome o = Run(line.args, line.in.empty() ? "" : folder_ / line.in);
     std::string err = At(line.err, folder_.Path());
-    const std::string first = args.empty() ? "" : args[0];
+    const std::string first = line.args.empty() ? "" : line.args[0];
     EXPECT_EQ(o.status, line.status) << first << " " << o.err;
-    if (err.empty()) {
-      EXPECT_EQ(o.err, "");
-    } else {
-      EXPECT_NE(o.err.find(err), std::string::npos) << o.err;
-    }
+    EXPECT_TRUE(err.empty() ? o.err.empty() : o.err.find(err) != std::string::npos) << o.err;
     EXPECT_EQ(o.err.find("Usage: boardsmith-export") != std::string::npos, line.status == 2);
     EXPECT_EQ(o.out, line.out) << first;
   }
-  EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"s.brd", "g.pgn", "l.fen", "nul.fen"}));
+  EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"s.brd", "g.pgn", "l.fen", "nul.fen", "self.bmp",
+                                                             "pawn.brd", "pawn.bmp", "garbage.brd"}));
+  EXPECT_EQ(ReadWhole(folder_ / "self.bmp"), ReadWhole(folder_ / "s.brd"));
 
   Outcome help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
@@ -249,16 +234,16 @@ TEST_F(Exporter, FENWithMarkersDrawsAsThePositionFile) {
   const char fen[] = "r1bqkbnr/pppp1ppp/2n5/4p3/2B1P3/5N2/PPPP1PPP/RNBQK2R b KQkq - 3 3";
   Board board;
   ASSERT_TRUE(ReadFEN(fen, &board, nullptr));
-  Flipped = 1, Dpi = 2, PicSiz = 4.0f, Theme = 0;
-  DiagramFromBoard(board);
+  Diagram diagram{.Flipped = 1};
+  DiagramFromBoard(board, diagram);
   // Seen from black's side: g1-f3 and c1-h6 (columns from the left, rows from the top), a dot
   // on d4 and a cross on d5.
   const int32_t arrows[2][4] = {{1, 0, 2, 2}, {5, 0, 0, 5}};
-  NArrows = 2;
-  for (int i = 0; i < 2; i++)
-    for (int k = 0; k < 4; k++) Arr[i][k] = arrows[i][k];
-  Pos[4 * 8 + 4] = DotMark, Pos[4 * 8 + 3] = CrossMark;
-  std::string brd = Position("p.brd", 1);
+  diagram.NArrows = 2;
+  std::memcpy(diagram.Arr, arrows, sizeof arrows);
+  diagram.Pos[4 * 8 + 4] = DotMark, diagram.Pos[4 * 8 + 3] = CrossMark;
+  const PictureSettings coords{.Coords = 1};
+  std::string brd = Position("p.brd", diagram, coords);
   EXPECT_EQ(Run({brd, folder_ / "file.bmp"}).status, 0);
   Outcome o = Run({"--fen", fen, "--flip=yes", "--coords=yes", "--arrow=g1f3", "--arrow=c1-h6",
                    "--dot=d4", "--cross=D5", folder_ / "fen.bmp"});
@@ -267,16 +252,16 @@ TEST_F(Exporter, FENWithMarkersDrawsAsThePositionFile) {
   EXPECT_EQ(ReadWhole(folder_ / "fen.bmp"), ReadWhole(folder_ / "file.bmp"));
   EXPECT_EQ(ReadWhole(folder_ / "fen.bmp").size(), 49982u);
   // The same diagram from white's side, turned round by --flip.
-  FlipPosition(nullptr);
-  EXPECT_EQ(Run({"--flip=yes", Position("white.brd", 1), folder_ / "turned.bmp"}).status, 0);
+  FlipPosition(diagram);
+  std::string white = Position("white.brd", diagram, coords);
+  EXPECT_EQ(Run({"--flip=yes", white, folder_ / "turned.bmp"}).status, 0);
   EXPECT_EQ(ReadWhole(folder_ / "turned.bmp"), ReadWhole(folder_ / "file.bmp"));
 }
 
 TEST_F(Exporter, BatchOfAListWithABadLine) {
   std::string list = folder_ / "l.fen";
   WriteWhole(list, List);
-  for (const char *jobs : {"1", "2"}) {
-    std::string j = jobs;
+  for (const std::string j : {"1", "2"}) {
     Outcome o = Run({"-j", j, list, "-o", folder_ / ("j" + j + "/"),
                      "--report=" + folder_ / ("r" + j + (j == "1" ? ".json" : ".csv"))});
     EXPECT_EQ(o.status, 1);
@@ -307,21 +292,5 @@ TEST_F(Exporter, BatchOfAListWithABadLine) {
       "\"@l.fen:4\",\"\",\"\",0,0,\"\",no,\"@l.fen:4: rank 7 has 9 squares\"\n"
       "\"@l.fen:5\",\"@j2/l-3.bmp\",\"7k/8/8/8/8/8/8/RRR1K3 w - - 0 1\",0,1,"
       "\"! White has more than 2 rooks\",yes,\"\"\n", folder_.Path()));
-}
-
-TEST_F(Exporter, StandardOutputThatCannotBeWritten) {
-  Flipped = 0;
-  StartPosition(nullptr);
-  std::string brd = Position("s.brd", 0);
-  // The picture is written: exit 0, and the lost report is said.
-  Outcome o = Run({brd, folder_ / "s.bmp"}, "", "/dev/full");
-  EXPECT_EQ(o.status, 0);
-  EXPECT_EQ(o.err, "boardsmith-export: cannot write the check's report to standard output: "
-                   "No space left on device\n");
-  EXPECT_EQ(ReadWhole(folder_ / "s.bmp").size(), 45054u);
-  o = Run({"--print-fen", brd}, "", "/dev/full");
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err, "boardsmith-export: cannot write the FEN lines to standard output: "
-                   "No space left on device\n");
 }
 }  // namespace

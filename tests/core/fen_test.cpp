@@ -92,31 +92,30 @@ TEST(FEN, GamePositionsThroughTheDiagram) {
   };
   for (int flipped = 0; flipped < 2; flipped++)
     for (const char *fen : games) {
-      Flipped = flipped;
-      EmptyPosition(nullptr);
-      Pos[0] = DotMark;  // a marker is not chess: it goes with the men
+      Diagram d;
+      d.Flipped = flipped;
+      d.Pos[0] = DotMark;  // a marker is not chess: it goes with the men
       Board board;
       ASSERT_TRUE(ReadFEN(fen, &board, nullptr));
-      DiagramFromBoard(board);
-      EXPECT_EQ(WriteFEN(BoardFromDiagram()), fen) << "flipped " << flipped;
-      int32_t shown[64];
-      std::memcpy(shown, Pos, sizeof Pos);
-      DiagramFromBoard(BoardFromDiagram());
-      EXPECT_EQ(std::memcmp(shown, Pos, sizeof Pos), 0) << fen;
+      DiagramFromBoard(board, d);
+      EXPECT_EQ(WriteFEN(BoardFromDiagram(d)), fen) << "flipped " << flipped;
+      const Diagram shown = d;
+      DiagramFromBoard(BoardFromDiagram(d), d);
+      EXPECT_TRUE(d == shown) << fen;
     }
   // Rights and the en-passant square the men no longer allow are not written.
-  Flipped = 0;
+  Diagram d;
   Board board;
   ASSERT_TRUE(ReadFEN(games[2], &board, nullptr));
-  DiagramFromBoard(board);
-  Pos[7 * 8 + 0] = Empty;  // the rook leaves h1
-  Pos[3 * 8 + 4] = Empty;  // the pawn leaves d5
-  EXPECT_EQ(WriteFEN(BoardFromDiagram()),
+  DiagramFromBoard(board, d);
+  d.Pos[7 * 8 + 0] = Empty;  // the rook leaves h1
+  d.Pos[3 * 8 + 4] = Empty;  // the pawn leaves d5
+  EXPECT_EQ(WriteFEN(BoardFromDiagram(d)),
             "rnbqkbnr/ppp2ppp/8/4P3/8/8/PPPP1PPP/RNBQKBN1 w Qkq - 0 3");
   // The start position set on the diagram: its men, white to move, rights from the men.
-  Flipped = 1;
-  StartPosition(nullptr);
-  EXPECT_EQ(WriteFEN(BoardFromDiagram()), Start);
+  d.Flipped = 1;
+  StartPosition(d);
+  EXPECT_EQ(WriteFEN(BoardFromDiagram(d)), Start);
 }
 
 // Mated positions: the side to move may be in check, the other side may not.
@@ -134,11 +133,12 @@ TEST(FEN, TheSideNotToMoveMayNotBeInCheck) {
   };
   for (int flipped = 0; flipped < 2; flipped++)
     for (const auto &c : cases) {
-      Flipped = flipped;
+      Diagram d;
+      d.Flipped = flipped;
       Board board;
       ASSERT_TRUE(ReadFEN(c.fen, &board, nullptr));
-      DiagramFromBoard(board);
-      CheckResult r = CheckPosition(0, 0);
+      DiagramFromBoard(board, d);
+      CheckResult r = CheckPosition(d, 0, 0);
       EXPECT_EQ(r.errors, c.errors) << c.fen;
       EXPECT_EQ(r.text.find("? The side not to move is in check\n") == 0, c.errors == 1) << r.text;
     }

@@ -2,13 +2,15 @@
 // the BMP's pixels and resolution; the PDF page and the SVG are the print width square and,
 // rendered back by poppler and librsvg at the picture's resolution, show the BMP's diagram
 // (compared in 16 x 16 blocks, so that a half-tone's phase and a renderer's smoothing of it
-// do not count); colour pictures show
-// every theme. Renderings are skipped where pdftoppm or rsvg-convert is missing.
+// do not count); colour pictures show every theme. Renderings are skipped where pdftoppm or
+// rsvg-convert is missing.
 #include <gtest/gtest.h>
 #include <png.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <regex>
 #include <string>
 #include <thread>
@@ -21,6 +23,7 @@
 #include "render/picturefile.h"
 #include "render/vectorapi.h"
 #include "tests/core/tempfolder.h"
+#include "tests/core/testdiagram.h"
 
 namespace {
 struct Pixels {
@@ -46,17 +49,16 @@ Pixels DecodePNG(const std::string &bytes, bool rgb) {
 long PNGResolution(const std::string &png) {
   size_t at = png.find("pHYs");
   if (at == std::string::npos || at + 8 > png.size()) return -1;
-  long v = 0;
-  for (int k = 0; k < 4; k++) v = v * 256 + static_cast<uint8_t>(png[at + 4 + k]);
-  return v;
+  const auto *b = reinterpret_cast<const uint8_t *>(png.data() + at + 4);
+  return static_cast<long>(b[0]) << 24 | b[1] << 16 | b[2] << 8 | b[3];
 }
 
-// What ComposeDiagram left in Dot, as grey rows from the top.
-Pixels CanvasGrey(int size) {
+// What Compose left on the canvas, as grey rows from the top.
+Pixels CanvasGrey(const Canvas &canvas, int size) {
   Pixels p;
   p.width = p.height = size;
   for (int row = 0; row < size; row++)
-    for (int x = 1; x <= size; x++) p.bytes.push_back(Dot[x][size - row] ? 0 : 255);
+    for (int x = 1; x <= size; x++) p.bytes.push_back(canvas.Dot[x][size - row] ? 0 : 255);
   return p;
 }
 
@@ -75,30 +77,23 @@ double BlockDifference(const Pixels &a, const Pixels &b, int n) {
 
 bool Have(const char *tool) { return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0; }
 
-// A vector picture drawn back by poppler or librsvg size pixels wide (its own resolution), as grey.
-Pixels Rendered(const TempFolder &dir, const std::string &path, int format, int size) {
-  const std::string resolution = std::to_string(size);
-  std::string out = dir / "rendered.png";
-  std::string command = format == PicturePDF
-      ? "pdftoppm -png -singlefile -scale-to " + std::string(resolution) + " " + path + " " + dir / "rendered"
-      : "rsvg-convert -w " + std::string(resolution) + " -h " + resolution + " -o " + out + " " + path;
+// A vector picture drawn back by poppler or librsvg size pixels wide, as grey or RGB.
+Pixels Rendered(const TempFolder &dir, const std::string &path, int format, int size, bool rgb = false) {
+  const std::string n = std::to_string(size), out = dir / "rendered.png";
+  const std::string command = format == PicturePDF
+      ? "pdftoppm -png -singlefile -scale-to " + n + " " + path + " " + dir / "rendered"
+      : "rsvg-convert -w " + n + " -h " + n + " -o " + out + " " + path;
   EXPECT_EQ(std::system(command.c_str()), 0) << command;
-  return DecodePNG(ReadWhole(out), false);
+  return DecodePNG(ReadWhole(out), rgb);
 }
 
 // The typical position with a dot, a cross and an arrow of every shape (rows from the top).
-void SetUpDiagram(int flipped, int dpi, float inches, int theme) {
-  InitThemes();
-  Flipped = flipped;
-  TypicalPosition(nullptr);
-  Pos[4 * 8 + 3] = DotMark;
-  Pos[5 * 8 + 2] = CrossMark;
+Diagram TestDiagram(int flipped) {
+  Diagram d = MarkedTypical(flipped);
   const int32_t arrows[5][4] = {{2, 6, 2, 3}, {1, 4, 6, 4}, {2, 5, 5, 2}, {3, 3, 4, 1}, {5, 5, 7, 4}};
-  NArrows = 5;
-  for (int i = 0; i < 5; i++)
-    for (int k = 0; k < 4; k++) Arr[i][k] = arrows[i][k];
-  Dpi = dpi, PicSiz = inches, Theme = theme;
-  SetModuleFolder(BS_MODULE_FOLDER);
+  d.NArrows = 5;
+  std::memcpy(d.Arr, arrows, sizeof arrows);
+  return d;
 }
 }  // namespace
 
@@ -113,24 +108,25 @@ TEST(PictureFile, FormatsSizesAndOrientations) {
       {PictureSVG, 2, 4.0f, 1, 0}, {PictureSVG, 0, 3.3f, 0, 1}, {PictureSVG, 3, 6.0f, 0, 0},
   };
   TempFolder dir;
+  auto canvas = std::make_unique<Canvas>();
+  SetModuleFolder(BS_MODULE_FOLDER);
   for (const auto &c : cases) {
     SCOPED_TRACE(testing::Message() << "format " << c.format << ", " << c.inches << " in, flipped "
                                     << c.flipped << ", coords " << c.coords);
-    SetUpDiagram(c.flipped, c.dpi, c.inches, 0);
+    const Diagram diagram = TestDiagram(c.flipped);
+    const PictureSettings settings{.Coords = c.coords, .Dpi = c.dpi, .PicSiz = c.inches};
     const std::string path = dir / (c.format == PicturePNG ? "p.png" : c.format == PicturePDF ? "p.pdf" : "p.svg");
-    std::string why;
-    ASSERT_TRUE(MakePictureFile(path, c.format, c.coords, StylePrint, 0, &why)) << why;
-    const std::string bytes = ReadWhole(path);
+    std::string bytes, why;
+    ASSERT_TRUE(PictureBytes(c.format, diagram, settings, *canvas, &bytes, &why)) << why;
+    WriteWhole(path, bytes);
     const int size = PictureSize(c.coords);
-    ComposeDiagram(c.coords);
-    const Pixels bmp = CanvasGrey(size);
+    Compose(diagram, settings, *canvas);
+    const Pixels bmp = CanvasGrey(*canvas, size);
     if (c.format == PicturePNG) {
-      EXPECT_EQ(PNGResolution(bytes), PictureResolution(c.coords));
-      Pixels png = DecodePNG(bytes, false);
-      EXPECT_EQ(png.bytes, bmp.bytes);
+      EXPECT_EQ(PNGResolution(bytes), PictureResolution(settings));
+      EXPECT_EQ(DecodePNG(bytes, false).bytes, bmp.bytes);
       continue;
     }
-    const double points = c.inches * 72;
     std::smatch m;
     if (c.format == PicturePDF) {
       ASSERT_TRUE(std::regex_search(bytes, m, std::regex("/MediaBox \\[ 0 0 ([0-9.]+) ([0-9.]+) \\]")));
@@ -139,7 +135,7 @@ TEST(PictureFile, FormatsSizesAndOrientations) {
       EXPECT_LT(bytes.size(), 400000u);
       EXPECT_EQ(bytes.find("<image"), std::string::npos);  // no bitmap inside
     }
-    const double want = c.format == PicturePDF ? points : c.inches;  // PDF in points, SVG in inches
+    const double want = c.format == PicturePDF ? c.inches * 72 : c.inches;  // PDF in points, SVG in inches
     EXPECT_NEAR(std::stod(m[1]), want, 0.01);
     EXPECT_NEAR(std::stod(m[2]), want, 0.01);
     if (!Have(c.format == PicturePDF ? "pdftoppm" : "rsvg-convert")) continue;
@@ -158,32 +154,29 @@ TEST(PictureFile, ColourPicturesInEveryTheme) {
   const struct {
     int format, px;
   } kinds[] = {{PicturePNG, 0}, {PicturePNG, 296}, {PictureSVG, 0}};
+  auto canvas = std::make_unique<Canvas>();
+  SetModuleFolder(BS_MODULE_FOLDER);
   for (int theme = 0; theme < NThemes; theme++)
     for (const auto &k : kinds) {
       SCOPED_TRACE(testing::Message() << "theme " << theme << ", format " << k.format << ", px " << k.px);
-      SetUpDiagram(0, 2, 4.0f, theme);
-      EmptyPosition(nullptr);
-      Pos[0 * 8 + 0] = WK, Pos[2 * 8 + 0] = BK;
-      NArrows = 1, Arr[0][0] = 5, Arr[0][1] = 7, Arr[0][2] = 5, Arr[0][3] = 3;
-      const std::string path = dir / (k.format == PicturePNG ? "c.png" : "c.svg");
-      std::string why;
-      ASSERT_TRUE(MakePictureFile(path, k.format, 0, StyleColour, k.px, &why)) << why;
+      Diagram d{.Arr = {{5, 7, 5, 3}}, .NArrows = 1};
+      d.Pos[0 * 8 + 0] = WK, d.Pos[2 * 8 + 0] = BK;
+      std::string bytes, why;
+      const PictureSettings settings{.Theme = theme, .Style = StyleColour, .Px = k.px};
+      ASSERT_TRUE(PictureBytes(k.format, d, settings, *canvas, &bytes, &why)) << why;
       if (k.format == PictureSVG && !Have("rsvg-convert")) continue;
-      const Pixels p = k.format == PicturePNG ? DecodePNG(ReadWhole(path), true) : [&] {
-        std::system(("rsvg-convert -d 148 -p 148 -o " + dir / "c.png " + path).c_str());
-        return DecodePNG(ReadWhole(dir / "c.png"), true);
-      }();
+      WriteWhole(dir / "c.svg", bytes);
+      const Pixels p = k.format == PicturePNG ? DecodePNG(bytes, true)
+                                              : Rendered(dir, dir / "c.svg", PictureSVG, 592, true);
       ASSERT_EQ(p.width, k.px ? k.px : 592);
       const uint8_t red[3] = {180, 0, 0}, white[3] = {255, 255, 255}, black[3] = {0, 0, 0};
-      uint8_t light[3], dark[3];
-      for (int i = 0; i < 3; i++) light[i] = static_cast<uint8_t>(Lt[theme][i]), dark[i] = static_cast<uint8_t>(Dk[theme][i]);
       // Canvas points (y upward): square centres of b1 (light) and e1 (dark), a point of each
       // king's body, the arrow's shaft on f3.
       const struct {
         int x, y;
         const uint8_t *rgb;
-      } samples[] = {{9 + 72 + 36, 45, light}, {9 + 288 + 36, 45, dark}, {9 + 28, 9 + 13, white},
-                     {9 + 144 + 27, 9 + 10, black}, {72 * 5 + 45, 72 * 2 + 45, red}};
+      } samples[] = {{9 + 72 + 36, 45, Lt[theme]}, {9 + 288 + 36, 45, Dk[theme]},
+                     {9 + 28, 9 + 13, white}, {9 + 144 + 27, 9 + 10, black}, {72 * 5 + 45, 72 * 2 + 45, red}};
       for (const auto &s : samples) {
         int col = static_cast<int>((s.x - 0.5) * p.width / 592), row = static_cast<int>((592 - s.y + 0.5) * p.width / 592);
         for (int i = 0; i < 3; i++)
@@ -192,29 +185,26 @@ TEST(PictureFile, ColourPicturesInEveryTheme) {
     }
 }
 
-// A failed write is reported and leaves the old file; a vector picture without its writer
-// says what is missing.
+// A format, style or width we do not write is refused with its reason; a vector picture without
+// its writer says what is missing.
 TEST(PictureFile, FailuresAreReported) {
   TempFolder dir;
-  InitThemes();
-  StartPosition(nullptr);
-  WriteWhole(dir / "old.png", "old");
+  const Diagram diagram = Preset(StartPosition);
+  auto canvas = std::make_unique<Canvas>();
   const struct {
-    std::string path;
     int format, style, px;
     const char *reason;
   } cases[] = {
-      {dir / "old.png", PicturePNG, StyleColour, 100000, "A colour picture is 8 to 4096 pixels wide, not 100000."},
-      {dir / "old.png", PictureBMP, StyleColour, 0, "A BMP picture is always the print picture; use PNG for colour."},
-      {dir / "old.png", 7, StylePrint, 0, "Pictures are written as BMP, PNG, PDF or SVG."},
-      {dir / "no-folder/x.png", PicturePNG, StylePrint, 0, nullptr},
+      {PicturePNG, StyleColour, 100000, "A colour picture is 8 to 4096 pixels wide, not 100000."},
+      {PictureBMP, StyleColour, 0, "A BMP picture is always the print picture; use PNG for colour."},
+      {7, StylePrint, 0, "Pictures are written as BMP, PNG, PDF or SVG."},
+      {PicturePNG, 5, 0, "The picture style is neither print nor colour."},
   };
   for (const auto &c : cases) {
-    std::string why;
-    EXPECT_FALSE(MakePictureFile(c.path, c.format, 0, c.style, c.px, &why)) << c.path;
-    if (c.reason) EXPECT_EQ(why, c.reason);
-    else EXPECT_FALSE(why.empty());
-    EXPECT_EQ(ReadWhole(dir / "old.png"), "old");
+    std::string bytes, why;
+    const PictureSettings settings{.Style = c.style, .Px = c.px};
+    EXPECT_FALSE(PictureBytes(c.format, diagram, settings, *canvas, &bytes, &why));
+    EXPECT_EQ(why, c.reason);
   }
   const struct {
     const char *path;
@@ -225,18 +215,18 @@ TEST(PictureFile, FailuresAreReported) {
   // Without the module (beside this test program there is none), a vector picture is refused.
   SetModuleFolder(dir.Path());
   if (ModuleLoaded(VectorModuleName)) GTEST_SKIP() << "the vector writer was loaded by an earlier test";
-  std::string why;
-  EXPECT_FALSE(MakePictureFile(dir / "old.png", PictureSVG, 0, StylePrint, 0, &why));
+  std::string bytes, why;
+  EXPECT_FALSE(PictureBytes(PictureSVG, diagram, PictureSettings(), *canvas, &bytes, &why));
   EXPECT_EQ(why.find("PDF and SVG pictures need the vector writer boardsmith-vector.so, which is not installed"), 0u) << why;
-  EXPECT_EQ(ReadWhole(dir / "old.png"), "old");
 }
 
 // The exporter writes vector pictures on several threads at once: the glyphs are traced once,
 // under a lock, and every thread's picture comes out whole.
 TEST(PictureFile, VectorPicturesOnSeveralThreads) {
-  SetUpDiagram(1, 2, 4.0f, 5);
-  VectorDiagram diagrams[2] = {VectorDiagramOfModel(PictureSVG, 1, StylePrint),
-                               VectorDiagramOfModel(PicturePDF, 1, StyleColour)};
+  SetModuleFolder(BS_MODULE_FOLDER);
+  const Diagram diagram = TestDiagram(1);
+  VectorDiagram diagrams[2] = {VectorDiagramOf(PictureSVG, diagram, {.Coords = 1, .Theme = 5}),
+                               VectorDiagramOf(PicturePDF, diagram, {.Coords = 1, .Theme = 5, .Style = StyleColour})};
   std::string bytes[8], why[8];
   bool ok[8];
   std::vector<std::thread> threads;

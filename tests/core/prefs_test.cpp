@@ -7,126 +7,106 @@
 #include <string>
 
 #include "files/prefs.h"
-#include "model/model.h"
 #include "tests/core/tempfolder.h"
 
 namespace {
-class Prefs : public ::testing::Test {
+class PrefsFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    saved_ = StartFolder;
-    StartFolder = folder_.Path();
     std::filesystem::create_directory(folder_ / "bmp");  // a run folder: bmp/ and the program
     WriteWhole(folder_ / "boardsmith", "");
-    ShowCoords = 2, Dpi = 2, PicSiz = 4.0f;
   }
-  void TearDown() override { StartFolder = saved_; }
 
-  // Writes prefs.txt with the given size and coordinates lines and reads it.
-  void Read(const std::string &size, const std::string &coords) {
-    WriteWhole(PrefsPath(), "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\n" + size +
-                                "\r\nCoordinates (YES, NO, ASK):\r\n" + coords + "\r\n");
-    ReadPrefs();
+  std::string Path() const { return PrefsPath(folder_.Path()); }
+  // Writes prefs.txt and reads it back.
+  Prefs ReadFile(const std::string &text) const {
+    WriteWhole(Path(), text);
+    return ReadPrefs(Path());
   }
 
   TempFolder folder_;
-  std::string saved_;
 };
 
-TEST_F(Prefs, LivesInTheStartFolderAndMissingGivesAskAndMedium) {
-  EXPECT_EQ(PrefsPath(), folder_ / "prefs.txt");
-  ShowCoords = 0, Dpi = 0, PicSiz = 1.5f;
-  ReadPrefs();
-  EXPECT_EQ(ShowCoords, 2);
-  EXPECT_EQ(Dpi, 2);
-  EXPECT_EQ(PicSiz, 4.0f);
-}
-
-TEST_F(Prefs, OutsideARunFolderTheyLiveInTheConfigurationFolder) {
+// In a run folder beside the program (a missing file gives ask and medium); elsewhere in the
+// configuration folder.
+TEST_F(PrefsFile, WhereTheyLive) {
+  EXPECT_EQ(Path(), folder_ / "prefs.txt");
+  const Prefs read = ReadPrefs(Path());
+  EXPECT_EQ(read.ShowCoords * 10 + read.Dpi, 22);
+  EXPECT_EQ(read.PicSiz, 4.0f);
   std::filesystem::remove(folder_ / "boardsmith");
   const char *home = std::getenv("HOME");
   const std::string savedHome = home ? home : "";
   setenv("HOME", folder_.Path().c_str(), 1);
   unsetenv("XDG_CONFIG_HOME");
-  EXPECT_EQ(PrefsPath(), folder_ / ".config/boardsmith/prefs.txt");
+  EXPECT_EQ(Path(), folder_ / ".config/boardsmith/prefs.txt");
   setenv("XDG_CONFIG_HOME", (folder_ / "xdg").c_str(), 1);
-  Dpi = 1;
-  ASSERT_TRUE(WritePrefs());  // makes the missing folder
-  Dpi = 2;
-  ReadPrefs();
-  EXPECT_EQ(Dpi, 1);
-  EXPECT_TRUE(std::filesystem::is_regular_file(folder_ / "xdg/boardsmith/prefs.txt"));
+  EXPECT_EQ(Path(), folder_ / "xdg/boardsmith/prefs.txt");
+  setenv("XDG_CONFIG_HOME", "relative", 1);  // not an absolute path: not used
+  EXPECT_EQ(ConfigFolder(), folder_ / ".config/boardsmith");
   unsetenv("XDG_CONFIG_HOME");
   setenv("HOME", savedHome.c_str(), 1);
 }
 
-TEST_F(Prefs, SizeLines) {
+// The size and coordinates lines, read over settings whose coordinates are 5: what a line
+// that matches nothing leaves alone.
+TEST_F(PrefsFile, SizeAndCoordinatesLines) {
   struct Case {
-    const char *line;
+    const char *size, *coords;
     int dpi;
     float picSiz;
-  } cases[] = {
-      {"CUSTOM 2.50", 0, 2.5f}, {"CUSTARD  3.25 inches", 0, 3.25f}, {"SMALL", 1, 2.0f},
-      {"MEDIUM", 2, 4.0f},      {"LARGE", 3, 6.0f},   {"LARGEST", 3, 6.0f},
-      {"small", 2, 4.0f},       {"Large", 2, 4.0f},   {" SMALL", 2, 4.0f},
-      {"CUSTOM", 0, 4.0f},      {"CUSTOM x", 0, 4.0f},  // no number: the size stays
-      {"CUSTOM 0.25", 0, 1.0f}, {"CUSTOM 9", 0, 6.0f}, {"CUSTOM -2", 0, 1.0f},
-      {"CUSTOM nan", 0, 4.0f},  {"CUSTOM 1e999", 0, 6.0f},
-      {"CUSTOM 1e39", 0, 6.0f}, {"CUSTOM -1e39", 0, 1.0f},  // beyond float: clamped first
-  };
-  for (const Case &c : cases) {
-    Dpi = 2, PicSiz = 4.0f;
-    std::feclearexcept(FE_ALL_EXCEPT);
-    Read(c.line, "ASK");
-    // A number beyond float made float before it is clamped (undefined) overflows on the way.
-    EXPECT_FALSE(std::fetestexcept(FE_OVERFLOW)) << c.line;
-    EXPECT_EQ(Dpi, c.dpi) << c.line;
-    EXPECT_EQ(PicSiz, c.picSiz) << c.line;
-  }
-}
-
-TEST_F(Prefs, CoordinatesLines) {
-  struct Case {
-    const char *line;
     int showCoords;
-  } cases[] = {{"YES", 1}, {"NO", 0}, {"NONE", 0}, {"ASK", 2}, {"ASKED", 2},
-               {"yes", 5}, {"no", 5}, {"", 5},     {"Y", 5}};
+  } cases[] = {
+      {"CUSTOM 2.50", "YES", 0, 2.5f, 1},  {"CUSTARD  3.25 inches", "NO", 0, 3.25f, 0},
+      {"SMALL", "NONE", 1, 2.0f, 0},       {"MEDIUM", "ASK", 2, 4.0f, 2},
+      {"LARGE", "ASKED", 3, 6.0f, 2},      {"LARGEST", "yes", 3, 6.0f, 5},
+      {"small", "no", 2, 4.0f, 5},         {"Large", "", 2, 4.0f, 5},
+      {" SMALL", "Y", 2, 4.0f, 5},         {"CUSTOM 0.25", "YES", 0, 1.0f, 1},
+      {"CUSTOM 9", "YES", 0, 6.0f, 1},     {"CUSTOM -2", "YES", 0, 1.0f, 1},
+      {"CUSTOM nan", "YES", 0, 4.0f, 1},   {"CUSTOM 1e999", "YES", 0, 6.0f, 1},
+      // No number: the size stays. Beyond float: clamped first.
+      {"CUSTOM", "YES", 0, 4.0f, 1},       {"CUSTOM x", "YES", 0, 4.0f, 1},
+      {"CUSTOM 1e39", "YES", 0, 6.0f, 1},  {"CUSTOM -1e39", "YES", 0, 1.0f, 1},
+  };
+  Prefs before;
+  before.ShowCoords = 5;
   for (const Case &c : cases) {
-    ShowCoords = 5;  // what a line that matches nothing leaves alone
-    Read("MEDIUM", c.line);
-    EXPECT_EQ(ShowCoords, c.showCoords) << c.line;
+    std::feclearexcept(FE_ALL_EXCEPT);
+    Prefs read = before;
+    ReadPrefsText("Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\n" + std::string(c.size) +
+                  "\r\nCoordinates (YES, NO, ASK):\r\n" + c.coords + "\r\n", read);
+    // A number beyond float made float before it is clamped (undefined) overflows on the way.
+    EXPECT_FALSE(std::fetestexcept(FE_OVERFLOW)) << c.size;
+    EXPECT_EQ(read.Dpi, c.dpi) << c.size;
+    EXPECT_EQ(read.PicSiz, c.picSiz) << c.size;
+    EXPECT_EQ(read.ShowCoords, c.showCoords) << c.coords;
   }
 }
 
-TEST_F(Prefs, ShortAndLongFiles) {
+TEST_F(PrefsFile, ShortAndLongFiles) {
   // A file that ends early: the last line read stands in for the missing ones.
-  WriteWhole(PrefsPath(), "SMALL\r\n");
-  ReadPrefs();
-  EXPECT_EQ(Dpi, 1);
-  WriteWhole(PrefsPath(), "header\r\nLARGE\r\nheader\r\n");
-  ShowCoords = 1;
-  ReadPrefs();
-  EXPECT_EQ(Dpi, 3);
-  EXPECT_EQ(ShowCoords, 1);
-  WriteWhole(PrefsPath(), "header\r\nLARGE\r\nNO\r\n");
-  ReadPrefs();
-  EXPECT_EQ(ShowCoords, 0);  // the fourth read found nothing, so "NO" stands
+  EXPECT_EQ(ReadFile("SMALL\r\n").Dpi, 1);
+  Prefs read = ReadFile("header\r\nLARGE\r\nheader\r\n");
+  EXPECT_EQ(read.Dpi, 3);
+  EXPECT_EQ(read.ShowCoords, 2);
+  // The fourth read finds nothing, so "NO" stands.
+  EXPECT_EQ(ReadFile("header\r\nLARGE\r\nNO\r\n").ShowCoords, 0);
   // Lines are read 79 characters at a time: a longer first line spills into the second read.
-  WriteWhole(PrefsPath(), std::string(79, 'x') + "SMALL\r\n" + std::string(79, 'y') +
-                              "YES\r\nNO\r\n");
-  Dpi = 3, ShowCoords = 2;
-  ReadPrefs();
-  EXPECT_EQ(Dpi, 1);
-  EXPECT_EQ(ShowCoords, 1);
-  // An empty file and a folder of that name: nothing matches / the defaults.
-  WriteWhole(PrefsPath(), "");
-  Dpi = 3, ShowCoords = 1;
-  ReadPrefs();
-  EXPECT_EQ(Dpi, 3);
-  EXPECT_EQ(ShowCoords, 1);
+  read = ReadFile(std::string(79, 'x') + "SMALL\r\n" + std::string(79, 'y') + "YES\r\nNO\r\n");
+  EXPECT_EQ(read.Dpi, 1);
+  EXPECT_EQ(read.ShowCoords, 1);
+  // An empty file: nothing matches; a folder of that name: the defaults.
+  Prefs before;
+  before.Dpi = 3, before.ShowCoords = 1;
+  read = before;
+  ReadPrefsText("", read);
+  EXPECT_TRUE(read == before);
+  std::filesystem::remove(Path());
+  std::filesystem::create_directory(Path());
+  EXPECT_TRUE(ReadPrefs(Path()) == Prefs{});
 }
 
-TEST_F(Prefs, WritesFourLinesWithCRLF) {
+TEST_F(PrefsFile, WritesFourLinesWithCRLF) {
   const struct {
     int dpi, showCoords;
     float picSiz;
@@ -135,11 +115,10 @@ TEST_F(Prefs, WritesFourLinesWithCRLF) {
                {1, 2, 2.0f, "SMALL", "ASK"},       {2, 7, 4.0f, "MEDIUM", "ASK"},
                {9, 1, 4.0f, "MEDIUM", "YES"},      {3, 1, 6.0f, "LARGE", "YES"}};
   for (const auto &c : cases) {
-    Dpi = c.dpi, ShowCoords = c.showCoords, PicSiz = c.picSiz;
-    ASSERT_TRUE(WritePrefs());
-    EXPECT_EQ(ReadWhole(PrefsPath()), std::string("Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\n") +
-                                          c.size + "\r\nCoordinates (YES, NO, ASK):\r\n" +
-                                          c.coords + "\r\n");
+    Prefs prefs;
+    prefs.Dpi = c.dpi, prefs.ShowCoords = c.showCoords, prefs.PicSiz = c.picSiz;
+    EXPECT_EQ(PrefsText(prefs), std::string("Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\n") +
+                                    c.size + "\r\nCoordinates (YES, NO, ASK):\r\n" + c.coords + "\r\n");
   }
 }
 

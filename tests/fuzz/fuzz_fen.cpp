@@ -15,19 +15,15 @@
 using fuzz::Require;
 using fuzz::SameBoard;
 
-namespace {
-// A board unlike what most texts give, to see that a refusal leaves it alone.
-Board Busy() {
-  Board b{};
-  Require(ReadFEN("r3k2r/pppq1ppp/8/3pP3/8/8/PPP2PPP/R3K2R w KQkq d6 3 17", &b, nullptr),
-          "the busy board is read");
-  return b;
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   const std::string text(reinterpret_cast<const char *>(data), size);
-  static const Board busy = Busy();
+  // A board unlike what most texts give, to see that a refusal leaves it alone.
+  static const Board busy = [] {
+    Board b{};
+    Require(ReadFEN("r3k2r/pppq1ppp/8/3pP3/8/8/PPP2PPP/R3K2R w KQkq d6 3 17", &b, nullptr),
+            "the busy board is read");
+    return b;
+  }();
   Board board = busy;
   std::string why, operations;
   if (!ReadFEN(text, &board, &why, &operations)) {
@@ -55,9 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
   if (board.chess960) return 0;  // the diagram keeps standard castling rights only
   for (int32_t flipped : {0, 1}) {
-    Flipped = flipped;
-    DiagramFromBoard(board);
-    Board back = BoardFromDiagram();
+    Diagram diagram;
+    diagram.Flipped = flipped;
+    DiagramFromBoard(board, diagram);
+    Board back = BoardFromDiagram(diagram);
     // The diagram keeps an en-passant square only where a pawn has just passed it.
     Require(back.enPassant == board.enPassant || back.enPassant == -1, "the diagram keeps en passant");
     back.enPassant = board.enPassant;

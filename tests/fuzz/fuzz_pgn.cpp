@@ -2,6 +2,7 @@
 // does each of its variations (each position is the one before with its move played, the move
 // is legal or a null move, its SAN is WriteSAN's and reads back as the same move); every
 // refusal says why.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -18,10 +19,8 @@ using fuzz::SameBoard;
 namespace {
 bool IsLegal(const Board &board, const Move &move) {
   Move moves[MaxMoves];
-  int count = LegalMoves(board, moves);
-  for (int k = 0; k < count; k++)
-    if (moves[k] == move) return true;
-  return false;
+  const int count = LegalMoves(board, moves);
+  return std::find(moves, moves + count, move) != moves + count;
 }
 
 void CheckLine(const std::vector<Board> &positions, const std::vector<Move> &moves,

@@ -2,6 +2,7 @@
 // diagram (frame, grid, labels flipped, theme colours, every figure through its mask, arrows of
 // every kind, markers; tests/data/boardview.ppm, to look at; every theme's squares are checked
 // in commands_test.cpp); then damaged arrows and the status line.
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -19,7 +20,7 @@ class BoardView : public EditorWindow {
  protected:
   void SetUp() override {
     EditorWindow::SetUp();
-    EmptyPosition(nullptr);
+    EmptyPosition(Now());
     Repaint();
   }
   // The client area as a binary PPM picture.
@@ -39,16 +40,15 @@ class BoardView : public EditorWindow {
 // Black at the bottom, theme 3: every figure, the dot and the cross, and
 // an arrow of each kind (rank, file, diagonal, knight, and one on its own square).
 void BusyDiagram() {
-  Flipped = 0;
-  EmptyPosition(nullptr);
-  for (int code = 1; code <= 14; code++) Pos[(code % 8) * 8 + code / 8 * 3] = code;
-  Pos[7 * 8 + 7] = WK, Pos[6 * 8 + 7] = BK;
-  FlipPosition(nullptr);
-  Theme = 3;
+  Diagram &d = Now();
+  d = Diagram();
+  for (int code = 1; code <= 14; code++) d.Pos[(code % 8) * 8 + code / 8 * 3] = code;
+  d.Pos[7 * 8 + 7] = WK, d.Pos[6 * 8 + 7] = BK;
+  FlipPosition(d);
+  Settings().Theme = 3;
   const int32_t arrows[5][4] = {{2, 3, 5, 3}, {6, 1, 6, 4}, {0, 7, 3, 4}, {1, 5, 3, 4}, {4, 4, 4, 4}};
-  NArrows = 5;
-  for (int i = 0; i < 5; i++)
-    for (int k = 0; k < 4; k++) Arr[i][k] = arrows[i][k];
+  d.NArrows = 5;
+  std::copy(arrows[0], arrows[0] + 5 * 4, d.Arr[0]);
 }
 
 TEST_F(BoardView, ABusyDiagramIsTheStoredImage) {
@@ -65,10 +65,11 @@ TEST_F(BoardView, ArrowWithAnEndOffTheBoardIsNotDrawn) {
   // Only a damaged position file brings such ends; the view shows the other arrows.
   const int damaged[][4] = {{0, 0, 9, 0}, {-1, 3, 2, 3}, {3, 3, 3, 100000}};
   for (const auto &a : damaged) {
-    NArrows = 2;
-    std::copy(a, a + 4, Arr[0]);
+    Diagram &d = Now();
+    d.NArrows = 2;
+    std::copy(a, a + 4, d.Arr[0]);
     const int good[4] = {2, 3, 3, 3};
-    std::copy(good, good + 4, Arr[1]);
+    std::copy(good, good + 4, d.Arr[1]);
     Repaint();
     EXPECT_EQ(Pixel(PointX(2) + 20, PointY(3)), ArrowColour);
     // The good arrow alone: its shaft and two barbs, nothing reaching off the board.

@@ -37,22 +37,24 @@ TEST_F(Commands, SettingsAreSetRememberedAndConfirmed) {
     ASSERT_EQ(RecordedBoxes().size(), 1u);
     ExpectBox(RecordedBoxes()[0], hwnd, k.text, k.caption, MB_OK | MB_ICONEXCLAMATION);
     // What the preferences file holds is what is in force.
-    Dpi = -1, PicSiz = -1, ShowCoords = -1;
-    ReadPrefs();
-    EXPECT_EQ(Dpi, k.dpi);
-    EXPECT_EQ(PicSiz, k.size);
-    EXPECT_EQ(ShowCoords, k.show);
+    const Prefs kept = PrefsOfFolder();
+    EXPECT_EQ(kept.Dpi, k.dpi);
+    EXPECT_EQ(kept.PicSiz, k.size);
+    EXPECT_EQ(kept.ShowCoords, k.show);
+    EXPECT_EQ(Settings().Dpi, k.dpi);
+    EXPECT_EQ(Settings().PicSiz, k.size);
+    EXPECT_EQ(Editor().ShowCoords, k.show);
   }
 }
 
 TEST_F(Commands, ColoursCycleThroughTheEightThemesAndLeaveTheStatusLine) {
   Write("Start position");
   std::vector<COLORREF> strip = Strip();
-  EmptyPosition(nullptr);
-  Theme = 6;
+  EmptyPosition(Now());
+  Settings().Theme = 6;
   for (int expected : {7, 0, 1, 2, 3, 4, 5, 6}) {
     Choose(CmdColours);
-    ASSERT_EQ(Theme, expected);
+    ASSERT_EQ(Settings().Theme, expected);
     EXPECT_EQ(Pixel(230, 30), LightColour(expected));
     EXPECT_EQ(Pixel(230, 300), DarkColour(expected));
   }
@@ -74,7 +76,7 @@ TEST_F(Commands, PositionCommandsWriteTheirMessageAndRepaint) {
   EXPECT_EQ(shaft(3, 2, 4, 1), ArrowColour);  // its arrow d6-e7
 
   Choose(CmdFlip);
-  EXPECT_EQ(Flipped, 1);
+  EXPECT_EQ(Now().Flipped, 1);
   ExpectStatus("Position flipped");
   EXPECT_EQ(shaft(4, 5, 3, 6), ArrowColour);
 
@@ -100,8 +102,8 @@ TEST_F(Commands, CheckHelpAboutAndCustomOpenTheirWindows) {
   EXPECT_EQ(TopLevelWindows("HelpClass").size(), 2u);
   // Custom is in force once its "Ok" takes a size; nothing is written before.
   Choose(CmdCustom);
-  EXPECT_EQ(Dpi, 2);
+  EXPECT_EQ(Settings().Dpi, 2);
   EXPECT_EQ(TopLevelWindows("CustomSizeClass").size(), 1u);
-  EXPECT_FALSE(std::filesystem::exists(PrefsPath()));
+  EXPECT_FALSE(std::filesystem::exists(PrefsPath(folder)));
   EXPECT_TRUE(RecordedBoxes().empty());
 }

@@ -30,7 +30,7 @@ class CustomSize : public EditorWindow {
 };
 
 TEST_F(CustomSize, OpensWithTheCurrentSizeToOneDecimal) {
-  PicSiz = 2.75f;
+  Settings().PicSiz = 2.75f;
   HWND w = ChooseCustom();
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(WindowText(w), "Custom Size");
@@ -73,22 +73,22 @@ TEST_F(CustomSize, OkTakesASizeInRangeAndRefusesTheRest) {
   };
   for (const Typed &c : cases) {
     SCOPED_TRACE(c.text);
-    PicSiz = 4.0f, Dpi = 2;
+    Settings().PicSiz = 4.0f, Settings().Dpi = 2;
     HWND w = ChooseCustom();
     ClearRecords();
     TypeAndOk(w, c.text);
     ASSERT_EQ(RecordedBoxes().size(), 1u);
     if (c.stored == 0) {  // refused: the window stays open, nothing changes
       EXPECT_TRUE(IsWindow(w));
-      EXPECT_EQ(PicSiz, 4.0f);
-      EXPECT_EQ(Dpi, 2);
+      EXPECT_EQ(Settings().PicSiz, 4.0f);
+      EXPECT_EQ(Settings().Dpi, 2);
       ExpectBox(RecordedBoxes()[0], w, c.shown, "Custom Size", MB_OK | MB_ICONEXCLAMATION);
       DestroyWindow(w);
       continue;
     }
     EXPECT_FALSE(IsWindow(w));
-    EXPECT_EQ(PicSiz, c.stored);
-    EXPECT_EQ(Dpi, 0);
+    EXPECT_EQ(Settings().PicSiz, c.stored);
+    EXPECT_EQ(Settings().Dpi, 0);
     EXPECT_TRUE(MenuItemChecked(hwnd, CmdCustom));
     ExpectBox(RecordedBoxes()[0], hwnd, "CUSTOM Picture size " + (c.shown + BoxTail),
               "Picture Size", MB_OK | MB_ICONEXCLAMATION);
@@ -101,8 +101,8 @@ TEST_F(CustomSize, EnterIsOkEscapeCancelAndTheCloseBoxChangeNothing) {
   PressKey(GetDlgItem(w, 8001), VK_RETURN, 0);
   PumpMessages();
   EXPECT_FALSE(IsWindow(w));
-  EXPECT_EQ(PicSiz, 2.5f);
-  EXPECT_EQ(Dpi, 0);
+  EXPECT_EQ(Settings().PicSiz, 2.5f);
+  EXPECT_EQ(Settings().Dpi, 0);
   Choose(CmdMedium);
   for (int way = 0; way < 3; way++) {
     SCOPED_TRACE(way);
@@ -118,8 +118,8 @@ TEST_F(CustomSize, EnterIsOkEscapeCancelAndTheCloseBoxChangeNothing) {
     }
     PumpMessages();
     EXPECT_FALSE(IsWindow(w));
-    EXPECT_EQ(PicSiz, 4.0f);
-    EXPECT_EQ(Dpi, 2);
+    EXPECT_EQ(Settings().PicSiz, 4.0f);
+    EXPECT_EQ(Settings().Dpi, 2);
     EXPECT_TRUE(MenuItemChecked(hwnd, CmdMedium));
   }
   EXPECT_TRUE(IsWindow(hwnd));
@@ -137,13 +137,14 @@ TEST_F(CustomSize, OneWindowWhateverHowOftenCustomIsChosen) {
   ClickButton(GetDlgItem(w, 8002));
   PumpMessages();
   EXPECT_FALSE(IsWindow(w));
-  EXPECT_EQ(Dpi, 0);  // "Ok" makes the size custom again
-  EXPECT_EQ(PicSiz, 5.25f);
+  EXPECT_EQ(Settings().Dpi, 0);  // "Ok" makes the size custom again
+  EXPECT_EQ(Settings().PicSiz, 5.25f);
   ASSERT_EQ(RecordedBoxes().size(), 1u);
   EXPECT_EQ(RecordedBoxes()[0].text, "CUSTOM Picture size 5.2" + BoxTail);
-  EXPECT_EQ(ReadWhole(PrefsPath()), "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\nCUSTOM 5.25\r\n"
-                                    "Coordinates (YES, NO, ASK):\r\nASK\r\n"
-                                    "Window size (WIDTH HEIGHT):\r\n535 420\r\nRecent files:\r\n");
+  EXPECT_EQ(ReadWhole(PrefsPath(folder)),
+            "Pic size (CUSTOM, SMALL, MEDIUM, LARGE):\r\nCUSTOM 5.25\r\n"
+            "Coordinates (YES, NO, ASK):\r\nASK\r\n"
+            "Window size (WIDTH HEIGHT):\r\n535 420\r\nRecent files:\r\n");
   EXPECT_EQ(Field(ChooseCustom()), "5.2");  // a new window shows the new size
 }
 

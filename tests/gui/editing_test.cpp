@@ -6,31 +6,25 @@
 #include <string>
 #include <vector>
 
+#include "files/atomicwrite.h"
 #include "files/brd.h"
 #include "files/prefs.h"
 #include "tests/gui/editor_fixture.h"
 
 namespace {
-struct Diagram {
-  std::vector<int32_t> pos, arrows;
-  int32_t flipped, side;
-  bool operator==(const Diagram &) const = default;
-};
-Diagram Now() {
-  Diagram d{std::vector<int32_t>(Pos, Pos + 64), {}, Flipped, SideToMove};
-  for (int i = 0; i < NArrows; i++) d.arrows.insert(d.arrows.end(), Arr[i], Arr[i] + 4);
-  return d;
+int Count(int32_t code) {
+  return static_cast<int>(std::count(Now().Pos, Now().Pos + 64, code));
 }
 
 class Editing : public EditorWindow {
  protected:
   // A position file of the typical position in the test's folder.
   std::string TypicalFile(const std::string &name = "typ.brd") {
-    TypicalPosition(nullptr);
-    BRDFile = folder + "/" + name;
-    EXPECT_TRUE(MakeBRDFile(0));
-    StartPosition(nullptr);
-    return BRDFile;
+    Diagram typical;
+    TypicalPosition(typical);
+    const std::string path = folder + "/" + name;
+    EXPECT_TRUE(WriteFileAtomically(path, MakeBRDFile(typical, SaveSettings(0)), nullptr));
+    return path;
   }
   void Arrow(int c0, int t0, int c1, int t1) {
     ClickTool(15);
@@ -88,9 +82,9 @@ TEST_F(Editing, UndoKeepsAHundredStepsAndAChangeDropsTheRedoSteps) {
   ClickTool(0);
   ClickSquare(5, 5);  // the eraser on an empty square changes nothing and leaves no step
   for (int i = 0; i < 100; i++) UndoCommand(hwnd);
-  EXPECT_EQ(std::count(Pos, Pos + 64, WP), 28);  // 100 of the 128 changes undone
+  EXPECT_EQ(Count(WP), 28);  // 100 of the 128 changes undone
   RedoCommand(hwnd);
-  EXPECT_EQ(std::count(Pos, Pos + 64, WP), 29);
+  EXPECT_EQ(Count(WP), 29);
   ClickSquare(0, 0);  // a change: the redo steps go
   const Diagram now = Now();
   RedoCommand(hwnd);
@@ -106,14 +100,14 @@ TEST_F(Editing, ShortcutsDoWhatTheirMenuItemsDo) {
   };
   const Row rows[] = {
       // Ctrl+Z and Ctrl+Y undo and redo every change in the test above; Ctrl+Shift+Z redoes too.
-      {FCONTROL | FSHIFT, 'Z', [] { return Pos[0] == WP; }},
+      {FCONTROL | FSHIFT, 'Z', [] { return Now().Pos[0] == WP; }},
       {FCONTROL, 'O', [&] { return lastDialog() == "brd"; }},
       {FCONTROL, 'S', [&] { return lastDialog() == "bmp"; }},
       {FCONTROL, 'C', [] { return std::filesystem::exists(ClipBMPPath()); }},
       {0, VK_F1, [] { return TopLevelWindows("HelpClass").size() == 1; }},
       {FCONTROL, 'Q', [this] { return Boxes("Quit?").size() == 1 && IsWindow(hwnd); }},
   };
-  ShowCoords = 0;
+  Editor().ShowCoords = 0;
   for (const Row &row : rows) {
     SCOPED_TRACE(row.key);
     ClickTool(6);
@@ -136,15 +130,16 @@ TEST_F(Editing, ShortcutsDoWhatTheirMenuItemsDo) {
 
 TEST_F(Editing, DraggingMovesRemovesAndPlacesAndAClickStaysAClick) {
   DragMouse(hwnd, CentreX(4), CentreY(6), CentreX(4), CentreY(4));  // e2-e4 with the king tool
-  EXPECT_EQ(Pos[4 * 8 + 1], 0);
-  EXPECT_EQ(Pos[4 * 8 + 3], WP);
+  const int32_t *pos = Now().Pos;
+  EXPECT_EQ(pos[4 * 8 + 1], 0);
+  EXPECT_EQ(pos[4 * 8 + 3], WP);
   DragMouse(hwnd, CentreX(3), CentreY(0), 150, 360);  // the black queen dropped off the board
-  EXPECT_EQ(Pos[3 * 8 + 7], 0);
+  EXPECT_EQ(pos[3 * 8 + 7], 0);
   DragButtonTo(GetDlgItem(hwnd, 14), CentreX(3), CentreY(3));  // a cross from the palette
-  EXPECT_EQ(Pos[3 * 8 + 4], CrossMark);
-  EXPECT_EQ(SelPiece, 1);  // the tool stays
+  EXPECT_EQ(pos[3 * 8 + 4], CrossMark);
+  EXPECT_EQ(Editor().SelPiece, 1);  // the tool stays
   DragMouse(hwnd, CentreX(0), CentreY(0), CentreX(0) + 10, CentreY(0) + 10);  // within a8
-  EXPECT_EQ(Pos[7], WK);  // the classic click: the rook replaced by the selected king
+  EXPECT_EQ(pos[7], WK);  // the classic click: the rook replaced by the selected king
 }
 
 TEST_F(Editing, TheBoardScalesByWholeFactorsAndClicksFollow) {
@@ -175,7 +170,7 @@ TEST_F(Editing, TheBoardScalesByWholeFactorsAndClicksFollow) {
     // A click on the grid line right of and below c3 belongs to it.
     ClickTool(13);
     ClickAt(hwnd, x0 + 2 * 37 * k + 36 * k, y0 + 5 * 37 * k + 36 * k);
-    EXPECT_EQ(Pos[2 * 8 + 2], DotMark);
+    EXPECT_EQ(Now().Pos[2 * 8 + 2], DotMark);
     ClickAt(hwnd, x0 - 1, y0);  // left of the board
     Choose(CmdStart);
   }
@@ -202,40 +197,41 @@ TEST_F(Editing, RecentFilesAreKeptNewestFirstAndOpenAgain) {
   std::vector<std::string> files;
   for (int i = 0; i < 9; i++) files.push_back(TypicalFile("p" + std::to_string(i) + ".brd"));
   for (const std::string &f : files) ASSERT_TRUE(OpenFileByName(hwnd, f));
-  ASSERT_EQ(RecentFiles.size(), 8u);
-  EXPECT_EQ(RecentFiles[0], files[8]);
+  std::vector<std::string> &recent = Editor().prefs.RecentFiles;
+  ASSERT_EQ(recent.size(), 8u);
+  EXPECT_EQ(recent[0], files[8]);
   std::vector<std::string> menu = MenuBarTexts(hwnd);
   auto exitItem = std::find(menu.begin(), menu.end(), "&File|E&xit\tCtrl+Q|1005");
   EXPECT_EQ(*(exitItem - 8), "&File|&1 " + files[8] + "|1100");
   EXPECT_EQ(*(exitItem - 1), "&File|&8 " + files[1] + "|1107");
   // Kept with the preferences, read back at the next start.
-  RecentFiles.clear();
-  ReadPrefs();
-  EXPECT_EQ(RecentFiles[7], files[1]);
+  recent.clear();
+  LoadPrefs();
+  EXPECT_EQ(recent[7], files[1]);
   Choose(CmdEmpty);
   Choose(CmdRecentFirst + 7);
-  EXPECT_EQ(Pos[0], BQ);  // the typical position's a1
-  EXPECT_EQ(RecentFiles[0], files[1]);
+  EXPECT_EQ(Now().Pos[0], BQ);  // the typical position's a1
+  EXPECT_EQ(recent[0], files[1]);
   // A file that has gone leaves the list once its box has said so.
   std::filesystem::remove(files[2]);
   Choose(CmdRecentFirst + 7);
   EXPECT_EQ(Boxes("Open failed").size(), 1u);
-  EXPECT_EQ(RecentFiles.size(), 7u);
+  EXPECT_EQ(recent.size(), 7u);
 }
 
 TEST_F(Editing, WindowSizeAndLastFolderAreKept) {
   Resize(900, 800);
   DestroyWindow(hwnd);
-  WindowWidth = 0;
-  ReadPrefs();
-  EXPECT_EQ(WindowWidth, 900);
-  EXPECT_EQ(WindowHeight, 800);
+  Editor().prefs.WindowWidth = 0;
+  LoadPrefs();
+  EXPECT_EQ(Editor().prefs.WindowWidth, 900);
+  EXPECT_EQ(Editor().prefs.WindowHeight, 800);
   hwnd = CreateMainWindow(SW_SHOWNORMAL);
   EXPECT_EQ(ClientWidth(hwnd), 892);
   EXPECT_EQ(BoardScale, 2);
   // The open dialog starts where the last file was saved.
   std::filesystem::create_directory(folder + "/sub");
-  ShowCoords = 0;
+  Editor().ShowCoords = 0;
   ScriptFileAnswer(folder + "/sub/a.bmp");
   Choose(CmdSaveBMP);
   ScriptFileAnswer("");

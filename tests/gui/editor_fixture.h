@@ -14,8 +14,12 @@
 #include "files/paths.h"
 #include "model/model.h"
 #include "platform/platform.h"
-#include "platform/testing.h"
+#include "platform/testing/testing.h"
 #include "tests/core/tempfolder.h"
+
+// The editor's diagram and settings, which the tests read and set up directly.
+inline Diagram &Now() { return Editor().diagram; }
+inline PictureSettings &Settings() { return Editor().settings; }
 
 class EditorWindow : public ::testing::Test {
  protected:
@@ -29,17 +33,9 @@ class EditorWindow : public ::testing::Test {
     fs::create_symlink(fs::path(BS_RUN_DIR) / "boardsmith", folder + "/boardsmith");
     // The virtual clipboard lives in the home folder: keep it inside the test's folder.
     setenv("HOME", folder.c_str(), 1);
-    Init();
-    StartFolder = folder;
-    Theme = 0;
-    Flipped = 0;
-    StartPosition(nullptr);
-    SelPiece = 1;
-    ArrowStarted = 0;
-    ShowCoords = 2;
-    Dpi = 2;
-    PicSiz = 4.0f;
-    VClip = 0;
+    InitEditor();
+    Editor().StartFolder = folder;
+    Settings().Theme = 0;
     UseScriptedResponder();
     ClearRecords();
     hwnd = CreateMainWindow(SW_SHOWNORMAL);
@@ -134,6 +130,9 @@ class EditorWindow : public ::testing::Test {
   std::string folder;
   HWND hwnd = nullptr;
 };
+
+// The prefs.txt of the test's folder.
+inline Prefs PrefsOfFolder() { return ReadPrefs(PrefsPath(Editor().StartFolder)); }
 
 inline COLORREF LightColour(int theme) { return ThemeColour(Lt[theme]); }
 inline COLORREF DarkColour(int theme) { return ThemeColour(Dk[theme]); }

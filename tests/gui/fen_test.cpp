@@ -13,8 +13,8 @@ const std::string StartFEN = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq
 
 class FEN : public EditorWindow {
  protected:
-  std::string Shown() { return WriteFEN(BoardFromDiagram()); }
-  std::vector<int> Men() { return std::vector<int>(Pos, Pos + 64); }
+  std::string Shown() { return WriteFEN(BoardFromDiagram(Now())); }
+  std::vector<int> Men() { return std::vector<int>(Now().Pos, Now().Pos + 64); }
   HWND EntryWindow() {
     std::vector<HWND> open = TopLevelWindows("EnterFENClass");
     return open.size() == 1 ? open[0] : nullptr;
@@ -46,11 +46,11 @@ TEST_F(FEN, PasteTakesTheFirstFENOfTheClipboardInEitherOrientation) {
   for (int flipped : {0, 1}) {
     for (const Pasted &k : PasteCases) {
       SCOPED_TRACE(std::to_string(flipped) + ": " + k.text);
-      Flipped = 0;
+      Now().Flipped = 0;
       Choose(CmdTypical);  // men, an arrow, a marker
-      Pos[0] = DotMark;
+      Now().Pos[0] = DotMark;
       if (flipped) Choose(CmdFlip);
-      Theme = 5;
+      Settings().Theme = 5;
       const std::vector<int> before = Men();
       CopyTextToClipboard(k.text);
       ClearRecords();
@@ -58,14 +58,14 @@ TEST_F(FEN, PasteTakesTheFirstFENOfTheClipboardInEitherOrientation) {
         Key('V', FCONTROL);
       else
         Choose(CmdPasteFEN);
-      EXPECT_EQ(Flipped, flipped);
-      EXPECT_EQ(Theme, 5);
+      EXPECT_EQ(Now().Flipped, flipped);
+      EXPECT_EQ(Settings().Theme, 5);
       if (k.fen) {
         EXPECT_TRUE(RecordedBoxes().empty());
         EXPECT_EQ(Shown(), k.fen);
-        EXPECT_EQ(NArrows, 0);
-        for (int cell : Pos) EXPECT_LT(cell, DotMark);
-        ExpectStatus((std::string("FEN pasted, ") + (SideToMove ? "black" : "white") +
+        EXPECT_EQ(Now().NArrows, 0);
+        for (int cell : Now().Pos) EXPECT_LT(cell, DotMark);
+        ExpectStatus((std::string("FEN pasted, ") + (Now().SideToMove ? "black" : "white") +
                       " to move; arrows and markers cleared")
                          .c_str(),
                      true);
@@ -74,7 +74,7 @@ TEST_F(FEN, PasteTakesTheFirstFENOfTheClipboardInEitherOrientation) {
         ExpectBox(RecordedBoxes()[0], hwnd, std::string("No position was pasted:\n") + k.reason,
                   "Paste FEN", MB_OK | MB_ICONEXCLAMATION);
         EXPECT_EQ(Men(), before);
-        EXPECT_EQ(NArrows, 1);
+        EXPECT_EQ(Now().NArrows, 1);
       }
     }
   }
@@ -84,7 +84,7 @@ TEST_F(FEN, SideToMoveItemsAndCopy) {
   EXPECT_TRUE(MenuItemChecked(hwnd, CmdWhiteToMove));
   EXPECT_FALSE(MenuItemChecked(hwnd, CmdBlackToMove));
   Choose(CmdBlackToMove);
-  EXPECT_EQ(SideToMove, 1);
+  EXPECT_EQ(Now().SideToMove, 1);
   EXPECT_FALSE(MenuItemChecked(hwnd, CmdWhiteToMove));
   EXPECT_TRUE(MenuItemChecked(hwnd, CmdBlackToMove));
   ExpectStatus("Black to move", true);
@@ -138,7 +138,7 @@ TEST_F(FEN, EntryWindowKeepsTheTextAndSaysWhyItRefuses) {
   PumpMessages();
   EXPECT_FALSE(IsWindow(w));
   EXPECT_EQ(Shown(), good);
-  EXPECT_EQ(Pos[4 * 8 + 0], WK);  // e1
+  EXPECT_EQ(Now().Pos[4 * 8 + 0], WK);  // e1
   ExpectStatus("FEN entered, black to move", true);
   EXPECT_TRUE(MenuItemChecked(hwnd, CmdBlackToMove));
   EXPECT_EQ(RecordedBoxes().size(), 1u);

@@ -11,9 +11,9 @@
 
 #include "files/atomicwrite.h"
 #include "files/brd.h"
-#include "files/htm.h"
 #include "files/prefs.h"
 #include "tests/gui/editor_fixture.h"
+#include "tests/writefault/writefault.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -40,9 +40,7 @@ class FileCommands : public EditorWindow {
  protected:
   void SetUp() override {
     EditorWindow::SetUp();
-    BMPFile.clear();  // no name offered yet: a dialog opens in the start folder
-    HTMFile.clear();
-    BRDFile.clear();
+    Editor().ShowCoords = 0;  // no question unless a test asks for one
   }
   void Command(int id) { SendMessage(hwnd, WM_COMMAND, static_cast<WPARAM>(id), 0); }
   fs::path In(const std::string &name) { return fs::path(folder) / name; }
@@ -59,7 +57,6 @@ class FileCommands : public EditorWindow {
 }  // namespace
 
 TEST_F(FileCommands, TheBaseNameEndsAtTheFirstDotOfTheFileName) {
-  ShowCoords = 0;
   fs::create_directory(In("v1.2"));
   struct Case {
     std::string answer, where;
@@ -77,10 +74,11 @@ TEST_F(FileCommands, TheBaseNameEndsAtTheFirstDotOfTheFileName) {
     EXPECT_EQ(FilesIn(In(k.where)), k.files);
     fs::remove(In("pos.bmp")), fs::remove(In("pos.brd"));
   }
-  EXPECT_EQ(StartFolder, folder);  // the help pages are still found there
+  EXPECT_EQ(Editor().StartFolder, folder);  // the help pages are still found there
 }
 
 TEST_F(FileCommands, CoordinatesAreAskedEachTimeOnlyWhenSetToAsk) {
+  Editor().ShowCoords = 2;
   ScriptFileAnswer(In("a.bmp").string());
   ScriptBoxAnswer(IDNO);
   Command(CmdSaveBMP);
@@ -89,7 +87,7 @@ TEST_F(FileCommands, CoordinatesAreAskedEachTimeOnlyWhenSetToAsk) {
   ExpectBox(asked[0], hwnd, "Show Coordinates (a-h, 1-8)", "Show?", MB_YESNO | MB_ICONQUESTION);
   EXPECT_EQ(fs::file_size(In("a.bmp")), 45054u);
   EXPECT_TRUE(HasLine(ReadWhole(In("a.brd").string()), "Coords:             NO"));
-  EXPECT_EQ(ShowCoords, 2);
+  EXPECT_EQ(Editor().ShowCoords, 2);
 
   // The next save offers the last picture name and asks again.
   ClearRecords();
@@ -102,7 +100,7 @@ TEST_F(FileCommands, CoordinatesAreAskedEachTimeOnlyWhenSetToAsk) {
   EXPECT_TRUE(HasLine(ReadWhole(In("b.brd").string()), "Coords:             YES"));
 
   ClearRecords();
-  ShowCoords = 1;  // always: no question
+  Editor().ShowCoords = 1;  // always: no question
   ScriptFileAnswer(In("c.bmp").string());
   Command(CmdSaveBMP);
   EXPECT_TRUE(Boxes("Show?").empty());
@@ -110,19 +108,17 @@ TEST_F(FileCommands, CoordinatesAreAskedEachTimeOnlyWhenSetToAsk) {
 }
 
 TEST_F(FileCommands, CancelledDialogsWriteAndChangeNothing) {
-  TypicalPosition(nullptr);
-  int32_t before[64];
-  std::copy(Pos, Pos + 64, before);
-  BMPFile = In("old.bmp").string();
+  TypicalPosition(Now());
+  const Diagram before = Now();
+  Editor().BMPFile = In("old.bmp").string();
   for (int id : {CmdSaveBMP, CmdSaveHTM, CmdOpenBRD}) {
     ScriptFileAnswer("");
     Command(id);
   }
   EXPECT_TRUE(FilesIn(folder).empty());
   EXPECT_TRUE(RecordedBoxes().empty());
-  EXPECT_EQ(BMPFile, In("old.bmp").string());
-  EXPECT_TRUE(std::equal(Pos, Pos + 64, before));
-  EXPECT_EQ(NArrows, 1);
+  EXPECT_EQ(Editor().BMPFile, In("old.bmp").string());
+  EXPECT_EQ(Now(), before);
   ASSERT_EQ(RecordedFileDialogs().size(), 3u);
   EXPECT_EQ(RecordedFileDialogs()[0].offered, In("old.bmp").string());
   ExpectDialog(RecordedFileDialogs()[2], false, "Boardsmith Files (*.brd)|*.brd", "brd",
@@ -133,83 +129,73 @@ TEST_F(FileCommands, OpenAndStartUpReplaceTheDiagram) {
   // The typical position on a flipped board, theme 5, large, written as a position file.
   Command(CmdTypical);
   Command(CmdFlip);
-  Theme = 5, Dpi = 3, PicSiz = 6.0f;
-  BRDFile = In("typ.brd").string();
-  ASSERT_TRUE(MakeBRDFile(1));
-  int32_t typical[64];
-  std::copy(Pos, Pos + 64, typical);
+  const Diagram typical = Now();
+  const PictureSettings large{.Coords = 1, .Dpi = 3, .PicSiz = 6.0f, .Theme = 5};
+  ASSERT_TRUE(WriteFileAtomically(In("typ.brd").string(), MakeBRDFile(typical, large), nullptr));
   Command(CmdFlip);
   Command(CmdStart);
-  Theme = 0, Dpi = 2, PicSiz = 4.0f;
-  ArrowStarted = 1;  // an arrow half drawn on the old diagram
+  Editor().ArrowStarted = true;  // an arrow half drawn on the old diagram
   Repaint();
   ClearRecords();
   ScriptFileAnswer(In("typ.brd").string());
   Command(CmdOpenBRD);
-  EXPECT_TRUE(std::equal(Pos, Pos + 64, typical));
-  EXPECT_EQ(NArrows, 1);
-  EXPECT_EQ(Flipped, 1);
-  EXPECT_EQ(Theme, 5);
-  EXPECT_EQ(Dpi, 3);
-  EXPECT_EQ(ArrowStarted, 0);
+  EXPECT_EQ(Now(), typical);
+  EXPECT_EQ(Settings().Theme, 5);
+  EXPECT_EQ(Settings().Dpi, 3);
+  EXPECT_FALSE(Editor().ArrowStarted);
   EXPECT_TRUE(RecordedBoxes().empty());  // no check
-  EXPECT_EQ(RecentFiles, (Names{In("typ.brd").string()}));
+  EXPECT_EQ(Editor().prefs.RecentFiles, (Names{In("typ.brd").string()}));
   // A light, empty square (table row 4, column 2 of the flipped board) in theme 5's colour.
-  ASSERT_EQ(Pos[2 * 8 + 3], 0);
+  ASSERT_EQ(Now().Pos[2 * 8 + 3], 0);
   EXPECT_EQ(Pixel(CentreX(2), CentreY(4)), LightColour(5));
   // The desktop starts the program with the position file opened (Exec=boardsmith %f).
   Command(CmdFlip);
   Command(CmdEmpty);
   PostQuitMessage(0);  // the message loop ends at once
   EXPECT_EQ(WinMain(nullptr, nullptr, In("typ.brd").c_str(), SW_SHOWNORMAL), 0);
-  EXPECT_TRUE(std::equal(Pos, Pos + 64, typical));
-  EXPECT_EQ(Flipped, 1);
+  EXPECT_EQ(Now(), typical);
 }
 
 // A file gone since it was named is editing_test.cpp's (the title and the recent files).
 TEST_F(FileCommands, ADamagedPositionFileLeavesTheDiagramAndSaysWhy) {
   Command(CmdTypical);
-  int32_t before[64];
-  std::copy(Pos, Pos + 64, before);
-  Theme = 3;
+  const Diagram before = Now();
+  Settings().Theme = 3;
   {
     std::ofstream out(In("junk.brd"), std::ios::binary);
     for (int i = 0; i < 3000; i++) out.put(static_cast<char>(i * 37 % 256));
   }
   ScriptFileAnswer(In("junk.brd").string());
   Command(CmdOpenBRD);
-  EXPECT_TRUE(std::equal(Pos, Pos + 64, before));
-  EXPECT_EQ(NArrows, 1);
-  EXPECT_EQ(Theme, 3);
+  EXPECT_EQ(Now(), before);
+  EXPECT_EQ(Settings().Theme, 3);
   ExpectFailure("Open failed", hwnd, In("junk.brd").string(), "not a position file");
 }
 
 // The clipboard's files are replaced without asking; the next dialogs offer the clipboard name and
 // end clipboard mode.
 TEST_F(FileCommands, TheClipboardIsReplacedWithoutAskingAndEndsAtTheNextSave) {
-  ShowCoords = 0;
   Command(CmdClipboard);
   EXPECT_EQ(fs::file_size(In("clip.bmp")), 45054u);
   Command(CmdTypical);
   ClearRecords();
-  ShowCoords = 1;
+  Editor().ShowCoords = 1;
   Command(CmdClipboard);
   EXPECT_EQ(RecordedBoxes().size(), 1u);
   EXPECT_EQ(fs::file_size(In("clip.bmp")), 49982u);
-  EXPECT_EQ(ReadWhole(In("clip.brd").string()), BRDText(1));
-  EXPECT_EQ(VClip, 1);
+  EXPECT_EQ(ReadWhole(In("clip.brd").string()), MakeBRDFile(Now(), SaveSettings(1)));
+  EXPECT_TRUE(Editor().VClip);
   Command(CmdSaveBMP);
   EXPECT_EQ(RecordedFileDialogs()[0].offered, In("clip.bmp").string());
-  EXPECT_EQ(VClip, 0);
+  EXPECT_FALSE(Editor().VClip);
   Command(CmdClipboard);
   Command(CmdSaveHTM);
-  EXPECT_EQ(VClip, 0);
+  EXPECT_FALSE(Editor().VClip);
 }
 
 // Every save writes its file beside the position file of the same name and reports; only the
 // clipboard asks no name.
 TEST_F(FileCommands, EverySaveWritesItsFileBesideThePositionFileAndReports) {
-  ShowCoords = 0;
   const std::string checked = "\nThe position has 0 errors and 0 warnings";
   struct Row {
     int id;
@@ -247,7 +233,7 @@ TEST_F(FileCommands, EverySaveWritesItsFileBesideThePositionFileAndReports) {
     Names written{stem + ".brd", r.file};
     std::sort(written.begin(), written.end());
     EXPECT_EQ(FilesIn(folder), written);
-    EXPECT_EQ(ReadWhole(In(stem + ".brd").string()), BRDText(0));
+    EXPECT_EQ(ReadWhole(In(stem + ".brd").string()), MakeBRDFile(Now(), SaveSettings(0)));
     const std::string bytes = ReadWhole(In(r.file).string());
     EXPECT_EQ(bytes.rfind(r.magic, 0), 0u);
     if (std::string(r.file).ends_with(".png")) {
@@ -272,7 +258,6 @@ TEST_F(FileCommands, EverySaveWritesItsFileBesideThePositionFileAndReports) {
 }
 
 TEST_F(FileCommands, TheClipboardOffersPicturePNGBitmapFENAndHTMLAtOnce) {
-  ShowCoords = 0;
   Command(CmdClipboard);
   Names formats = ClipboardFormats();
   std::sort(formats.begin(), formats.end());
@@ -296,7 +281,6 @@ TEST_F(FileCommands, TheClipboardOffersPicturePNGBitmapFENAndHTMLAtOnce) {
 // A write that fails at the disk (the picture's sync, after the position file was written):
 // the old picture stays, no temporary file is left, and the box names the file and the reason.
 TEST_F(FileCommands, AFailedWriteKeepsTheOldPictureAndIsReportedNotConfirmed) {
-  ShowCoords = 0;
   std::ofstream(In("pos.bmp"), std::ios::binary) << "old picture";
   InjectWriteFault(WriteStep::Sync, 2, EIO);
   ScriptFileAnswer(In("pos.bmp").string());

@@ -22,9 +22,14 @@ class GameWindow : public EditorWindow {
   int Shown() { return static_cast<int>(SendMessage(Moves(), LB_GETCURSEL, 0, 0)); }
   // The man on a square by name, in the diagram's orientation.
   static int Man(const char *square) {
+    const Diagram &d = Now();
     int file = square[0] - 'a', rank = square[1] - '1';
-    return Flipped ? Pos[(7 - file) * 8 + (7 - rank)] : Pos[file * 8 + rank];
+    return d.Flipped ? d.Pos[(7 - file) * 8 + (7 - rank)] : d.Pos[file * 8 + rank];
   }
+  static std::vector<int> FirstArrow() {
+    return std::vector<int>(Now().Arr[0], Now().Arr[0] + 4);
+  }
+  static std::vector<int> Men() { return std::vector<int>(Now().Pos, Now().Pos + 64); }
   HWND w = nullptr;
 };
 
@@ -35,20 +40,20 @@ TEST_F(GameWindow, ListsTheGamesAndStepsThroughTheChosenOne) {
                                       "damaged: line 12, game 2, move 2: Ke3 is illegal",
                                       "3. ? - ?, Promotion, *"}));
   Choose(CmdTypical);  // an arrow, to be cleared
-  Theme = 3;
+  Settings().Theme = 3;
   ChooseListRow(Games(), 0);
   EXPECT_EQ(ListBoxRows(Moves()),
             (std::vector<std::string>{"Start position", "1. e4", "1... e5", "2. Nf3", "2... Nc6",
                                       "3. Bc4", "3... Nf6", "4. O-O", "4... Bc5"}));
   EXPECT_EQ(Shown(), 0);
   EXPECT_EQ(Man("e1"), WK);
-  EXPECT_EQ(NArrows, 0);
+  EXPECT_EQ(Now().NArrows, 0);
   ExpectStatus("Game 1, start, white to move; arrows and markers cleared", true);
 
   ChooseListRow(Moves(), 7);  // 4. O-O
   EXPECT_EQ(Man("g1"), WK);
   EXPECT_EQ(Man("f1"), WR);
-  EXPECT_EQ(SideToMove, 1);
+  EXPECT_EQ(Now().SideToMove, 1);
   ExpectStatus("Game 1, after 4. O-O, black to move", true);
   Button(8203);  // back
   EXPECT_EQ(Shown(), 6);
@@ -57,20 +62,20 @@ TEST_F(GameWindow, ListsTheGamesAndStepsThroughTheChosenOne) {
   for (int i = 0; i < 3; i++) Button(8204);  // forward, the last time past the end
   EXPECT_EQ(Shown(), 8);
   EXPECT_EQ(Man("c5"), BB);
-  EXPECT_EQ(NArrows, 0);
+  EXPECT_EQ(Now().NArrows, 0);
 
   // The last move's arrow on request, in either orientation; theme and orientation stay.
   Button(8205);
-  ASSERT_EQ(NArrows, 1);
-  EXPECT_EQ(std::vector<int>(Arr[0], Arr[0] + 4), (std::vector<int>{5, 0, 2, 3}));  // f8-c5
+  ASSERT_EQ(Now().NArrows, 1);
+  EXPECT_EQ(FirstArrow(), (std::vector<int>{5, 0, 2, 3}));  // f8-c5
   Choose(CmdFlip);
   PressKey(Moves(), VK_LEFT, 0);  // in the list as on the window
   PumpMessages();
   EXPECT_EQ(Shown(), 7);
-  EXPECT_EQ(Flipped, 1);
-  EXPECT_EQ(Theme, 3);
+  EXPECT_EQ(Now().Flipped, 1);
+  EXPECT_EQ(Settings().Theme, 3);
   EXPECT_EQ(Man("g1"), WK);
-  EXPECT_EQ(std::vector<int>(Arr[0], Arr[0] + 4), (std::vector<int>{3, 0, 1, 0}));  // e1-g1
+  EXPECT_EQ(FirstArrow(), (std::vector<int>{3, 0, 1, 0}));  // e1-g1
   PressKey(w, VK_RIGHT, 0);
   PumpMessages();
   EXPECT_EQ(Shown(), 8);
@@ -85,15 +90,15 @@ TEST_F(GameWindow, DamagedGamesSayWhyAndSetUpGamesStartFromTheirFEN) {
   ChooseListRow(Moves(), 1);
   EXPECT_EQ(Man("a8"), WQ);
   EXPECT_EQ(Man("a2"), BK);
-  const std::vector<int> before(Pos, Pos + 64);
+  const std::vector<int> before = Men();
   ChooseListRow(Games(), 1);
   ASSERT_EQ(RecordedBoxes().size(), 1u);
   ExpectBox(RecordedBoxes()[0], w, "line 12, game 2, move 2: Ke3 is illegal", "Open PGN",
             MB_OK | MB_ICONEXCLAMATION);
   EXPECT_TRUE(ListBoxRows(Moves()).empty());
-  EXPECT_EQ(std::vector<int>(Pos, Pos + 64), before);
+  EXPECT_EQ(Men(), before);
   Button(8204);  // nothing to step through
-  EXPECT_EQ(std::vector<int>(Pos, Pos + 64), before);
+  EXPECT_EQ(Men(), before);
   // A file that is not there is said so; the window stays.
   ScriptFileAnswer(folder + "/none.pgn");
   Choose(CmdOpenPGN);

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "platform/platform.h"
-#include "platform/testing.h"
+#include "platform/testing/testing.h"
 #include "render/moduleload.h"
 #include "render/vectorapi.h"
 

@@ -69,9 +69,9 @@ TEST_F(EditorWindow, MissingImagesLeaveButtonsAndBoardWithoutThem) {
     EXPECT_EQ(Curs[i], nullptr);
   }
   // The board still shows, and clicks and moves still work.
-  SelPiece = WQ;
+  Editor().SelPiece = WQ;
   ClickSquare(4, 4);
-  EXPECT_EQ(Pos[4 * 8 + 3], WQ);
+  EXPECT_EQ(Now().Pos[4 * 8 + 3], WQ);
   EXPECT_EQ(Pixel(CentreX(4), CentreY(4)), LightColour(0));
   MoveMouseTo(hwnd, 300, 100);
 }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "platform/testing.h"
+#include "platform/testing/testing.h"
 #include "tests/gui/editor_fixture.h"
 
 namespace {
@@ -198,7 +198,7 @@ TEST_F(PlatformTest, ScriptedFileDialogsReturnBoundedPathsAndAskBeforeReplacing)
 // No (the close box, unscripted) keeps the window and the diagram; Yes destroys the window, frees
 // its images and ends the loop with exit code 0.
 TEST_F(EditorWindow, QuitIsAskedAndOnlyYesEndsTheLoop) {
-  SelPiece = WQ;
+  Editor().SelPiece = WQ;
   ClickSquare(4, 4);
   ClearRecords();
   CloseBox(hwnd);
@@ -207,7 +207,7 @@ TEST_F(EditorWindow, QuitIsAskedAndOnlyYesEndsTheLoop) {
   ExpectBox(RecordedBoxes()[0], hwnd, "Are you sure you want to quit?", "Quit?",
             MB_YESNO | MB_ICONEXCLAMATION);
   EXPECT_TRUE(IsWindow(hwnd));
-  EXPECT_EQ(Pos[4 * 8 + 3], WQ);
+  EXPECT_EQ(Now().Pos[4 * 8 + 3], WQ);
   EXPECT_NE(Pics[1], nullptr);
   ScriptBoxAnswer(IDYES);
   Choose(CmdExit);

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "files/atomicwrite.h"
 #include "files/brd.h"
-#include "files/paths.h"
 #include "model/model.h"
 #include "tests/core/chromium.h"
 
@@ -140,7 +140,6 @@ TEST(Xvfb, ProgramShowsItsBoardAndCtrlVPastesTheFENOfTheDesktopClipboard) {
   // Squares in one theme's colours: the top-left corner light, the bottom-left dark.
   uint32_t light = screen.At(ox + 221, oy + 21), dark = screen.At(ox + 221, oy + 20 + 37 * 7 + 1);
   bool themed = false;
-  Init();
   for (int t = 0; t < NThemes; t++)
     themed = themed || (light == ThemeColour(Lt[t]) && dark == ThemeColour(Dk[t]));
   EXPECT_TRUE(themed) << std::hex << light << " " << dark;
@@ -174,10 +173,10 @@ TEST(Xvfb, FileArgumentTitleUndoRedoAndALargerBoard) {
     GTEST_SKIP() << "xvfb-run, ImageMagick or xdotool is not installed";
   const std::string folder = NewFolder();
   ASSERT_NE(folder, "");
-  Init();
-  TypicalPosition(nullptr);
-  BRDFile = folder + "/immortal game.brd";
-  ASSERT_TRUE(MakeBRDFile(0));
+  Diagram typical;
+  TypicalPosition(typical);
+  ASSERT_TRUE(WriteFileAtomically(folder + "/immortal game.brd",
+                                  MakeBRDFile(typical, PictureSettings()), nullptr));
   RunOnXServer(folder, "1280x1024x24", 90,
       "./boardsmith \"$F/immortal game.brd\" & pid=$!; sleep 4; "
       "w=$(xdotool search --name \"immortal game.brd - Boardsmith13\" | head -1); echo \"$w\" >\"$F/found\"; "

@@ -12,15 +12,16 @@ prefix=$work/usr
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 # The layout.
-for f in bin/boardsmith bin/boardsmith-export lib/boardsmith/boardsmith-vector.so \
+for f in bin/boardsmith bin/boardsmith-export bin/boardsmith-serve lib/systemd/system/boardsmith-serve.service lib/boardsmith/boardsmith-vector.so \
          lib/boardsmith/boardsmith-png.so \
          share/boardsmith/readme.htm share/boardsmith/about.htm \
          share/boardsmith/bmp/wkw.bmp share/boardsmith/bmp/bp.bmp share/boardsmith/bmp/bpm.bmp \
          share/boardsmith/cur/ar.ico share/boardsmith/gifs \
          share/applications/boardsmith.desktop share/mime/packages/boardsmith.xml \
+         share/metainfo/example.boardsmith.boardsmith.metainfo.xml share/doc/boardsmith/copyright \
          share/icons/hicolor/16x16/apps/boardsmith.png share/icons/hicolor/256x256/apps/boardsmith.png \
          share/icons/hicolor/scalable/apps/boardsmith.svg \
-         share/man/man1/boardsmith.1 share/man/man1/boardsmith-export.1; do
+         share/man/man1/boardsmith.1 share/man/man1/boardsmith-export.1 share/man/man1/boardsmith-serve.1; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
 [ "$(ls "$prefix/share/boardsmith/gifs" | wc -l)" = 61 ] || fail "share/boardsmith/gifs does not hold 61 images"
@@ -47,6 +48,10 @@ expected="boardsmith: files from $prefix/share/boardsmith: 15 of 15 board images
 
 # The desktop entry and the file type of position files.
 desktop-file-validate "$prefix/share/applications/boardsmith.desktop" || fail "the desktop entry"
+# The software centres' metadata, offline (its screenshot lives on the project's site).
+appstreamcli validate --no-net "$prefix/share/metainfo/example.boardsmith.boardsmith.metainfo.xml" >/dev/null ||
+  fail "appstreamcli validate: the metainfo file"
+grep -q '^License: GPL-3+$' "$prefix/share/doc/boardsmith/copyright" || fail "the copyright file names no licence"
 out=$(XDG_DATA_DIRS=$prefix/share update-mime-database "$prefix/share/mime" 2>&1) && [ -z "$out" ] || fail "mime: $out"
 grep -q '^50:application/x-boardsmith-position:\*\.brd$' "$prefix/share/mime/globs2" ||
   fail "no *.brd glob in globs2"
@@ -54,7 +59,7 @@ grep -q 'Boardsmith by Hallam Pryce <hallam.pryce@boardsmith.example>' "$prefix/
   fail "no banner in the magic rules"
 
 # The manual pages render without warnings and name every option the programs' --help names.
-for program in boardsmith boardsmith-export; do
+for program in boardsmith boardsmith-export boardsmith-serve; do
   page=$prefix/share/man/man1/$program.1
   warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "$program.1: $warnings"
@@ -62,5 +67,11 @@ for program in boardsmith boardsmith-export; do
   for option in $("$prefix/bin/$program" --help | grep -o -e '--[a-z][a-z-]*' | sort -u); do
     echo "$text" | grep -q -e "$option" || fail "$program.1 does not name $option"
   done
+done
+# The Debian package carries the copyright file and the metadata where Debian looks for them.
+(cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null 2>&1) || fail "cpack could not build the package"
+listing=$(dpkg-deb -c "$work"/deb/boardsmith_*.deb)
+for f in ./usr/share/doc/boardsmith/copyright ./usr/share/metainfo/example.boardsmith.boardsmith.metainfo.xml; do
+  echo "$listing" | grep -q " $f\$" || fail "the package holds no $f"
 done
 echo "installation checked in $prefix"

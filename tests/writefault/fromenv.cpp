@@ -1,12 +1,13 @@
-// Linked into test builds of the programs (never into what is shipped): reads a write fault from
-// BS_WRITE_FAULT before main runs, so that a test can see how a whole program reports a write
-// that fails. The value is "STEP N ERRNO": the Nth call of step STEP (open, write, sync, close,
-// rename or syncfolder) fails with error number ERRNO, e.g. "sync 1 5".
+// Linked with tests/writefault/writefault.cpp into test builds of the programs (never into what
+// is shipped): reads a write fault from BS_WRITE_FAULT before main runs, so that a test can see
+// how a whole program reports a write that fails. The value is "STEP N ERRNO": the Nth call of
+// step STEP (open, write, sync, close, rename or syncfolder) fails with error number ERRNO,
+// e.g. "sync 1 5".
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "files/atomicwrite.h"
+#include "tests/writefault/writefault.h"
 
 namespace {
 struct FaultFromEnvironment {

@@ -1,4 +1,4 @@
-// The screen figures: the picture's own glyphs drawn on a scratch square of Dot, taken pixel for
+// The screen figures: the picture's own glyphs drawn on a scratch canvas, taken pixel for
 // pixel and halved to 36 x 36, and the three marks that have no glyph (arrow start, arrow tool,
 // eraser).
 #include <cmath>
@@ -6,15 +6,11 @@
 #include <deque>
 #include <utility>
 
-#include "render/canvas.h"
-#include "render/glyphs.h"
 #include "tools/makeassets/image36.h"
+#include "tools/makeassets/scratchglyph.h"
 
 namespace {
 constexpr int Side = SquarePixels;  // 72
-constexpr uint8_t Unwritten = 2;    // marks the scratch pixels the glyph leaves alone
-constexpr int ScratchX = 200, ScratchY = 200;  // lower-left pixel of the scratch square
-constexpr int ScratchMargin = 8;    // glyphs may reach a pixel or two beyond their square
 // A glyph's white margin (up to four pixels round its outline) keeps it readable on the
 // picture's hatching; on screen the square is plain, so the margin is left out of the figure.
 constexpr int MarginWidth = 4;
@@ -23,15 +19,11 @@ enum Kind : uint8_t { Outside, WhiteInk, BlackInk };
 
 // The glyph's square as Outside / WhiteInk / BlackInk, row 0 at the top.
 void ReadGlyph(int code, Kind (&kind)[Side][Side]) {
-  OpenCanvas();
-  for (int x = ScratchX - ScratchMargin; x < ScratchX + Side + ScratchMargin; x++)
-    for (int y = ScratchY - ScratchMargin; y < ScratchY + Side + ScratchMargin; y++)
-      Dot[x][y] = Unwritten;
-  DrawSquareGlyph(code, ScratchX, ScratchY);
+  const GlyphSquare glyph = DrawnGlyph(code);
   for (int row = 0; row < Side; row++)
     for (int col = 0; col < Side; col++) {
-      uint8_t v = Dot[ScratchX + col][ScratchY + Side - 1 - row];
-      kind[row][col] = v == Unwritten ? Outside : v == 0 ? WhiteInk : BlackInk;
+      uint8_t v = glyph.at[row][col];
+      kind[row][col] = v == GlyphUnwritten ? Outside : v == 0 ? WhiteInk : BlackInk;
     }
 }
 

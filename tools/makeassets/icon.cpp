@@ -11,15 +11,12 @@
 #include <vector>
 
 #include "files/atomicwrite.h"
-#include "render/canvas.h"
-#include "render/glyphs.h"
 #include "tools/makeassets/assets.h"
 #include "tools/makeassets/iconshape.h"
+#include "tools/makeassets/scratchglyph.h"
 
 namespace {
 constexpr int Side = SquarePixels;             // 72
-constexpr int ScratchX = 200, ScratchY = 200;  // lower-left pixel of the scratch square
-constexpr uint8_t Unwritten = 2;               // the scratch pixels the glyph leaves alone
 constexpr int Samples = 4;                     // samples across and down each pixel
 const int Sizes[] = {16, 24, 32, 48, 64, 128, 256};
 
@@ -33,16 +30,6 @@ Rgb FromHex(uint32_t rgb) {
 const Rgb FrameColour = FromHex(IconFrameColour), SquareColour = FromHex(IconSquareColour);
 const Rgb Ink[2] = {{255, 255, 255}, {0, 0, 0}};
 
-// The glyph as 0 white, 1 black, Unwritten elsewhere; row 0 at the top.
-void ReadGlyph(uint8_t (&glyph)[Side][Side]) {
-  OpenCanvas();
-  for (int x = ScratchX; x < ScratchX + Side; x++)
-    for (int y = ScratchY; y < ScratchY + Side; y++) Dot[x][y] = Unwritten;
-  DrawSquareGlyph(IconGlyphCode, ScratchX, ScratchY);
-  for (int row = 0; row < Side; row++)
-    for (int col = 0; col < Side; col++) glyph[row][col] = Dot[ScratchX + col][ScratchY + Side - 1 - row];
-}
-
 // Whether (u, v) lies in the unit square with rounded corners, shrunk by inset on every side.
 bool InsideRounded(double u, double v, double inset) {
   double lo = inset + IconCorner, hi = 1.0 - inset - IconCorner, r = IconCorner;
@@ -52,7 +39,7 @@ bool InsideRounded(double u, double v, double inset) {
 }
 
 // The colour at (u, v) of the unit icon, or false where it is transparent.
-bool Sample(const uint8_t (&glyph)[Side][Side], double u, double v, Rgb *colour) {
+bool Sample(const GlyphSquare &glyph, double u, double v, Rgb *colour) {
   if (!InsideRounded(u, v, 0.0)) return false;
   *colour = FrameColour;
   if (!InsideRounded(u, v, IconFrame)) return true;
@@ -60,13 +47,13 @@ bool Sample(const uint8_t (&glyph)[Side][Side], double u, double v, Rgb *colour)
   const double span = 1.0 - 2 * IconMargin;
   double gx = (u - IconMargin) / span * Side, gy = (v - IconMargin) / span * Side;
   if (gx < 0 || gy < 0 || gx >= Side || gy >= Side) return true;
-  uint8_t ink = glyph[static_cast<int>(gy)][static_cast<int>(gx)];
-  if (ink != Unwritten) *colour = Ink[ink];
+  uint8_t ink = glyph.at[static_cast<int>(gy)][static_cast<int>(gx)];
+  if (ink != GlyphUnwritten) *colour = Ink[ink];
   return true;
 }
 
 // Rows of RGBA pixels, the average of the samples inside each (colours weighted by cover).
-std::vector<uint8_t> DrawIcon(const uint8_t (&glyph)[Side][Side], int size) {
+std::vector<uint8_t> DrawIcon(const GlyphSquare &glyph, int size) {
   std::vector<uint8_t> rgba(static_cast<size_t>(size) * size * 4);
   for (int y = 0; y < size; y++)
     for (int x = 0; x < size; x++) {
@@ -119,8 +106,7 @@ bool EncodePng(const std::vector<uint8_t> &rgba, int size, std::string *bytes) {
 }  // namespace
 
 bool WriteIcons(const std::string &folder) {
-  static uint8_t glyph[Side][Side];
-  ReadGlyph(glyph);
+  const GlyphSquare glyph = DrawnGlyph(IconGlyphCode);
   for (int size : Sizes) {
     std::string sub = folder + "/icons/" + std::to_string(size), bytes, why;
     std::error_code ec;

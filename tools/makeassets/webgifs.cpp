@@ -20,9 +20,8 @@
 #include <vector>
 
 #include "files/atomicwrite.h"
-#include "render/canvas.h"
-#include "render/glyphs.h"
 #include "tools/makeassets/assets.h"
+#include "tools/makeassets/scratchglyph.h"
 
 namespace {
 constexpr int Frame = 6;
@@ -51,22 +50,12 @@ struct Image {
 // The glyph of a square code on a light square, 72 x 72: what the glyph wrote black is black,
 // what it wrote white is white, what it left alone is clear.
 Image GlyphImage(int code) {
-  // A scratch square well inside the canvas, pre-filled with a value no glyph writes, so the
-  // pixels the glyph wrote can be told from the ones it left. Glyphs reach a pixel or two
-  // beyond their square; the margin round it takes that.
-  const int sx = 100, sy = 100, margin = 8;
-  const uint8_t Unwritten = 2;
-  OpenCanvas();
-  for (int x = sx - margin; x < sx + SquarePixels + margin; x++)
-    for (int y = sy - margin; y < sy + SquarePixels + margin; y++) Dot[x][y] = Unwritten;
-  DrawSquareGlyph(code, sx, sy);
-
+  const GlyphSquare glyph = DrawnGlyph(code);
   Image image(SquarePixels, SquarePixels, Clear);
-  for (int x = 0; x < SquarePixels; x++)
-    for (int y = 0; y < SquarePixels; y++) {
-      uint8_t v = Dot[sx + x][sy + y];
-      // The canvas has y upward; the image has its top row first.
-      image.At(x, SquarePixels - 1 - y) = v == Unwritten ? Clear : v == 0 ? White : Black;
+  for (int y = 0; y < SquarePixels; y++)
+    for (int x = 0; x < SquarePixels; x++) {
+      uint8_t v = glyph.at[y][x];
+      image.At(x, y) = v == GlyphUnwritten ? Clear : v == 0 ? White : Black;
     }
   return image;
 }

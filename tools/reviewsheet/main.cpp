@@ -10,6 +10,7 @@
 // View them as PNG, magnified: convert FOLDER/pieces.bmp -scale 400% pieces.png
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,27 +38,26 @@ struct Sheet {
 // Draws glyph code on a square at (9, 9) of the canvas, on white, on the hatching, or on the
 // unwritten marker (to tell the glyph's pixels from the square's).
 enum Ground { Light, Dark, Marked };
-void DrawOn(int code, Ground ground) {
-  OpenCanvas();
-  std::memset(Dot, ground == Marked ? Unwritten : 0, CanvasBytes);
-  if (ground == Dark) EmptyB(9, 9);
-  DrawSquareGlyph(code, 9, 9);
+void DrawOn(Canvas &canvas, int code, Ground ground) {
+  std::memset(canvas.Dot, ground == Marked ? Unwritten : 0, sizeof canvas.Dot);
+  if (ground == Dark) EmptyB(canvas, 9, 9);
+  DrawSquareGlyph(canvas, code, 9, 9);
 }
 
 // The square (both glyph columns beyond it) at full size, top-left corner at (left, top).
-void PutFull(Sheet &s, int left, int top) {
+void PutFull(Sheet &s, const Canvas &canvas, int left, int top) {
   for (int u = 0; u < 73; u++)
-    for (int v = 0; v < 73; v++) s.Gray(left + u, top + 72 - v, Dot[9 + u][9 + v] ? 0 : 255);
+    for (int v = 0; v < 73; v++) s.Gray(left + u, top + 72 - v, canvas.Dot[9 + u][9 + v] ? 0 : 255);
 }
 
 // 36 x 36: each screen pixel the mean of a 2 x 2 block, unwritten pixels showing colour rgb.
-void PutHalf(Sheet &s, int left, int top, const int rgb[3]) {
+void PutHalf(Sheet &s, const Canvas &canvas, int left, int top, const int rgb[3]) {
   for (int u = 0; u < 36; u++)
     for (int v = 0; v < 36; v++) {
       int sum[3] = {0, 0, 0};
       for (int i = 0; i < 2; i++)
         for (int j = 0; j < 2; j++) {
-          uint8_t d = Dot[9 + 2 * u + i][9 + 2 * v + j];
+          uint8_t d = canvas.Dot[9 + 2 * u + i][9 + 2 * v + j];
           for (int k = 0; k < 3; k++) sum[k] += d == Unwritten ? rgb[k] : d ? 0 : 255;
         }
       s.Set(left + u, top + 35 - v, sum[0] / 4, sum[1] / 4, sum[2] / 4);
@@ -91,32 +91,33 @@ bool WriteSheet(const Sheet &s, const std::string &path) {
   return false;
 }
 
-bool WritePieces(const std::string &path) {
+bool WritePieces(Canvas &canvas, const std::string &path) {
   Sheet s(14 * Pitch + 8, 8 + 2 * Pitch + 2 * 44);
   int light[3], dark[3];
-  for (int k = 0; k < 3; k++) light[k] = Lt[0][k] & 255, dark[k] = Dk[0][k] & 255;
+  for (int k = 0; k < 3; k++) light[k] = Lt[0][k], dark[k] = Dk[0][k];
   const int white[3] = {255, 255, 255};
   for (int code = 1; code <= 14; code++) {
     int left = 8 + (code - 1) * Pitch;
-    DrawOn(code, Light);
-    PutFull(s, left, 8);
-    DrawOn(code, Dark);
-    PutFull(s, left, 8 + Pitch);
-    DrawOn(code, Marked);
-    PutHalf(s, left, 8 + 2 * Pitch, light);
-    PutHalf(s, left + 38, 8 + 2 * Pitch, dark);
-    PutHalf(s, left, 8 + 2 * Pitch + 44, white);
-    DrawOn(code, Dark);
-    PutHalf(s, left + 38, 8 + 2 * Pitch + 44, white);
+    DrawOn(canvas, code, Light);
+    PutFull(s, canvas, left, 8);
+    DrawOn(canvas, code, Dark);
+    PutFull(s, canvas, left, 8 + Pitch);
+    DrawOn(canvas, code, Marked);
+    PutHalf(s, canvas, left, 8 + 2 * Pitch, light);
+    PutHalf(s, canvas, left + 38, 8 + 2 * Pitch, dark);
+    PutHalf(s, canvas, left, 8 + 2 * Pitch + 44, white);
+    DrawOn(canvas, code, Dark);
+    PutHalf(s, canvas, left + 38, 8 + 2 * Pitch + 44, white);
   }
   return WriteSheet(s, path);
 }
 
-bool WriteDiagram(int coords, const std::string &path) {
-  ComposeDiagram(coords);
-  std::vector<uint8_t> bytes = EncodeBMP(coords);
+// The picture of the diagram at the medium size, with or without coordinates.
+bool WriteDiagram(const Diagram &diagram, int coords, Canvas &canvas, const std::string &path) {
+  PictureSettings settings;
+  settings.Coords = coords;
   std::string why;
-  if (WriteFileAtomically(path, std::string(bytes.begin(), bytes.end()), &why)) return true;
+  if (WriteFileAtomically(path, MakeBMPFile(diagram, settings, canvas), &why)) return true;
   std::fprintf(stderr, "reviewsheet: %s\n", why.c_str());
   return false;
 }
@@ -128,15 +129,15 @@ int main(int argc, char **argv) {
     return 2;
   }
   std::string folder = argv[1];
-  Init();
-  PicSiz = 4.0f;
-  bool ok = WritePieces(folder + "/pieces.bmp");
-  StartPosition(nullptr);
-  ok = ok && WriteDiagram(1, folder + "/start.bmp");
-  FlipPosition(nullptr);
-  ok = ok && WriteDiagram(1, folder + "/start-flipped.bmp");
-  Flipped = 0;
-  TypicalPosition(nullptr);
-  ok = ok && WriteDiagram(0, folder + "/typical.bmp");
+  auto canvas = std::make_unique<Canvas>();
+  bool ok = WritePieces(*canvas, folder + "/pieces.bmp");
+  Diagram diagram;
+  StartPosition(diagram);
+  ok = ok && WriteDiagram(diagram, 1, *canvas, folder + "/start.bmp");
+  FlipPosition(diagram);
+  ok = ok && WriteDiagram(diagram, 1, *canvas, folder + "/start-flipped.bmp");
+  diagram.Flipped = 0;
+  TypicalPosition(diagram);
+  ok = ok && WriteDiagram(diagram, 0, *canvas, folder + "/typical.bmp");
   return ok ? 0 : 1;
 }

@@ -72,7 +72,8 @@ std::string SourceOf(const char *name, const char *about, const char *pixels, co
   out += Table("uint8_t", "Pixels", pixelItems);
   out += "}  // namespace\n\n";
   out += std::string("const Sprite ") + name + "Sprite = {Spans, std::size(Spans), Pixels, std::size(Pixels)};\n\n";
-  out += std::string("void ") + name + "(int sx, int sy) { DrawSprite(" + name + "Sprite, sx, sy); }\n";
+  out += std::string("void ") + name + "(Canvas &canvas, int sx, int sy) { DrawSprite(canvas, " + name +
+         "Sprite, sx, sy); }\n";
   return out;
 }
 

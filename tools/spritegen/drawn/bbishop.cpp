@@ -77,13 +77,13 @@ constexpr DetailList SortByTopRow(const Stroke (&details)[BishopDetailCount]) {
 constexpr DetailList DetailsByRow = SortByTopRow(BishopDetails);
 }  // namespace
 
-void BBishopStrokes(int x, int y) {
-  DrawWhiteStrokes(BishopPadsBelow, 4, x, y);
+void BBishopStrokes(Canvas &canvas, int x, int y) {
+  DrawWhiteStrokes(canvas, BishopPadsBelow, 4, x, y);
   int k = 0;
   for (int v = 4; v <= 70; v++) {
-    DrawHaloRow(BishopRows, BishopRowCount, v, x, y);
+    DrawHaloRow(canvas, BishopRows, BishopRowCount, v, x, y);
     for (; k < BishopDetailCount && TopRow(DetailsByRow[k]) <= v; k++)
-      if (TopRow(DetailsByRow[k]) == v) DrawWhiteStrokes(&DetailsByRow[k], 1, x, y);
+      if (TopRow(DetailsByRow[k]) == v) DrawWhiteStrokes(canvas, &DetailsByRow[k], 1, x, y);
   }
-  DrawWhiteStrokes(BishopPadsAbove, 3, x, y);
+  DrawWhiteStrokes(canvas, BishopPadsAbove, 3, x, y);
 }

@@ -45,7 +45,7 @@ const Stroke KingDetails[] = {
 constexpr int KingDetailCount = sizeof KingDetails / sizeof KingDetails[0];
 }  // namespace
 
-void BKingStrokes(int x, int y) {
-  DrawHaloRows(KingRows, KingRowCount, x, y);
-  DrawWhiteStrokes(KingDetails, KingDetailCount, x, y);
+void BKingStrokes(Canvas &canvas, int x, int y) {
+  DrawHaloRows(canvas, KingRows, KingRowCount, x, y);
+  DrawWhiteStrokes(canvas, KingDetails, KingDetailCount, x, y);
 }

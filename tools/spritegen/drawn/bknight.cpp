@@ -48,8 +48,8 @@ const Stroke KnightDetails[] = {
 constexpr int KnightDetailCount = sizeof KnightDetails / sizeof KnightDetails[0];
 }  // namespace
 
-void BKnightStrokes(int x, int y) {
-  DrawWhiteStrokes(&KnightPad, 1, x, y);
-  DrawHaloRows(KnightRows, KnightRowCount, x, y);
-  DrawWhiteStrokes(KnightDetails, KnightDetailCount, x, y);
+void BKnightStrokes(Canvas &canvas, int x, int y) {
+  DrawWhiteStrokes(canvas, &KnightPad, 1, x, y);
+  DrawHaloRows(canvas, KnightRows, KnightRowCount, x, y);
+  DrawWhiteStrokes(canvas, KnightDetails, KnightDetailCount, x, y);
 }

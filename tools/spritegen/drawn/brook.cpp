@@ -1,14 +1,15 @@
 // The black rook: a tower on a stepped base with two white stripes and three merlons, drawn
 // stroke by stroke. The side halos of the solid blocks are white Rects, five columns wide at
 // the base and four elsewhere; the stripe ends are not mirror images.
-#include "render/canvas.h"
 #include "tools/spritegen/drawn/drawnpiece.h"
 
-void BRookStrokes(int x, int y) {
+void BRookStrokes(Canvas &canvas, int x, int y) {
   // Strokes in square coordinates (u to the right, v upward).
-  auto Halo = [x, y](int v, int left, int right) { HaloLine(y + v, x + left, x + right, x); };
-  auto Box = [x, y](int left, int bottom, int right, int top, uint8_t colour) {
-    Rect(x + left, y + bottom, x + right, y + top, colour);
+  auto Halo = [&canvas, x, y](int v, int left, int right) {
+    HaloLine(canvas, y + v, x + left, x + right, x);
+  };
+  auto Box = [&canvas, x, y](int left, int bottom, int right, int top, uint8_t colour) {
+    Rect(canvas, x + left, y + bottom, x + right, y + top, colour);
   };
 
   Box(8, 3, 64, 6, 0);  // pad under the base
@@ -55,8 +56,8 @@ void BRookStrokes(int x, int y) {
   Box(58, 52, 61, 64, 0);
   Box(25, 61, 28, 64, 0);  // embrasures
   Box(43, 61, 46, 64, 0);
-  Dot[x + 42][y + 64] = 0;  // each embrasure one pixel wider at the top
-  Dot[x + 29][y + 64] = 0;
+  canvas.Dot[x + 42][y + 64] = 0;  // each embrasure one pixel wider at the top
+  canvas.Dot[x + 29][y + 64] = 0;
   Halo(65, 30, 41);  // top row of the middle merlon
   Box(30, 66, 41, 69, 0);  // pad above it
 }

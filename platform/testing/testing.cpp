@@ -1,10 +1,13 @@
-// Hooks for tests: what the windows show, and input delivered through Qt as a person gives it.
+// Hooks for tests: what the windows and the desktop clipboard show, and input delivered through
+// Qt as a person gives it.
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include "platform/internal.h"
-#include "platform/testing.h"
+#include "platform/testing/testing.h"
 
 namespace {
 
@@ -75,6 +78,27 @@ HBITMAP ButtonImage(HWND button) {
 }
 
 HCURSOR CurrentCursor() { return ShownCursor; }
+
+bool ClipboardPicture(int *width, int *height) {
+  QImage image = QGuiApplication::clipboard()->image();
+  if (width) *width = image.width();
+  if (height) *height = image.height();
+  return !image.isNull();
+}
+
+std::vector<std::string> ClipboardFormats() {
+  std::vector<std::string> formats;
+  if (const QMimeData *data = QGuiApplication::clipboard()->mimeData())
+    for (const QString &f : data->formats()) formats.push_back(f.toStdString());
+  return formats;
+}
+
+std::string ClipboardData(const std::string &format) {
+  const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+  if (!data) return std::string();
+  QByteArray bytes = data->data(QString::fromStdString(format));
+  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
 
 void PumpMessages() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -222,7 +246,7 @@ void ResetPlatform() {
   for (HWND w : TopLevelWindows()) DestroyWindow(w);
   ClearQueue();
   ForgetClasses();
-  ResetResponder();
+  ResetScript();
   ShownCursor = nullptr;
   PointerWidget = nullptr;
   QCoreApplication::processEvents(QEventLoop::AllEvents);

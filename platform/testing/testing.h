@@ -1,6 +1,7 @@
 #pragma once
 // Hooks for tests: a scripted responder for message boxes and file dialogs, a look at what the
-// windows show, and input as a user would give it.
+// windows show, and input as a user would give it. Built only for the tests (bsplatform_testing):
+// the shipped program has none of it.
 #include <string>
 #include <vector>
 
@@ -35,6 +36,8 @@ void ScriptFileAnswer(const std::string &path, uint32_t filterIndex = 0);
 const std::vector<BoxRecord> &RecordedBoxes();
 const std::vector<FileDialogRecord> &RecordedFileDialogs();
 void ClearRecords();
+// Forgets the answers not yet given and the records (ResetPlatform does it too).
+void ResetScript();
 
 // The pixel of the window's backing image at client coordinates (x, y).
 COLORREF WindowPixel(HWND hwnd, int x, int y);

@@ -1,0 +1,57 @@
+// The editor's state, its start-up values and the preferences that keep part of it.
+#include "editor/state.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "files/atomicwrite.h"
+#include "files/paths.h"
+#include "model/presets.h"
+#include "platform/platform.h"
+
+EditorState &Editor() {
+  static EditorState state;
+  return state;
+}
+
+void InitEditor() {
+  EditorState &e = Editor();
+  e = EditorState();
+  StartPosition(e.diagram);
+  e.settings.Theme = static_cast<int32_t>(GetTickCount() & 7);
+  std::error_code ec;
+  e.StartFolder = std::filesystem::current_path(ec).string();
+}
+
+Canvas &PictureCanvas() {
+  EditorState &e = Editor();
+  if (!e.canvas) e.canvas = std::make_unique<Canvas>();
+  return *e.canvas;
+}
+
+PictureSettings SaveSettings(int coords, int style) {
+  PictureSettings settings = Editor().settings;
+  settings.Coords = coords;
+  settings.Style = style;
+  return settings;
+}
+
+void LoadPrefs() {
+  EditorState &e = Editor();
+  e.prefs = ReadPrefs(PrefsPath(e.StartFolder));
+  e.settings.Dpi = e.prefs.Dpi;
+  e.settings.PicSiz = e.prefs.PicSiz;
+  e.ShowCoords = e.prefs.ShowCoords;
+}
+
+bool SavePrefs(std::string *why) {
+  EditorState &e = Editor();
+  e.prefs.Dpi = e.settings.Dpi;
+  e.prefs.PicSiz = e.settings.PicSiz;
+  e.prefs.ShowCoords = e.ShowCoords;
+  if (!IsRunFolder(e.StartFolder)) {
+    std::error_code ec;
+    std::filesystem::create_directories(ConfigFolder(), ec);  // a failure shows in the write
+  }
+  return WriteFileAtomically(PrefsPath(e.StartFolder), PrefsText(e.prefs), why);
+}
