@@ -65,18 +65,57 @@ std::string ReadPlacement(const std::string &field, Board *b, std::string *why) 
   return std::string();
 }
 
-std::string ReadCastling(const std::string &field, Board *b, std::string *why) {
+// The file of the side's king on its first rank, or -1.
+int KingFile(const Board &b, int side) {
+  int rank = side ? 7 : 0;
+  for (int file = 0; file < 8; file++)
+    if (b.man[SquareOf(file, rank)] == ManOf(WK, side)) return file;
+  return -1;
+}
+
+// The file of the rook of the side on its first rank furthest from its king towards one edge
+// (the h-file's for the king's side), or -1.
+int OutermostRook(const Board &b, int side, bool kingSide) {
+  int rank = side ? 7 : 0, king = KingFile(b, side);
+  if (king < 0) return -1;
+  for (int file = kingSide ? 7 : 0; file != king; file += kingSide ? -1 : 1)
+    if (b.man[SquareOf(file, rank)] == ManOf(WR, side)) return file;
+  return -1;
+}
+
+// Field 3. KQkq name the outermost rook on that side of the king (the corner's in standard
+// chess); a file letter names the rook on that file (Shredder-FEN, and X-FEN for an inner rook),
+// upper case for white. A right whose king or rook is not there is dropped. Rights that standard
+// chess cannot hold (a king off the e-file, a rook off the corner) make the board Chess960, and
+// so does chess960.
+std::string ReadCastling(const std::string &field, bool chess960, Board *b, std::string *why) {
   b->castling = 0;
-  if (field == "-") return std::string();
-  const char letters[] = "KQkq";
-  for (char c : field) {
-    const char *at = c ? std::strchr(letters, c) : nullptr;
-    int right = at ? 1 << (at - letters) : 0;
-    if (!right || (b->castling & right)) return Refuse(why, "castling field '" + field + "'");
-    b->castling = static_cast<int8_t>(b->castling | right);
+  if (field == "-") {
+    b->chess960 = chess960;
+    return std::string();
   }
-  // A right whose king or rook has left its square cannot be used; it is dropped.
-  b->castling = static_cast<int8_t>(b->castling & CastlingFromMen(*b));
+  int8_t files[4] = {7, 0, 7, 0};
+  bool standard = true;
+  std::string seen;
+  for (char c : field) {
+    bool letter = c == 'K' || c == 'Q' || c == 'k' || c == 'q';
+    bool file = (c >= 'A' && c <= 'H') || (c >= 'a' && c <= 'h');
+    if ((!letter && !file) || seen.find(c) != std::string::npos)
+      return Refuse(why, "castling field '" + field + "'");
+    seen += c;
+    int side = c >= 'a', king = KingFile(*b, side);
+    int rook = letter ? OutermostRook(*b, side, c == 'K' || c == 'k') : (c | 0x20) - 'a';
+    if (king < 0 || rook < 0 || rook == king ||
+        b->man[SquareOf(rook, side ? 7 : 0)] != ManOf(WR, side))
+      continue;  // nothing to castle with
+    int right = 2 * side + (rook < king);
+    if (b->castling & (1 << right)) return Refuse(why, "castling field '" + field + "'");
+    b->castling = static_cast<int8_t>(b->castling | 1 << right);
+    files[right] = static_cast<int8_t>(rook);
+    standard = standard && king == 4 && rook == (rook < king ? 0 : 7);
+  }
+  b->chess960 = chess960 || !standard;
+  if (b->chess960) std::memcpy(b->rookFile, files, sizeof files);
   return std::string();
 }
 
@@ -91,7 +130,8 @@ std::string ReadEnPassant(const std::string &field, Board *b, std::string *why) 
   return std::string();
 }
 
-std::string Read(const std::string &text, Board *b, std::string *why, std::string *operations) {
+std::string Read(const std::string &text, bool chess960, Board *b, std::string *why,
+                 std::string *operations) {
   if (text.size() > MaxFENLength)
     return Refuse(why, "the text is " + std::to_string(text.size()) +
                            " characters long; a FEN has at most " + std::to_string(MaxFENLength));
@@ -121,6 +161,8 @@ std::string Read(const std::string &text, Board *b, std::string *why, std::strin
   std::string problem = ReadPlacement(fields[0], b, why);
   if (!problem.empty()) return problem;
   if (fields.size() == 1) {
+    // Rights wherever the men allow them: in Chess960 with the outermost rooks.
+    if (chess960) return ReadCastling("KQkq", true, b, why);
     b->castling = static_cast<int8_t>(CastlingFromMen(*b));
     return std::string();
   }
@@ -129,7 +171,7 @@ std::string Read(const std::string &text, Board *b, std::string *why, std::strin
   if (fields.size() < 4)
     return Refuse(why, fields.size() == 2 ? "the castling and en passant fields are missing"
                                           : "the en passant field is missing");
-  problem = ReadCastling(fields[2], b, why);
+  problem = ReadCastling(fields[2], chess960, b, why);
   if (problem.empty()) problem = ReadEnPassant(fields[3], b, why);
   if (!problem.empty()) return problem;
   if (fields.size() == 4) return std::string();
@@ -147,9 +189,27 @@ std::string Read(const std::string &text, Board *b, std::string *why, std::strin
   if (operations) *operations = text.substr(starts[4], last - starts[4]);
   return std::string();
 }
+// X-FEN: the letter of the right (KQkq), or in Chess960 the file of its rook when another rook
+// of the side stands further out on that side.
+char CastlingLetter(const Board &b, int right) {
+  int side = right >> 1, rook = CastlingRookFile(b, right);
+  bool kingSide = (right & 1) == 0;
+  if (!b.chess960 || OutermostRook(b, side, kingSide) == rook) return "KQkq"[right];
+  return static_cast<char>((side ? 'a' : 'A') + rook);
+}
 }  // namespace
 
 int CastlingFromMen(const Board &b) {
+  if (b.chess960) {
+    int allowed = 0;
+    for (int right = 0; right < 4; right++) {
+      int side = right >> 1, king = KingFile(b, side), rook = b.rookFile[right];
+      if (king >= 0 && b.man[SquareOf(rook, side ? 7 : 0)] == ManOf(WR, side) &&
+          (rook < king) == ((right & 1) == 1))
+        allowed |= 1 << right;
+    }
+    return allowed;
+  }
   const struct {
     int right, king, rook, kingSquare, rookSquare;
   } rights[] = {{CastleWK, WK, WR, 4, 7},
@@ -162,10 +222,11 @@ int CastlingFromMen(const Board &b) {
   return allowed;
 }
 
-bool ReadFEN(const std::string &text, Board *board, std::string *why, std::string *operations) {
+bool ReadFEN(const std::string &text, Board *board, std::string *why, std::string *operations,
+             bool chess960) {
   Board read;
   std::string ops;
-  if (!Read(text, &read, why, &ops).empty()) return false;
+  if (!Read(text, chess960, &read, why, &ops).empty()) return false;
   *board = read;
   if (operations) *operations = ops;
   return true;
@@ -203,10 +264,9 @@ std::string WriteFEN(const Board &b) {
     if (rank) fen[n++] = '/';
   }
   fen[n++] = ' ', fen[n++] = b.side ? 'b' : 'w', fen[n++] = ' ';
-  const char letters[] = "KQkq";
   int before = n;
-  for (int k = 0; k < 4; k++)
-    if (b.castling & (1 << k)) fen[n++] = letters[k];
+  for (int right = 0; right < 4; right++)
+    if (b.castling & (1 << right)) fen[n++] = CastlingLetter(b, right);
   if (n == before) fen[n++] = '-';
   fen[n++] = ' ';
   if (b.enPassant >= 0 && b.enPassant < 64)

@@ -3,6 +3,7 @@
 #include "chess/move.h"
 
 #include "chess/attack.h"
+#include "chess/census.h"
 #include "chess/fen.h"
 #include "chess/lines.h"
 #include "model/diagram.h"
@@ -81,6 +82,37 @@ void CastlingMoves(const Board &b, int from, MoveList *list) {
     list->Add(from, home - 2);
 }
 
+// Are the squares of the rank from a to c (either way round, both ends too) empty but for the
+// castling king and rook?
+bool OnlyCastlingMen(const Board &b, int a, int c, int king, int rook) {
+  for (int square = a < c ? a : c, last = a < c ? c : a; square <= last; square++)
+    if (b.man[square] && square != king && square != rook) return false;
+  return true;
+}
+
+// Chess960: the king takes its own rook. King and rook land on g and f (c and d); every square
+// either crosses or lands on is empty but for the two of them, and the king is not in check and
+// crosses no attacked square (where it lands is tested with every other move).
+void CastlingMoves960(const Board &b, int from, MoveList *list) {
+  int side = b.side, enemy = 1 - side, rank = side ? 7 : 0;
+  if (RankOf(from) != rank || !(b.castling & (3 << 2 * side)) || SquareAttacked(b, from, enemy))
+    return;
+  for (int queenSide = 0; queenSide < 2; queenSide++) {
+    int right = 2 * side + queenSide;
+    if (!(b.castling & (1 << right))) continue;
+    int rook = SquareOf(b.rookFile[right], rank);
+    int kingTo = SquareOf(queenSide ? 2 : 6, rank), rookTo = SquareOf(queenSide ? 3 : 5, rank);
+    if (b.man[rook] != ManOf(WR, side) || (rook > from) == (queenSide == 1) ||
+        !OnlyCastlingMen(b, from, kingTo, from, rook) || !OnlyCastlingMen(b, rook, rookTo, from, rook))
+      continue;
+    bool crossed = false;
+    int step = kingTo > from ? 1 : -1;
+    for (int square = from + step; square != kingTo && !crossed && from != kingTo; square += step)
+      crossed = SquareAttacked(b, square, enemy);
+    if (!crossed) list->Add(from, rook);
+  }
+}
+
 void ManMoves(const Board &b, int from, MoveList *list) {
   int side = b.side, kind = KindOf(b.man[from]);
   if (kind == WP) {
@@ -88,7 +120,7 @@ void ManMoves(const Board &b, int from, MoveList *list) {
   } else if (kind == WN || kind == WK) {
     for (const int8_t *s = kind == WN ? MenLines.knight[from] : MenLines.king[from]; *s >= 0; s++)
       if (!BelongsTo(b.man[*s], side)) list->Add(from, *s);
-    if (kind == WK) CastlingMoves(b, from, list);
+    if (kind == WK) (b.chess960 ? CastlingMoves960 : CastlingMoves)(b, from, list);
   } else {
     int first = kind == WB ? 4 : 0, last = kind == WR ? 4 : 8;
     for (int d = first; d < last; d++)
@@ -126,7 +158,7 @@ int KingSquare(const Board &b, int side) {
 bool KeepsKingSafe(const Board &b, const Move &m, int king) {
   Board after = b;
   MakeMove(&after, m);
-  if (king == m.from) king = m.to;
+  if (king == m.from) king = LandingSquare(b, m);
   return king < 0 || !SquareAttacked(after, king, after.side);
 }
 }  // namespace
@@ -154,29 +186,26 @@ bool HasLegalMove(const Board &board) {
 bool PlayablePosition(const Board &b, std::string *why) {
   const char *sides[2] = {"white", "black"};
   for (int side = 0; side < 2; side++) {
-    int count[7] = {};  // by kind WK..WP
+    int kings = 0;
     for (int square = 0; square < 64; square++) {
       if (!BelongsTo(b.man[square], side)) continue;
       int kind = KindOf(b.man[square]);
-      count[kind]++;
+      kings += kind == WK;
       if (kind == WP && (RankOf(square) == 0 || RankOf(square) == 7)) {
         if (why) *why = std::string("a ") + sides[side] + " pawn on " + SquareName(square);
         return false;
       }
     }
-    int men = 0, promoted = 0;
-    for (int kind = WK; kind <= WP; kind++) men += count[kind];
-    const int usual[7] = {0, 1, 1, 2, 2, 2, 8};  // of each kind at the start
-    for (int kind = WQ; kind <= WN; kind++) promoted += count[kind] > usual[kind] ? count[kind] - usual[kind] : 0;
-    std::string problem = count[WK] != 1 ? std::to_string(count[WK]) + " kings"
-                          : men > 16    ? std::to_string(men) + " men"
-                          : promoted > 8 - count[WP]
-                              ? std::to_string(promoted) + " promoted men and " + std::to_string(count[WP]) + " pawns"
-                              : "";
-    if (!problem.empty()) {
-      if (why) *why = std::string(sides[side]) + " has " + problem;
+    if (kings != 1) {
+      if (why) *why = std::string(sides[side]) + " has " + std::to_string(kings) + " kings";
       return false;
     }
+  }
+  // The counts of men, in the words of the diagram check (without its "? ").
+  std::string census = ImpossibleCount(b);
+  if (!census.empty()) {
+    if (why) *why = census.substr(2);
+    return false;
   }
   if (InCheck(b, 1 - b.side)) {
     if (why) *why = std::string(sides[1 - b.side]) + " is in check with " + sides[b.side] + " to move";
@@ -185,28 +214,63 @@ bool PlayablePosition(const Board &b, std::string *why) {
   return true;
 }
 
+namespace {
+// The turn passes: nothing moves, no en passant, and the board says how it was reached.
+void PassTurn(Board *b) {
+  b->enPassant = -1;
+  b->halfMoves++;
+  if (b->side) b->fullMoves++;
+  b->side = static_cast<int8_t>(1 - b->side);
+  b->nullMove = 1;
+}
+
+// Chess960 rights kept after the man has gone from one square to another: a king that moves
+// ends both of its side's rights, a rook that leaves or is taken on its right's square ends that.
+int KeepRights960(const Board &b, int man, int from, int to) {
+  int kept = KindOf(man) == WK ? ~(3 << 2 * (man >= BK)) & 15 : 15;
+  for (int right = 0; right < 4; right++) {
+    int rook = SquareOf(b.rookFile[right], right < 2 ? 0 : 7);
+    if (from == rook || to == rook) kept &= ~(1 << right);
+  }
+  return kept;
+}
+
+// Castling: the king and the rook land on the g- and f-files (c and d), from the e-file and the
+// corner or, in Chess960, from wherever they stand (the move is the king taking its rook).
+void Castle(Board *b, const Move &m) {
+  int rank = m.from - FileOf(m.from), kingSide = m.to > m.from;
+  int rookFrom = b->chess960 ? m.to : rank + (kingSide ? 7 : 0);
+  int8_t king = b->man[m.from], rook = b->man[rookFrom];
+  b->man[m.from] = 0, b->man[rookFrom] = 0;
+  b->man[rank + (kingSide ? 6 : 2)] = king;
+  b->man[rank + (kingSide ? 5 : 3)] = rook;
+}
+}  // namespace
+
 void MakeMove(Board *b, const Move &m) {
+  if (IsNullMove(m)) return PassTurn(b);
   int man = b->man[m.from], taken = b->man[m.to];
-  bool pawn = KindOf(man) == WP, castling = IsCastling(*b, m);
-  b->man[m.to] = m.promotion ? m.promotion : static_cast<int8_t>(man);
-  b->man[m.from] = 0;
-  if (pawn && taken == 0 && FileOf(m.from) != FileOf(m.to)) {  // en passant
-    b->man[SquareOf(FileOf(m.to), RankOf(m.from))] = 0;
-    taken = 1;
+  bool pawn = KindOf(man) == WP;
+  if (IsCastling(*b, m)) {
+    Castle(b, m);
+    taken = 0;
+  } else {
+    b->man[m.to] = m.promotion ? m.promotion : static_cast<int8_t>(man);
+    b->man[m.from] = 0;
+    if (pawn && taken == 0 && FileOf(m.from) != FileOf(m.to)) {  // en passant
+      b->man[SquareOf(FileOf(m.to), RankOf(m.from))] = 0;
+      taken = 1;
+    }
   }
-  if (castling) {
-    int rookFrom = m.to > m.from ? m.from + 3 : m.from - 4;
-    int rookTo = m.to > m.from ? m.from + 1 : m.from - 1;
-    b->man[rookTo] = b->man[rookFrom];
-    b->man[rookFrom] = 0;
-  }
-  b->castling = static_cast<int8_t>(b->castling & KeepRights(m.from) & KeepRights(m.to));
+  int kept = b->chess960 ? KeepRights960(*b, man, m.from, m.to) : KeepRights(m.from) & KeepRights(m.to);
+  b->castling = static_cast<int8_t>(b->castling & kept);
   b->enPassant = static_cast<int8_t>(pawn && (m.to - m.from == 16 || m.from - m.to == 16)
                                          ? (m.from + m.to) / 2
                                          : -1);
   b->halfMoves = pawn || taken ? 0 : b->halfMoves + 1;
   if (b->side) b->fullMoves++;
   b->side = static_cast<int8_t>(1 - b->side);
+  b->nullMove = 0;
 }
 
 uint64_t Perft(const Board &board, int depth) {

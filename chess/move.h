@@ -13,9 +13,24 @@ struct Move {
 inline bool operator==(const Move &a, const Move &b) {
   return a.from == b.from && a.to == b.to && a.promotion == b.promotion;
 }
-// Is the move castling? Only castling moves a king two files.
+// A null move (written "--" or "Z0"): the turn passes, no man moves. It is the only move whose
+// from and to are the same square.
+inline constexpr Move NullMove{0, 0, 0};
+inline bool IsNullMove(const Move &move) { return move.from == move.to; }
+
+// Is the move castling? In standard chess only castling moves a king two files; in Chess960 a
+// castling move is the king taking its own rook (the king may have to move one file, or none).
 inline bool IsCastling(const Board &board, const Move &move) {
-  return KindOf(board.man[move.from]) == WK && (move.to - move.from == 2 || move.from - move.to == 2);
+  int man = board.man[move.from];
+  if (KindOf(man) != WK || IsNullMove(move)) return false;
+  if (board.chess960) return board.man[move.to] == man + (WR - WK);
+  return move.to - move.from == 2 || move.from - move.to == 2;
+}
+// Where a move puts the man it moves: its to square, but for castling in Chess960 the king's
+// square on the g- or c-file.
+inline int LandingSquare(const Board &board, const Move &move) {
+  if (!board.chess960 || !IsCastling(board, move)) return move.to;
+  return move.to - FileOf(move.to) + (move.to > move.from ? 6 : 2);
 }
 
 // No position has more legal moves than this (the most known is 218).
@@ -35,7 +50,9 @@ bool HasLegalMove(const Board &board);
 // side, promoted men only for missing pawns), no pawn on the first or last rank, and the side
 // that has just moved not in check. False with the reason.
 bool PlayablePosition(const Board &board, std::string *why);
-// Plays a legal move: men, side, castling rights, en-passant square, counters.
+// Plays a legal move: men, side, castling rights, en-passant square, counters. NullMove passes
+// the turn: the side changes, the en-passant square goes, the counters count on and the board
+// says that it was reached by a null move.
 void MakeMove(Board *board, const Move &move);
 // The number of leaves of the tree of legal moves depth plies deep.
 uint64_t Perft(const Board &board, int depth);

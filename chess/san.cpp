@@ -73,6 +73,7 @@ int SquareFrom(char file, char rank) {
 // The SAN of a legal move, given the legal moves of its kind to its square (for a piece other
 // than the king) and the board after it.
 std::string SANOf(const Board &b, const Move &m, const Move *rivals, int count, const Board &after) {
+  if (IsNullMove(m)) return "--";
   std::string san;
   int kind = KindOf(b.man[m.from]);
   if (IsCastling(b, m)) {
@@ -102,6 +103,113 @@ std::string SANOf(const Board &b, const Move &m, const Move *rivals, int count, 
   return san;
 }
 
+// What a move's text names, read from SAN or long algebraic notation:
+// [piece] [from file] [from rank] [x, : or -] square [[=]promotion].
+struct Written {
+  bool named = false;             // a piece letter was given
+  int kind = WP;                  // WK..WP: the man named, a pawn when none is
+  int fromFile = -1, fromRank = -1, to = -1;
+  int promotion = 0;              // WQ..WN, or 0
+};
+
+// The kind a letter names at the start of a move: upper case, or lower case where it is no file
+// letter (k, q, r, n; b only when bishopB, for a text that is no pawn's move); 0 for none.
+int PieceKind(char c, bool bishopB) {
+  if (Letter(c, "KQRBNP") >= 0) return WK + Letter(c, "KQRBNP");
+  if (Letter(c, "kqrbn") >= 0 && (c != 'b' || bishopB)) return WK + Letter(c, "kqrbn");
+  return 0;
+}
+
+// Reads the text (without signs and glyphs) into *w; false when it is no move at all.
+bool Parse(const std::string &s, bool bishopB, Written *w) {
+  size_t i = 0, last = s.size();
+  int piece = last > 0 ? PieceKind(s[0], bishopB) : 0;
+  if (piece) w->named = true, w->kind = piece, i = 1;
+  // A promotion: "=Q" or "=q", or the letter right after the rank.
+  if (last >= 2 && (s[last - 2] == '=' || (s[last - 2] >= '1' && s[last - 2] <= '8')) &&
+      Letter(s[last - 1], "QRBNqrbn") >= 0) {
+    w->promotion = WQ + Letter(s[last - 1], "QRBNqrbn") % 4;
+    last -= s[last - 2] == '=' ? 2 : 1;
+  }
+  w->to = last >= i + 2 ? SquareFrom(s[last - 2], s[last - 1]) : -1;
+  if (w->to >= 0) last -= 2;
+  bool takes = last > i && Letter(s[last - 1], "x:") >= 0;
+  if (last > i && Letter(s[last - 1], "x:-") >= 0) last--;
+  if (last > i && s[i] >= 'a' && s[i] <= 'h') w->fromFile = s[i++] - 'a';
+  if (last > i && s[i] >= '1' && s[i] <= '8') w->fromRank = s[i++] - '1';
+  return w->to >= 0 && i == last && (!w->promotion || w->kind == WP) &&
+         !(w->kind == WP && takes && w->fromFile < 0);
+}
+
+// The text without what does not choose the move: check and mate signs, glyphs, "e.p.".
+std::string Bare(const std::string &text) {
+  std::string s = text;
+  for (size_t before = 0; before != s.size();) {
+    before = s.size();
+    while (!s.empty() && Letter(s.back(), "+#!? ") >= 0) s.pop_back();
+    size_t n = s.size();
+    if (n >= 4 && s.compare(n - 4, 4, "e.p.") == 0)
+      s.resize(n - 4);
+    else if (n >= 3 && s.compare(n - 2, 2, "ep") == 0 && s[n - 3] >= '1' && s[n - 3] <= '8')
+      s.resize(n - 2);
+  }
+  return s;
+}
+
+// The legal moves the written move can be. Long algebraic (a from square) looks at the man on
+// that square, whatever it is, castling too: e1g1, and in Chess960 e1h1 (the king taking its
+// rook) or e1g1 where the king has no step to g1. *all is the number of candidates kept.
+int Matches(const Board &b, const Written &w, Move candidates[MaxMoves], int *all,
+            Move matches[MaxMoves]) {
+  int count = 0;
+  *all = 0;
+  if (w.fromFile >= 0 && w.fromRank >= 0) {
+    int from = SquareOf(w.fromFile, w.fromRank);
+    if (!BelongsTo(b.man[from], b.side) || (w.named && KindOf(b.man[from]) != w.kind)) return 0;
+    int moves = CandidateMovesFrom(b, from, candidates);
+    for (int k = 0; k < moves; k++) {
+      const Move &m = candidates[k];
+      bool there = m.to == w.to || (IsCastling(b, m) && LandingSquare(b, m) == w.to);
+      if (there && (!w.promotion || KindOf(m.promotion) == w.promotion) && KeepsKingSafe(b, m))
+        candidates[(*all)++] = m;
+    }
+    for (int k = 0; k < *all; k++)
+      if (!IsCastling(b, candidates[k]) || candidates[k].to == w.to || *all == 1)
+        matches[count++] = candidates[k];
+    return count;
+  }
+  int fromFile = w.kind == WP && w.fromFile < 0 ? FileOf(w.to) : w.fromFile;  // a pawn's own file
+  *all = LegalMovesTo(b, w.kind, w.to, candidates);
+  for (int k = 0; k < *all; k++) {
+    const Move &m = candidates[k];
+    if ((fromFile < 0 || FileOf(m.from) == fromFile) &&
+        (w.fromRank < 0 || RankOf(m.from) == w.fromRank) &&
+        (!w.promotion || KindOf(m.promotion) == w.promotion) && !IsCastling(b, m))
+      matches[count++] = m;
+  }
+  return count;
+}
+
+// Castling written as O-O or O-O-O (or with zeros, or lower case): the king's castling move
+// towards that side, wherever king and rook stand.
+bool CastlingWritten(const Board &b, const std::string &s, Move *move) {
+  static const char *const written[] = {"O-O", "0-0", "o-o", "O-O-O", "0-0-0", "o-o-o"};
+  int kind = -1;
+  for (int k = 0; k < 6; k++)
+    if (s == written[k]) kind = k;
+  if (kind < 0) return false;
+  bool kingSide = kind < 3;
+  Move moves[MaxMoves];
+  int king = FindMan(b, ManOf(WK, b.side));
+  int count = king < 64 ? CandidateMovesFrom(b, king, moves) : 0;
+  *move = NullMove;
+  for (int k = 0; k < count; k++)
+    if (IsCastling(b, moves[k]) && (moves[k].to > moves[k].from) == kingSide &&
+        KeepsKingSafe(b, moves[k]))
+      *move = moves[k];
+  return true;
+}
+
 // ReadSAN, and when san and after are given, the move as WriteSAN writes it and the board after
 // it, from the moves already looked at.
 bool ReadMove(const Board &b, const std::string &text, Move *move, std::string *why,
@@ -117,52 +225,36 @@ bool ReadMove(const Board &b, const std::string &text, Move *move, std::string *
   };
   if (text.empty()) return Refuse(why, "an empty move");
   if (text.size() > 16) return Refuse(why, text.substr(0, 16) + "... is not a move");
-  // What matters is before the check sign and the glyphs.
-  std::string s = text;
-  while (!s.empty() && Letter(s.back(), "+#!?") >= 0) s.pop_back();
-  Move matches[MaxMoves];
-  int count = 0;
+  std::string s = Bare(text);
 
-  if (s == "O-O" || s == "0-0" || s == "O-O-O" || s == "0-0-0") {
-    int from = b.side ? 60 : 4, to = s.size() == 3 ? from + 2 : from - 2;
-    count = LegalMovesTo(b, WK, to, matches);
-    // A king moves two files only when castling.
-    for (int k = 0; k < count; k++)
-      if (matches[k].from == from) return found(matches[k], nullptr, 0);
-    return Refuse(why, text + " is illegal");
+  if (s == "--" || s == "Z0") {  // the turn passes, but not out of check
+    if (InCheck(b, b.side))
+      return Refuse(why, text + " is illegal: " + (b.side ? "black" : "white") + " is in check");
+    return found(NullMove, nullptr, 0);
+  }
+  Move castling;
+  if (CastlingWritten(b, s, &castling)) {
+    if (IsNullMove(castling)) return Refuse(why, text + " is illegal");
+    return found(castling, nullptr, 0);
   }
 
-  // [piece] [from file] [from rank] [x or - or :] square [[=]promotion]
-  size_t i = 0, last = s.size();
-  int kind = WP, promotion = 0;
-  if (last > 0 && Letter(s[0], "KQRBNP") >= 0) kind = WK + Letter(s[0], "KQRBNP"), i = 1;
-  if (last >= 2 && s[last - 2] == '=' && Letter(s[last - 1], "QRBNqrbn") >= 0) {
-    promotion = WQ + Letter(s[last - 1], "QRBNqrbn") % 4;
-    last -= 2;
-  } else if (last >= 1 && Letter(s[last - 1], "QRBN") >= 0) {
-    promotion = WQ + Letter(s[last - 1], "QRBN");
-    last -= 1;
+  Written w;
+  if (!Parse(s, false, &w)) return Refuse(why, text + " is not a move");
+  Move candidates[MaxMoves], matches[MaxMoves];
+  int all = 0, count = Matches(b, w, candidates, &all, matches);
+  // "bc3" is a b-pawn's capture where one fits, else a bishop's move in lower case.
+  Written bishop;
+  if (count == 0 && s[0] == 'b' && Parse(s, true, &bishop)) {
+    count = Matches(b, bishop, candidates, &all, matches);
+    if (count) w = bishop;
   }
-  int to = last >= i + 2 ? SquareFrom(s[last - 2], s[last - 1]) : -1;
-  if (to >= 0) last -= 2;
-  bool takes = last > i && Letter(s[last - 1], "x:") >= 0;
-  if (last > i && Letter(s[last - 1], "x:-") >= 0) last--;
-  int fromFile = -1, fromRank = -1;
-  if (last > i && s[i] >= 'a' && s[i] <= 'h') fromFile = s[i++] - 'a';
-  if (last > i && s[i] >= '1' && s[i] <= '8') fromRank = s[i++] - '1';
-  if (to < 0 || i != last || (promotion && kind != WP) || (kind == WP && takes && fromFile < 0))
-    return Refuse(why, text + " is not a move");
-  if (kind == WP && fromFile < 0) fromFile = FileOf(to);  // a pawn that captures names its file
-
-  Move candidates[MaxMoves];
-  int all = LegalMovesTo(b, kind, to, candidates);
-  for (int k = 0; k < all; k++) {
-    const Move &m = candidates[k];
-    if ((fromFile < 0 || FileOf(m.from) == fromFile) && (fromRank < 0 || RankOf(m.from) == fromRank) &&
-        (!promotion || KindOf(m.promotion) == promotion) && !IsCastling(b, m))
-      matches[count++] = m;
+  if (count == 1) {
+    int kind = KindOf(b.man[matches[0].from]);
+    if (kind == WP || kind == WK) return found(matches[0], nullptr, 0);
+    if (w.fromFile >= 0 && w.fromRank >= 0)  // only one man was looked at: find its rivals
+      all = LegalMovesTo(b, kind, matches[0].to, candidates);
+    return found(matches[0], candidates, all);
   }
-  if (count == 1) return found(matches[0], candidates, kind == WP || kind == WK ? 0 : all);
   if (count == 0) return Refuse(why, text + " is illegal");
   std::vector<std::string> names;
   for (int k = 0; k < count; k++) names.push_back(WriteSAN(b, matches[k]));

@@ -176,7 +176,7 @@ const Line Lines[] = {
     {{"--print-fen", "--ply=1", "@g.pgn"}, 0, "",
      "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1\n"},
     {{"--print-fen", "--every-ply", "@g.pgn"}, 1,
-     "boardsmith-export: @g.pgn: game 2, move 1...: Qxh7 is illegal\n",
+     "boardsmith-export: @g.pgn: line 7, game 2, move 1...: Qxh7 is illegal\n",
      std::string(StartFEN) + "\nrnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1\n"
      "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq e6 0 2\n"
      "rnbqkbnr/pppp1ppp/8/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R b KQkq - 1 2\n"},

@@ -28,6 +28,8 @@ TEST(FEN, RefusalsSayWhatAndWhere) {
       {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR x KQkq - 0 1", "side to move must be w or b"},
       {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQz - 0 1", "castling field 'KQz'"},
       {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KK - 0 1", "castling field 'KK'"},
+      {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KH - 0 1", "castling field 'KH'"},  // one right twice
+      {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KI - 0 1", "castling field 'KI'"},
       {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq e3 0 1",
        "en passant field 'e3' (expected - or a square on rank 6)"},
       {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w", "the castling and en passant fields are missing"},
@@ -57,6 +59,16 @@ TEST(FEN, FormsReadAndWrittenAsSixFields) {
       {"rnbqkbnr/ppp1pppp/8/3pP3/8/8/PPPP1PPP/RNBQKBNR w KQkq d6 bm Nf3; id \"x\";",
        "rnbqkbnr/ppp1pppp/8/3pP3/8/8/PPPP1PPP/RNBQKBNR w KQkq d6 0 1", "bm Nf3; id \"x\";"},
       {"4k3/8/8/8/8/8/8/4K2R w KQkq - 12 40", "4k3/8/8/8/8/8/8/4K2R w K - 12 40", ""},
+      // Shredder-FEN and X-FEN: standard where the men stand as in standard chess, else Chess960
+      // written with KQkq for the outermost rooks and file letters for inner ones.
+      {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w HAha - 0 1", Start, ""},
+      {"bqnb1rkr/pp3ppp/3ppn2/2p5/5P2/P2P4/NPP1P1PP/BQ1BNRKR w HFhf - 2 9",
+       "bqnb1rkr/pp3ppp/3ppn2/2p5/5P2/P2P4/NPP1P1PP/BQ1BNRKR w KQkq - 2 9", ""},
+      {"1r2k1r1/pppppppp/8/8/8/8/PPPPPPPP/1R2K1R1 w KQkq - 0 1",
+       "1r2k1r1/pppppppp/8/8/8/8/PPPPPPPP/1R2K1R1 w KQkq - 0 1", ""},
+      {"4k3/8/8/8/8/8/8/1R2KRR1 w F - 0 1", "4k3/8/8/8/8/8/8/1R2KRR1 w F - 0 1", ""},
+      {"4k3/8/8/8/8/8/8/1R2KRR1 w BF - 0 1", "4k3/8/8/8/8/8/8/1R2KRR1 w FQ - 0 1", ""},
+      {"r3k2r/8/8/8/8/8/8/R2K3R w KQkq - 0 1", "r3k2r/8/8/8/8/8/8/R2K3R w KQkq - 0 1", ""},
   };
   for (const auto &c : cases) {
     Board board;

@@ -2,7 +2,8 @@
 // accepted board holds men, rights and counters in range (no castling right its king and rook
 // do not allow, an en-passant square only on the rank behind the side that just moved); the
 // FEN written for it reads back to the same board and the same FEN; EPD operations are the end
-// of the text as written; and the board put into the diagram, either way up, comes back.
+// of the text as written; and a standard board put into the diagram, either way up, comes back
+// (a Chess960 board's castling rights are more than the diagram keeps).
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -48,6 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   Require(SameBoard(again, board), "a written FEN gives the board it was written from");
   Require(rest.empty() && WriteFEN(again) == fen, "write, read, write gives the same FEN");
 
+  if (board.chess960) return 0;  // the diagram keeps standard castling rights only
   for (int32_t flipped : {0, 1}) {
     Diagram diagram;
     diagram.Flipped = flipped;

@@ -1,10 +1,12 @@
-// Fuzzing the PGN reader: whatever the bytes, it ends; every game it accepts replays (each
-// position is the one before with its move played, the move is legal, its SAN is WriteSAN's and
-// reads back as the same move); every refusal says why.
+// Fuzzing the PGN reader: whatever the bytes, it ends; every game it accepts replays, and so
+// does each of its variations (each position is the one before with its move played, the move
+// is legal or a null move, its SAN is WriteSAN's and reads back as the same move); every
+// refusal says why.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "chess/move.h"
 #include "chess/pgn.h"
@@ -21,20 +23,30 @@ bool IsLegal(const Board &board, const Move &move) {
   return std::find(moves, moves + count, move) != moves + count;
 }
 
-void CheckGame(const PGNGame &game) {
-  Require(game.positions.size() == game.moves.size() + 1 && game.san.size() == game.moves.size(),
-          "a game has a position before and after each move and a SAN for each");
-  for (size_t p = 0; p < game.moves.size(); p++) {
-    const Board &before = game.positions[p];
-    const Move &move = game.moves[p];
-    Require(IsLegal(before, move), "every move is legal");
+void CheckLine(const std::vector<Board> &positions, const std::vector<Move> &moves,
+               const std::vector<std::string> &sans) {
+  Require(positions.size() == moves.size() + 1 && sans.size() == moves.size(),
+          "a line has a position before and after each move and a SAN for each");
+  for (size_t p = 0; p < moves.size(); p++) {
+    const Board &before = positions[p];
+    const Move &move = moves[p];
+    Require(IsNullMove(move) || IsLegal(before, move), "every move is legal or a null move");
+    Require(positions[p + 1].nullMove == IsNullMove(move), "a position says whether a null move led to it");
     Board after = before;
     MakeMove(&after, move);
-    Require(SameBoard(after, game.positions[p + 1]), "each position is the one before with its move played");
-    Require(WriteSAN(before, move) == game.san[p], "a move's SAN is WriteSAN's");
+    Require(SameBoard(after, positions[p + 1]), "each position is the one before with its move played");
+    Require(WriteSAN(before, move) == sans[p], "a move's SAN is WriteSAN's");
     Move back;
     std::string why;
-    Require(ReadSAN(before, game.san[p], &back, &why) && back == move, "a SAN reads back as its move");
+    Require(ReadSAN(before, sans[p], &back, &why) && back == move, "a SAN reads back as its move");
+  }
+}
+
+void CheckGame(const PGNGame &game) {
+  CheckLine(game.positions, game.moves, game.san);
+  for (const PGNVariation &v : game.variations) {
+    Require(!v.path.empty() && v.firstPly >= 1, "a variation has a path and a first ply");
+    CheckLine(v.positions, v.moves, v.san);
   }
 }
 }  // namespace
@@ -45,6 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (!file) return 0;
   PGNSource source;
   OpenPGNSource(&source, file);
+  source.variations = size % 2 == 0;  // half the inputs read their variations too
   PGNGame game;
   std::string why;
   size_t games = 0;

@@ -27,7 +27,7 @@ TEST_F(GameWindow, ListsTheGamesAndStepsThroughTheChosenOne) {
   EXPECT_EQ(WindowText(w), "Games: editor.pgn");
   EXPECT_EQ(ListBoxRows(Games()),
             (std::vector<std::string>{"1. Anna - Boris, Editor test, 1-0",
-                                      "damaged: game 2, move 2: Ke3 is illegal",
+                                      "damaged: line 12, game 2, move 2: Ke3 is illegal",
                                       "3. ? - ?, Promotion, *"}));
   Choose(CmdTypical);  // an arrow, to be cleared
   Settings().Theme = 3;
@@ -79,7 +79,7 @@ TEST_F(GameWindow, DamagedGamesSayWhyAndSetUpGamesStartFromTheirFEN) {
   EXPECT_EQ(Man("a2"), BK);
   const std::vector<int> before = Men();
   ChooseListRow(Games(), 1);
-  ExpectBox(w, "game 2, move 2: Ke3 is illegal", "Open PGN", MB_OK | MB_ICONEXCLAMATION);
+  ExpectBox(w, "line 12, game 2, move 2: Ke3 is illegal", "Open PGN", MB_OK | MB_ICONEXCLAMATION);
   EXPECT_TRUE(ListBoxRows(Moves()).empty());
   EXPECT_EQ(Men(), before);
   Button(8204);  // nothing to step through
