@@ -168,6 +168,8 @@ const OptionSpec Table[] = {
      }},
     {"quiet", 'q', nullptr, "nothing on the terminal but errors",
      [](ExportOptions *o, const std::string &, std::string *) { return o->quiet = true; }},
+    {"progress", 0, nullptr, "a progress line every 10 s when standard error is not a terminal",
+     [](ExportOptions *o, const std::string &, std::string *) { return o->progress = true; }},
     {"help", 'h', nullptr, "this text", nullptr},
 };
 

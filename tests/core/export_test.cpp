@@ -169,7 +169,7 @@ const Line Lines[] = {
     {{"--fen=rnbqkbnr/ppppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1", "@o.bmp"}, 1,
      "boardsmith-export: --fen: rank 7 has 9 squares\n", ""},
     {{"--fen=", "@o.bmp"}, 1, "boardsmith-export: --fen: the text is empty\n", ""},
-    {{"@nul.fen", "-o", "@{n}.bmp"}, 1, "boardsmith-export: @nul.fen:1: character 0x00 at column 4\n", ""},
+    {{"@nul.fen", "-o", "@{n}.bmp"}, 1, "boardsmith-export: cannot read @nul.fen: it is not text (byte 4 is 0x00)\n", ""},
     // FEN of a position file, a FEN, games and standard input.
     {{"--print-fen", "@s.brd"}, 0, "", std::string(StartFEN) + "\n"},
     {{"--print-fen", "--fen", "4k3/8/8/8/8/8/8/4K3 b - -"}, 0, "", "4k3/8/8/8/8/8/8/4K3 b - - 0 1\n"},
@@ -193,7 +193,7 @@ const Line Lines[] = {
      "boardsmith-export: cannot read @garbage.brd: It is not a position file: it holds binary data.\n", ""},
     {{"@missing.brd", "@out.bmp"}, 1, "boardsmith-export: cannot read @missing.brd: No such file or directory\n", ""},
     {{"@", "@out.bmp"}, 1, "boardsmith-export: cannot read @: It is not a regular file.\n", ""},
-    {{"@self.bmp"}, 1, "boardsmith-export: cannot write @self.bmp: it is the position file being read\n", ""},
+    {{"@self.bmp"}, 1, "boardsmith-export: cannot write @self.bmp: it is @self.bmp, an input of this run\n", ""},
 };
 
 TEST_F(Exporter, CommandLines) {
