@@ -60,7 +60,8 @@ bool KeepOtherPositionFile(const std::string &brd) {
   if (Editor().VClip || !std::filesystem::exists(brd, ec) ||
       (!DiagramFile.empty() && std::filesystem::equivalent(brd, DiagramFile, ec)))
     return false;
-  std::string question = brd.substr(brd.rfind('/') + 1) + " already exists.\nDo you want to replace it?";
+  std::string question =
+      brd.substr(brd.rfind('/') + 1) + " already exists.\nDo you want to replace it?";
   return MessageBox(MainWnd, question.c_str(), "Confirm Save As", MB_YESNO | MB_ICONEXCLAMATION) !=
          IDYES;
 }

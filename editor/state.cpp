@@ -51,7 +51,8 @@ bool SavePrefs(std::string *why) {
   e.prefs.ShowCoords = e.ShowCoords;
   std::error_code ec;
   // A folder that cannot be made is the cause to name, not the missing folder the write meets.
-  if (!IsRunFolder(e.StartFolder) && !std::filesystem::create_directories(ConfigFolder(), ec) && ec) {
+  if (!IsRunFolder(e.StartFolder) && !std::filesystem::create_directories(ConfigFolder(), ec) &&
+      ec) {
     if (why) *why = "The folder " + ConfigFolder() + " cannot be made: " + ec.message() + ".";
     return false;
   }

@@ -161,9 +161,8 @@ class Reader {
     job.number = ++count_;
     job.done = total_ > 0 && !unknownSize_ ? (before_ + position_) / total_ : -1.0;
     if (job.kind != Job::Failed && !o_.printFEN) {
-      job.output = o_.output.empty()
-                       ? naming.folder + ExpandPattern(naming.pattern, {job.number, name, game, ply})
-                       : o_.output;
+      job.output = !o_.output.empty() ? o_.output
+                   : naming.folder + ExpandPattern(naming.pattern, {job.number, name, game, ply});
       // The names that could repeat come one after another (uniquenames.h).
       std::string first = repeats_.Check(job.output, job.input);
       if (!first.empty()) {
@@ -318,8 +317,10 @@ class Reader {
     } else if (lineNumber > 0) {
       ReadList(in, s, line, lineNumber);
     }
-    if (!text.notText.empty()) Fail("stdin", text.notText);
-    else if (std::ferror(in)) Fail("stdin", std::string("cannot read stdin: ") + std::strerror(errno));
+    if (!text.notText.empty())
+      Fail("stdin", text.notText);
+    else if (std::ferror(in))
+      Fail("stdin", std::string("cannot read stdin: ") + std::strerror(errno));
     std::fclose(in);
     unknownSize_ = false;
   }

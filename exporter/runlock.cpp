@@ -52,7 +52,8 @@ std::vector<OutputPlace> OutputPlaces(const ExportOptions &o) {
         }
     }
   }
-  if (!o.report.empty()) Add(places, {FolderOf(o.report), o.report.substr(FolderOf(o.report).size())});
+  const std::string folder = FolderOf(o.report);
+  if (!o.report.empty()) Add(places, {folder, o.report.substr(folder.size())});
   return places;
 }
 

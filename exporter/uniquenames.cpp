@@ -130,8 +130,8 @@ bool PatternApart(const ExportOptions &o, std::string *problem) {
     auto [at, added] = first.emplace(name, i);
     if (added) continue;
     *problem = head + SourceLabel(o, at->second) + " and " + SourceLabel(o, i) +
-               " could both be written to " + WithName(pieces, SourceName(o.sources[i])) + ": put " +
-               (name.empty() ? "{name} or {n}" : "{n}") + " in it";
+               " could both be written to " + WithName(pieces, SourceName(o.sources[i])) +
+               ": put " + (name.empty() ? "{name} or {n}" : "{n}") + " in it";
     return false;
   }
   // The games of a file with --every-ply are told apart by {game}: without it, the same ply of

@@ -63,10 +63,13 @@ bool ReadLongLine(const std::string &text, size_t *at, std::string *line) {
 bool FileNameText(const std::string &line) {
   for (size_t i = 0; i < line.size();) {
     unsigned char c = static_cast<unsigned char>(line[i]);
-    int follow = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : -1;
+    // The bytes that follow a lead byte; -1 for a byte that cannot lead.
+    int follow = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2
+                            : (c & 0xF8) == 0xF0 ? 3 : -1;
     if (c < 0x20 || c == 0x7F || follow < 0 || (follow == 1 && c < 0xC2)) return false;
-    for (int k = 1; k <= follow; k++)
-      if (i + k >= line.size() || (static_cast<unsigned char>(line[i + k]) & 0xC0) != 0x80) return false;
+    for (size_t k = 1; k <= static_cast<size_t>(follow); k++)
+      if (i + k >= line.size() || (static_cast<unsigned char>(line[i + k]) & 0xC0) != 0x80)
+        return false;
     i += static_cast<size_t>(follow) + 1;
   }
   return true;

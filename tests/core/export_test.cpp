@@ -67,7 +67,8 @@ class Exporter : public ::testing::Test {
     for (int fd : {0, 1})
       if ((fd ? out : in) >= 0) posix_spawn_file_actions_adddup2(&files, fd ? out : in, fd);
       else posix_spawn_file_actions_addopen(&files, fd, "/dev/null", O_RDWR, 0);
-    posix_spawn_file_actions_addopen(&files, 2, (logs_ / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&files, 2, (logs_ / "err").c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
     std::vector<std::string> all = {"boardsmith-export"};
     for (const std::string &arg : args) all.push_back(At(arg, folder_.Path()));
     std::vector<char *> argv;
@@ -169,7 +170,10 @@ const char List[] =
 const char Usage[] = "Usage: boardsmith-export [--coords=yes|no] POSITION.brd [OUTPUT]";
 
 std::string StopName(int signal) {
-  return signal == SIGINT ? "SIGINT" : signal == SIGTERM ? "SIGTERM" : signal == SIGHUP ? "SIGHUP" : "SIGPIPE";
+  return signal == SIGINT    ? "SIGINT"
+         : signal == SIGTERM ? "SIGTERM"
+         : signal == SIGHUP  ? "SIGHUP"
+                             : "SIGPIPE";
 }
 
 // Command lines and what they give: exit status, standard error (a part of it) and output.
@@ -202,7 +206,8 @@ const Line Lines[] = {
     {{"--fen=rnbqkbnr/ppppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1", "@o.bmp"}, 1,
      "boardsmith-export: --fen: rank 7 has 9 squares\n", ""},
     {{"--fen=", "@o.bmp"}, 1, "boardsmith-export: --fen: the text is empty\n", ""},
-    {{"@nul.fen", "-o", "@{n}.bmp"}, 1, "boardsmith-export: cannot read @nul.fen: it is not text (byte 4 is 0x00)\n", ""},
+    {{"@nul.fen", "-o", "@{n}.bmp"}, 1,
+     "boardsmith-export: cannot read @nul.fen: it is not text (byte 4 is 0x00)\n", ""},
     // FEN of a position file, a FEN, games and standard input.
     {{"--print-fen", "@s.brd"}, 0, "", std::string(StartFEN) + "\n"},
     {{"--print-fen", "--fen", "4k3/8/8/8/8/8/8/4K3 b - -"}, 0, "", "4k3/8/8/8/8/8/8/4K3 b - - 0 1\n"},
@@ -226,7 +231,8 @@ const Line Lines[] = {
      "boardsmith-export: cannot read @garbage.brd: It is not a position file: it holds binary data.\n", ""},
     {{"@missing.brd", "@out.bmp"}, 1, "boardsmith-export: cannot read @missing.brd: No such file or directory\n", ""},
     {{"@", "@out.bmp"}, 1, "boardsmith-export: cannot read @: It is not a regular file.\n", ""},
-    {{"@self.bmp"}, 1, "boardsmith-export: cannot write @self.bmp: it is @self.bmp, an input of this run\n", ""},
+    {{"@self.bmp"}, 1,
+     "boardsmith-export: cannot write @self.bmp: it is @self.bmp, an input of this run\n", ""},
     // Names decided before anything is written: positions that could meet are refused, naming
     // both; the records of one list meet one after another, and the second fails.
     {{"@l1.fen", "@l.fen", "-o", "@{name}{n}.bmp"}, 2, "-o @{name}{n}.bmp: @l1.fen and @l.fen could get "
@@ -372,7 +378,8 @@ TEST_F(Exporter, PicturesAndTheReportHaveOneWriter) {
       Outcome o = Run(ext == ".bmp" ? std::vector<std::string>{"@s.brd", target}
                                     : std::vector<std::string>{"@s.brd", "@p.bmp", "--report=" + target});
       EXPECT_EQ(o.status, *why ? 1 : 0);
-      EXPECT_EQ(o.err, *why ? "boardsmith-export: cannot write " + target + ": " + At(why, folder_.Path()) + "\n" : "");
+      const std::string refused = "boardsmith-export: cannot write " + target + ": " + why + "\n";
+      EXPECT_EQ(o.err, *why ? At(refused, folder_.Path()) : "");
       EXPECT_EQ(fs::exists(folder_ / "p.bmp"), ext == ".json" && !*why);  // refused up front
       struct stat st;
       EXPECT_EQ(stat(target.c_str(), &st) == 0 && (st.st_mode & 0777) == 0640 && st.st_size > 3, !*why);
@@ -447,6 +454,7 @@ TEST_F(Exporter, AListThatChangesWhileReadIsReported) {
   EXPECT_EQ(ReadWhole(logs_ / "err"),
             "boardsmith-export: " + folder_ / "many.fen" + ": it changed while it was read (" +
                 std::to_string(many.size()) + " bytes when opened, " +
-                std::to_string(many.size() + fen.size()) + " at the end): its positions may be incomplete\n");
+                std::to_string(many.size() + fen.size()) +
+                " at the end): its positions may be incomplete\n");
 }
 }  // namespace
