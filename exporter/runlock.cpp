@@ -71,6 +71,10 @@ bool RunLocks::Take(const OutputPlace &place, std::string *why) {
     int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd < 0) return true;
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      if (errno != EWOULDBLOCK) {  // a file system without locks: the run goes on unlocked
+        close(fd);
+        return true;
+      }
       std::string holder = Holder(fd);
       close(fd);
       *why = "another run" + (holder.empty() ? "" : " (process " + holder + ")") +

@@ -32,7 +32,11 @@ StopSignals::StopSignals() {
   // No SA_RESTART: a read that waits on a pipe or a terminal returns, and the reader stops.
   // SA_RESETHAND: a second signal does what it always does.
   action.sa_flags = SA_RESETHAND;
-  for (int i = 0; i < 4; i++) sigaction(Signals[i], &action, &old_[i]);
+  for (int i = 0; i < 4; i++) {
+    sigaction(Signals[i], &action, &old_[i]);
+    // A signal the caller ignores stays ignored (nohup, a background job of a script).
+    if (old_[i].sa_handler == SIG_IGN) sigaction(Signals[i], &old_[i], nullptr);
+  }
 }
 
 StopSignals::~StopSignals() {

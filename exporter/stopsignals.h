@@ -2,7 +2,7 @@
 // The signals that stop a batch cleanly: SIGINT, SIGTERM, SIGHUP and SIGPIPE. While a StopSignals
 // lives they end nothing at once: the first one is noted, the reader stops, the jobs in flight
 // finish, the report is written and marked, and the run ends with 128 + the signal. A second
-// such signal ends the process as the system would.
+// such signal ends the process as the system would; one that was ignored stays ignored.
 #include <signal.h>
 
 #include <string>

@@ -74,9 +74,19 @@ class Exporter : public ::testing::Test {
     std::vector<char *> argv;
     for (std::string &arg : all) argv.push_back(arg.data());
     argv.push_back(nullptr);
+    // The stop signals as a shell gives them, whatever the test runner ignores or blocks.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t stops, none;
+    sigemptyset(&stops), sigemptyset(&none);
+    for (int s : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) sigaddset(&stops, s);
+    posix_spawnattr_setsigdefault(&attributes, &stops);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
     pid_t pid = -1;
-    posix_spawn(&pid, BS_RUN_DIR "/boardsmith-export", &files, nullptr, argv.data(), environ);
+    posix_spawn(&pid, BS_RUN_DIR "/boardsmith-export", &files, &attributes, argv.data(), environ);
     posix_spawn_file_actions_destroy(&files);
+    posix_spawnattr_destroy(&attributes);
     return pid;
   }
   static int Finish(pid_t pid) {
