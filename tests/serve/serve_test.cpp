@@ -61,7 +61,7 @@ TEST(ServeAnswers, BadRequestsAreRefusedWithTheReason) {
       {"GET", "/diagram.png?fen=" + std::string(9000, '8'), "", 414, "the URL is longer than 8192 bytes"},
       {"GET", "/game.png?fen=" + Start, "", 400, "unknown parameter fen for /game.png"},
       {"GET", "/game.png", "", 400, "pgn= (or a POSTed PGN) is needed: the game"},
-      {"GET", "/game.png?pgn=1.+e5", "", 400, "pgn: game 1, move 1: e5 is illegal"},
+      {"GET", "/game.png?pgn=1.+e5", "", 400, "pgn: line 1, game 1, move 1: e5 is illegal"},
       {"GET", "/game.png?pgn=1.+e4+e5&ply=7", "", 400, "pgn game 1: no ply 7: the game has 2 plies"},
       {"POST", "/game.png", std::string(101, ' '), 413, "the game is larger than 100 bytes"},
       {"GET", "/game.png?pgn=1.e4&every-ply=maybe", "", 400, "every-ply takes yes or no, not \"maybe\""},
