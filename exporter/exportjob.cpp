@@ -1,7 +1,6 @@
 // One position exported: its diagram set up, the output written, the check's report.
 #include "exporter/exportjob.h"
 
-#include <filesystem>
 #include <optional>
 
 #include "check/check.h"
@@ -11,13 +10,6 @@
 #include "files/atomicwrite.h"
 
 namespace {
-bool SameFile(const std::string &a, const std::string &b) {
-  std::error_code ec;
-  if (std::filesystem::equivalent(a, b, ec)) return true;
-  return std::filesystem::absolute(a, ec).lexically_normal() ==
-         std::filesystem::absolute(b, ec).lexically_normal();
-}
-
 // The check's report after a save: its summary names the format written, as the editor's does,
 // the picture's extension in capitals.
 CheckResult ReportAfter(const std::string &path, const Diagram &diagram) {
@@ -29,8 +21,8 @@ CheckResult ReportAfter(const std::string &path, const Diagram &diagram) {
 }
 }  // namespace
 
-void ExportJob(const Job &job, const ExportOptions &o, const std::vector<std::string> &inputs,
-               Canvas &canvas, Row *row) {
+void ExportJob(const Job &job, const ExportOptions &o, const InputGuard &inputs, Canvas &canvas,
+               Row *row) {
   row->number = job.number;
   row->input = job.input;
   row->done = job.done;
@@ -46,11 +38,11 @@ void ExportJob(const Job &job, const ExportOptions &o, const std::vector<std::st
     row->written = true;
     return;
   }
-  for (const std::string &input : inputs)
-    if (SameFile(input, job.output)) {
-      row->failure = "cannot write " + job.output + ": it is the position file being read";
-      return;
-    }
+  std::string input = inputs.InputAt(job.output);
+  if (!input.empty()) {
+    row->failure = "cannot write " + job.output + ": it is " + input + ", an input of this run";
+    return;
+  }
   std::string bytes;
   if (!OutputBytes(job.output, o, *p, canvas, &bytes, &why) ||
       !WriteFileAtomically(job.output, bytes, &why)) {

@@ -168,6 +168,8 @@ const OptionSpec Table[] = {
      }},
     {"quiet", 'q', nullptr, "nothing on the terminal but errors",
      [](ExportOptions *o, const std::string &, std::string *) { return o->quiet = true; }},
+    {"progress", 0, nullptr, "a progress line every 10 s when standard error is not a terminal",
+     [](ExportOptions *o, const std::string &, std::string *) { return o->progress = true; }},
     {"help", 'h', nullptr, "this text", nullptr},
 };
 
@@ -380,7 +382,8 @@ std::string HelpText() {
       "one a line, # comments), games (.pgn), or - for standard input. Without OUTPUT a position\n"
       "file's picture is written beside it, under its name with .bmp. The check's report goes to\n"
       "standard output for one position, its summary for many. Exit status: 0 every output was\n"
-      "written, 1 an input could not be read or an output not written, 2 wrong usage.\n\n"
+      "written, 1 an input could not be read or an output not written, 2 wrong usage or outputs\n"
+      "that could get one name, 128 + N when signal N (INT, TERM, HUP, PIPE) stopped the run.\n\n"
       "Options:\n";
   for (const OptionSpec &entry : Table) {
     std::string left = "  ";

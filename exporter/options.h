@@ -30,6 +30,7 @@ struct ExportOptions {
   bool everyPly = false;
   bool printFEN = false;
   bool quiet = false;
+  bool progress = false;  // progress lines when standard error is not a terminal
   int jobs = 0;  // 0: the number of cores
   std::string report;
   int style = -1;  // 0 the 1-bit print picture, 1 the theme's colours; -1 the output's default

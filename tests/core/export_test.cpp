@@ -1,6 +1,10 @@
 // The command-line exporter, run as a program on files in a temporary folder.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -53,6 +57,31 @@ class Exporter : public ::testing::Test {
     command.append(" 2>").append(Quote(logs_ / "err"));
     int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWhole(logs_ / "out"), ReadWhole(logs_ / "err")};
+  }
+
+  // Starts the exporter with standard input and output from descriptors (-1: /dev/null) and
+  // standard error to the log; Finish waits for its exit status.
+  pid_t Start(const std::vector<std::string> &args, int in = -1, int out = -1) {
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    for (int fd : {0, 1})
+      if ((fd ? out : in) >= 0) posix_spawn_file_actions_adddup2(&files, fd ? out : in, fd);
+      else posix_spawn_file_actions_addopen(&files, fd, "/dev/null", O_RDWR, 0);
+    posix_spawn_file_actions_addopen(&files, 2, (logs_ / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<std::string> all = {"boardsmith-export"};
+    for (const std::string &arg : args) all.push_back(At(arg, folder_.Path()));
+    std::vector<char *> argv;
+    for (std::string &arg : all) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    posix_spawn(&pid, BS_RUN_DIR "/boardsmith-export", &files, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&files);
+    return pid;
+  }
+  static int Finish(pid_t pid) {
+    int raw = 0;
+    waitpid(pid, &raw, 0);
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   }
 
   // Writes the position file of a diagram and its settings.
@@ -139,6 +168,10 @@ const char List[] =
 
 const char Usage[] = "Usage: boardsmith-export [--coords=yes|no] POSITION.brd [OUTPUT]";
 
+std::string StopName(int signal) {
+  return signal == SIGINT ? "SIGINT" : signal == SIGTERM ? "SIGTERM" : signal == SIGHUP ? "SIGHUP" : "SIGPIPE";
+}
+
 // Command lines and what they give: exit status, standard error (a part of it) and output.
 struct Line {
   std::vector<std::string> args;
@@ -169,7 +202,7 @@ const Line Lines[] = {
     {{"--fen=rnbqkbnr/ppppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1", "@o.bmp"}, 1,
      "boardsmith-export: --fen: rank 7 has 9 squares\n", ""},
     {{"--fen=", "@o.bmp"}, 1, "boardsmith-export: --fen: the text is empty\n", ""},
-    {{"@nul.fen", "-o", "@{n}.bmp"}, 1, "boardsmith-export: @nul.fen:1: character 0x00 at column 4\n", ""},
+    {{"@nul.fen", "-o", "@{n}.bmp"}, 1, "boardsmith-export: cannot read @nul.fen: it is not text (byte 4 is 0x00)\n", ""},
     // FEN of a position file, a FEN, games and standard input.
     {{"--print-fen", "@s.brd"}, 0, "", std::string(StartFEN) + "\n"},
     {{"--print-fen", "--fen", "4k3/8/8/8/8/8/8/4K3 b - -"}, 0, "", "4k3/8/8/8/8/8/8/4K3 b - - 0 1\n"},
@@ -193,7 +226,24 @@ const Line Lines[] = {
      "boardsmith-export: cannot read @garbage.brd: It is not a position file: it holds binary data.\n", ""},
     {{"@missing.brd", "@out.bmp"}, 1, "boardsmith-export: cannot read @missing.brd: No such file or directory\n", ""},
     {{"@", "@out.bmp"}, 1, "boardsmith-export: cannot read @: It is not a regular file.\n", ""},
-    {{"@self.bmp"}, 1, "boardsmith-export: cannot write @self.bmp: it is the position file being read\n", ""},
+    {{"@self.bmp"}, 1, "boardsmith-export: cannot write @self.bmp: it is @self.bmp, an input of this run\n", ""},
+    // Names decided before anything is written: positions that could meet are refused, naming
+    // both; the records of one list meet one after another, and the second fails.
+    {{"@l1.fen", "@l.fen", "-o", "@{name}{n}.bmp"}, 2, "-o @{name}{n}.bmp: @l1.fen and @l.fen could get "
+     "one name, as {name} runs into the digits of {n}: put a separator such as - between them\n", ""},
+    {{"@l.fen", "-o", "@{n}0{ply}.bmp"}, 2, "{n} and {ply} run together with only digits between", ""},
+    {{"--fen=8/8/8/8/8/8/8/8", "--fen=8/8/8/8/8/8/8/8", "-o", "@{name}.bmp"}, 2,
+     "--fen #1 and --fen #2 could both be written to @fen.bmp: put {n} in it\n", ""},
+    {{"@s.brd", "@pawn.brd", "-o", "@x-{game}.bmp"}, 2,
+     "@s.brd and @pawn.brd could both be written to @x-{game}.bmp: put {name} or {n} in it\n", ""},
+    {{"--every-ply", "@g.pgn", "-o", "@{name}-{ply}.bmp"}, 2, "game 1 ply 0 and game 2 ply 0 of @g.pgn "
+     "could both be written to @g-{ply}.bmp: put {game} or {n} in it\n", ""},
+    {{"@l.fen", "@l-1.brd"}, 2, "@l.fen and @l-1.brd could both be written to @l-1.bmp: name the "
+     "outputs with -o PATTERN\n", ""},
+    {{"@s.brd", "@link/s.brd"}, 2, "@s.brd and @link/s.brd could both be written to @link/s.bmp", ""},
+    {{"@l.fen", "-o", "@same.bmp"}, 1, "cannot write @same.bmp: @l.fen:2 of this run goes there\n",
+     "1 of 3 diagrams written; their checks found 0 errors and 0 warnings\n"},
+    {{"@...fen", "-o", "@{name}-{n}.bmp"}, 0, "", "BMP file saved with 0 errors and 0 warnings\n"},
 };
 
 TEST_F(Exporter, CommandLines) {
@@ -208,6 +258,8 @@ TEST_F(Exporter, CommandLines) {
   WriteWhole(folder_ / "g.pgn", Games);
   WriteWhole(folder_ / "l.fen", List);
   WriteWhole(folder_ / "nul.fen", std::string("abc\0def\n", 8));
+  WriteWhole(folder_ / "...fen", "4k3/8/8/8/8/8/8/4K3 w - - 0 1\n");
+  std::filesystem::create_directory_symlink(folder_.Path(), folder_ / "link");
   for (const Line &line : Lines) {
     Outcome o = Run(line.args, line.in.empty() ? "" : folder_ / line.in);
     std::string err = At(line.err, folder_.Path());
@@ -217,8 +269,9 @@ TEST_F(Exporter, CommandLines) {
     EXPECT_EQ(o.err.find("Usage: boardsmith-export") != std::string::npos, line.status == 2);
     EXPECT_EQ(o.out, line.out) << first;
   }
-  EXPECT_EQ(NamesIn(folder_.Path()), (std::set<std::string>{"s.brd", "g.pgn", "l.fen", "nul.fen", "self.bmp",
-                                                             "pawn.brd", "pawn.bmp", "garbage.brd"}));
+  EXPECT_EQ(NamesIn(folder_.Path()),
+            (std::set<std::string>{"s.brd", "g.pgn", "l.fen", "nul.fen", "self.bmp", "pawn.brd",
+                                   "pawn.bmp", "garbage.brd", "link", "same.bmp", "...fen", "__-1.bmp"}));
   EXPECT_EQ(ReadWhole(folder_ / "self.bmp"), ReadWhole(folder_ / "s.brd"));
 
   Outcome help = Run({"--help"});
@@ -226,7 +279,7 @@ TEST_F(Exporter, CommandLines) {
   EXPECT_EQ(help.out.rfind("Usage: ", 0), 0u);
   for (const char *name : {"fen", "output", "coords", "flip", "theme", "size", "arrow", "dot",
                            "cross", "game", "ply", "every-ply", "print-fen", "style", "px", "page",
-                           "jobs", "report", "quiet", "help"})
+                           "jobs", "report", "quiet", "progress", "help"})
     EXPECT_NE(help.out.find(std::string("--") + name), std::string::npos) << name;
 }
 
@@ -292,5 +345,108 @@ TEST_F(Exporter, BatchOfAListWithABadLine) {
       "\"@l.fen:4\",\"\",\"\",0,0,\"\",no,\"@l.fen:4: rank 7 has 9 squares\"\n"
       "\"@l.fen:5\",\"@j2/l-3.bmp\",\"7k/8/8/8/8/8/8/RRR1K3 w - - 0 1\",0,1,"
       "\"! White has more than 2 rooks\",yes,\"\"\n", folder_.Path()));
+}
+// One writer for every file: a picture and the report each write through a symbolic link and
+// keep the mode of the file they replace; a folder, a FIFO or an input however it is named is
+// refused, the report's before any picture is written. A batch clears the temporaries that dead
+// processes left in its folders.
+TEST_F(Exporter, PicturesAndTheReportHaveOneWriter) {
+  namespace fs = std::filesystem;
+  Position("s.brd", Preset(StartPosition));
+  WriteWhole(folder_ / ".bs4194305-AbCdEf.tmp", "");  // no process has that id
+  WriteWhole(folder_ / ".bs1-AbCdEf.tmp", "");        // a process that lives
+  const std::pair<const char *, const char *> kinds[] = {
+      {"link", ""}, {"private", ""}, {"folder", "A folder of that name exists."},
+      {"fifo", "It is not a regular file."}, {"input", "it is @s.brd, an input of this run"}};
+  for (const std::string ext : {".bmp", ".json"})
+    for (const auto &[kind, why] : kinds) {
+      SCOPED_TRACE(kind + ext);
+      const std::string target = folder_ / ("t" + ext), real = folder_ / ("real" + ext);
+      for (const std::string &old : {target, real, folder_ / "p.bmp"}) fs::remove_all(old);
+      if (kind == std::string("link")) WriteWhole(real, "old"), fs::create_symlink(real, target);
+      if (kind == std::string("private")) WriteWhole(target, "old");
+      chmod(kind == std::string("link") ? real.c_str() : target.c_str(), 0640);
+      if (kind == std::string("folder")) fs::create_directory(target);
+      if (kind == std::string("fifo")) mkfifo(target.c_str(), 0600);
+      if (kind == std::string("input")) fs::create_symlink("s.brd", target);
+      Outcome o = Run(ext == ".bmp" ? std::vector<std::string>{"@s.brd", target}
+                                    : std::vector<std::string>{"@s.brd", "@p.bmp", "--report=" + target});
+      EXPECT_EQ(o.status, *why ? 1 : 0);
+      EXPECT_EQ(o.err, *why ? "boardsmith-export: cannot write " + target + ": " + At(why, folder_.Path()) + "\n" : "");
+      EXPECT_EQ(fs::exists(folder_ / "p.bmp"), ext == ".json" && !*why);  // refused up front
+      struct stat st;
+      EXPECT_EQ(stat(target.c_str(), &st) == 0 && (st.st_mode & 0777) == 0640 && st.st_size > 3, !*why);
+      EXPECT_EQ(fs::is_symlink(target), kind == std::string("link") || kind == std::string("input"));
+    }
+  EXPECT_FALSE(fs::exists(folder_ / ".bs4194305-AbCdEf.tmp"));
+  EXPECT_TRUE(fs::exists(folder_ / ".bs1-AbCdEf.tmp"));
+}
+
+// SIGINT, SIGTERM, SIGHUP and SIGPIPE stop a batch cleanly, whether the reader waits on a pipe
+// or workers are writing: every position handled is written and has its row in the report,
+// whose last row says what stopped it; no temporary stays; exit status 128 + the signal. A
+// second run into the same names meanwhile is refused.
+TEST_F(Exporter, SignalsStopABatchCleanly) {
+  const std::string fen = "7k/8/8/8/8/8/8/RRR1K3 w - - 0 1\n";
+  std::string many;
+  for (int i = 0; i < 20000; i++) many += fen;
+  WriteWhole(folder_ / "many.fen", many);
+  int row = 0;
+  for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
+    for (const std::string phase : {"reading", "-j1", "-j4"}) {
+      const std::string out = folder_ / ("o" + std::to_string(++row)), name = strsignal(signal);
+      SCOPED_TRACE(name + " " + phase);
+      std::vector<std::string> args = {"-o", out + "/{n}.bmp", "--report=" + out + "/r.csv", phase};
+      int pipe[2] = {-1, -1};
+      if (phase == "reading") {
+        ASSERT_EQ(::pipe(pipe), 0);
+        ASSERT_EQ(write(pipe[1], fen.data(), fen.size()), static_cast<ssize_t>(fen.size()));
+        args.back() = "-";
+      } else {
+        args.push_back("@many.fen");
+      }
+      pid_t pid = Start(args, pipe[0]);
+      const size_t begun = phase == "reading" ? 1 : 3;
+      for (int ms = 0; ms < 10000 && (!std::filesystem::exists(out) || NamesIn(out).size() < begun); ms++)
+        usleep(1000);
+      if (row == 2) {
+        Outcome second = Run({"-o", out + "/{n}.bmp", "@many.fen"});
+        EXPECT_EQ(second.status, 1);
+        EXPECT_EQ(second.err, "boardsmith-export: another run (process " + std::to_string(pid) +
+                                  ") is writing " + out + "/{n}.bmp; try again when it has finished\n");
+      }
+      kill(pid, signal);
+      EXPECT_EQ(Finish(pid), 128 + signal);
+      for (int fd : pipe) close(fd);
+      std::set<std::string> names = NamesIn(out);
+      const std::string handled = std::to_string(names.size() - 1) + " positions";  // r.csv too
+      for (const std::string &n : names) EXPECT_TRUE(n == "r.csv" || n.ends_with(".bmp")) << n;
+      const std::string report = ReadWhole(out + "/r.csv"), stop = "stopped by " + StopName(signal);
+      EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), static_cast<long>(names.size() + 1));
+      EXPECT_TRUE(report.ends_with(",no,\"" + stop + " after " + handled + "\"\n")) << report;
+      EXPECT_EQ(ReadWhole(logs_ / "err").rfind("boardsmith-export: " + stop + " after " + handled, 0), 0u);
+    }
+}
+
+// A list that grows while it is read is reported: its positions may not be what it now holds.
+TEST_F(Exporter, AListThatChangesWhileReadIsReported) {
+  std::string fen = "7k/8/8/8/8/8/8/RRR1K3 w - - 0 1\n", many;
+  for (int i = 0; i < 20000; i++) many += fen;
+  WriteWhole(folder_ / "many.fen", many);
+  int pipe[2];
+  ASSERT_EQ(::pipe(pipe), 0);
+  pid_t pid = Start({"--print-fen", "-j1", "@many.fen"}, -1, pipe[1]);
+  close(pipe[1]);
+  char buffer[65536];
+  ASSERT_EQ(read(pipe[0], buffer, 1), 1);  // it has begun, and waits once the pipe is full
+  std::ofstream(folder_ / "many.fen", std::ios::app) << fen;
+  while (read(pipe[0], buffer, sizeof buffer) > 0) {
+  }
+  close(pipe[0]);
+  EXPECT_EQ(Finish(pid), 1);
+  EXPECT_EQ(ReadWhole(logs_ / "err"),
+            "boardsmith-export: " + folder_ / "many.fen" + ": it changed while it was read (" +
+                std::to_string(many.size()) + " bytes when opened, " +
+                std::to_string(many.size() + fen.size()) + " at the end): its positions may be incomplete\n");
 }
 }  // namespace
