@@ -33,6 +33,7 @@ Board BoardFromDiagram(const Diagram &d) {
   b.enPassant = static_cast<int8_t>(EnPassantStands(b, d.EnPassant) ? d.EnPassant : -1);
   b.halfMoves = d.HalfMoves < 0 ? 0 : d.HalfMoves;
   b.fullMoves = d.FullMoves < 1 ? 1 : d.FullMoves;
+  b.nullMove = static_cast<int8_t>(d.NullMove ? 1 : 0);
   return b;
 }
 
@@ -46,4 +47,5 @@ void DiagramFromBoard(const Board &b, Diagram &d) {
   d.EnPassant = b.enPassant;
   d.HalfMoves = b.halfMoves;
   d.FullMoves = b.fullMoves;
+  d.NullMove = b.nullMove ? 1 : 0;
 }
