@@ -1,9 +1,6 @@
 // The diagram's men and the chess board, through the orientation.
 #include "chess/diagram.h"
 
-namespace {
-// An en-passant square stands behind a pawn of the side not to move that has just passed it,
-// with the square it came from empty.
 bool EnPassantStands(const Board &b, int square) {
   if (square < 0 || square > 63) return false;
   int rank = RankOf(square);
@@ -13,7 +10,6 @@ bool EnPassantStands(const Board &b, int square) {
     return b.man[square] == 0 && b.man[square - 8] == 0 && b.man[square + 8] == WP;
   return false;
 }
-}  // namespace
 
 int CellOf(int square, int flipped) {
   int column = FileOf(square), row = RankOf(square);

@@ -4,6 +4,9 @@
 #include "chess/board.h"
 #include "model/diagram.h"
 
+// Does the en-passant square stand behind a pawn of the side not to move that has just passed
+// it, with the square it came from empty? Elsewhere a diagram forgets it.
+bool EnPassantStands(const Board &board, int square);
 // The Pos cell showing a board square (a1 = 0): with flipped 1 the board is turned round.
 int CellOf(int square, int flipped);
 // The men of Pos read in the diagram's orientation, SideToMove, and the castling rights,
