@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <unordered_set>
+#include <vector>
 
 #include "exporter/games.h"
 #include "exporter/pattern.h"
@@ -35,6 +36,39 @@ bool ReadLine(FILE *f, std::string *line, size_t limit, bool *tooLong, double *b
   if (!line->empty() && line->back() == '\r') line->pop_back();
   return c != EOF || !line->empty() || *tooLong;
 }
+
+// The lines of a list, read a block at a time (standard input's first lines are read by
+// ReadLine before the kind of input is known, the rest by this).
+class Lines {
+ public:
+  explicit Lines(FILE *f) : f_(f), block_(1 << 16) {}
+  // As ReadLine.
+  bool Next(std::string *line, size_t limit, bool *tooLong, double *bytes) {
+    line->clear();
+    *tooLong = false;
+    bool read = false;
+    for (;;) {
+      if (at_ == end_ && (at_ = 0, end_ = std::fread(block_.data(), 1, block_.size(), f_)) == 0) break;
+      read = true;
+      const char *start = block_.data() + at_;
+      const char *end = static_cast<const char *>(std::memchr(start, '\n', end_ - at_));
+      const size_t n = end ? static_cast<size_t>(end - start) : end_ - at_;
+      const size_t room = limit - std::min(limit, line->size());
+      line->append(start, std::min(n, room));
+      *tooLong = *tooLong || n > room;
+      at_ += n + (end ? 1 : 0);
+      *bytes += static_cast<double>(n + (end ? 1 : 0));
+      if (end) break;
+    }
+    if (!line->empty() && line->back() == '\r') line->pop_back();
+    return read;
+  }
+
+ private:
+  FILE *f_;
+  std::vector<char> block_;
+  size_t at_ = 0, end_ = 0;
+};
 
 bool Blank(const std::string &line) { return line.find_first_not_of(" \t\r\f\v") == std::string::npos; }
 
@@ -137,8 +171,9 @@ class Reader {
             int ply = 0) {
     job.number = ++count_;
     job.done = total_ > 0 && !unknownSize_ ? (before_ + position_) / total_ : -1.0;
+    if (o_.printFEN == ExportOptions::LabelledFEN && job.label.empty()) job.label = job.input;
     if (job.kind != Job::Failed && !o_.printFEN) {
-      job.output = o_.output.empty() ? ExpandPattern(pattern, {job.number, name, game, ply})
+      job.output = o_.output.empty() ? ExpandPattern(pattern, {job.number, name, game, ply, job.line})
                                      : o_.output;
       if (!PatternNumbers(pattern) && !used_.insert(job.output).second) {
         job.kind = Job::Failed;
@@ -178,16 +213,21 @@ class Reader {
   // Records of a list, one a line; the first line may already have been read (standard input).
   void ReadList(FILE *f, const Source &s, std::string first, int lineNumber) {
     std::string label = s.kind == Source::StandardInput ? "stdin" : s.text;
-    std::string pattern = BesidePattern(s, "-{n}.bmp");
+    std::string pattern = BesidePattern(s, "-{n}.bmp"), name = BaseName(label);
     std::string line = std::move(first);
     bool tooLong = false, have = lineNumber > 0;
-    while (have || ReadLine(f, &line, MaxListLine, &tooLong, &position_)) {
+    long records = 0;
+    Lines lines(f);
+    while (have || lines.Next(&line, MaxListLine, &tooLong, &position_)) {
       if (!have) lineNumber++;
       have = false;
       if (lineNumber == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);  // a byte-order mark
-      std::string where = label + ":" + std::to_string(lineNumber);
+      std::string where;  // "list.fen:12", made with one allocation
+      where.reserve(label.size() + 12);
+      where.append(label).append(":").append(std::to_string(lineNumber));
       size_t start = line.find_first_not_of(" \t");
       if (!tooLong && (start == std::string::npos || line[start] == '#')) continue;
+      records++;
       if (tooLong) {
         Fail(where, where + ": a line longer than " + std::to_string(MaxListLine) +
                         " characters is no FEN");
@@ -195,26 +235,38 @@ class Reader {
       }
       Job job;
       job.kind = Job::FEN;
-      job.input = where;
-      job.text = line;
-      Give(std::move(job), pattern, BaseName(label));
+      job.input = std::move(where);
+      job.text.swap(line);  // the next line is read into the old text's room
+      Give(std::move(job), pattern, name);
     }
+    if (!records && !std::ferror(f)) Fail(label, label + ": no positions");
   }
 
   void ReadGameFile(FILE *f, const Source &s) {
     std::string label = s.kind == Source::StandardInput ? "stdin" : s.text;
-    std::string pattern = BesidePattern(s, o_.everyPly ? "-{game}-{ply}.bmp" : ".bmp");
+    std::string pattern = BesidePattern(
+        s, o_.variations ? "-{game}-{ply}-{line}.bmp" : o_.everyPly ? "-{game}-{ply}.bmp" : ".bmp");
+    const std::string name = BaseName(label);
     ReadGames(f, label, o_, [&](GameFind &&find) {
-      position_ = static_cast<double>(std::ftell(f));
+      position_ = static_cast<double>(find.bytesRead);
       Job job;
-      job.input = find.input;
-      if (find.failure.empty()) {
+      job.input = std::move(find.input);
+      job.line = std::move(find.line);
+      if (!find.failure.empty()) {
+        job.failure = std::move(find.failure);
+      } else if (o_.animate) {
+        job.kind = Job::GameAnimation;
+        job.board = find.board;
+        job.positions = std::move(find.positions);
+        job.moves = std::move(find.moves);
+      } else {
         job.kind = Job::GamePosition;
         job.board = find.board;
-      } else {
-        job.failure = find.failure;
+        if (o_.printFEN == ExportOptions::LabelledFEN)
+          job.label = label + "\tgame " + std::to_string(find.game) + "\tply " +
+                      std::to_string(find.ply) + "\tline " + (job.line.empty() ? "main" : job.line);
       }
-      Give(std::move(job), pattern, BaseName(label), find.game, find.ply);
+      Give(std::move(job), pattern, name, find.game, find.ply);
     });
   }
 
@@ -260,6 +312,8 @@ class Reader {
       std::fclose(f);
     } else if (lineNumber > 0) {
       ReadList(stdin, s, line, lineNumber);
+    } else if (!std::ferror(stdin)) {
+      Fail("stdin", "stdin: no positions");
     }
     if (std::ferror(stdin)) Fail("stdin", std::string("cannot read stdin: ") + std::strerror(errno));
     unknownSize_ = false;
