@@ -64,6 +64,11 @@ const OptionSpec Table[] = {
        long n;
        return Number(v, 1, 104857600, &n) && (o->limits.maxBody = static_cast<size_t>(n), true);
      }},
+    {"max-frames", "2..100000", "positions of an animated game a request may ask for (default 1000)",
+     [](ServerOptions *o, const std::string &v) {
+       long n;
+       return Number(v, 2, 100000, &n) && (o->limits.maxFrames = static_cast<int>(n), true);
+     }},
     {"log", "FILE", "the access log (default: standard error); SIGHUP reopens it",
      [](ServerOptions *o, const std::string &v) { return !v.empty() && (o->log = v, true); }},
 };
