@@ -1,6 +1,7 @@
 // The command-line exporter, run as a program on files in a temporary folder.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <zlib.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -213,6 +214,8 @@ const Line Lines[] = {
     {{"--print-fen", "--game=6", "--ply=0", "@edges.pgn"}, 0, "", "rk5r/pppppppp/8/8/8/8/PPPPPPPP/RK5R w KQkq - 0 1\n"},
     {{"--print-fen", "--fen=rk4r1/pppppppp/8/8/8/8/PPPPPPPP/RK4R1 w GAga - 0 1"}, 0, "",
      "rk4r1/pppppppp/8/8/8/8/PPPPPPPP/RK4R1 w KQkq - 0 1\n"},
+    {{"--print-fen", "--dot=e4", "--fen=rk4r1/pppppppp/8/8/8/8/PPPPPPPP/RK4R1 w GAga - 0 1"}, 0, "",
+     "rk4r1/pppppppp/8/8/8/8/PPPPPPPP/RK4R1 w KQkq - 0 1\n"},  // through the diagram
     // Variations after the main line, depth-first; a null move said by the check.
     {{"--print-fen=labelled", "--every-ply", "--variations", "@v.pgn"}, 0, "",
      "@v.pgn\tgame 1\tply 0\tline main\t" + std::string(StartFEN) + "\n"
@@ -289,17 +292,47 @@ std::string Base64(const std::string &bytes) {
   return out;
 }
 
-// Each frame's delay in milliseconds, from an APNG's frame controls (fcTL).
-std::vector<int> FrameDelays(const std::string &png) {
+// An APNG of palette indices played to its end: each frame's delay in milliseconds, and the
+// last picture, index by index, each frame's pixels drawn over the one before (the transparent
+// index, whose tRNS alpha is 0, leaving it) as the APNG extension says.
+struct Played {
   std::vector<int> delays;
-  auto At = [&](size_t i) { return static_cast<uint8_t>(png[i]); };
-  for (size_t at = 8; at + 12 <= png.size();) {
-    size_t size = At(at) << 24 | At(at + 1) << 16 | At(at + 2) << 8 | At(at + 3);
-    if (png.compare(at + 4, 4, "fcTL") == 0)
-      delays.push_back((At(at + 28) << 8 | At(at + 29)) * 1000 / (At(at + 30) << 8 | At(at + 31)));
-    at += size + 12;
+  std::vector<uint8_t> picture;
+};
+Played Play(const std::string &png) {
+  Played played;
+  auto Get = [&](size_t i) { return static_cast<uint32_t>(static_cast<uint8_t>(png[i])); };
+  auto Get32 = [&](size_t i) { return Get(i) << 24 | Get(i + 1) << 16 | Get(i + 2) << 8 | Get(i + 3); };
+  uint32_t width = 0, depth = 0, transparent = 256, frame[4] = {};  // width, height, x, y
+  std::string data;
+  auto Draw = [&] {
+    const size_t stride = (frame[0] * depth + 7) / 8;
+    std::vector<uint8_t> rows((stride + 1) * frame[1]);
+    uLongf size = rows.size();
+    uncompress(rows.data(), &size, reinterpret_cast<const Bytef *>(data.data()), data.size());
+    for (uint32_t y = 0; y < frame[1]; y++)
+      for (uint32_t x = 0; x < frame[0]; x++) {
+        const uint32_t bit = x * depth, byte = rows[y * (stride + 1) + 1 + bit / 8];
+        const uint32_t index = byte >> (8 - depth - bit % 8) & ((1u << depth) - 1);
+        if (index != transparent) played.picture[(frame[3] + y) * width + frame[2] + x] = static_cast<uint8_t>(index);
+      }
+    data.clear();
+  };
+  for (size_t at = 8; at + 12 <= png.size(); at += Get32(at) + 12) {
+    const std::string type = png.substr(at + 4, 4);
+    const size_t body = at + 8;
+    if (type == "IHDR") width = Get32(body), depth = Get(body + 8), played.picture.resize(width * Get32(body + 4));
+    if (type == "tRNS") transparent = static_cast<uint32_t>(png.find('\0', body) - body);
+    if (type == "IDAT") data += png.substr(body, Get32(at));
+    if (type == "fdAT") data += png.substr(body + 4, Get32(at) - 4);
+    if ((type == "fcTL" || type == "IEND") && !data.empty()) Draw();
+    if (type == "fcTL") {
+      for (int k = 0; k < 4; k++) frame[k] = Get32(body + 4 + 4 * k);
+      played.delays.push_back(static_cast<int>((Get(body + 20) << 8 | Get(body + 21)) * 1000 /
+                                               (Get(body + 22) << 8 | Get(body + 23))));
+    }
   }
-  return delays;
+  return played;
 }
 
 // A game as one animated picture: a frame a position (plies + 1) with the last move as an arrow,
@@ -315,16 +348,28 @@ TEST_F(Exporter, GamesAsAnimatedPictures) {
   const std::string gif = ReadWhole(folder_ / "m.gif"), png = ReadWhole(folder_ / "m.png");
   EXPECT_LT(gif.size(), 85000u);  // the first frame is 15 kB of it
   EXPECT_LT(png.size(), 60000u);
-  std::vector<int> delays = FrameDelays(png), colour = FrameDelays(ReadWhole(folder_ / "c.png"));
-  EXPECT_EQ(delays.size(), 34u);
-  EXPECT_EQ(delays.front(), 1000);
-  EXPECT_EQ(delays.back(), 3000);
-  EXPECT_EQ(colour.size(), 46u);
-  EXPECT_EQ(colour.back(), 2000);
+  // Played to the end, the frames leave the final position with 17. Rd8# as an arrow.
+  EXPECT_EQ(Run({"--game=1", "--arrow=d1d8", "@g.pgn", "@final.bmp"}).status, 0);
+  const std::string bmp = ReadWhole(folder_ / "final.bmp");
+  const Played played = Play(png), colour = Play(ReadWhole(folder_ / "c.png"));
+  ASSERT_EQ(played.picture.size(), 592u * 592u);
+  int differ = 0;
+  for (int y = 0; y < 592; y++)
+    for (int x = 0; x < 592; x++)  // the BMP's rows bottom-up, 76 bytes each, a set bit white
+      differ += played.picture[y * 592 + x] == (bmp[62 + (591 - y) * 76 + x / 8] >> (7 - x % 8) & 1);
+  EXPECT_EQ(differ, 0);
+  EXPECT_EQ(played.delays.size(), 34u);
+  EXPECT_EQ(played.delays.front(), 1000);
+  EXPECT_EQ(played.delays.back(), 3000);
+  EXPECT_EQ(colour.delays.size(), 46u);
+  EXPECT_EQ(colour.delays.back(), 2000);
   if (std::system("command -v identify >/dev/null 2>&1") == 0) {
     std::string hundredths;  // ImageMagick's delay of each frame
     for (int i = 0; i < 33; i++) hundredths += "100 ";
     EXPECT_EQ(Run({"-format", "%T ", "@m.gif"}, "", "", "identify").out, hundredths + "300 ");
+    // The GIF's frames played to the end: the same final picture.
+    EXPECT_EQ(Run({"@m.gif", "-coalesce", "@frame.png"}, "", "", "/usr/bin/convert").status, 0);
+    EXPECT_EQ(Run({"-metric", "AE", "@frame-33.png", "@final.bmp", "null:"}, "", "", "compare").err, "0");
   }
   if (!chromium::Missing().empty()) GTEST_SKIP() << chromium::Missing();
   // Chromium's decoder counts the frames; the first, as drawn, is the start position's picture.
