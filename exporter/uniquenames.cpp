@@ -230,9 +230,10 @@ std::string SourceLabel(const ExportOptions &o, size_t index) {
 OutputNaming NamingOf(const ExportOptions &o, const Source &s) {
   if (o.printFEN || !o.output.empty()) return {};
   if (!o.pattern.empty()) return {"", o.pattern};
-  std::string tail = s.kind == Source::List ? "-{n}.bmp"
-                     : s.kind == Source::Games && o.everyPly ? "-{game}-{ply}.bmp"
-                                                             : ".bmp";
+  std::string tail = s.kind == Source::List                    ? "-{n}.bmp"
+                     : s.kind == Source::Games && o.variations ? "-{game}-{ply}-{line}.bmp"
+                     : s.kind == Source::Games && o.everyPly   ? "-{game}-{ply}.bmp"
+                                                               : ".bmp";
   return {FolderOf(s.text), "{name}" + tail};
 }
 

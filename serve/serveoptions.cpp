@@ -58,6 +58,8 @@ const OptionSpec Table[] = {
      [](ServerOptions *o, const std::string &v) { return Set(v, 1, 3600, &o->timeout); }},
     {"max-pgn", "1..104857600", "bytes of a game's PGN a request may send (default 1048576)",
      [](ServerOptions *o, const std::string &v) { return Set(v, 1, 104857600, &o->limits.maxBody); }},
+    {"max-frames", "2..100000", "positions of an animated game a request may ask for (default 1000)",
+     [](ServerOptions *o, const std::string &v) { return Set(v, 2, 100000, &o->limits.maxFrames); }},
     {"log", "FILE", "the access log (default: standard error); SIGHUP reopens it",
      [](ServerOptions *o, const std::string &v) { return !v.empty() && (o->log = v, true); }},
 };
