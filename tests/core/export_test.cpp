@@ -593,7 +593,7 @@ TEST_F(Exporter, SignalsStopABatchCleanly) {
       for (const std::string &n : names) EXPECT_TRUE(n == "r.csv" || n.ends_with(".bmp")) << n;
       const std::string report = ReadWhole(out + "/r.csv"), stop = "stopped by " + StopName(signal);
       EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), static_cast<long>(names.size() + 1));
-      EXPECT_TRUE(report.ends_with(",no,\"" + stop + " after " + handled + "\"\n")) << report;
+      EXPECT_TRUE(report.ends_with(",no,\"" + stop + " after " + handled + "\",\"\"\n")) << report;  // no line
       EXPECT_EQ(ReadWhole(logs_ / "err").rfind("boardsmith-export: " + stop + " after " + handled, 0), 0u);
     }
 }
