@@ -25,7 +25,8 @@ cmp -s "$work/ours.epd" "$work/theirs.epd" || { echo "the two tools disagree on 
 echo "$(wc -l < "$work/ours.epd") positions in $games games, $(wc -c < "$work/games.pgn") bytes"
 
 # A million FEN lines: the positions again and again.
-while [ "$(wc -l < "$work/list.fen" 2>/dev/null || echo 0)" -lt 1000000 ]; do cat "$work/fens.txt" >> "$work/list.fen"; done
+: > "$work/list.fen"
+while [ "$(wc -l < "$work/list.fen")" -lt 1000000 ]; do cat "$work/fens.txt" >> "$work/list.fen"; done
 head -n 1000000 "$work/list.fen" > "$work/million.fen"
 
 hyperfine --warmup 2 --runs 10 --export-json "$work/times.json" \

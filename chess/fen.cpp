@@ -10,7 +10,7 @@
 #include "model/diagram.h"
 
 namespace {
-const char ManLetters[] = "KQRBNPkqrbnp";  // the letter of square code WK + index
+constexpr char ManLetters[] = "KQRBNPkqrbnp";  // the letter of square code WK + index
 // The square code of each letter of ManLetters by its byte, 0 for any other byte.
 constexpr std::array<int8_t, 256> ManCodes = [] {
   std::array<int8_t, 256> codes{};

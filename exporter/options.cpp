@@ -432,15 +432,15 @@ std::string UsageText() {
 
 std::string HelpText() {
   std::string text = UsageText() +
-      "Writes diagrams of positions as pictures (OUTPUT or PATTERN ending in " +
+      "Writes diagrams of positions as pictures or web pages (OUTPUT or PATTERN ending in\n" +
       OutputExtensions() +
-      ")\n"
-      "or web pages. INPUT is a position file (.brd), a list of FEN or EPD records (.fen, .epd;\n"
-      "one a line, # comments), games (.pgn), or - for standard input. Without OUTPUT a position\n"
-      "file's picture is written beside it, under its name with .bmp. The check's report goes to\n"
-      "standard output for one position, its summary for many. Exit status: 0 every output was\n"
-      "written, 1 an input could not be read or an output not written, 2 wrong usage or outputs\n"
-      "that could get one name, 128 + N when signal N (INT, TERM, HUP, PIPE) stopped the run.\n\n"
+      "). INPUT is a position file (.brd),\n"
+      "a list of FEN or EPD records (.fen, .epd; one a line, # comments), games (.pgn), or - for\n"
+      "standard input. Without OUTPUT a position file's picture is written beside it, under its\n"
+      "name with .bmp. The check's report goes to standard output for one position, its summary\n"
+      "for many. Exit status: 0 every output was written, 1 an input could not be read or an\n"
+      "output not written, 2 wrong usage or outputs that could get one name, 128 + N when signal\n"
+      "N (INT, TERM, HUP, PIPE) stopped the run.\n\n"
       "Options:\n";
   for (const OptionSpec &entry : Table) {
     std::string left = "  ";
