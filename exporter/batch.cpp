@@ -1,6 +1,8 @@
 // The exporter's run: reader, workers and the ordered hand-out of their rows.
 #include "exporter/batch.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
@@ -47,7 +49,10 @@ class Results {
       std::fprintf(err_, "boardsmith-export: %s\n", row.failure.c_str());
       failed_++;
     } else if (o_.printFEN) {
-      Print(row.fen + "\n");
+      // FEN lines go out as they come; standard output's buffer gathers them into large writes.
+      if (!row.label.empty()) Print(row.label + "\t");
+      Print(row.fen);
+      Print("\n");
     } else {
       errors_ += row.errors, warnings_ += row.warnings;
       // One position's report is shown whole, as the save commands do; more get a summary.
@@ -98,7 +103,8 @@ class Results {
 
  private:
   void Print(const std::string &text) {
-    if (std::fputs(text.c_str(), out_) == EOF && !outError_) outError_ = errno ? errno : EIO;
+    if (std::fwrite(text.data(), 1, text.size(), out_) != text.size() && !outError_)
+      outError_ = errno ? errno : EIO;
     // The reader of standard output has gone: a worker thread holds SIGPIPE back, so the write
     // says so instead, and the run stops as the signal would stop it.
     if (outError_ == EPIPE) StopSignals::Stop(SIGPIPE);
@@ -114,12 +120,13 @@ class Results {
 };
 
 // True when the command line names one position: one position file or FEN, or one game's
-// position.
+// position or animation.
 bool OnePosition(const ExportOptions &o) {
   if (o.sources.size() != 1) return false;
   Source::Kind kind = o.sources[0].kind;
+  const bool oneGame = o.firstGame ? o.lastGame == o.firstGame : !o.everyPly;
   return kind == Source::PositionFile || kind == Source::FENText ||
-         (kind == Source::Games && !o.everyPly);
+         (kind == Source::Games && oneGame && (!o.everyPly || o.animate));
 }
 }  // namespace
 
@@ -145,7 +152,10 @@ int RunExport(const ExportOptions &o, FILE *out, FILE *err) {
   }
   const InputGuard guarded(o);
   if (!results.OpenReport(guarded)) return 1;
-  int workers = o.jobs > 0 ? o.jobs : OnePosition(o) ? 1 : static_cast<int>(std::thread::hardware_concurrency());
+  // FEN lines draw nothing: the reader makes them faster than threads could be handed them.
+  int workers = o.printFEN ? 1 : o.jobs > 0 ? o.jobs : OnePosition(o) ? 1
+                                  : static_cast<int>(std::thread::hardware_concurrency());
+  if (o.printFEN && !isatty(fileno(out))) std::setvbuf(out, nullptr, _IOFBF, 1 << 16);
   // One position (or one thread) needs no threads: read, export and hand out in turn.
   if (workers <= 1) {
     auto canvas = std::make_unique<Canvas>();

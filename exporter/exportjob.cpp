@@ -25,15 +25,33 @@ void ExportJob(const Job &job, const ExportOptions &o, const InputGuard &inputs,
                Row *row) {
   row->number = job.number;
   row->input = job.input;
+  row->label = job.label;
+  row->line = job.line;
   row->done = job.done;
   std::string why;
-  std::optional<PositionFile> p = SetUp(job, o, &row->failure);
+  // A FEN line needs no picture (unless markers replace men): the board as the diagram would
+  // keep it. A game's is so already; a FEN record's castling rights are those its men allow,
+  // and its en-passant square goes unless a pawn has just passed it.
+  if (o.printFEN && (job.kind == Job::GamePosition || job.kind == Job::FEN) && o.dots.empty() &&
+      o.crosses.empty()) {
+    Board board = job.board;
+    if (job.kind == Job::FEN && !ReadFEN(job.text, &board, &why)) {
+      row->failure = job.input + ": " + why;
+      return;
+    }
+    if (!EnPassantStands(board, board.enPassant)) board.enPassant = -1;
+    row->fen = WriteFEN(board);
+    row->written = true;
+    return;
+  }
+  Board board;
+  std::optional<PositionFile> p = SetUp(job, o, &row->failure, &board);
   if (!p) return;
   if (!ApplyDiagramOptions(o, *p, &why)) {
     row->failure = job.input + ": " + why;
     return;
   }
-  row->fen = WriteFEN(BoardFromDiagram(p->diagram));
+  row->fen = ExportedFEN(p->diagram, board);
   if (o.printFEN) {
     row->written = true;
     return;
@@ -44,8 +62,10 @@ void ExportJob(const Job &job, const ExportOptions &o, const InputGuard &inputs,
     return;
   }
   std::string bytes;
-  if (!OutputBytes(job.output, o, *p, canvas, &bytes, &why) ||
-      !WriteFileAtomically(job.output, bytes, &why)) {
+  const bool composed = job.kind == Job::GameAnimation
+                            ? AnimationOutputBytes(job.output, o, job, canvas, &bytes, &why)
+                            : OutputBytes(job.output, o, *p, canvas, &bytes, &why);
+  if (!composed || !WriteFileAtomically(job.output, bytes, &why)) {
     row->failure = "cannot write " + job.output + ": " + (why.empty() ? "unknown error" : why);
     return;
   }

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <vector>
 
 #include "exporter/games.h"
 #include "exporter/pattern.h"
@@ -36,6 +38,39 @@ bool ReadLine(FILE *f, std::string *line, size_t limit, bool *tooLong, double *b
   if (!line->empty() && line->back() == '\r') line->pop_back();
   return c != EOF || !line->empty() || *tooLong;
 }
+
+// The lines of a list, read a block at a time (standard input's first lines are read by
+// ReadLine before the kind of input is known, the rest by this).
+class Lines {
+ public:
+  explicit Lines(FILE *f) : f_(f), block_(1 << 16) {}
+  // As ReadLine.
+  bool Next(std::string *line, size_t limit, bool *tooLong, double *bytes) {
+    line->clear();
+    *tooLong = false;
+    bool read = false;
+    for (;;) {
+      if (at_ == end_ && (at_ = 0, end_ = std::fread(block_.data(), 1, block_.size(), f_)) == 0) break;
+      read = true;
+      const char *start = block_.data() + at_;
+      const char *end = static_cast<const char *>(std::memchr(start, '\n', end_ - at_));
+      const size_t n = end ? static_cast<size_t>(end - start) : end_ - at_;
+      const size_t room = limit - std::min(limit, line->size());
+      line->append(start, std::min(n, room));
+      *tooLong = *tooLong || n > room;
+      at_ += n + (end ? 1 : 0);
+      *bytes += static_cast<double>(n + (end ? 1 : 0));
+      if (end) break;
+    }
+    if (!line->empty() && line->back() == '\r') line->pop_back();
+    return read;
+  }
+
+ private:
+  FILE *f_;
+  std::vector<char> block_;
+  size_t at_ = 0, end_ = 0;
+};
 
 bool Blank(const std::string &line) { return line.find_first_not_of(" \t\r\f\v") == std::string::npos; }
 
@@ -160,9 +195,11 @@ class Reader {
     if (stopped_) return;
     job.number = ++count_;
     job.done = total_ > 0 && !unknownSize_ ? (before_ + position_) / total_ : -1.0;
+    if (o_.printFEN == ExportOptions::LabelledFEN && job.label.empty()) job.label = job.input;
     if (job.kind != Job::Failed && !o_.printFEN) {
       job.output = !o_.output.empty() ? o_.output
-                   : naming.folder + ExpandPattern(naming.pattern, {job.number, name, game, ply});
+                   : naming.folder + ExpandPattern(naming.pattern,
+                                                   {job.number, name, game, ply, job.line});
       // The names that could repeat come one after another (uniquenames.h).
       std::string first = repeats_.Check(job.output, job.input);
       if (!first.empty()) {
@@ -229,14 +266,19 @@ class Reader {
     const OutputNaming naming = NamingOf(o_, s);
     std::string line = std::move(first);
     bool tooLong = false, have = lineNumber > 0;
+    long records = 0;
+    Lines lines(f);
     while (!stopped_ && !StopSignals::Caught() &&
-           (have || ReadLine(f, &line, MaxListLine, &tooLong, &position_))) {
+           (have || lines.Next(&line, MaxListLine, &tooLong, &position_))) {
       if (!have) lineNumber++;
       have = false;
       if (lineNumber == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);  // a byte-order mark
-      std::string where = label + ":" + std::to_string(lineNumber);
+      std::string where;  // "list.fen:12", made with one allocation
+      where.reserve(label.size() + 12);
+      where.append(label).append(":").append(std::to_string(lineNumber));
       size_t start = line.find_first_not_of(" \t");
       if (!tooLong && (start == std::string::npos || line[start] == '#')) continue;
+      records++;
       if (tooLong) {
         Fail(where, where + ": a line longer than " + std::to_string(MaxListLine) +
                         " characters is no FEN");
@@ -244,10 +286,11 @@ class Reader {
       }
       Job job;
       job.kind = Job::FEN;
-      job.input = where;
-      job.text = line;
+      job.input = std::move(where);
+      job.text.swap(line);  // the next line is read into the old text's room
       Give(std::move(job), naming, SourceName(s));
     }
+    if (!records && !std::ferror(f)) Fail(label, label + ": no positions");
   }
 
   // Games from f; text tells how far the reading has come.
@@ -257,12 +300,21 @@ class Reader {
     ReadGames(f, label, o_, [&](GameFind &&find) {
       position_ = static_cast<double>(text->bytes);
       Job job;
-      job.input = find.input;
-      if (find.failure.empty()) {
+      job.input = std::move(find.input);
+      job.line = std::move(find.line);
+      if (!find.failure.empty()) {
+        job.failure = std::move(find.failure);
+      } else if (o_.animate) {
+        job.kind = Job::GameAnimation;
+        job.board = find.board;
+        job.positions = std::move(find.positions);
+        job.moves = std::move(find.moves);
+      } else {
         job.kind = Job::GamePosition;
         job.board = find.board;
-      } else {
-        job.failure = find.failure;
+        if (o_.printFEN == ExportOptions::LabelledFEN)
+          job.label = label + "\tgame " + std::to_string(find.game) + "\tply " +
+                      std::to_string(find.ply) + "\tline " + (job.line.empty() ? "main" : job.line);
       }
       Give(std::move(job), naming, SourceName(s), find.game, find.ply);
     });
@@ -316,6 +368,8 @@ class Reader {
       }
     } else if (lineNumber > 0) {
       ReadList(in, s, line, lineNumber);
+    } else if (!std::ferror(in)) {
+      Fail("stdin", "stdin: no positions");
     }
     if (!text.notText.empty())
       Fail("stdin", text.notText);

@@ -82,7 +82,21 @@ struct OptionSpec {
   const char *value;   // what the value looks like; nullptr for an option without one
   const char *help;
   Setter set;
+  bool optional = false;  // the value may be left out (then set gets ""); only as --name=value
 };
+
+// --game=N, N-M or all.
+bool GameRange(ExportOptions *o, const std::string &v) {
+  if (Lower(v) == "all") {
+    o->firstGame = 1, o->lastGame = 0;
+    return true;
+  }
+  size_t dash = v.find('-');
+  if (!Number(v.substr(0, dash), 1, 999999999, &o->firstGame)) return false;
+  o->lastGame = o->firstGame;
+  return dash == std::string::npos ||
+         (Number(v.substr(dash + 1), 1, 999999999, &o->lastGame) && o->lastGame >= o->firstGame);
+}
 
 const OptionSpec Table[] = {
     {"fen", 0, "FEN", "a position given as FEN (repeatable)",
@@ -91,8 +105,9 @@ const OptionSpec Table[] = {
        return true;
      }},
     {"output", 'o', "PATTERN",
-     "names of the outputs: {n} running number, {name} input's base name, {game}, {ply}; "
-     "ending in / means {name}-{n}.bmp in that folder",
+     "names of the outputs: {n} running number, {name} input's base name, {game}, {ply}, "
+     "{line} a variation's path (\"\" on the main line); ending in / means {name}-{n}.bmp in "
+     "that folder",
      [](ExportOptions *o, const std::string &v, std::string *) {
        o->pattern = v;
        return !v.empty();
@@ -135,14 +150,36 @@ const OptionSpec Table[] = {
        o->crosses.push_back(SquareFromName(v));
        return o->crosses.back() >= 0;
      }},
-    {"game", 0, "N", "the game of a PGN file, from 1 (default 1; with --every-ply, all)",
-     [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 1, 999999999, &o->game); }},
+    {"game", 0, "N|N-M|all",
+     "the games of a PGN file, from 1 (default 1; with --every-ply, all); each gives the "
+     "position after its last ply, or --ply's",
+     [](ExportOptions *o, const std::string &v, std::string *) { return GameRange(o, v); }},
     {"ply", 0, "P", "the position after ply P of the game; 0 the start (default the last)",
      [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 0, 999999999, &o->ply); }},
-    {"every-ply", 0, nullptr, "every position of the chosen games",
+    {"every-ply", 0, nullptr,
+     "every position of the chosen games; with one .gif or .png name without {ply} or {n}, "
+     "each game as one animated picture, the last move as an arrow",
      [](ExportOptions *o, const std::string &, std::string *) { return o->everyPly = true; }},
-    {"print-fen", 0, nullptr, "print each position's FEN instead of writing pictures",
-     [](ExportOptions *o, const std::string &, std::string *) { return o->printFEN = true; }},
+    {"variations", 0, nullptr,
+     "with --every-ply, the positions of every variation too, after the main line's "
+     "(depth-first, in the order written)",
+     [](ExportOptions *o, const std::string &, std::string *) { return o->variations = true; }},
+    {"delay", 0, "20..10000", "milliseconds between the frames of an animated game (default "
+     "1000; the final position stays three times as long, at least 2 seconds)",
+     [](ExportOptions *o, const std::string &v, std::string *) {
+       return Number(v, MinDelay, MaxDelay, &o->delay);
+     }},
+    {"print-fen", 0, "labelled",
+     "print each position's FEN instead of writing pictures; =labelled puts its input and "
+     "a tab before it: FILE:LINE for a list, and for a game FILE, game G, ply P and line L (the "
+     "variation's path, or main), each followed by a tab",
+     [](ExportOptions *o, const std::string &v, std::string *problem) {
+       o->printFEN = v.empty() ? ExportOptions::PlainFEN : ExportOptions::LabelledFEN;
+       if (v.empty() || Lower(v) == "labelled") return true;
+       *problem = "--print-fen takes no value or =labelled, not \"" + v + "\"";
+       return false;
+     },
+     true},
     {"style", 0, "print|colour",
      "the 1-bit book diagram (the pictures' default) or the theme's colours (the SVG page's)",
      [](ExportOptions *o, const std::string &v, std::string *) {
@@ -150,7 +187,7 @@ const OptionSpec Table[] = {
        o->style = k > 0 ? 1 : k;
        return k >= 0;
      }},
-    {"px", 0, "N", "pixel width of a colour PNG (default 592)",
+    {"px", 0, "N", "pixel width of a colour PNG or GIF (default 592)",
      [](ExportOptions *o, const std::string &v, std::string *) {
        return Number(v, 8, MaxColourPixels, &o->px);
      }},
@@ -197,7 +234,7 @@ Source::Kind InputKindOf(const std::string &path, bool *known) {
 
 std::string OutputExtensions() {
   std::string list;
-  for (const char *ext : {".bmp", ".htm", ".html", ".png", ".pdf", ".svg"})
+  for (const char *ext : {".bmp", ".htm", ".html", ".png", ".gif", ".pdf", ".svg"})
     if (OutputKindOf(std::string("x") + ext) != OutputUnknown)
       list += std::string(list.empty() ? "" : ", ") + ext;
   return list;
@@ -225,7 +262,14 @@ bool Settle(ExportOptions *o, std::vector<size_t> positional, std::string *probl
         return false;
       }
   }
-  bool many = s.size() > 1 || o->everyPly;
+  // --every-ply with one .gif or .png name that cannot tell a game's positions apart makes each
+  // game one animated picture; a single OUTPUT holds one game, the first unless --game says.
+  const std::string &name = !o->output.empty() ? o->output : o->pattern;
+  const OutputKind named = OutputKindOf(name);
+  o->animate = o->everyPly && !o->printFEN && (named == OutputGIF || named == OutputPNG) &&
+               name.find("{ply}") == std::string::npos && name.find("{n}") == std::string::npos;
+  if (o->animate && !o->output.empty() && !o->firstGame) o->firstGame = o->lastGame = 1;
+  bool many = s.size() > 1 || (o->everyPly && !o->animate) || (o->firstGame && o->lastGame != o->firstGame);
   bool fromText = false;
   for (size_t i : positional) {
     bool known;
@@ -251,6 +295,18 @@ bool Settle(ExportOptions *o, std::vector<size_t> positional, std::string *probl
     *problem = "OUTPUT names one file, but the inputs give many positions: use -o PATTERN";
     return false;
   }
+  if (o->variations && (!o->everyPly || o->animate)) {
+    *problem = o->everyPly ? "an animated game shows its main line: --variations is for a picture "
+                             "or FEN line a position"
+                           : "--variations adds the variations' positions to --every-ply: give both";
+    return false;
+  }
+  if (o->delay >= 0 && !o->animate) {
+    *problem = "--delay times the frames of an animated game: --every-ply and one .gif or .png "
+               "name without {ply} or {n}";
+    return false;
+  }
+  if (o->animate && o->delay < 0) o->delay = DefaultDelay;
   if (o->printFEN) return true;
   if (fromText && o->output.empty() && o->pattern.empty()) {
     *problem = "positions from --fen or standard input need OUTPUT or -o PATTERN";
@@ -271,11 +327,11 @@ bool Settle(ExportOptions *o, std::vector<size_t> positional, std::string *probl
   // Every output has the kind of OUTPUT, of the pattern, or of the pictures beside the inputs.
   OutputKind kind = OutputKindOf(!o->output.empty() ? o->output : !o->pattern.empty() ? o->pattern : "x.bmp");
   if (o->style == 1 && kind == OutputBMP) {
-    *problem = "--style=colour needs a .png, .pdf or .svg picture or a page: a BMP is the print picture";
+    *problem = "--style=colour needs a .png, .gif, .pdf or .svg picture or a page: a BMP is the print picture";
     return false;
   }
-  if (o->px && !(o->style == 1 && kind == OutputPNG)) {
-    *problem = "--px sets the width of a colour PNG (--style=colour and a .png output)";
+  if (o->px && !(o->style == 1 && (kind == OutputPNG || kind == OutputGIF))) {
+    *problem = "--px sets the width of a colour PNG or GIF (--style=colour and a .png or .gif output)";
     return false;
   }
   if (o->page >= 0 && kind != OutputPage) {
@@ -294,6 +350,7 @@ OutputKind OutputKindOf(const std::string &path) {
     case PicturePNG: return OutputPNG;
     case PicturePDF: return OutputPDF;
     case PictureSVG: return OutputSVG;
+    case PictureGIF: return OutputGIF;
   }
   return OutputUnknown;
 }
@@ -344,7 +401,7 @@ ParseOutcome ParseCommandLine(int argc, char **argv, ExportOptions *o, std::stri
       *problem = shown + " takes no value";
       return ParseUsage;
     }
-    if (entry->value && !hasValue) {
+    if (entry->value && !hasValue && !entry->optional) {
       if (i + 1 >= argc) {
         *problem = shown + " needs a value: " + entry->value;
         return ParseUsage;
@@ -375,21 +432,22 @@ std::string UsageText() {
 
 std::string HelpText() {
   std::string text = UsageText() +
-      "Writes diagrams of positions as pictures (OUTPUT or PATTERN ending in " +
+      "Writes diagrams of positions as pictures or web pages (OUTPUT or PATTERN ending in\n" +
       OutputExtensions() +
-      ")\n"
-      "or web pages. INPUT is a position file (.brd), a list of FEN or EPD records (.fen, .epd;\n"
-      "one a line, # comments), games (.pgn), or - for standard input. Without OUTPUT a position\n"
-      "file's picture is written beside it, under its name with .bmp. The check's report goes to\n"
-      "standard output for one position, its summary for many. Exit status: 0 every output was\n"
-      "written, 1 an input could not be read or an output not written, 2 wrong usage or outputs\n"
-      "that could get one name, 128 + N when signal N (INT, TERM, HUP, PIPE) stopped the run.\n\n"
+      "). INPUT is a position file (.brd),\n"
+      "a list of FEN or EPD records (.fen, .epd; one a line, # comments), games (.pgn), or - for\n"
+      "standard input. Without OUTPUT a position file's picture is written beside it, under its\n"
+      "name with .bmp. The check's report goes to standard output for one position, its summary\n"
+      "for many. Exit status: 0 every output was written, 1 an input could not be read or an\n"
+      "output not written, 2 wrong usage or outputs that could get one name, 128 + N when signal\n"
+      "N (INT, TERM, HUP, PIPE) stopped the run.\n\n"
       "Options:\n";
   for (const OptionSpec &entry : Table) {
     std::string left = "  ";
     left += entry.letter ? std::string("-") + entry.letter + ", " : std::string("    ");
     left += std::string("--") + entry.name;
-    if (entry.value) left += std::string("=") + entry.value;
+    if (entry.value && entry.optional) left += std::string("[=") + entry.value + "]";
+    else if (entry.value) left += std::string("=") + entry.value;
     // The help in a column from 36, its words wrapped before column 100.
     std::string line = left;
     if (line.size() >= 36) text += line + "\n", line.clear();

@@ -1,15 +1,17 @@
 #pragma once
 // Output names from a pattern: {n} the running number from 1, {name} the input's base name,
-// {game} and {ply} the game and ply of a position from a PGN file (0 for other positions).
+// {game} and {ply} the game and ply of a position from a PGN file (0 for other positions), {line}
+// the path of its variation ("" on the main line and for other positions).
 #include <string>
 
 struct OutputFields {
   long n;
   std::string name;
   int game, ply;
+  std::string line;
 };
 
-// True when every {...} of the pattern is one of the four fields; else *problem names it.
+// True when every {...} of the pattern is one of the fields; else *problem names it.
 bool PatternValid(const std::string &pattern, std::string *problem);
 // The pattern with its fields filled in.
 std::string ExpandPattern(const std::string &pattern, const OutputFields &fields);

@@ -34,7 +34,7 @@ bool ReportFile::Open(const std::string &path, std::string *why) {
   json_ = !IsCSVReport(path);
   if (!file_.Open(path, why)) return false;
   open_ = true;
-  file_.Write(json_ ? "[" : "input,output,fen,errors,warnings,lines,written,failure\n");
+  file_.Write(json_ ? "[" : "input,output,fen,errors,warnings,lines,written,failure,line\n");
   return true;
 }
 
@@ -51,14 +51,15 @@ void ReportFile::Add(const Row &row) {
     for (size_t at = 0, end; (end = report.find('\n', at)) != std::string::npos; at = end + 1)
       text += (at ? ", " : "") + JSONString(report.substr(at, end - at));
     text += std::string("], \"written\": ") + (row.written ? "true" : "false") +
-            ", \"failure\": " + (row.failure.empty() ? "null" : JSONString(row.failure)) + "}";
+            ", \"failure\": " + (row.failure.empty() ? "null" : JSONString(row.failure)) +
+            ", \"line\": " + JSONString(row.line) + "}";
   } else {
     size_t last = report.rfind('\n');
     std::string lines = last == std::string::npos ? "" : report.substr(0, last);
     text = CSVField(row.input) + "," + CSVField(row.output) + "," + CSVField(row.fen) + "," +
            std::to_string(row.errors) + "," + std::to_string(row.warnings) + "," +
-           CSVField(lines) + "," + (row.written ? "yes" : "no") + "," + CSVField(row.failure) +
-           "\n";
+           CSVField(lines) + "," + (row.written ? "yes" : "no") + "," + CSVField(row.failure) + "," +
+           CSVField(row.line) + "\n";
   }
   file_.Write(text);
   rows_++;

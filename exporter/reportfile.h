@@ -1,5 +1,6 @@
 #pragma once
-// The --report file: one row a position, JSON (an array of objects) or CSV by its extension.
+// The --report file: one row a position, JSON (an array of objects) or CSV by its extension;
+// its line is the path of a game position's variation ("" on the main line and elsewhere).
 // Rows are written as they come under a temporary name beside it, which replaces the file only
 // when the report is complete: a batch of any size keeps no rows in memory and never leaves a
 // partial report. It is written as every file is (files/atomicwrite.h): through a link, keeping

@@ -137,7 +137,8 @@ bool PatternApart(const ExportOptions &o, std::string *problem) {
   // The games of a file with --every-ply are told apart by {game}: without it, the same ply of
   // two games meets (the plies of one game, which come one after another, are found as they
   // come).
-  if (o.everyPly && o.game == 0 && Has(pieces, "ply") && !Has(pieces, "game"))
+  const bool manyGames = o.firstGame == 0 || o.lastGame != o.firstGame;
+  if (o.everyPly && manyGames && Has(pieces, "ply") && !Has(pieces, "game"))
     for (size_t i = 0; i < o.sources.size(); i++) {
       Source::Kind kind = o.sources[i].kind;
       if (kind != Source::Games && kind != Source::StandardInput) continue;
@@ -230,9 +231,10 @@ std::string SourceLabel(const ExportOptions &o, size_t index) {
 OutputNaming NamingOf(const ExportOptions &o, const Source &s) {
   if (o.printFEN || !o.output.empty()) return {};
   if (!o.pattern.empty()) return {"", o.pattern};
-  std::string tail = s.kind == Source::List ? "-{n}.bmp"
-                     : s.kind == Source::Games && o.everyPly ? "-{game}-{ply}.bmp"
-                                                             : ".bmp";
+  std::string tail = s.kind == Source::List                    ? "-{n}.bmp"
+                     : s.kind == Source::Games && o.variations ? "-{game}-{ply}-{line}.bmp"
+                     : s.kind == Source::Games && o.everyPly   ? "-{game}-{ply}.bmp"
+                                                               : ".bmp";
   return {FolderOf(s.text), "{name}" + tail};
 }
 

@@ -21,6 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   ServiceLimits limits;
   limits.maxPx = 256;     // small pictures keep the runs fast
   limits.maxBody = 4096;
+  limits.maxFrames = 8;   // and short animated games
   const Response r = Answer(request, limits, *canvas);
   switch (r.status) {
     case 200:
