@@ -12,8 +12,9 @@
 #include "files/atomicwrite.h"
 
 namespace {
-// The fields whose values are written in digits; any other is text ({name}) or unknown.
-const char *const DigitFields[] = {"n", "game", "ply"};
+// The fields whose values are written in digits ({line}: a variation's numbers and dots, "" on
+// the main line); any other is text ({name}) or unknown.
+const char *const DigitFields[] = {"n", "game", "ply", "line"};
 
 // A piece of a pattern: text as it stands, or a field (its name, without braces or width).
 struct Piece {
@@ -145,6 +146,16 @@ bool PatternApart(const ExportOptions &o, std::string *problem) {
       *problem = head + "game 1 ply 0 and game 2 ply 0 of " + SourceLabel(o, i) +
                  " could both be written to " + WithName(pieces, SourceName(o.sources[i])) +
                  ": put {game} or {n} in it";
+      return false;
+    }
+  // A variation's plies are told apart from the main line's by {line}.
+  if (o.variations && Has(pieces, "ply") && !Has(pieces, "line"))
+    for (size_t i = 0; i < o.sources.size(); i++) {
+      Source::Kind kind = o.sources[i].kind;
+      if (kind != Source::Games && kind != Source::StandardInput) continue;
+      *problem = head + "a ply of the main line and the same ply of a variation of " +
+                 SourceLabel(o, i) + " could both be written to " +
+                 WithName(pieces, SourceName(o.sources[i])) + ": put {line} or {n} in it";
       return false;
     }
   return true;

@@ -299,6 +299,8 @@ const Line Lines[] = {
      "@s.brd and @pawn.brd could both be written to @x-{game}.bmp: put {name} or {n} in it\n", ""},
     {{"--every-ply", "@g.pgn", "-o", "@{name}-{ply}.bmp"}, 2, "game 1 ply 0 and game 2 ply 0 of @g.pgn "
      "could both be written to @g-{ply}.bmp: put {game} or {n} in it\n", ""},
+    {{"--every-ply", "--variations", "@g.pgn", "-o", "@{game}-{ply}.bmp"}, 2, "a ply of the main "
+     "line and the same ply of a variation of @g.pgn could both be written to @{game}-{ply}.bmp", ""},
     {{"@l.fen", "@l-1.brd"}, 2, "@l.fen and @l-1.brd could both be written to @l-1.bmp: name the "
      "outputs with -o PATTERN\n", ""},
     {{"@s.brd", "@link/s.brd"}, 2, "@s.brd and @link/s.brd could both be written to @link/s.bmp", ""},
