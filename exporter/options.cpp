@@ -1,9 +1,12 @@
 // The exporter's options: one table gives their names, values, help lines and what they set.
 #include "exporter/options.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <cstring>
 
+#include "exporter/inputkind.h"
 #include "exporter/pattern.h"
 #include "render/knightarrow.h"
 #include "render/picturefile.h"
@@ -82,7 +85,11 @@ struct OptionSpec {
   const char *value;   // what the value looks like; nullptr for an option without one
   const char *help;
   Setter set;
+  const char *range = nullptr;  // what a value out of range is told it must be; else value
 };
+
+// The range of --px, named in its error.
+const std::string PxRange = "8.." + std::to_string(MaxColourPixels);
 
 const OptionSpec Table[] = {
     {"fen", 0, "FEN", "a position given as FEN (repeatable)",
@@ -91,8 +98,9 @@ const OptionSpec Table[] = {
        return true;
      }},
     {"output", 'o', "PATTERN",
-     "names of the outputs: {n} running number, {name} input's base name, {game}, {ply}; "
-     "ending in / means {name}-{n}.bmp in that folder",
+     "names of the outputs: {n} running number, {name} input's base name, {game}, {ply}; a "
+     "number with a width is padded with zeros ({ply:3} gives 007); ending in / means "
+     "{name}-{n}.bmp in that folder",
      [](ExportOptions *o, const std::string &v, std::string *) {
        o->pattern = v;
        return !v.empty();
@@ -117,7 +125,8 @@ const OptionSpec Table[] = {
        o->dpi = 0;
        o->inches = static_cast<float>(inches);
        return true;
-     }},
+     },
+     "small|medium|large or 1.0..6.0 (inches)"},
     {"arrow", 0, "e2e4", "an arrow between two squares (repeatable)",
      [](ExportOptions *o, const std::string &v, std::string *problem) {
        SquareArrow arrow;
@@ -136,9 +145,11 @@ const OptionSpec Table[] = {
        return o->crosses.back() >= 0;
      }},
     {"game", 0, "N", "the game of a PGN file, from 1 (default 1; with --every-ply, all)",
-     [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 1, 999999999, &o->game); }},
+     [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 1, 999999999, &o->game); },
+     "1 or more"},
     {"ply", 0, "P", "the position after ply P of the game; 0 the start (default the last)",
-     [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 0, 999999999, &o->ply); }},
+     [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 0, 999999999, &o->ply); },
+     "0 or more"},
     {"every-ply", 0, nullptr, "every position of the chosen games",
      [](ExportOptions *o, const std::string &, std::string *) { return o->everyPly = true; }},
     {"print-fen", 0, nullptr, "print each position's FEN instead of writing pictures",
@@ -153,14 +164,16 @@ const OptionSpec Table[] = {
     {"px", 0, "N", "pixel width of a colour PNG (default 592)",
      [](ExportOptions *o, const std::string &v, std::string *) {
        return Number(v, 8, MaxColourPixels, &o->px);
-     }},
+     },
+     PxRange.c_str()},
     {"page", 0, "gif|svg", "web page of GIF cells (default) or one page with an SVG diagram",
      [](ExportOptions *o, const std::string &v, std::string *) {
        o->page = Word(v, {"gif", "svg"});
        return o->page >= 0;
      }},
     {"jobs", 'j', "N", "threads composing pictures (default: the number of cores)",
-     [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 1, 256, &o->jobs); }},
+     [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 1, 256, &o->jobs); },
+     "1..256"},
     {"report", 0, "FILE.json|FILE.csv", "each position's input, output, FEN and check report",
      [](ExportOptions *o, const std::string &v, std::string *) {
        o->report = v;
@@ -169,6 +182,7 @@ const OptionSpec Table[] = {
     {"quiet", 'q', nullptr, "nothing on the terminal but errors",
      [](ExportOptions *o, const std::string &, std::string *) { return o->quiet = true; }},
     {"help", 'h', nullptr, "this text", nullptr},
+    {"version", 0, nullptr, "the program's version", nullptr},
 };
 
 const OptionSpec *FindLong(const std::string &name) {
@@ -183,14 +197,18 @@ const OptionSpec *FindShort(char letter) {
   return nullptr;
 }
 
+// An input's kind by its extension; by its content when the extension is none of the inputs'
+// and the file is there (a list named notes.txt). *known: the name is an input's.
 Source::Kind InputKindOf(const std::string &path, bool *known) {
   std::string ext = Extension(path);
   *known = true;
   if (path == "-") return Source::StandardInput;
   if (ext == ".pgn") return Source::Games;
   if (ext == ".fen" || ext == ".epd") return Source::List;
-  *known = ext == ".brd";
-  return Source::PositionFile;
+  if (ext == ".brd") return Source::PositionFile;
+  struct stat st;
+  *known = OutputKindOf(path) == OutputUnknown && stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  return *known ? KindOfFileContent(path) : Source::PositionFile;
 }
 
 std::string OutputExtensions() {
@@ -238,7 +256,7 @@ bool Settle(ExportOptions *o, std::vector<size_t> positional, std::string *probl
     if (source.kind == Source::FENText || source.kind == Source::StandardInput) fromText = true;
   }
   if (s.empty()) {
-    *problem = "no position file given";
+    *problem = "no input given: name a file, give --fen=FEN, or - for standard input";
     return false;
   }
   if (!o->output.empty() && !o->pattern.empty()) {
@@ -338,6 +356,7 @@ ParseOutcome ParseCommandLine(int argc, char **argv, ExportOptions *o, std::stri
       return ParseUsage;
     }
     if (entry->letter == 'h') return ParseHelp;
+    if (std::strcmp(entry->name, "version") == 0) return ParseVersion;
     if (!entry->value && hasValue) {
       *problem = shown + " takes no value";
       return ParseUsage;
@@ -351,7 +370,9 @@ ParseOutcome ParseCommandLine(int argc, char **argv, ExportOptions *o, std::stri
     }
     problem->clear();
     if (!entry->set(o, value, problem)) {
-      if (problem->empty()) *problem = shown + " takes " + entry->value + ", not \"" + value + "\"";
+      if (problem->empty())
+        *problem = shown + " takes " + (entry->range ? entry->range : entry->value) + ", not \"" +
+                   value + "\"";
       return ParseUsage;
     }
   }
@@ -367,8 +388,8 @@ ParseOutcome ParseCommandLine(int argc, char **argv, ExportOptions *o, std::stri
 }
 
 std::string UsageText() {
-  return "Usage: boardsmith-export [--coords=yes|no] POSITION.brd [OUTPUT]\n"
-         "  or:  boardsmith-export [OPTIONS] INPUT... [OUTPUT | -o PATTERN]\n";
+  return "Usage: boardsmith-export [OPTIONS] INPUT... [OUTPUT | -o PATTERN]\n"
+         "  or:  boardsmith-export [--coords=yes|no] POSITION.brd [OUTPUT]\n";
 }
 
 std::string HelpText() {
@@ -377,10 +398,11 @@ std::string HelpText() {
       OutputExtensions() +
       ")\n"
       "or web pages. INPUT is a position file (.brd), a list of FEN or EPD records (.fen, .epd;\n"
-      "one a line, # comments), games (.pgn), or - for standard input. Without OUTPUT a position\n"
-      "file's picture is written beside it, under its name with .bmp. The check's report goes to\n"
-      "standard output for one position, its summary for many. Exit status: 0 every output was\n"
-      "written, 1 an input could not be read or an output not written, 2 wrong usage.\n\n"
+      "one a line, # comments), games (.pgn), or - for standard input; a file of another name is\n"
+      "told by its first line, as standard input is. Without OUTPUT a position file's picture is\n"
+      "written beside it, under its name with .bmp. The check's report goes to standard output\n"
+      "for one position, its summary for many. Exit status: 0 every output was written, 1 an\n"
+      "input could not be read or an output not written, 2 wrong usage.\n\n"
       "Options:\n";
   for (const OptionSpec &entry : Table) {
     std::string left = "  ";

@@ -1,6 +1,8 @@
 #pragma once
 // Output names from a pattern: {n} the running number from 1, {name} the input's base name,
-// {game} and {ply} the game and ply of a position from a PGN file (0 for other positions).
+// {game} and {ply} the game and ply of a position from a PGN file (0 for other positions). A
+// number field may take a width from 1 to 9, {ply:3}, and is then padded with zeros (007), so
+// that names sort in order.
 #include <string>
 
 struct OutputFields {
@@ -9,9 +11,10 @@ struct OutputFields {
   int game, ply;
 };
 
-// True when every {...} of the pattern is one of the four fields; else *problem names it.
+// True when every {...} of the pattern is one of the four fields (a number's with a width or
+// none); else *problem names it.
 bool PatternValid(const std::string &pattern, std::string *problem);
 // The pattern with its fields filled in.
 std::string ExpandPattern(const std::string &pattern, const OutputFields &fields);
-// True when the pattern gives a different name to every position ({n} in it).
+// True when the pattern gives a different name to every position ({n} in it, of any width).
 bool PatternNumbers(const std::string &pattern);

@@ -16,6 +16,9 @@ int main(int argc, char **argv) {
     case ParseHelp:
       std::fputs(HelpText().c_str(), stdout);
       return std::fflush(stdout) == 0 ? 0 : 1;
+    case ParseVersion:
+      std::printf("boardsmith-export %s\n", BS_VERSION);
+      return std::fflush(stdout) == 0 ? 0 : 1;
     case ParseUsage:
       std::fprintf(stderr, "boardsmith-export: %s\n%sTry boardsmith-export --help for the options.\n",
                    problem.c_str(), UsageText().c_str());
