@@ -19,7 +19,7 @@ using Names = std::set<std::string>;
 // preferences (which keep the recent files).
 Names FilesIn(const std::string &folder) {
   Names names = NamesIn(folder);
-  for (const char *linked : {"bmp", "cur", "boardsmith", "prefs.txt"}) names.erase(linked);
+  for (const char *linked : {"bmp", "cur", "gifs", "boardsmith", "prefs.txt"}) names.erase(linked);
   return names;
 }
 
@@ -84,6 +84,7 @@ TEST_F(FileCommands, CoordinatesAreAskedEachTimeOnlyWhenSetToAsk) {
 // why (a file gone since it was named is editing_test.cpp's: the title and the recent files).
 TEST_F(FileCommands, CancelledDialogsAndADamagedPositionFileChangeNothing) {
   TypicalPosition(Now());
+  MarkDiagramSaved();  // nothing unsaved to ask about before the open
   const Diagram before = Now();
   Settings().Theme = 3;
   Editor().BMPFile = In("old.bmp");
