@@ -1,5 +1,6 @@
 // Unsaved work: before Quit and Open replace a diagram that differs from its file, the user is
 // asked whether to save it there first, to throw the changes away, or to stay.
+#include <filesystem>
 #include <string>
 
 #include "editor/editor.h"
@@ -8,14 +9,12 @@
 
 namespace {
 // The position file for a diagram that has none yet, chosen in a save dialog; its name ends in
-// .brd as every position file's does. False when cancelled.
+// .brd as every position file's does (another extension is replaced). False when cancelled.
 bool ChooseDiagramFile(HWND hwnd, std::string *path) {
   if (!AskForFile(hwnd, true, "Boardsmith Files (*.brd)\0*.brd\0", "brd",
                   OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, path))
     return false;
-  const size_t slash = path->rfind('/');
-  const size_t dot = path->find('.', slash == std::string::npos ? 0 : slash + 1);
-  *path = path->substr(0, dot) + ".brd";
+  *path = std::filesystem::path(*path).replace_extension(".brd").string();
   return true;
 }
 }  // namespace
