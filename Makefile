@@ -22,7 +22,8 @@ RUN_PACKAGES = g++ cmake make pkg-config help2man fonts-dejavu-core \
 # Tests, benchmarks, packaging and CI, on top of those:
 TEST_PACKAGES = googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
                 xvfb xauth imagemagick chromium poppler-utils librsvg2-bin default-jre-headless \
-                desktop-file-utils appstream shared-mime-info man-db dpkg-dev hyperfine pgn-extract xdotool xclip curl wrk
+                desktop-file-utils appstream shared-mime-info man-db dpkg-dev hyperfine pgn-extract xdotool xclip curl wrk \
+                time
 # From the npm registry, for the tests:
 TEST_NPM = vnu-jar
 

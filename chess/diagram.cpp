@@ -1,9 +1,6 @@
 // The diagram's men and the chess board, through the orientation.
 #include "chess/diagram.h"
 
-namespace {
-// An en-passant square stands behind a pawn of the side not to move that has just passed it,
-// with the square it came from empty.
 bool EnPassantStands(const Board &b, int square) {
   if (square < 0 || square > 63) return false;
   int rank = RankOf(square);
@@ -13,7 +10,6 @@ bool EnPassantStands(const Board &b, int square) {
     return b.man[square] == 0 && b.man[square - 8] == 0 && b.man[square + 8] == WP;
   return false;
 }
-}  // namespace
 
 int CellOf(int square, int flipped) {
   int column = FileOf(square), row = RankOf(square);
@@ -33,6 +29,7 @@ Board BoardFromDiagram(const Diagram &d) {
   b.enPassant = static_cast<int8_t>(EnPassantStands(b, d.EnPassant) ? d.EnPassant : -1);
   b.halfMoves = d.HalfMoves < 0 ? 0 : d.HalfMoves;
   b.fullMoves = d.FullMoves < 1 ? 1 : d.FullMoves;
+  b.nullMove = static_cast<int8_t>(d.NullMove ? 1 : 0);
   return b;
 }
 
@@ -46,4 +43,5 @@ void DiagramFromBoard(const Board &b, Diagram &d) {
   d.EnPassant = b.enPassant;
   d.HalfMoves = b.halfMoves;
   d.FullMoves = b.fullMoves;
+  d.NullMove = b.nullMove ? 1 : 0;
 }

@@ -2,14 +2,21 @@
 // nothing reaches the board until the whole text has been read.
 #include "chess/fen.h"
 
+#include <array>
 #include <cstdio>
 #include <cstring>
-#include <vector>
+#include <string_view>
 
 #include "model/diagram.h"
 
 namespace {
 const char ManLetters[] = "KQRBNPkqrbnp";  // the letter of square code WK + index
+// The square code of each letter of ManLetters by its byte, 0 for any other byte.
+constexpr std::array<int8_t, 256> ManCodes = [] {
+  std::array<int8_t, 256> codes{};
+  for (int i = 0; i < 12; i++) codes[static_cast<unsigned char>(ManLetters[i])] = static_cast<int8_t>(WK + i);
+  return codes;
+}();
 
 bool Blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -19,7 +26,7 @@ std::string Refuse(std::string *why, const std::string &reason) {
 }
 
 // A whole non-negative number of at most six digits.
-bool Counter(const std::string &field, int *value) {
+bool Counter(std::string_view field, int *value) {
   if (field.empty() || field.size() > 6) return false;
   int n = 0;
   for (char c : field) {
@@ -31,7 +38,7 @@ bool Counter(const std::string &field, int *value) {
 }
 
 // Field 1: eight ranks from the 8th down, '/' between them.
-std::string ReadPlacement(const std::string &field, Board *b, std::string *why) {
+std::string ReadPlacement(std::string_view field, Board *b, std::string *why) {
   int ranks = 1;
   for (char c : field) ranks += c == '/';
   if (ranks != 8) return Refuse(why, std::to_string(ranks) + (ranks == 1 ? " rank" : " ranks") +
@@ -46,8 +53,8 @@ std::string ReadPlacement(const std::string &field, Board *b, std::string *why) 
       rank--, file = 0;
     } else if (c >= '1' && c <= '8') {
       file += c - '0';
-    } else if (const char *letter = c ? std::strchr(ManLetters, c) : nullptr) {
-      if (file < 8) b->man[SquareOf(file, rank)] = static_cast<int8_t>(WK + (letter - ManLetters));
+    } else if (int8_t man = ManCodes[static_cast<unsigned char>(c)]) {
+      if (file < 8) b->man[SquareOf(file, rank)] = man;
       file++;
     } else {
       return Refuse(why, "unknown piece letter " + Shown(c) + " in rank " +
@@ -88,7 +95,7 @@ int OutermostRook(const Board &b, int side, bool kingSide) {
 // upper case for white. A right whose king or rook is not there is dropped. Rights that standard
 // chess cannot hold (a king off the e-file, a rook off the corner) make the board Chess960, and
 // so does chess960.
-std::string ReadCastling(const std::string &field, bool chess960, Board *b, std::string *why) {
+std::string ReadCastling(std::string_view field, bool chess960, Board *b, std::string *why) {
   b->castling = 0;
   if (field == "-") {
     b->chess960 = chess960;
@@ -101,7 +108,7 @@ std::string ReadCastling(const std::string &field, bool chess960, Board *b, std:
     bool letter = c == 'K' || c == 'Q' || c == 'k' || c == 'q';
     bool file = (c >= 'A' && c <= 'H') || (c >= 'a' && c <= 'h');
     if ((!letter && !file) || seen.find(c) != std::string::npos)
-      return Refuse(why, "castling field '" + field + "'");
+      return Refuse(why, "castling field '" + std::string(field) + "'");
     seen += c;
     int side = c >= 'a', king = KingFile(*b, side);
     int rook = letter ? OutermostRook(*b, side, c == 'K' || c == 'k') : (c | 0x20) - 'a';
@@ -109,7 +116,7 @@ std::string ReadCastling(const std::string &field, bool chess960, Board *b, std:
         b->man[SquareOf(rook, side ? 7 : 0)] != ManOf(WR, side))
       continue;  // nothing to castle with
     int right = 2 * side + (rook < king);
-    if (b->castling & (1 << right)) return Refuse(why, "castling field '" + field + "'");
+    if (b->castling & (1 << right)) return Refuse(why, "castling field '" + std::string(field) + "'");
     b->castling = static_cast<int8_t>(b->castling | 1 << right);
     files[right] = static_cast<int8_t>(rook);
     standard = standard && king == 4 && rook == (rook < king ? 0 : 7);
@@ -119,12 +126,12 @@ std::string ReadCastling(const std::string &field, bool chess960, Board *b, std:
   return std::string();
 }
 
-std::string ReadEnPassant(const std::string &field, Board *b, std::string *why) {
+std::string ReadEnPassant(std::string_view field, Board *b, std::string *why) {
   b->enPassant = -1;
   if (field == "-") return std::string();
   int wanted = b->side == 0 ? '6' : '3';  // the square a pawn of the other side just passed
   if (field.size() != 2 || field[0] < 'a' || field[0] > 'h' || field[1] != wanted)
-    return Refuse(why, "en passant field '" + field + "' (expected - or a square on rank " +
+    return Refuse(why, "en passant field '" + std::string(field) + "' (expected - or a square on rank " +
                            static_cast<char>(wanted) + ")");
   b->enPassant = static_cast<int8_t>(SquareOf(field[0] - 'a', field[1] - '1'));
   return std::string();
@@ -139,20 +146,23 @@ std::string Read(const std::string &text, bool chess960, Board *b, std::string *
   while (first < last && Blank(text[first])) first++;
   while (last > first && Blank(text[last - 1])) last--;
   if (first == last) return Refuse(why, "the text is empty");
-  for (size_t i = first; i < last; i++) {
-    unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c < 0x20 && c != '\t')
-      return Refuse(why, "character " + Shown(text[i]) + " at column " +
-                             std::to_string(i - first + 1));
-  }
-  // Fields and where each starts, so that EPD operations are kept as written.
-  std::vector<std::string> fields;
-  std::vector<size_t> starts;
-  for (size_t i = first; i < last;) {
-    while (i < last && Blank(text[i])) i++;
-    size_t start = i;
-    while (i < last && !Blank(text[i])) i++;
-    if (i > start) fields.push_back(text.substr(start, i - start)), starts.push_back(start);
+  // One pass: a control character is refused; the first six fields (more are EPD operations)
+  // are kept as views into the text, and where the fifth starts, so that the operations are kept
+  // as written. A FEN list is read without copies.
+  std::string_view fields[6];
+  size_t count = 0, fifth = last, start = last;  // start: of the field being read, or last
+  for (size_t i = first; i <= last; i++) {
+    const unsigned char c = i < last ? static_cast<unsigned char>(text[i]) : ' ';
+    if (c == ' ' || c == '\t') {
+      if (start == last) continue;
+      if (count == 4) fifth = start;
+      if (count < 6) fields[count] = std::string_view(text).substr(start, i - start);
+      count++, start = last;
+    } else if (c < 0x20) {
+      return Refuse(why, "character " + Shown(text[i]) + " at column " + std::to_string(i - first + 1));
+    } else if (start == last) {
+      start = i;
+    }
   }
 
   *b = Board{};
@@ -160,7 +170,7 @@ std::string Read(const std::string &text, bool chess960, Board *b, std::string *
   b->fullMoves = 1;
   std::string problem = ReadPlacement(fields[0], b, why);
   if (!problem.empty()) return problem;
-  if (fields.size() == 1) {
+  if (count == 1) {
     // Rights wherever the men allow them: in Chess960 with the outermost rooks.
     if (chess960) return ReadCastling("KQkq", true, b, why);
     b->castling = static_cast<int8_t>(CastlingFromMen(*b));
@@ -168,25 +178,25 @@ std::string Read(const std::string &text, bool chess960, Board *b, std::string *
   }
   if (fields[1] != "w" && fields[1] != "b") return Refuse(why, "side to move must be w or b");
   b->side = fields[1] == "b";
-  if (fields.size() < 4)
-    return Refuse(why, fields.size() == 2 ? "the castling and en passant fields are missing"
+  if (count < 4)
+    return Refuse(why, count == 2 ? "the castling and en passant fields are missing"
                                           : "the en passant field is missing");
   problem = ReadCastling(fields[2], chess960, b, why);
   if (problem.empty()) problem = ReadEnPassant(fields[3], b, why);
   if (!problem.empty()) return problem;
-  if (fields.size() == 4) return std::string();
+  if (count == 4) return std::string();
 
   // Six fields end in the two counters; anything else after four fields is EPD operations.
   int half = 0, full = 0;
-  if (fields.size() == 6 && Counter(fields[4], &half) && Counter(fields[5], &full)) {
+  if (count == 6 && Counter(fields[4], &half) && Counter(fields[5], &full)) {
     b->halfMoves = half;
     b->fullMoves = full < 1 ? 1 : full;
     return std::string();
   }
-  if (fields.size() <= 6 && Counter(fields[4], &half))
-    return Refuse(why, fields.size() == 5 ? "the move number field is missing"
-                                          : "move number '" + fields[5] + "' is not a number");
-  if (operations) *operations = text.substr(starts[4], last - starts[4]);
+  if (count <= 6 && Counter(fields[4], &half))
+    return Refuse(why, count == 5 ? "the move number field is missing"
+                                  : "move number '" + std::string(fields[5]) + "' is not a number");
+  if (operations) *operations = text.substr(fifth, last - fifth);
   return std::string();
 }
 // X-FEN: the letter of the right (KQkq), or in Chess960 the file of its rook when another rook
@@ -251,7 +261,9 @@ std::string WriteFEN(const Board &b) {
   int n = 0;
   for (int rank = 7; rank >= 0; rank--) {
     int empty = 0;
-    for (int file = 0; file < 8; file++) {
+    uint64_t squares;  // an empty rank is one "8": middlegames have several
+    std::memcpy(&squares, b.man + SquareOf(0, rank), sizeof squares);
+    for (int file = 0; file < 8 && squares; file++) {
       int man = b.man[SquareOf(file, rank)];
       if (man < WK || man > BP) {
         empty++;
@@ -260,6 +272,7 @@ std::string WriteFEN(const Board &b) {
       if (empty) fen[n++] = static_cast<char>('0' + empty), empty = 0;
       fen[n++] = ManLetters[man - WK];
     }
+    if (!squares) empty = 8;
     if (empty) fen[n++] = static_cast<char>('0' + empty);
     if (rank) fen[n++] = '/';
   }

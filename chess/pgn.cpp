@@ -274,9 +274,16 @@ struct GameReader {
     Move m;
     Board after;
     std::string san, why;
-    if (!PlaySAN(to.positions.back(), text, &m, &san, &after, &why)) return Fault(line, AtMove(), why);
+    const Board &before = to.positions.back();
+    if (!(s->san ? PlaySAN(before, text, &m, &san, &after, &why) : ReadSAN(before, text, &m, &why)))
+      return Fault(line, AtMove(), why);
+    if (s->san) {
+      to.san.push_back(san);
+    } else {
+      after = before;
+      MakeMove(&after, m);
+    }
     to.moves.push_back(m);
-    to.san.push_back(san);
     to.positions.push_back(after);
   }
 

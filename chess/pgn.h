@@ -17,7 +17,7 @@ struct PGNVariation {
   std::vector<Board> positions;   // [0] where its first move is played (a position of the line it
                                   // branches from), [k] after ply firstPly + k - 1
   std::vector<Move> moves;        // [k] the move of ply firstPly + k
-  std::vector<std::string> san;   // [k] its SAN as WriteSAN writes it
+  std::vector<std::string> san;   // [k] its SAN as WriteSAN writes it (when the source writes them)
 };
 
 struct PGNGame {
@@ -26,6 +26,7 @@ struct PGNGame {
   std::vector<Board> positions;                             // [0] the start, [p] after ply p
   std::vector<Move> moves;                                  // [p] the move of ply p + 1 (NullMove: "--")
   std::vector<std::string> san;                             // [p] its SAN as WriteSAN writes it
+                                                            // (empty when the source writes none)
   std::string result;                                       // "1-0", "0-1", "1/2-1/2", "*" or ""
   std::vector<PGNVariation> variations;  // when the source reads them: depth-first, in the order
                                          // written (a variation before those inside it)
@@ -49,6 +50,8 @@ struct PGNSource {
   int games = 0;            // games begun so far
   long gameBytes = 0;       // bytes of the game being read
   bool variations = false;  // keep the moves and positions of variations (set after opening)
+  bool san = true;          // write each move's SAN into the game (a reader that needs only the
+                            // positions and moves clears it after opening: it costs a check test)
 };
 
 // Readies the source to read the file from its start (every source is opened by this).

@@ -11,5 +11,9 @@ int CheckLegal(int mode) {
     text += "Diagram saved in virtual clipboard " + ClipBMPPath() + "\n" +
             "Use a macro in Word to paste it easily\n" +
             "Refer to https://boardsmith.example/ for details\n";
+  // A save's names the two files it wrote.
+  else if (mode == 1 || mode == 2)
+    text += std::string(text.empty() || text.back() == '\n' ? "" : "\n") + "Saved as " +
+            (mode == 1 ? e.BMPFile : e.HTMFile) + " and " + e.BRDFile;
   return MessageBox(nullptr, text.c_str(), "Check Legal", MB_OK);
 }

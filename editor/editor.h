@@ -246,9 +246,12 @@ void CloseGameWindow();  // when the main window goes: its place is kept
 // is in its position file (DiagramInFile).
 int DecideCoords(HWND owner);
 void SaveFailed(const std::string &path, const std::string &why);
-// Writes the position file (BRDFile) with the save's settings, then the export's bytes (false,
-// with the reason, when they cannot be made) to exportPath; on the first failure SaveFailed
-// names the file and false is returned.
+// Writes the position file (BRDFile) with the save's settings and the export's bytes (false,
+// with the reason, when they cannot be made) to exportPath as a pair: both written in full before
+// either replaces an old file, so a failure leaves the old pair (files/atomicwrite.h). A position
+// file of another diagram that is there already is replaced only when the user says so (not
+// asked for the virtual clipboard's). False when the user says no, or, after SaveFailed names
+// the file that failed and why, when the pair cannot be written.
 bool WriteBoth(const PictureSettings &settings,
                const std::function<bool(std::string *bytes, std::string *why)> &exportBytes,
                const std::string &exportPath);

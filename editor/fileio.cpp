@@ -1,13 +1,18 @@
 // The file commands: save a picture or a web page under a chosen name (with the position file
 // beside it), save the virtual-clipboard picture, open a position file.
 //
-// Every save writes the position file, then the export, then shows the check's report as the
-// confirmation. A file that could not be written stops the save with a box naming the file
-// and the reason, and no confirmation follows; files are replaced through a temporary name, so
-// an old file of that name is never left half written.
+// Every save writes the position file and the export as a pair, then shows the check's report as
+// the confirmation. A file that could not be written stops the save with a box naming the file
+// and the reason, and no confirmation follows; files are replaced through temporary names, both
+// written before either is renamed, so an old pair is never left half replaced.
+#include <strings.h>
+
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/editor.h"
 #include "files/atomicwrite.h"
@@ -36,12 +41,28 @@ const DialogMode Modes[3] = {
      OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, false},
 };
 
-// The path up to the first "." of its last component, so that a "." in a folder name
-// (v1.2/x.bmp) does not cut there; the whole path when that component holds none.
-std::string BaseName(const std::string &path) {
-  size_t slash = path.rfind('/');
-  size_t dot = path.find('.', slash == std::string::npos ? 0 : slash + 1);
-  return dot == std::string::npos ? path : path.substr(0, dot);
+// The path without the extension of its kind (any case), whatever else its name holds:
+// final.v2.bmp gives final.v2, pos.txt stays pos.txt.
+std::string BaseName(const std::string &path, std::initializer_list<const char *> extensions) {
+  const size_t slash = path.rfind('/'), name = slash == std::string::npos ? 0 : slash + 1;
+  for (const char *ext : extensions) {
+    size_t n = std::strlen(ext);
+    if (path.size() - name > n && strncasecmp(path.c_str() + path.size() - n, ext, n) == 0)
+      return path.substr(0, path.size() - n);
+  }
+  return path;
+}
+
+// True when the position file about to be written is another diagram's and the user does not
+// want it replaced (the file dialog asked only about the picture or page).
+bool KeepOtherPositionFile(const std::string &brd) {
+  std::error_code ec;
+  if (Editor().VClip || !std::filesystem::exists(brd, ec) ||
+      (!DiagramFile.empty() && std::filesystem::equivalent(brd, DiagramFile, ec)))
+    return false;
+  std::string question = brd.substr(brd.rfind('/') + 1) + " already exists.\nDo you want to replace it?";
+  return MessageBox(MainWnd, question.c_str(), "Confirm Save As", MB_YESNO | MB_ICONEXCLAMATION) !=
+         IDYES;
 }
 
 // The folder part of a path without its last "/" (the dialogs' folder is kept so), "" for a bare
@@ -68,14 +89,13 @@ bool WriteBoth(const PictureSettings &settings,
                const std::function<bool(std::string *bytes, std::string *why)> &exportBytes,
                const std::string &exportPath) {
   const EditorState &e = Editor();
-  std::string why;
-  if (!WriteFileAtomically(e.BRDFile, MakeBRDFile(e.diagram, settings), &why)) {
-    SaveFailed(e.BRDFile, why);
-    return false;
-  }
-  std::string bytes;
-  if (!exportBytes(&bytes, &why) || !WriteFileAtomically(exportPath, bytes, &why)) {
-    SaveFailed(exportPath, why);
+  if (KeepOtherPositionFile(e.BRDFile)) return false;
+  std::vector<FileBytes> pair(2);
+  pair[0].path = e.BRDFile, pair[1].path = exportPath;
+  pair[0].bytes = MakeBRDFile(e.diagram, settings);
+  std::string why, failed = exportPath;
+  if (!exportBytes(&pair[1].bytes, &why) || !WriteFilesAtomically(pair, &failed, &why)) {
+    SaveFailed(failed, why);
     return false;
   }
   return true;
@@ -132,7 +152,7 @@ void FileIO(HWND hwnd, int mode) {
 void SaveBMP(HWND hwnd) {
   EditorState &e = Editor();
   if (e.BMPFile.empty()) return;
-  std::string base = BaseName(e.BMPFile);
+  std::string base = BaseName(e.BMPFile, {".bmp"});
   e.BMPFile = base + ".bmp";
   e.BRDFile = base + ".brd";
   const PictureSettings settings = SaveSettings(DecideCoords(hwnd));
@@ -150,7 +170,7 @@ void SaveBMP(HWND hwnd) {
 void SaveHTM() {
   EditorState &e = Editor();
   if (e.HTMFile.empty()) return;
-  std::string base = BaseName(e.HTMFile);
+  std::string base = BaseName(e.HTMFile, {".htm", ".html"});
   e.HTMFile = base + ".htm";
   e.BRDFile = base + ".brd";
   // The question is centred on the main window like every other box.

@@ -116,7 +116,8 @@ void ShowPly(int ply) {
   std::string status = "Game " + std::to_string(Game.number);
   status += ply == 0 ? ", start" : ", after " + MoveRow(Game, static_cast<size_t>(ply));
   int from = -1, to = -1;
-  if (ply > 0 && SendMessage(Item(ArrowBoxId), BM_GETCHECK, 0, 0) == BST_CHECKED) {
+  if (ply > 0 && !IsNullMove(Game.moves[ply - 1]) &&  // a null move moves nothing to draw
+      SendMessage(Item(ArrowBoxId), BM_GETCHECK, 0, 0) == BST_CHECKED) {
     from = Game.moves[ply - 1].from;
     to = Game.moves[ply - 1].to;
   }

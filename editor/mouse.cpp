@@ -32,6 +32,7 @@ void PlaceOrRemove(HDC hdc, int c, int t) {
   int32_t &cell = Cell(c, t);
   const int32_t tool = Editor().SelPiece;
   RememberForUndo();
+  Editor().diagram.NullMove = 0;  // the men edited are no longer the position a null move left
   EmptySq(hdc, c, t);
   if (tool != 0 && cell != tool) {
     DrawPiece(hdc, tool, SquareX(c), SquareY(t));
@@ -132,6 +133,7 @@ void LeftButtonUp(HWND hwnd, int x, int y) {
   }
   if (fromC < 0 && !onBoard) return;  // a palette figure dropped beside the board
   RememberForUndo();
+  Editor().diagram.NullMove = 0;
   if (fromC >= 0) Cell(fromC, fromT) = 0;
   if (onBoard) Cell(c, t) = code;
   Editor().ArrowStarted = false;  // the start mark is painted over

@@ -86,7 +86,7 @@ bool WriteWithPosition(const std::string &path, int style,
 void Report(const SaveType &type, const std::string &path) {
   std::string text = std::string(type.named) +
                      (type.style == StyleColour ? " (colour)" : " (print)") + " saved as " + path +
-                     "\n" + CheckPosition(Editor().diagram, 0, 0).text;
+                     " and " + Editor().BRDFile + "\n" + CheckPosition(Editor().diagram, 0, 0).text;
   MessageBox(nullptr, text.c_str(), "Check Legal", MB_OK);
 }
 

@@ -50,9 +50,11 @@ bool SavePrefs(std::string *why) {
   e.prefs.Dpi = e.settings.Dpi;
   e.prefs.PicSiz = e.settings.PicSiz;
   e.prefs.ShowCoords = e.ShowCoords;
-  if (!IsRunFolder(e.StartFolder)) {
-    std::error_code ec;
-    std::filesystem::create_directories(ConfigFolder(), ec);  // a failure shows in the write
+  std::error_code ec;
+  // A folder that cannot be made is the cause to name, not the missing folder the write meets.
+  if (!IsRunFolder(e.StartFolder) && !std::filesystem::create_directories(ConfigFolder(), ec) && ec) {
+    if (why) *why = "The folder " + ConfigFolder() + " cannot be made: " + ec.message() + ".";
+    return false;
   }
   return WriteFileAtomically(PrefsPath(e.StartFolder), PrefsText(e.prefs), why);
 }

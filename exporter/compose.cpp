@@ -2,16 +2,28 @@
 // bytes of the picture or page. The exporter writes them; the diagram service sends them.
 #include "exporter/compose.h"
 
+#include <algorithm>
+
 #include "chess/diagram.h"
 #include "chess/fen.h"
 #include "files/brd.h"
 #include "files/htm.h"
 #include "files/svgpage.h"
 #include "model/presets.h"
+#include "render/animation.h"
 #include "render/makebmp.h"
 #include "render/picturefile.h"
 
 namespace {
+// An arrow between board squares after the diagram's others. Arrows hold columns from the left
+// and rows from the top of the displayed board.
+void PutArrow(Diagram &d, const SquareArrow &a) {
+  int from = CellOf(a.from, d.Flipped), to = CellOf(a.to, d.Flipped);
+  int32_t *row = d.Arr[d.ArrowCount()];
+  row[0] = from / 8, row[1] = 7 - from % 8, row[2] = to / 8, row[3] = 7 - to % 8;
+  d.NArrows = d.ArrowCount() + 1;
+}
+
 // A position from FEN or a game starts as a new diagram: medium size, theme 0, no coordinates,
 // white at the bottom (or as --flip says), no arrows.
 PositionFile NewDiagram(const Board &board, const ExportOptions &o) {
@@ -22,10 +34,13 @@ PositionFile NewDiagram(const Board &board, const ExportOptions &o) {
 }
 }  // namespace
 
-std::optional<PositionFile> SetUp(const Job &job, const ExportOptions &o, std::string *failure) {
+std::optional<PositionFile> SetUp(const Job &job, const ExportOptions &o, std::string *failure,
+                                  Board *source) {
   std::string why;
   std::optional<PositionFile> read;
-  Board board;
+  Board ignored{};
+  Board &board = source ? *source : ignored;
+  board = Board{};
   switch (job.kind) {
     case Job::PositionFile:
       if ((read = ReadBRDFile(job.text, &why))) return read;
@@ -42,6 +57,8 @@ std::optional<PositionFile> SetUp(const Job &job, const ExportOptions &o, std::s
       }
       return NewDiagram(board, o);
     case Job::GamePosition:
+    case Job::GameAnimation:
+      board = job.board;
       return NewDiagram(job.board, o);
     case Job::Failed:
       break;
@@ -68,15 +85,11 @@ bool ApplyDiagramOptions(const ExportOptions &o, PositionFile &p, std::string *w
            " more make more than " + std::to_string(MaxArrows);
     return false;
   }
-  // Arrows hold columns from the left and rows from the top of the displayed board.
-  for (const SquareArrow &a : o.arrows) {
-    int from = CellOf(a.from, d.Flipped), to = CellOf(a.to, d.Flipped);
-    int32_t *row = d.Arr[arrows++];
-    row[0] = from / 8, row[1] = 7 - from % 8, row[2] = to / 8, row[3] = 7 - to % 8;
-  }
   d.NArrows = arrows;
+  for (const SquareArrow &a : o.arrows) PutArrow(d, a);
   return true;
 }
+
 bool OutputBytes(const std::string &path, const ExportOptions &o, const PositionFile &p,
                  Canvas &canvas, std::string *bytes, std::string *why) {
   const bool page = OutputKindOf(path) == OutputPage;
@@ -99,3 +112,39 @@ bool OutputBytes(const std::string &path, const ExportOptions &o, const Position
   return PictureBytes(format, p.diagram, settings, canvas, bytes, why);
 }
 
+
+std::string ExportedFEN(const Diagram &diagram, const Board &board) {
+  Board b = BoardFromDiagram(diagram);
+  if (board.chess960) {
+    b.chess960 = 1;
+    std::copy(board.rookFile, board.rookFile + 4, b.rookFile);
+    b.castling = static_cast<int8_t>(diagram.Castling & CastlingFromMen(b));
+  }
+  return WriteFEN(b);
+}
+
+int FinalDelay(int delay) { return std::max(3 * delay, 2000); }
+
+bool AnimationOutputBytes(const std::string &path, const ExportOptions &o, const Job &job,
+                          Canvas &canvas, std::string *bytes, std::string *why) {
+  std::vector<Diagram> frames;
+  std::vector<int> delays;
+  PictureSettings settings;
+  for (size_t p = 0; p < job.positions.size(); p++) {
+    PositionFile frame = NewDiagram(job.positions[p], o);
+    if (!ApplyDiagramOptions(o, frame, why)) return false;
+    // The move that led here, as the game window draws it (a null move has none).
+    if (p > 0 && p < job.moves.size() && !IsNullMove(job.moves[p]) &&
+        frame.diagram.ArrowCount() < MaxArrows)
+      PutArrow(frame.diagram, {job.moves[p].from, job.moves[p].to});
+    frames.push_back(frame.diagram);
+    delays.push_back(p + 1 < job.positions.size() ? o.delay : FinalDelay(o.delay));
+    settings = frame.settings;
+  }
+  settings.Style = o.style >= 0 ? o.style : StylePrint;
+  settings.Px = o.px;
+  const int format = PictureFormatOf(path);
+  if (frames.size() == 1 && format == PicturePNG)  // a game without moves: a still picture
+    return PictureBytes(format, frames[0], settings, canvas, bytes, why);
+  return AnimationBytes(format, frames, delays, settings, canvas, bytes, why);
+}

@@ -1,7 +1,6 @@
 // One position exported: its diagram set up, the output written, the check's report.
 #include "exporter/exportjob.h"
 
-#include <filesystem>
 #include <optional>
 
 #include "check/check.h"
@@ -11,13 +10,6 @@
 #include "files/atomicwrite.h"
 
 namespace {
-bool SameFile(const std::string &a, const std::string &b) {
-  std::error_code ec;
-  if (std::filesystem::equivalent(a, b, ec)) return true;
-  return std::filesystem::absolute(a, ec).lexically_normal() ==
-         std::filesystem::absolute(b, ec).lexically_normal();
-}
-
 // The check's report after a save: its summary names the format written, as the editor's does,
 // the picture's extension in capitals.
 CheckResult ReportAfter(const std::string &path, const Diagram &diagram) {
@@ -29,31 +21,51 @@ CheckResult ReportAfter(const std::string &path, const Diagram &diagram) {
 }
 }  // namespace
 
-void ExportJob(const Job &job, const ExportOptions &o, const std::vector<std::string> &inputs,
-               Canvas &canvas, Row *row) {
+void ExportJob(const Job &job, const ExportOptions &o, const InputGuard &inputs, Canvas &canvas,
+               Row *row) {
   row->number = job.number;
   row->input = job.input;
+  row->label = job.label;
+  row->line = job.line;
   row->done = job.done;
   std::string why;
-  std::optional<PositionFile> p = SetUp(job, o, &row->failure);
+  // A FEN line needs no picture (unless markers replace men): the board as the diagram would
+  // keep it. A game's is so already; a FEN record's castling rights are those its men allow,
+  // and its en-passant square goes unless a pawn has just passed it.
+  if (o.printFEN && (job.kind == Job::GamePosition || job.kind == Job::FEN) && o.dots.empty() &&
+      o.crosses.empty()) {
+    Board board = job.board;
+    if (job.kind == Job::FEN && !ReadFEN(job.text, &board, &why)) {
+      row->failure = job.input + ": " + why;
+      return;
+    }
+    if (!EnPassantStands(board, board.enPassant)) board.enPassant = -1;
+    row->fen = WriteFEN(board);
+    row->written = true;
+    return;
+  }
+  Board board;
+  std::optional<PositionFile> p = SetUp(job, o, &row->failure, &board);
   if (!p) return;
   if (!ApplyDiagramOptions(o, *p, &why)) {
     row->failure = job.input + ": " + why;
     return;
   }
-  row->fen = WriteFEN(BoardFromDiagram(p->diagram));
+  row->fen = ExportedFEN(p->diagram, board);
   if (o.printFEN) {
     row->written = true;
     return;
   }
-  for (const std::string &input : inputs)
-    if (SameFile(input, job.output)) {
-      row->failure = "cannot write " + job.output + ": it is the position file being read";
-      return;
-    }
+  std::string input = inputs.InputAt(job.output);
+  if (!input.empty()) {
+    row->failure = "cannot write " + job.output + ": it is " + input + ", an input of this run";
+    return;
+  }
   std::string bytes;
-  if (!OutputBytes(job.output, o, *p, canvas, &bytes, &why) ||
-      !WriteFileAtomically(job.output, bytes, &why)) {
+  const bool composed = job.kind == Job::GameAnimation
+                            ? AnimationOutputBytes(job.output, o, job, canvas, &bytes, &why)
+                            : OutputBytes(job.output, o, *p, canvas, &bytes, &why);
+  if (!composed || !WriteFileAtomically(job.output, bytes, &why)) {
     row->failure = "cannot write " + job.output + ": " + (why.empty() ? "unknown error" : why);
     return;
   }

@@ -85,11 +85,25 @@ struct OptionSpec {
   const char *value;   // what the value looks like; nullptr for an option without one
   const char *help;
   Setter set;
+  bool optional = false;  // the value may be left out (then set gets ""); only as --name=value
   const char *range = nullptr;  // what a value out of range is told it must be; else value
 };
 
 // The range of --px, named in its error.
 const std::string PxRange = "8.." + std::to_string(MaxColourPixels);
+
+// --game=N, N-M or all.
+bool GameRange(ExportOptions *o, const std::string &v) {
+  if (Lower(v) == "all") {
+    o->firstGame = 1, o->lastGame = 0;
+    return true;
+  }
+  size_t dash = v.find('-');
+  if (!Number(v.substr(0, dash), 1, 999999999, &o->firstGame)) return false;
+  o->lastGame = o->firstGame;
+  return dash == std::string::npos ||
+         (Number(v.substr(dash + 1), 1, 999999999, &o->lastGame) && o->lastGame >= o->firstGame);
+}
 
 const OptionSpec Table[] = {
     {"fen", 0, "FEN", "a position given as FEN (repeatable)",
@@ -98,9 +112,9 @@ const OptionSpec Table[] = {
        return true;
      }},
     {"output", 'o', "PATTERN",
-     "names of the outputs: {n} running number, {name} input's base name, {game}, {ply}; a "
-     "number with a width is padded with zeros ({ply:3} gives 007); ending in / means "
-     "{name}-{n}.bmp in that folder",
+     "names of the outputs: {n} running number, {name} input's base name, {game}, {ply}, "
+     "{line} a variation's path (\"\" on the main line); a number with a width is padded with "
+     "zeros ({ply:3} gives 007); ending in / means {name}-{n}.bmp in that folder",
      [](ExportOptions *o, const std::string &v, std::string *) {
        o->pattern = v;
        return !v.empty();
@@ -126,7 +140,7 @@ const OptionSpec Table[] = {
        o->inches = static_cast<float>(inches);
        return true;
      },
-     "small|medium|large or 1.0..6.0 (inches)"},
+     false, "small|medium|large or 1.0..6.0 (inches)"},
     {"arrow", 0, "e2e4", "an arrow between two squares (repeatable)",
      [](ExportOptions *o, const std::string &v, std::string *problem) {
        SquareArrow arrow;
@@ -144,16 +158,38 @@ const OptionSpec Table[] = {
        o->crosses.push_back(SquareFromName(v));
        return o->crosses.back() >= 0;
      }},
-    {"game", 0, "N", "the game of a PGN file, from 1 (default 1; with --every-ply, all)",
-     [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 1, 999999999, &o->game); },
-     "1 or more"},
+    {"game", 0, "N|N-M|all",
+     "the games of a PGN file, from 1 (default 1; with --every-ply, all); each gives the "
+     "position after its last ply, or --ply's",
+     [](ExportOptions *o, const std::string &v, std::string *) { return GameRange(o, v); }, false,
+     "N|N-M|all (games from 1, N <= M)"},
     {"ply", 0, "P", "the position after ply P of the game; 0 the start (default the last)",
      [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 0, 999999999, &o->ply); },
-     "0 or more"},
-    {"every-ply", 0, nullptr, "every position of the chosen games",
+     false, "0 or more"},
+    {"every-ply", 0, nullptr,
+     "every position of the chosen games; with one .gif or .png name without {ply} or {n}, "
+     "each game as one animated picture, the last move as an arrow",
      [](ExportOptions *o, const std::string &, std::string *) { return o->everyPly = true; }},
-    {"print-fen", 0, nullptr, "print each position's FEN instead of writing pictures",
-     [](ExportOptions *o, const std::string &, std::string *) { return o->printFEN = true; }},
+    {"variations", 0, nullptr,
+     "with --every-ply, the positions of every variation too, after the main line's "
+     "(depth-first, in the order written)",
+     [](ExportOptions *o, const std::string &, std::string *) { return o->variations = true; }},
+    {"delay", 0, "20..10000", "milliseconds between the frames of an animated game (default "
+     "1000; the final position stays three times as long, at least 2 seconds)",
+     [](ExportOptions *o, const std::string &v, std::string *) {
+       return Number(v, MinDelay, MaxDelay, &o->delay);
+     }},
+    {"print-fen", 0, "labelled",
+     "print each position's FEN instead of writing pictures; =labelled puts its input and "
+     "a tab before it: FILE:LINE for a list, and for a game FILE, game G, ply P and line L (the "
+     "variation's path, or main), each followed by a tab",
+     [](ExportOptions *o, const std::string &v, std::string *problem) {
+       o->printFEN = v.empty() ? ExportOptions::PlainFEN : ExportOptions::LabelledFEN;
+       if (v.empty() || Lower(v) == "labelled") return true;
+       *problem = "--print-fen takes no value or =labelled, not \"" + v + "\"";
+       return false;
+     },
+     true},
     {"style", 0, "print|colour",
      "the 1-bit book diagram (the pictures' default) or the theme's colours (the SVG page's)",
      [](ExportOptions *o, const std::string &v, std::string *) {
@@ -161,11 +197,11 @@ const OptionSpec Table[] = {
        o->style = k > 0 ? 1 : k;
        return k >= 0;
      }},
-    {"px", 0, "N", "pixel width of a colour PNG (default 592)",
+    {"px", 0, "N", "pixel width of a colour PNG or GIF (default 592)",
      [](ExportOptions *o, const std::string &v, std::string *) {
        return Number(v, 8, MaxColourPixels, &o->px);
      },
-     PxRange.c_str()},
+     false, PxRange.c_str()},
     {"page", 0, "gif|svg", "web page of GIF cells (default) or one page with an SVG diagram",
      [](ExportOptions *o, const std::string &v, std::string *) {
        o->page = Word(v, {"gif", "svg"});
@@ -173,7 +209,7 @@ const OptionSpec Table[] = {
      }},
     {"jobs", 'j', "N", "threads composing pictures (default: the number of cores)",
      [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 1, 256, &o->jobs); },
-     "1..256"},
+     false, "1..256"},
     {"report", 0, "FILE.json|FILE.csv", "each position's input, output, FEN and check report",
      [](ExportOptions *o, const std::string &v, std::string *) {
        o->report = v;
@@ -181,6 +217,8 @@ const OptionSpec Table[] = {
      }},
     {"quiet", 'q', nullptr, "nothing on the terminal but errors",
      [](ExportOptions *o, const std::string &, std::string *) { return o->quiet = true; }},
+    {"progress", 0, nullptr, "a progress line every 10 s when standard error is not a terminal",
+     [](ExportOptions *o, const std::string &, std::string *) { return o->progress = true; }},
     {"help", 'h', nullptr, "this text", nullptr},
     {"version", 0, nullptr, "the program's version", nullptr},
 };
@@ -213,7 +251,7 @@ Source::Kind InputKindOf(const std::string &path, bool *known) {
 
 std::string OutputExtensions() {
   std::string list;
-  for (const char *ext : {".bmp", ".htm", ".html", ".png", ".pdf", ".svg"})
+  for (const char *ext : {".bmp", ".htm", ".html", ".png", ".gif", ".pdf", ".svg"})
     if (OutputKindOf(std::string("x") + ext) != OutputUnknown)
       list += std::string(list.empty() ? "" : ", ") + ext;
   return list;
@@ -241,7 +279,14 @@ bool Settle(ExportOptions *o, std::vector<size_t> positional, std::string *probl
         return false;
       }
   }
-  bool many = s.size() > 1 || o->everyPly;
+  // --every-ply with one .gif or .png name that cannot tell a game's positions apart makes each
+  // game one animated picture; a single OUTPUT holds one game, the first unless --game says.
+  const std::string &name = !o->output.empty() ? o->output : o->pattern;
+  const OutputKind named = OutputKindOf(name);
+  o->animate = o->everyPly && !o->printFEN && (named == OutputGIF || named == OutputPNG) &&
+               !PatternHas(name, "ply") && !PatternHas(name, "n");
+  if (o->animate && !o->output.empty() && !o->firstGame) o->firstGame = o->lastGame = 1;
+  bool many = s.size() > 1 || (o->everyPly && !o->animate) || (o->firstGame && o->lastGame != o->firstGame);
   bool fromText = false;
   for (size_t i : positional) {
     bool known;
@@ -267,6 +312,18 @@ bool Settle(ExportOptions *o, std::vector<size_t> positional, std::string *probl
     *problem = "OUTPUT names one file, but the inputs give many positions: use -o PATTERN";
     return false;
   }
+  if (o->variations && (!o->everyPly || o->animate)) {
+    *problem = o->everyPly ? "an animated game shows its main line: --variations is for a picture "
+                             "or FEN line a position"
+                           : "--variations adds the variations' positions to --every-ply: give both";
+    return false;
+  }
+  if (o->delay >= 0 && !o->animate) {
+    *problem = "--delay times the frames of an animated game: --every-ply and one .gif or .png "
+               "name without {ply} or {n}";
+    return false;
+  }
+  if (o->animate && o->delay < 0) o->delay = DefaultDelay;
   if (o->printFEN) return true;
   if (fromText && o->output.empty() && o->pattern.empty()) {
     *problem = "positions from --fen or standard input need OUTPUT or -o PATTERN";
@@ -287,11 +344,11 @@ bool Settle(ExportOptions *o, std::vector<size_t> positional, std::string *probl
   // Every output has the kind of OUTPUT, of the pattern, or of the pictures beside the inputs.
   OutputKind kind = OutputKindOf(!o->output.empty() ? o->output : !o->pattern.empty() ? o->pattern : "x.bmp");
   if (o->style == 1 && kind == OutputBMP) {
-    *problem = "--style=colour needs a .png, .pdf or .svg picture or a page: a BMP is the print picture";
+    *problem = "--style=colour needs a .png, .gif, .pdf or .svg picture or a page: a BMP is the print picture";
     return false;
   }
-  if (o->px && !(o->style == 1 && kind == OutputPNG)) {
-    *problem = "--px sets the width of a colour PNG (--style=colour and a .png output)";
+  if (o->px && !(o->style == 1 && (kind == OutputPNG || kind == OutputGIF))) {
+    *problem = "--px sets the width of a colour PNG or GIF (--style=colour and a .png or .gif output)";
     return false;
   }
   if (o->page >= 0 && kind != OutputPage) {
@@ -310,6 +367,7 @@ OutputKind OutputKindOf(const std::string &path) {
     case PicturePNG: return OutputPNG;
     case PicturePDF: return OutputPDF;
     case PictureSVG: return OutputSVG;
+    case PictureGIF: return OutputGIF;
   }
   return OutputUnknown;
 }
@@ -361,7 +419,7 @@ ParseOutcome ParseCommandLine(int argc, char **argv, ExportOptions *o, std::stri
       *problem = shown + " takes no value";
       return ParseUsage;
     }
-    if (entry->value && !hasValue) {
+    if (entry->value && !hasValue && !entry->optional) {
       if (i + 1 >= argc) {
         *problem = shown + " needs a value: " + entry->value;
         return ParseUsage;
@@ -402,13 +460,15 @@ std::string HelpText() {
       "told by its first line, as standard input is. Without OUTPUT a position file's picture is\n"
       "written beside it, under its name with .bmp. The check's report goes to standard output\n"
       "for one position, its summary for many. Exit status: 0 every output was written, 1 an\n"
-      "input could not be read or an output not written, 2 wrong usage.\n\n"
+      "input could not be read or an output not written, 2 wrong usage or outputs that could get\n"
+      "one name, 128 + N when signal N (INT, TERM, HUP, PIPE) stopped the run.\n\n"
       "Options:\n";
   for (const OptionSpec &entry : Table) {
     std::string left = "  ";
     left += entry.letter ? std::string("-") + entry.letter + ", " : std::string("    ");
     left += std::string("--") + entry.name;
-    if (entry.value) left += std::string("=") + entry.value;
+    if (entry.value && entry.optional) left += std::string("[=") + entry.value + "]";
+    else if (entry.value) left += std::string("=") + entry.value;
     // The help in a column from 36, its words wrapped before column 100.
     std::string line = left;
     if (line.size() >= 36) text += line + "\n", line.clear();

@@ -25,11 +25,19 @@ struct ExportOptions {
   float inches = 0.0f;  // with dpi 0
   std::vector<SquareArrow> arrows;
   std::vector<int> dots, crosses;
-  // Games: game 0 means every game with --every-ply, else the first; ply -1 the last.
-  int game = 0, ply = -1;
+  // Games: firstGame..lastGame of each PGN input, from 1 (lastGame 0: to the input's end);
+  // firstGame 0 when --game is not given: the first game, or every one with --every-ply.
+  int firstGame = 0, lastGame = 0;
+  int ply = -1;  // -1 the last
   bool everyPly = false;
-  bool printFEN = false;
+  bool variations = false;  // --every-ply gives the variations' positions too
+  // Set by the parser: --every-ply with one .gif or .png name without {ply} or {n} makes each
+  // game one animated picture, its frames delay milliseconds apart (-1: not given).
+  bool animate = false;
+  int delay = -1;
+  enum { NoFEN, PlainFEN, LabelledFEN } printFEN = NoFEN;
   bool quiet = false;
+  bool progress = false;  // progress lines when standard error is not a terminal
   int jobs = 0;  // 0: the number of cores
   std::string report;
   int style = -1;  // 0 the 1-bit print picture, 1 the theme's colours; -1 the output's default
@@ -48,8 +56,11 @@ std::string UsageText();
 // The usage lines, what the exporter does, and every option of the table.
 std::string HelpText();
 
+// Milliseconds between the frames of an animated game: the default and the range.
+constexpr int DefaultDelay = 1000, MinDelay = 20, MaxDelay = 10000;
+
 // The output kinds by file name extension (case does not matter).
-enum OutputKind { OutputUnknown = -1, OutputBMP, OutputPage, OutputPNG, OutputPDF, OutputSVG };
+enum OutputKind { OutputUnknown = -1, OutputBMP, OutputPage, OutputPNG, OutputPDF, OutputSVG, OutputGIF };
 OutputKind OutputKindOf(const std::string &path);
 // True when the --report file is CSV (FILE.csv, any case); the option takes FILE.json otherwise.
 bool IsCSVReport(const std::string &path);

@@ -9,7 +9,7 @@ struct Field {
   const char *name;
   bool number;
 };
-const Field Fields[] = {{"n", true}, {"name", false}, {"game", true}, {"ply", true}};
+const Field Fields[] = {{"n", true}, {"name", false}, {"game", true}, {"ply", true}, {"line", false}};
 constexpr int FieldCount = sizeof Fields / sizeof Fields[0];
 constexpr int MaxWidth = 9;
 
@@ -49,8 +49,8 @@ bool PatternValid(const std::string &pattern, std::string *problem) {
   for (size_t at = pattern.find('{'); at != std::string::npos; at = pattern.find('{', at + 1))
     if (FieldAt(pattern, at, &width, &length) < 0) {
       size_t end = pattern.find('}', at);
-      *problem = "-o PATTERN knows {n}, {name}, {game} and {ply}, a number's width 1..9 as in "
-                 "{ply:3}, not " +
+      *problem = "-o PATTERN knows {n}, {name}, {game}, {ply} and {line}, a number's width 1..9 "
+                 "as in {ply:3}, not " +
                  pattern.substr(at, end == std::string::npos ? 1 : end - at + 1);
       return false;
     }
@@ -67,16 +67,22 @@ std::string ExpandPattern(const std::string &pattern, const OutputFields &fields
       name += pattern[at];
       continue;
     }
-    name += k == 1 ? fields.name : Padded(k == 0 ? fields.n : k == 2 ? fields.game : fields.ply, width);
+    name += k == 1   ? fields.name
+            : k == 4 ? fields.line
+                     : Padded(k == 0 ? fields.n : k == 2 ? fields.game : fields.ply, width);
     at += length - 1;
   }
   return name;
 }
 
-bool PatternNumbers(const std::string &pattern) {
+bool PatternHas(const std::string &pattern, const char *field) {
   int width;
   size_t length;
-  for (size_t at = pattern.find('{'); at != std::string::npos; at = pattern.find('{', at + 1))
-    if (FieldAt(pattern, at, &width, &length) == 0) return true;
+  for (size_t at = pattern.find('{'); at != std::string::npos; at = pattern.find('{', at + 1)) {
+    int k = FieldAt(pattern, at, &width, &length);
+    if (k >= 0 && std::strcmp(Fields[k].name, field) == 0) return true;
+  }
   return false;
 }
+
+bool PatternNumbers(const std::string &pattern) { return PatternHas(pattern, "n"); }

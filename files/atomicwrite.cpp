@@ -1,18 +1,19 @@
 #include "files/atomicwrite.h"
 
 #include <fcntl.h>
-#include <sys/random.h>
 #include <sys/stat.h>
-#include <time.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include "files/systemcalls.h"
 
 namespace {
+// Pieces smaller than this gather in memory before they are written.
+constexpr size_t BufferBytes = 64 * 1024;
+
 bool Fail(std::string *why, const std::string &text) {
   if (why) *why = text;
   return false;
@@ -40,22 +41,14 @@ bool FollowLinks(const std::string &path, std::string *target, std::string *why)
   return Fail(why, Reason(ELOOP));
 }
 
-// Six letters or digits, random enough that two writers in one folder do not meet often.
-std::string RandomLetters() {
-  static const char Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-  static std::atomic<unsigned> counter{0};
-  unsigned char random[6];
-  if (getrandom(random, sizeof random, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof random)) {
-    // No randomness to be had: the clock and a counter; O_EXCL still keeps names apart.
-    struct timespec now;
-    clock_gettime(CLOCK_REALTIME, &now);
-    unsigned long long mix = static_cast<unsigned long long>(now.tv_nsec) * 2654435761u +
-                             counter.fetch_add(1) * 40503u + static_cast<unsigned>(getpid());
-    for (unsigned char &r : random) r = static_cast<unsigned char>(mix >>= 5);
+// Writes all of bytes to fd, going on after short and interrupted writes; *err gets the error
+// that stops it.
+void WriteOut(int fd, const char *p, size_t left, int *err) {
+  while (left > 0 && !*err) {
+    ssize_t n = WriteSome(fd, p, left);
+    if (n < 0 && errno != EINTR) *err = errno;
+    if (n > 0) p += n, left -= static_cast<size_t>(n);
   }
-  std::string letters;
-  for (unsigned char r : random) letters += Alphabet[r % (sizeof Alphabet - 1)];
-  return letters;
 }
 
 // Reads up to limit bytes of a regular file into bytes.
@@ -95,60 +88,134 @@ bool ReadRegular(const std::string &path, size_t limit, std::string *bytes, std:
 }
 }  // namespace
 
-std::string FolderOf(const std::string &path) {
-  size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-int CreateTemporary(const std::string &folder, mode_t mode, std::string *temp) {
-  for (int tries = 0; tries < 100; tries++) {
-    *temp = folder + ".bs" + RandomLetters() + ".tmp";
-    int fd = OpenNewFile(temp->c_str(), mode);
-    if (fd >= 0 || errno != EEXIST) return fd;
+void AtomicFile::Write(const std::string &bytes) {
+  if (error_ || fd_ < 0) return;
+  // Large pieces go straight to the file; small ones gather first.
+  if (buffer_.size() + bytes.size() < BufferBytes) {
+    buffer_ += bytes;
+    return;
   }
-  return -1;
+  if (Flush()) WriteOut(fd_, bytes.data(), bytes.size(), &error_);
 }
 
-void SyncFolder(const std::string &folder) {
-  int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  SyncFolderEntries(fd);
-  close(fd);
+bool AtomicFile::Flush() {
+  WriteOut(fd_, buffer_.data(), buffer_.size(), &error_);
+  buffer_.clear();
+  return !error_;
+}
+
+bool AtomicFile::Open(const std::string &path, std::string *why) {
+  Abandon();
+  error_ = 0;
+  renamed_ = false;
+  if (path.empty()) return Fail(why, "No file name was given.");
+  if (!FollowLinks(path, &target_, why)) return false;
+  struct stat st;
+  existed_ = stat(target_.c_str(), &st) == 0;
+  if (existed_ && S_ISDIR(st.st_mode)) return Fail(why, "A folder of that name exists.");
+  if (existed_ && !S_ISREG(st.st_mode)) return Fail(why, "It is not a regular file.");
+  // A new file is created 0666 and the system takes off the umask (or applies the folder's
+  // default access list); a replaced file's own bits are set again after the umask cut them.
+  mode_ = existed_ ? (st.st_mode & 0777) : 0666;
+  fd_ = CreateTemporary(FolderOf(target_), mode_, &temp_);
+  if (fd_ < 0) {
+    temp_.clear();
+    return Fail(why, Reason(errno));
+  }
+  if (existed_) fchmod(fd_, mode_);  // a file system without permissions keeps its own
+  return true;
+}
+
+bool AtomicFile::Finish(std::string *why) {
+  if (fd_ < 0) return Fail(why, "The file was not opened.");
+  Flush();
+  int err = error_;
+  if (!err && SyncFile(fd_) != 0 && errno != EINVAL) err = errno;
+  if (CloseFile(fd_) != 0 && !err) err = errno;
+  fd_ = -1;
+  if (!err) return true;
+  Abandon();
+  return Fail(why, Reason(err));
+}
+
+void AtomicFile::KeepOld() {
+  // Best effort: a file system without hard links saves without the way back.
+  if (!existed_) return;
+  for (int tries = 0; tries < 100; tries++) {
+    old_ = TemporaryName(FolderOf(target_));
+    if (LinkFile(target_.c_str(), old_.c_str()) == 0) return;
+    if (errno != EEXIST) break;
+  }
+  old_.clear();
+}
+
+bool AtomicFile::Rename(std::string *why) {
+  if (RenameFile(temp_.c_str(), target_.c_str()) != 0) {
+    int err = errno;
+    Abandon();
+    return Fail(why, Reason(err));
+  }
+  temp_.clear();
+  renamed_ = true;
+  return true;
+}
+
+bool AtomicFile::Undo() {
+  if (!renamed_) return true;
+  renamed_ = false;
+  if (!existed_) return unlink(target_.c_str()) == 0;
+  if (old_.empty() || RenameFile(old_.c_str(), target_.c_str()) != 0) return false;
+  old_.clear();
+  return true;
+}
+
+void AtomicFile::Abandon() {
+  if (fd_ >= 0) close(fd_);
+  fd_ = -1;
+  if (!temp_.empty()) unlink(temp_.c_str());
+  if (!old_.empty()) unlink(old_.c_str());
+  temp_.clear(), old_.clear();
+  buffer_.clear();
+}
+
+bool AtomicFile::Commit(std::string *why) {
+  if (!Finish(why) || !Rename(why)) return false;
+  SyncFolder(FolderOf(target_));
+  return true;
 }
 
 bool WriteFileAtomically(const std::string &path, const std::string &bytes, std::string *why) {
-  if (path.empty()) return Fail(why, "No file name was given.");
-  std::string target;
-  if (!FollowLinks(path, &target, why)) return false;
-  struct stat st;
-  bool replacing = stat(target.c_str(), &st) == 0;
-  if (replacing && S_ISDIR(st.st_mode)) return Fail(why, "A folder of that name exists.");
-  if (replacing && !S_ISREG(st.st_mode)) return Fail(why, "It is not a regular file.");
+  AtomicFile file;
+  if (!file.Open(path, why)) return false;
+  file.Write(bytes);
+  return file.Commit(why);
+}
 
-  // A new file is created 0666 and the system takes off the umask (or applies the folder's
-  // default access list); a replaced file's own bits are set again after the umask cut them.
-  mode_t mode = replacing ? (st.st_mode & 0777) : 0666;
-  std::string folder = FolderOf(target), temp;
-  int fd = CreateTemporary(folder, mode, &temp);
-  if (fd < 0) return Fail(why, Reason(errno));
-  if (replacing) fchmod(fd, mode);  // a file system without permissions keeps its own
-
-  int err = 0;
-  const char *p = bytes.data();
-  size_t left = bytes.size();
-  while (left > 0 && !err) {
-    ssize_t n = WriteSome(fd, p, left);
-    if (n < 0 && errno != EINTR) err = errno;
-    if (n > 0) p += n, left -= static_cast<size_t>(n);
+bool WriteFilesAtomically(const std::vector<FileBytes> &files, std::string *failed,
+                          std::string *why) {
+  std::vector<std::unique_ptr<AtomicFile>> out;
+  auto fail = [&](size_t i) {
+    *failed = files[i].path;
+    return false;
+  };
+  for (size_t i = 0; i < files.size(); i++) {
+    out.push_back(std::make_unique<AtomicFile>());
+    if (!out[i]->Open(files[i].path, why)) return fail(i);
+    out[i]->Write(files[i].bytes);
   }
-  if (!err && SyncFile(fd) != 0 && errno != EINVAL) err = errno;
-  if (CloseFile(fd) != 0 && !err) err = errno;
-  if (!err && RenameFile(temp.c_str(), target.c_str()) != 0) err = errno;
-  if (err) {
-    unlink(temp.c_str());
-    return Fail(why, Reason(err));
+  for (size_t i = 0; i < files.size(); i++)
+    if (!out[i]->Finish(why)) return fail(i);
+  for (auto &file : out) file->KeepOld();
+  for (size_t i = 0; i < files.size(); i++) {
+    if (out[i]->Rename(why)) continue;
+    for (size_t j = 0; j < i; j++)
+      if (!out[j]->Undo()) *why += " " + files[j].path + " was replaced and could not be put back.";
+    return fail(i);
   }
-  SyncFolder(folder);
+  for (auto &file : out) {
+    file->DropOld();
+    SyncFolder(FolderOf(file->Target()));
+  }
   return true;
 }
 

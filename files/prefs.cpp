@@ -58,6 +58,20 @@ bool ReadLongLine(const std::string &text, size_t *at, std::string *line) {
   return true;
 }
 
+// A file name as the recent files keep one: text without control characters, in UTF-8 (what the
+// file dialogs give). Anything else in the file is damage, not a name, and is dropped.
+bool FileNameText(const std::string &line) {
+  for (size_t i = 0; i < line.size();) {
+    unsigned char c = static_cast<unsigned char>(line[i]);
+    int follow = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : -1;
+    if (c < 0x20 || c == 0x7F || follow < 0 || (follow == 1 && c < 0xC2)) return false;
+    for (int k = 1; k <= follow; k++)
+      if (i + k >= line.size() || (static_cast<unsigned char>(line[i + k]) & 0xC0) != 0x80) return false;
+    i += static_cast<size_t>(follow) + 1;
+  }
+  return true;
+}
+
 void ReadWindowAndRecent(const std::string &text, size_t *at, Prefs &prefs) {
   std::string line;
   if (!ReadLongLine(text, at, &line) || !ReadLongLine(text, at, &line)) return;  // header, "W H"
@@ -71,11 +85,10 @@ void ReadWindowAndRecent(const std::string &text, size_t *at, Prefs &prefs) {
   if (found && foundH && w >= 100 && w <= 8192 && h >= 100 && h <= 8192)
     prefs.WindowWidth = w, prefs.WindowHeight = h;
   if (!ReadLongLine(text, at, &line)) return;  // header
-  // A path holds no line break: a line with a CR inside is damage, not a file name. An empty
-  // line ends the list.
+  // An empty line ends the list.
   std::vector<std::string> &files = prefs.RecentFiles;
   while (ReadLongLine(text, at, &line) && !line.empty())
-    if (files.size() < MaxRecentFiles && line.find('\r') == std::string::npos) files.push_back(line);
+    if (files.size() < MaxRecentFiles && FileNameText(line)) files.push_back(line);
 }
 
 // The kept theme and the game window's place: a header line, then its value line, each.

@@ -19,3 +19,5 @@ int CloseFile(int fd) { return close(fd); }
 int RenameFile(const char *from, const char *to) { return rename(from, to); }
 
 int SyncFolderEntries(int fd) { return fsync(fd); }
+
+int LinkFile(const char *from, const char *to) { return link(from, to); }

@@ -19,3 +19,5 @@ int CloseFile(int fd);
 int RenameFile(const char *from, const char *to);
 // fsync(2) of a folder opened for reading, after a rename into it.
 int SyncFolderEntries(int fd);
+// link(2): the old file of a pair save kept under a second name until both files are in place.
+int LinkFile(const char *from, const char *to);

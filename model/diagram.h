@@ -30,6 +30,8 @@ struct Diagram {
   // still allow it): castling rights (bits of chess/board.h; -1 not known, taken from the men),
   // the en-passant square (0..63, a1 = 0; -1 none), and the two move counters.
   int32_t Castling = -1, EnPassant = -1, HalfMoves = 0, FullMoves = 1;
+  // 1: the position was reached by a null move (a game's turn passed); the check says so.
+  int32_t NullMove = 0;
 
   // The arrows in use, NArrows kept to 0..MaxArrows.
   int ArrowCount() const { return NArrows < 0 ? 0 : NArrows > MaxArrows ? MaxArrows : NArrows; }

@@ -7,12 +7,13 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 namespace {
 std::mutex Loading;
 std::string ChosenFolder;
-std::map<std::string, void *> Entries;  // module name -> its loaded entry point
+std::map<std::pair<std::string, std::string>, void *> Entries;  // (module, entry) -> the entry point
 
 std::vector<std::string> Candidates(const std::string &module) {
   std::vector<std::string> paths;
@@ -31,7 +32,7 @@ std::vector<std::string> Candidates(const std::string &module) {
 void *ModuleEntry(const char *module, const char *entry, const char *writer, const char *needs,
                   std::string *why) {
   std::lock_guard<std::mutex> lock(Loading);
-  auto known = Entries.find(module);
+  auto known = Entries.find({module, entry});
   if (known != Entries.end()) return known->second;
   std::string tried;
   for (const std::string &path : Candidates(module)) {
@@ -53,7 +54,7 @@ void *ModuleEntry(const char *module, const char *entry, const char *writer, con
       dlclose(handle);
       return nullptr;
     }
-    Entries[module] = found;
+    Entries[{module, entry}] = found;
     return found;
   }
   *why = std::string(needs) + " need the " + writer + " " + module +
@@ -63,7 +64,9 @@ void *ModuleEntry(const char *module, const char *entry, const char *writer, con
 
 bool ModuleLoaded(const char *module) {
   std::lock_guard<std::mutex> lock(Loading);
-  return Entries.count(module) != 0;
+  for (const auto &loaded : Entries)
+    if (loaded.first.first == module) return true;
+  return false;
 }
 
 void AppendToString(void *context, const uint8_t *bytes, size_t count) {

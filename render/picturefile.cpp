@@ -1,23 +1,19 @@
 // Choosing a picture writer by format and style.
 #include "render/picturefile.h"
 
+#include "render/animation.h"
 #include "render/colourraster.h"
 #include "render/makebmp.h"
 #include "render/png.h"
 #include "render/vectorapi.h"
 
 namespace {
-const char *const Extensions[4] = {".bmp", ".png", ".pdf", ".svg"};
+const char *const Extensions[5] = {".bmp", ".png", ".pdf", ".svg", ".gif"};
 
 std::string Lower(std::string text) {
   for (char &c : text)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return text;
-}
-
-// Pixels per metre of a colour raster px pixels wide printed at the picture's width.
-int ColourResolution(const PictureSettings &settings, int px) {
-  return static_cast<int>(px * 100 / (settings.Inches() * 2.54) + 0.5);
 }
 
 bool ColourPNG(const Diagram &diagram, const PictureSettings &settings, Canvas &canvas, int px,
@@ -29,9 +25,13 @@ bool ColourPNG(const Diagram &diagram, const PictureSettings &settings, Canvas &
 }
 }  // namespace
 
+int ColourResolution(const PictureSettings &settings, int px) {
+  return static_cast<int>(px * 100 / (settings.Inches() * 2.54) + 0.5);
+}
+
 int PictureFormatOf(const std::string &path) {
   const std::string lower = Lower(path);
-  for (int f = 0; f < 4; f++) {
+  for (int f = 0; f < 5; f++) {
     const std::string ext = Extensions[f];
     if (lower.size() > ext.size() && lower.compare(lower.size() - ext.size(), ext.size(), ext) == 0)
       return f;
@@ -48,7 +48,7 @@ bool PictureBytes(int format, const Diagram &diagram, const PictureSettings &set
   const int style = settings.Style;
   if (style != StylePrint && style != StyleColour) return Fail("The picture style is neither print nor colour.");
   const int px = settings.Px == 0 ? DefaultColourPixels : settings.Px;
-  if (format == PicturePNG && style == StyleColour && (px < 8 || px > MaxColourPixels))
+  if ((format == PicturePNG || format == PictureGIF) && style == StyleColour && (px < 8 || px > MaxColourPixels))
     return Fail("A colour picture is 8 to " + std::to_string(MaxColourPixels) + " pixels wide, not " +
                 std::to_string(px) + ".");
   switch (format) {
@@ -66,7 +66,9 @@ bool PictureBytes(int format, const Diagram &diagram, const PictureSettings &set
     case PicturePDF:
     case PictureSVG:
       return VectorPicture(VectorDiagramOf(format, diagram, settings), bytes, why);
+    case PictureGIF:
+      return AnimationBytes(PictureGIF, {diagram}, {0}, settings, canvas, bytes, why);
     default:
-      return Fail("Pictures are written as BMP, PNG, PDF or SVG.");
+      return Fail("Pictures are written as BMP, PNG, PDF, SVG or GIF.");
   }
 }

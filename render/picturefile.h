@@ -10,13 +10,15 @@
 #include "model/picturesettings.h"
 #include "render/canvas.h"
 
-enum : int { PictureBMP = 0, PicturePNG = 1, PicturePDF = 2, PictureSVG = 3 };
+enum : int { PictureBMP = 0, PicturePNG = 1, PicturePDF = 2, PictureSVG = 3, PictureGIF = 4 };
 // Pixel width of a colour raster when none is asked for, and the widest one written.
 constexpr int DefaultColourPixels = 592;
 constexpr int MaxColourPixels = 4096;
 
-// The format named by a path's extension (.bmp .png .pdf .svg, any case), or -1.
+// The format named by a path's extension (.bmp .png .pdf .svg .gif, any case), or -1.
 int PictureFormatOf(const std::string &path);
+// Pixels per metre of a colour raster px pixels wide printed at the picture's width.
+int ColourResolution(const PictureSettings &settings, int px);
 // The bytes of the diagram's picture in a format, in the settings' style (and, for a colour
 // raster, the settings' Px width). False with a reason when the format, style or width is not
 // one we write or the writer module cannot be loaded.

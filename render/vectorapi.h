@@ -12,7 +12,7 @@
 #include "model/diagram.h"
 #include "model/picturesettings.h"
 
-constexpr int VectorInterface = 3;  // raised whenever VectorDiagram or VectorEntry changes
+constexpr int VectorInterface = 4;  // raised whenever VectorDiagram or VectorEntry changes
 constexpr const char *VectorModuleName = "boardsmith-vector.so";
 constexpr const char *VectorEntryName = "BoardsmithVectorPicture";
 // Room for the module's reason for a failure, its terminating zero included.

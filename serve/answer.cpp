@@ -27,7 +27,7 @@ const Parameter Parameters[] = {
     {"theme", false, false}, {"size", false, false},  {"arrow", false, false},
     {"dot", false, false},  {"cross", false, false},  {"style", false, false},
     {"px", false, false},   {"pgn", true, false},     {"game", true, false},
-    {"ply", true, false},   {"every-ply", true, true},
+    {"ply", true, false},   {"every-ply", true, true}, {"delay", true, false},
 };
 
 const Parameter *FindParameter(const std::string &name) {
@@ -46,8 +46,10 @@ const Format Formats[] = {
     {"png", "image/png"},
     {"svg", "image/svg+xml"},
     {"pdf", "application/pdf"},
+    {"gif", "image/gif"},
 };
-const char *const GameFormats[] = {"png"};
+// A game's position, or with every-ply the game as an animated picture (APNG or GIF).
+const char *const GameFormats[] = {"png", "gif"};
 
 Response Plain(int status, const std::string &text) {
   Response r;
@@ -111,7 +113,10 @@ Composed Compose(const ExportOptions &options, const Job &job, const std::string
     c.status = 400;
     return c;
   }
-  if (!OutputBytes(output, options, *p, canvas, &c.bytes, &why)) {
+  const bool composed = job.kind == Job::GameAnimation
+                            ? AnimationOutputBytes(output, options, job, canvas, &c.bytes, &why)
+                            : OutputBytes(output, options, *p, canvas, &c.bytes, &why);
+  if (!composed) {
     c.status = 500;  // a writer module missing or failing: the server's fault, not the request's
     c.failure = why;
   }
@@ -136,8 +141,10 @@ Job GameJob(const std::string &pgn, const ExportOptions &options) {
       job.failure = find.failure;
       return;
     }
-    job.kind = Job::GamePosition;
+    job.kind = options.animate ? Job::GameAnimation : Job::GamePosition;
     job.board = find.board;
+    job.positions = std::move(find.positions);
+    job.moves = std::move(find.moves);
   });
   std::fclose(f);
   if (!found) job.failure = "pgn: the text holds no game";
@@ -202,7 +209,6 @@ Response Picture(const Request &request, const Route &route, const std::string &
   ExportOptions options;
   if (ParseCommandLine(static_cast<int>(argv.size()), argv.data(), &options, &why) != ParseRun)
     return Plain(400, why);
-  if (options.everyPly) return Plain(400, "every-ply makes an animated game: not written yet");
   if (options.px > limits.maxPx)
     return Plain(400, "px is at most " + std::to_string(limits.maxPx) + " here, not " +
                           std::to_string(options.px));
@@ -222,6 +228,10 @@ Response Picture(const Request &request, const Route &route, const std::string &
     job.text = fen;
     job.input = "fen";
   }
+  if (job.positions.size() > static_cast<size_t>(limits.maxFrames))
+    return Plain(413, "the game has " + std::to_string(job.positions.size()) +
+                          " positions; an animated game here has at most " +
+                          std::to_string(limits.maxFrames));
   Composed c = Compose(options, job, output, canvas);
   if (c.status != 200) return Plain(c.status, c.failure);
   r.contentType = route.format->contentType;

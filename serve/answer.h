@@ -32,6 +32,7 @@ struct ServiceLimits {
   int maxPx = 2048;               // --px of a colour PNG
   size_t maxTarget = 8192;        // bytes of the path and query (longer: 414)
   size_t maxBody = 1 << 20;       // bytes of a POSTed or pgn= game (larger: 413)
+  int maxFrames = 1000;           // positions of an animated game (more: 413)
   bool operator==(const ServiceLimits &) const = default;
 };
 

@@ -11,6 +11,15 @@ bool Number(const std::string &text, long lo, long hi, long *value) {
   return *value >= lo && *value <= hi;
 }
 
+// A number within lo..hi stored in *field.
+template <typename T>
+bool Set(const std::string &text, long lo, long hi, T *field) {
+  long n;
+  if (!Number(text, lo, hi, &n)) return false;
+  *field = static_cast<T>(n);
+  return true;
+}
+
 // ADDR:PORT, an IPv6 address in brackets: 127.0.0.1:8080, [::1]:8080.
 bool Listen(const std::string &text, ServerOptions *o) {
   size_t colon = text.rfind(':');
@@ -40,30 +49,17 @@ const OptionSpec Table[] = {
     {"listen", "ADDR:PORT", "address and port to listen on (default 127.0.0.1:8080; [::1]:8080 for IPv6)",
      [](ServerOptions *o, const std::string &v) { return Listen(v, o); }},
     {"threads", "1..256", "threads composing diagrams (default: the number of cores)",
-     [](ServerOptions *o, const std::string &v) {
-       long n;
-       return Number(v, 1, 256, &n) && (o->threads = static_cast<int>(n), true);
-     }},
+     [](ServerOptions *o, const std::string &v) { return Set(v, 1, 256, &o->threads); }},
     {"max-px", "8..4096", "widest colour PNG a request may ask for (default 2048)",
-     [](ServerOptions *o, const std::string &v) {
-       long n;
-       return Number(v, 8, 4096, &n) && (o->limits.maxPx = static_cast<int>(n), true);
-     }},
+     [](ServerOptions *o, const std::string &v) { return Set(v, 8, 4096, &o->limits.maxPx); }},
     {"max-connections", "1..100000", "connections open at once (default 1024)",
-     [](ServerOptions *o, const std::string &v) {
-       long n;
-       return Number(v, 1, 100000, &n) && (o->maxConnections = static_cast<int>(n), true);
-     }},
+     [](ServerOptions *o, const std::string &v) { return Set(v, 1, 100000, &o->maxConnections); }},
     {"timeout", "1..3600", "seconds a connection may be idle or slow before it is closed (default 10)",
-     [](ServerOptions *o, const std::string &v) {
-       long n;
-       return Number(v, 1, 3600, &n) && (o->timeout = static_cast<int>(n), true);
-     }},
+     [](ServerOptions *o, const std::string &v) { return Set(v, 1, 3600, &o->timeout); }},
     {"max-pgn", "1..104857600", "bytes of a game's PGN a request may send (default 1048576)",
-     [](ServerOptions *o, const std::string &v) {
-       long n;
-       return Number(v, 1, 104857600, &n) && (o->limits.maxBody = static_cast<size_t>(n), true);
-     }},
+     [](ServerOptions *o, const std::string &v) { return Set(v, 1, 104857600, &o->limits.maxBody); }},
+    {"max-frames", "2..100000", "positions of an animated game a request may ask for (default 1000)",
+     [](ServerOptions *o, const std::string &v) { return Set(v, 2, 100000, &o->limits.maxFrames); }},
     {"log", "FILE", "the access log (default: standard error); SIGHUP reopens it",
      [](ServerOptions *o, const std::string &v) { return !v.empty() && (o->log = v, true); }},
 };

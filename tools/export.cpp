@@ -3,11 +3,13 @@
 // For authors who build documents in batch; the work is in exporter/.
 //
 // Exit status: 0 every output was written; 1 an input could not be read or an output not
-// written (a message on standard error names each, with the reason); 2 wrong usage.
+// written (a message on standard error names each, with the reason); 2 wrong usage, or outputs
+// that could meet; 128 + the signal when a signal stopped it.
 #include <cstdio>
 
 #include "exporter/batch.h"
 #include "exporter/options.h"
+#include "exporter/uniquenames.h"
 
 int main(int argc, char **argv) {
   ExportOptions options;
@@ -20,11 +22,13 @@ int main(int argc, char **argv) {
       std::printf("boardsmith-export %s\n", BS_VERSION);
       return std::fflush(stdout) == 0 ? 0 : 1;
     case ParseUsage:
-      std::fprintf(stderr, "boardsmith-export: %s\n%sTry boardsmith-export --help for the options.\n",
-                   problem.c_str(), UsageText().c_str());
-      return 2;
+      break;
     case ParseRun:
+      // Names that two positions could share are refused before anything is written.
+      if (OutputNamesApart(options, &problem)) return RunExport(options, stdout, stderr);
       break;
   }
-  return RunExport(options, stdout, stderr);
+  std::fprintf(stderr, "boardsmith-export: %s\n%sTry boardsmith-export --help for the options.\n",
+               problem.c_str(), UsageText().c_str());
+  return 2;
 }

@@ -53,9 +53,20 @@ TEST(Check, TheRulesAloneAndTogether) {
           "qh4 qh5 qh6 qh7",
        "? White has more than 1 king\n? Black has more than 1 king\n"
        "? White has more than 8 pawns\n? Black has more than 8 pawns\n"
+       "? White has 24 men: at most 16\n? Black has 24 men: at most 16\n"
        "! White has more than 2 rooks\n! Black has more than 2 rooks\n"
        "! White has more than 2 bishops\n! Black has more than 2 bishops\n"
-       "! White has more than 2 knights\n! Black has more than 2 knights\n", 4, 6},
+       "! White has more than 2 knights\n! Black has more than 2 knights\n", 6, 6},
+      // Men beyond the start's that the missing pawns cannot have given, named once; what
+      // promotions can give passes.
+      {0, "Ke1 ke8 Qa1 Qb1 Qc1 Pa2 Pb2 Pc2 Pd2 Pe2 Pf2 Pg2 Ph2",
+       "? White has 3 queens and 8 pawns: at most 0 promoted men\n", 1, 0},
+      {0, "Ke1 ke8 ra8 rb8 rc8 pa7 pb7 pc7 pd7 pe7 pf7 pg7 ph7",
+       "? Black has 3 rooks and 8 pawns: at most 0 promoted men\n", 1, 0},
+      {0, "Ke1 Qd1 Ra1 Rh1 Bc1 Bf1 Nb1 Ng1 Pa2 Pb2 Pc2 Pd2 Pe2 Pf2 Pg2 Ph2 Qa3 Qb3 ke8",
+       "? White has 18 men: at most 16\n", 1, 0},
+      {0, "Ke1 ke8 Qa1 Qb1 Qc1 Pa2 Pb2 Pc2 Pd2 Pe2 Pf2", "", 0, 0},
+      {0, "Ke1 ke8 Ra1 Rb1 Rc1 Pa2 Pb2 Pc2 Pd2 Pe2 Pf2 Pg2", "! White has more than 2 rooks\n", 0, 1},
   };
   for (const auto &c : cases) {
     Diagram d = Board(c.flipped, c.men);
@@ -68,6 +79,10 @@ TEST(Check, TheRulesAloneAndTogether) {
     EXPECT_EQ(r.errors, c.errors) << c.men;
     EXPECT_EQ(r.warnings, c.warnings) << c.men;
   }
+  Diagram passed = Board(0, "Ke1 ke8");
+  passed.NullMove = 1;
+  EXPECT_EQ(CheckPosition(passed, 0, 0).text,
+            "! The last move was a null move\nThe position has 0 errors and 1 warnings");
 }
 
 // The picture's and the page's summaries are pinned by the saves' reports (export_test.cpp,

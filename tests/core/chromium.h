@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -48,6 +49,22 @@ inline std::string Missing() {
   if (access(Chromium, X_OK) != 0) return "Chromium is not installed";
   if (std::system("command -v convert >/dev/null 2>&1") != 0) return "ImageMagick is not installed";
   return "";
+}
+
+// The page as text once its scripts have run for five seconds of the page's own time: for pages
+// that write what they find into themselves. The profile goes into folder.
+inline std::string DumpedPage(const fs::path &page, const fs::path &folder) {
+  std::string command = std::string("timeout 120 ") + Chromium +
+                        " --headless --no-sandbox --disable-gpu --no-first-run --virtual-time-budget=5000"
+                        " --user-data-dir=" + (folder / "profile").string() + " --dump-dom file://" +
+                        page.string() + " 2>/dev/null";
+  std::string text;
+  if (FILE *out = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, out)) > 0;) text.append(buffer, n);
+    pclose(out);
+  }
+  return text;
 }
 
 // The browser's picture of the page, an 800 x 800 window at one pixel a CSS pixel; the

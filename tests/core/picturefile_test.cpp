@@ -197,7 +197,8 @@ TEST(PictureFile, FailuresAreReported) {
   } cases[] = {
       {PicturePNG, StyleColour, 100000, "A colour picture is 8 to 4096 pixels wide, not 100000."},
       {PictureBMP, StyleColour, 0, "A BMP picture is always the print picture; use PNG for colour."},
-      {7, StylePrint, 0, "Pictures are written as BMP, PNG, PDF or SVG."},
+      {PictureGIF, StyleColour, 4097, "A colour picture is 8 to 4096 pixels wide, not 4097."},
+      {7, StylePrint, 0, "Pictures are written as BMP, PNG, PDF, SVG or GIF."},
       {PicturePNG, 5, 0, "The picture style is neither print nor colour."},
   };
   for (const auto &c : cases) {
@@ -210,7 +211,7 @@ TEST(PictureFile, FailuresAreReported) {
     const char *path;
     int format;
   } names[] = {{"a.BMP", PictureBMP}, {"b.png", PicturePNG}, {"c.Pdf", PicturePDF}, {"d.svg", PictureSVG},
-               {"e.htm", -1}, {"svg", -1}, {".png/f", -1}};
+               {"g.Gif", PictureGIF}, {"e.htm", -1}, {"svg", -1}, {".png/f", -1}};
   for (const auto &n : names) EXPECT_EQ(PictureFormatOf(n.path), n.format) << n.path;
   // Without the module (beside this test program there is none), a vector picture is refused.
   SetModuleFolder(dir.Path());

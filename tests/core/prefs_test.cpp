@@ -143,4 +143,15 @@ TEST_F(PrefsFile, WritesFourLinesWithCRLF) {
   }
 }
 
+// Recent files are UTF-8 text: lines of binary junk, control characters or broken UTF-8 are
+// dropped, the names around them kept.
+TEST_F(PrefsFile, JunkAmongTheRecentFilesIsDropped) {
+  Prefs read;
+  ReadPrefsText("h\r\nSMALL\r\nh\r\nNO\r\nWindow size (WIDTH HEIGHT):\r\n900 800\r\nRecent files:\r\n"
+                "/a/b.brd\r\n\x01\x02\x03\r\n" + std::string("/x\0y.brd\r\n", 10) +
+                    "/\xff\xfe.brd\r\n/\xc3.brd\r\n/\xc0\xaf.brd\r\n/x\x7f.brd\r\n/c/\xc3\xa9t\xc3\xa9.brd\r\n",
+                read);
+  EXPECT_EQ(read.RecentFiles, (std::vector<std::string>{"/a/b.brd", "/c/\xc3\xa9t\xc3\xa9.brd"}));
+  EXPECT_EQ(read.WindowWidth, 900);
+}
 }  // namespace

@@ -28,6 +28,15 @@ TEST_F(Commands, SettingsAreSetRememberedAndConfirmed) {
     EXPECT_EQ(std::make_tuple(kept.Dpi, kept.PicSiz, kept.ShowCoords), expected);
     EXPECT_EQ(std::make_tuple(Settings().Dpi, Settings().PicSiz, Editor().ShowCoords), expected);
   }
+  // A configuration folder that cannot be made is named as the cause (not the file it lacks).
+  Editor().StartFolder = "/";  // no run folder: the preferences go to the configuration folder
+  setenv("XDG_CONFIG_HOME", "/sys", 1);
+  Choose(CmdSmall);
+  unsetenv("XDG_CONFIG_HOME");
+  ASSERT_EQ(Boxes("Preferences").size(), 1u);
+  EXPECT_EQ(Boxes("Preferences")[0].text.rfind("The preference could not be saved in "
+                                                "/sys/boardsmith/prefs.txt:\nThe folder "
+                                                "/sys/boardsmith cannot be made: ", 0), 0u);
 }
 
 TEST_F(Commands, ColoursCycleThroughTheEightThemesAndLeaveTheStatusLine) {

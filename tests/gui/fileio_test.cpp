@@ -39,19 +39,34 @@ class FileCommands : public EditorWindow {
 };
 }  // namespace
 
-TEST_F(FileCommands, TheBaseNameEndsAtTheFirstDotOfTheFileName) {
+// A name keeps its dots; the position file of another diagram is replaced only when the user
+// says so, the diagram's own without a question.
+TEST_F(FileCommands, ANameKeepsItsDotsAndAnotherDiagramsPositionFileIsAskedAbout) {
   fs::create_directory(In("v1.2"));
   for (auto [answer, where, files] : std::vector<std::tuple<std::string, std::string, Names>>{
-           {In("pos.old.bmp"), "", {"pos.bmp", "pos.brd", "v1.2"}},
-           {"pos.txt", "", {"pos.bmp", "pos.brd", "v1.2"}},  // in the dialog's folder
-           {In("v1.2/x.bmp"), "v1.2", {"x.bmp", "x.brd"}}}) {
+           {In("final.v2.bmp"), "", {"final.v2.bmp", "final.v2.brd", "v1.2"}},
+           {"pos.txt", "", {"pos.txt.bmp", "pos.txt.brd", "v1.2"}},  // in the dialog's folder
+           {In("v1.2/x.BMP"), "v1.2", {"x.bmp", "x.brd"}}}) {
     SCOPED_TRACE(answer);
     ScriptFileAnswer(answer);
     Command(CmdSaveBMP);
     EXPECT_EQ(FilesIn(In(where)), files);
-    fs::remove(In("pos.bmp")), fs::remove(In("pos.brd"));
+    for (const std::string &name : files)
+      if (name != "v1.2") fs::remove(In(where) + "/" + name);
   }
   EXPECT_EQ(Editor().StartFolder, folder);  // the help pages are still found there
+  WriteWhole(In("final.brd"), "another diagram");
+  const std::string question = "final.brd already exists.\nDo you want to replace it?";
+  for (int answer : {int{IDNO}, int{IDYES}, 0}) {
+    ClearRecords();
+    ScriptFileAnswer(In("final.bmp"));
+    ScriptBoxAnswer(answer ? answer : IDYES);  // last: the dialog's question about final.bmp
+    Command(CmdSaveBMP);
+    ASSERT_EQ(Boxes("Confirm Save As").size(), 1u);
+    EXPECT_EQ(Boxes("Confirm Save As")[0].text == question, answer != 0);
+    EXPECT_EQ(ReadWhole(In("final.brd")) == "another diagram", answer == IDNO);
+    EXPECT_EQ(Boxes("Check Legal").size(), answer == IDNO ? 0u : 1u);
+  }
 }
 
 // Asked at each save when set to Ask (the answer not kept), never when set to Always; each save
@@ -192,22 +207,24 @@ TEST_F(FileCommands, EverySaveWritesItsFileBesideThePositionFileAndReports) {
     const char *filter = nullptr, *ext = nullptr;  // the dialog's, where checked here
   };
   const Row rows[] = {
-      {CmdSaveBMP, "a.bmp", 0, "a.bmp", "BM", "BMP file saved with 0 errors and 0 warnings",
-       "BMP Files (*.bmp)|*.bmp", "bmp"},
+      {CmdSaveBMP, "a.bmp", 0, "a.bmp", "BM",
+       "BMP file saved with 0 errors and 0 warnings\nSaved as @ and #", "BMP Files (*.bmp)|*.bmp",
+       "bmp"},
       {CmdSaveHTM, "b.html", 0, "b.htm", "<HTML><HEAD>",
-       "HTM file saved with 0 errors and 0 warnings", "Web-Page Files (*.htm)|*.htm", "htm"},
+       "HTM file saved with 0 errors and 0 warnings\nSaved as @ and #",
+       "Web-Page Files (*.htm)|*.htm", "htm"},
       {CmdClipboard, nullptr, 0, "clip.bmp", "BM",
        "0 errors and 0 warnings\nDiagram saved in virtual clipboard @\n"
        "Use a macro in Word to paste it easily\n"
        "Refer to https://boardsmith.example/ for details\n"},
-      {CmdSavePicture, "a", 1, "a.png", "\x89PNG", "PNG picture (print) saved as @" + checked},
-      {CmdSavePicture, "b.png", 2, "b.png", "\x89PNG", "PNG picture (colour) saved as @" + checked},
-      {CmdSavePicture, "c", 3, "c.pdf", "%PDF", "PDF document (print) saved as @" + checked},
-      {CmdSavePicture, "d.svg", 4, "d.svg", "<?xml", "SVG drawing (colour) saved as @" + checked},
-      {CmdSavePicture, "e", 5, "e.svg", "<?xml", "SVG drawing (print) saved as @" + checked},
-      {CmdSavePage, "f", 1, "f.html", "<!DOCTYPE html>", "Web page (colour) saved as @" + checked},
+      {CmdSavePicture, "a", 1, "a.png", "\x89PNG", "PNG picture (print) saved as @ and #" + checked},
+      {CmdSavePicture, "b.png", 2, "b.png", "\x89PNG", "PNG picture (colour) saved as @ and #" + checked},
+      {CmdSavePicture, "c", 3, "c.pdf", "%PDF", "PDF document (print) saved as @ and #" + checked},
+      {CmdSavePicture, "d.svg", 4, "d.svg", "<?xml", "SVG drawing (colour) saved as @ and #" + checked},
+      {CmdSavePicture, "e", 5, "e.svg", "<?xml", "SVG drawing (print) saved as @ and #" + checked},
+      {CmdSavePage, "f", 1, "f.html", "<!DOCTYPE html>", "Web page (colour) saved as @ and #" + checked},
       {CmdSavePage, "g.htm", 2, "g.htm", "<!DOCTYPE html>",
-       "Web page (print) saved as @" + checked}};
+       "Web page (print) saved as @ and #" + checked}};
   for (const Row &r : rows) {
     SCOPED_TRACE(r.file);
     ClearRecords();
@@ -223,8 +240,9 @@ TEST_F(FileCommands, EverySaveWritesItsFileBesideThePositionFileAndReports) {
     }
     ASSERT_EQ(RecordedFileDialogs().size(), r.answer ? 1u : 0u);
     if (r.filter) ExpectDialog(RecordedFileDialogs()[0], true, r.filter, r.ext, 0x80806u);
-    std::string report = r.report;
+    std::string report = r.report;  // "@" the file, "#" the position file
     if (report.find('@') != std::string::npos) report.replace(report.find('@'), 1, In(r.file));
+    if (report.find('#') != std::string::npos) report.replace(report.find('#'), 1, In(stem + ".brd"));
     ExpectBox(nullptr, report, "Check Legal", MB_OK);
     fs::remove(In(r.file)), fs::remove(In(stem + ".brd"));
   }
@@ -237,20 +255,38 @@ TEST_F(FileCommands, EverySaveWritesItsFileBesideThePositionFileAndReports) {
   ExpectFailure("Save failed", hwnd, In("missing/x.brd"), "No such file or directory");
 }
 
-// A write that fails at the disk (the picture's sync, after the position file was written):
-// the old picture stays, no temporary file is left, and the box names the file and the reason.
-TEST_F(FileCommands, AFailedWriteKeepsTheOldPictureAndIsReportedNotConfirmed) {
-  std::ofstream(In("pos.bmp"), std::ios::binary) << "old picture";
-  InjectWriteFault(WriteStep::Sync, 2, EIO);
-  ScriptFileAnswer(In("pos.bmp"));
-  ScriptBoxAnswer(IDYES);  // the dialog's replace question
-  Command(CmdSaveBMP);
-  EXPECT_FALSE(WriteFaultPending());
-  ClearWriteFault();
-  ExpectFailure("Save failed", hwnd, In("pos.bmp"), "Input/output error");
-  EXPECT_TRUE(Boxes("Check Legal").empty());  // no report of a save
-  EXPECT_EQ(ReadWhole(In("pos.bmp")), "old picture");
-  EXPECT_EQ(FilesIn(folder), (Names{"pos.bmp", "pos.brd"}));
+// The picture and its position file are written as a pair: a write that fails at the disk (the
+// picture's sync), or a rename that fails (the first or the second), leaves the old pair as it
+// was and no temporary file, and the box names the file and the reason; no report follows.
+TEST_F(FileCommands, AFailedPairSaveKeepsTheOldPairAndIsReportedNotConfirmed) {
+  const struct {
+    WriteStep step;
+    int nth, err;
+    bool oldPosition;  // a position file of another diagram was there
+    const char *failed, *why;
+  } cases[] = {{WriteStep::Sync, 2, EIO, false, "pos.bmp", "Input/output error"},
+               {WriteStep::Rename, 1, EROFS, true, "pos.brd", "Read-only file system"},
+               {WriteStep::Rename, 2, EACCES, true, "pos.bmp", "Permission denied"},
+               {WriteStep::Rename, 2, EACCES, false, "pos.bmp", "Permission denied"}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(std::string(c.failed) + " " + c.why);
+    ClearRecords();
+    WriteWhole(In("pos.bmp"), "old picture");
+    if (c.oldPosition) WriteWhole(In("pos.brd"), "old position");
+    InjectWriteFault(c.step, c.nth, c.err);
+    ScriptFileAnswer(In("pos.bmp"));
+    ScriptBoxAnswer(IDYES);                     // the dialog's replace question
+    if (c.oldPosition) ScriptBoxAnswer(IDYES);  // and the position file's
+    Command(CmdSaveBMP);
+    EXPECT_FALSE(WriteFaultPending());
+    ClearWriteFault();
+    ExpectFailure("Save failed", hwnd, In(c.failed), c.why);
+    EXPECT_TRUE(Boxes("Check Legal").empty());  // no report of a save
+    EXPECT_EQ(ReadWhole(In("pos.bmp")), "old picture");
+    EXPECT_EQ(FilesIn(folder), (c.oldPosition ? Names{"pos.bmp", "pos.brd"} : Names{"pos.bmp"}));
+    EXPECT_EQ(ReadWhole(In("pos.brd")), c.oldPosition ? "old position" : "");
+    fs::remove(In("pos.brd"));
+  }
 }
 
 // A classic page shows its diagram with gifs/ beside it: the program's is copied there when the

@@ -13,7 +13,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 # The layout.
 for f in bin/boardsmith bin/boardsmith-export bin/boardsmith-serve lib/systemd/system/boardsmith-serve.service lib/boardsmith/boardsmith-vector.so \
-         lib/boardsmith/boardsmith-png.so \
+         lib/boardsmith/boardsmith-png.so lib/boardsmith/boardsmith-gif.so \
          share/boardsmith/readme.htm share/boardsmith/about.htm \
          share/boardsmith/bmp/wkw.bmp share/boardsmith/bmp/bp.bmp share/boardsmith/bmp/bpm.bmp \
          share/boardsmith/cur/ar.ico share/boardsmith/gifs \

@@ -33,6 +33,7 @@ Response Ask(const std::string &method, const std::string &target, const std::st
 TEST(ServeAnswers, BadRequestsAreRefusedWithTheReason) {
   ServiceLimits small;
   small.maxBody = 100;
+  small.maxFrames = 2;
   const struct {
     const char *method;
     std::string target, body;
@@ -44,7 +45,7 @@ TEST(ServeAnswers, BadRequestsAreRefusedWithTheReason) {
       {"GET", "/diagram.png?fen=" + Start + "&style=colour&px=5000", "", 400, "--px takes 8..4096, not \"5000\""},
       {"GET", "/diagram.png?fen=" + Start + "&style=colour&px=3000", "", 400, "px is at most 2048 here, not 3000"},
       {"GET", "/diagram.bmp?fen=" + Start + "&style=colour", "", 400,
-       "--style=colour needs a .png, .pdf or .svg picture or a page: a BMP is the print picture"},
+       "--style=colour needs a .png, .gif, .pdf or .svg picture or a page: a BMP is the print picture"},
       {"GET", "/diagram.png?fen=" + Start + "&arrow=e2f5", "", 400,
        "--arrow=e2f5 is not along a rank, file or diagonal, nor a knight's move"},
       {"GET", "/diagram.png", "", 400, "fen= is needed: the position as FEN"},
@@ -54,20 +55,24 @@ TEST(ServeAnswers, BadRequestsAreRefusedWithTheReason) {
       {"GET", "/diagram.png?fen=../../etc/passwd", "", 400, "fen: 4 ranks, expected 8"},
       {"GET", "/diagram.png?fen=" + Start + "&style=../print", "", 400, "--style takes print|colour, not \"../print\""},
       {"GET", "/diagram.png/../x?fen=" + Start, "", 404, "no such page: /diagram.png/../x"},
-      {"GET", "/diagram.gif?fen=" + Start, "", 404, "no such page: /diagram.gif"},
+      {"GET", "/diagram.tif?fen=" + Start, "", 404, "no such page: /diagram.tif"},
       {"PUT", "/diagram.png?fen=" + Start, "", 405, "the methods here are GET, HEAD"},
       {"POST", "/diagram.png?fen=" + Start, "", 405, "the methods here are GET, HEAD"},
       {"DELETE", "/", "", 405, "the methods here are GET, HEAD"},
       {"GET", "/diagram.png?fen=" + std::string(9000, '8'), "", 414, "the URL is longer than 8192 bytes"},
       {"GET", "/game.png?fen=" + Start, "", 400, "unknown parameter fen for /game.png"},
       {"GET", "/game.png", "", 400, "pgn= (or a POSTed PGN) is needed: the game"},
-      {"GET", "/game.png?pgn=1.+e5", "", 400, "pgn: game 1, move 1: e5 is illegal"},
+      {"GET", "/game.png?pgn=1.+e5", "", 400, "pgn: line 1, game 1, move 1: e5 is illegal"},
       {"GET", "/game.png?pgn=1.+e4+e5&ply=7", "", 400, "pgn game 1: no ply 7: the game has 2 plies"},
       {"POST", "/game.png", std::string(101, ' '), 413, "the game is larger than 100 bytes"},
       {"GET", "/game.png?pgn=1.e4&every-ply=maybe", "", 400, "every-ply takes yes or no, not \"maybe\""},
+      {"GET", "/game.gif?pgn=1.e4&every-ply&delay=5", "", 400, "--delay takes 20..10000, not \"5\""},
+      {"GET", "/game.gif?pgn=1.e4&delay=500", "", 400,
+       "--delay times the frames of an animated game: --every-ply and one .gif or .png name without {ply} or {n}"},
+      {"GET", "/game.png?pgn=1.e4+e5&every-ply", "", 413, "the game has 3 positions; an animated game here has at most 2"},
   };
   for (const auto &row : rows) {
-    Response r = Ask(row.method, row.target, row.body, small.maxBody == 100 && row.status == 413 ? small : ServiceLimits{});
+    Response r = Ask(row.method, row.target, row.body, row.status == 413 ? small : ServiceLimits{});
     EXPECT_EQ(r.status, row.status) << row.target;
     EXPECT_EQ(r.body, std::string(row.text) + "\n") << row.target;
     EXPECT_EQ(r.contentType, "text/plain; charset=utf-8") << row.target;
@@ -192,6 +197,7 @@ TEST(ServeOverHTTP, PicturesAreTheExportersBytes) {
       {"fen=" + Start + "&style=colour&theme=3&px=400", "png", "image/png", {"--style=colour", "--theme=3", "--px=400"}},
       {"fen=" + Start + "&size=2.5&coords=yes", "svg", "image/svg+xml", {"--size=2.5", "--coords=yes"}},
       {"fen=" + Start + "&style=colour", "pdf", "application/pdf", {"--style=colour"}},
+      {"fen=" + Start + "&coords=yes", "gif", "image/gif", {"--coords=yes"}},
   };
   for (const auto &row : rows) {
     Fetched f = Fetch(server.folder_, server.Url("/diagram." + row.format + "?" + row.query));
@@ -223,6 +229,18 @@ TEST(ServeOverHTTP, PicturesAreTheExportersBytes) {
   EXPECT_EQ(game.status, 200) << game.body;
   EXPECT_EQ(game.body, Fetch(server.folder_, server.Url("/diagram.png?fen=rnbqkbnr/pppp1ppp/8/4p3/4P3/8/"
                                                         "PPPP1PPP/RNBQKBNR+w+KQkq+e6+0+2")).body);
+  // A game as an animated GIF or APNG: the exporter's bytes.
+  WriteWhole(server.folder_ / "g.pgn", "1. e4 e5 2. Nf3 *");
+  for (const std::string format : {"gif", "png"}) {
+    Fetched played = Fetch(server.folder_, server.Url("/game." + format + "?every-ply&delay=200&style=colour"),
+                           "--data-binary @" + server.folder_ / "g.pgn");
+    EXPECT_EQ(played.status, 200) << played.body;
+    EXPECT_TRUE(HasHeader(played, "Content-Type: image/" + format)) << played.headers;
+    const std::string out = server.folder_ / ("played." + format);
+    ASSERT_EQ(std::system(("'" + RunDir() + "/boardsmith-export' --every-ply --delay=200 --style=colour '" +
+                           server.folder_ / "g.pgn" + "' '" + out + "' >/dev/null").c_str()), 0);
+    EXPECT_EQ(played.body, ReadWhole(out)) << format;
+  }
   EXPECT_EQ(server.Stop(SIGTERM), 0);
 }
 

@@ -74,3 +74,8 @@ int SyncFolderEntries(int fd) {
   if (Injected(WriteStep::SyncFolder)) return -1;
   return fsync(fd);
 }
+
+int LinkFile(const char *from, const char *to) {
+  if (Injected(WriteStep::Link)) return -1;
+  return link(from, to);
+}

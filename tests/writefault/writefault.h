@@ -4,7 +4,7 @@
 // is reported. Only a test program that links tests/writefault/writefault.cpp has them; the
 // programs themselves call the system directly.
 
-enum class WriteStep { Open, Write, Sync, Close, Rename, SyncFolder };
+enum class WriteStep { Open, Write, Sync, Close, Rename, SyncFolder, Link };
 // Makes the nth call (1 the next) of step fail with the error number err. While a Write fault
 // waits, every write before the failing one comes back short (half of what was asked), as on a
 // disk that fills up. The fault is used up when it fires; setting another replaces it.
