@@ -1,5 +1,6 @@
 // The board view: white field, frame, grid, squares in the theme's colours, labels, figures and
-// red arrows, and the status line under them, drawn with the platform's drawing calls.
+// red arrows, drawn with the platform's drawing calls (the status line under them is
+// statusline.cpp's).
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -11,7 +12,6 @@ int BoardScale = 1, BoardLeft = 198, BoardTop = 16;
 
 namespace {
 constexpr COLORREF ArrowColour = RGB(180, 0, 0);
-constexpr COLORREF StatusBackground = RGB(242, 237, 222);  // the main window's background
 constexpr int ArrowPenWidth = 4;
 constexpr double BarbLength = 10.0;
 const char FileLetters[] = "abcdefgh";
@@ -158,13 +158,4 @@ void DrawTip(HDC hdc, int x1, int y1, int x2, int y2, double slope) {
   double ex = da <= db ? ax : bx, ey = da <= db ? ay : by;
   MoveToEx(hdc, x2, y2, nullptr);
   LineTo(hdc, static_cast<int>(ex), static_cast<int>(ey));
-}
-
-void Scribe(HDC hdc, const char *text) {
-  if (!hdc) return;
-  const EditorState &e = Editor();
-  Fill(hdc, 10, e.StatusTop, e.StatusRight, e.StatusTop + 16, StatusBackground);
-  int length = static_cast<int>(std::strlen(text));
-  if (length > 80) length = 80;
-  TextOut(hdc, 10, e.StatusTop, text, length);
 }

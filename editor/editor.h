@@ -39,7 +39,8 @@ void FreePaletteImages();
 // Menus: the command ids, and the menu bar built from the command table.
 enum : int {
   CmdOpenBRD = 1001, CmdSaveBMP = 1002, CmdClipboard = 1003, CmdSaveHTM = 1004, CmdExit = 1005,
-  CmdColours = 2001,
+  CmdColours = 2001, CmdKeepTheme = 2002,
+  CmdThemeFirst = 2010, CmdThemeLast = 2017,  // the Colours menu's themes by name, 0 to 7
   CmdSmall = 3001, CmdMedium = 3002, CmdLarge = 3003, CmdCustom = 3004,
   CmdNever = 4001, CmdAlways = 4002, CmdAsk = 4003,
   CmdFlip = 5001, CmdEmpty = 5002, CmdStart = 5003, CmdTypical = 5004,
@@ -72,9 +73,10 @@ void HandleMessage(const MSG &msg);
 
 // Undo and redo. Call RememberForUndo before ANY change of the editor's diagram: it keeps the
 // diagram as it is now as one undo step (at most UndoDepth, a change that changes nothing leaves
-// no step) and drops the redo steps.
+// no step) and drops the redo steps. An open (opensFile) keeps the diagram's file and what it
+// held too: undoing the open names that file again in the title.
 constexpr int UndoDepth = 200;
-void RememberForUndo();
+void RememberForUndo(bool opensFile = false);
 void UndoCommand(HWND hwnd);
 void RedoCommand(HWND hwnd);
 // A new main window: no steps, the present diagram counts as saved.
@@ -82,15 +84,27 @@ void StartUndo();
 // The diagram as last opened or saved; the title marks any difference from it.
 void MarkDiagramSaved();
 bool DiagramModified();
+// The changes made so far (RememberForUndo), undos and redos: the status line's message speaks of
+// the diagram of its time.
+unsigned long DiagramChanges();
 // Posted by RememberForUndo: the change has been made, the title follows.
 constexpr UINT WM_DIAGRAMCHANGED = WM_APP + 1;
 
+// Unsaved work. SaveChangesFirst, before a command replaces the diagram: when it differs from its
+// file, "Save changes to NAME?" with Save, Discard and Cancel; true when the command may go on
+// (saved, discarded, or nothing to save). SaveDiagramFile writes the diagram to its position file
+// (chosen in a dialog when it has none); false, after a box saying why, when it was not written.
+bool SaveChangesFirst(HWND hwnd);
+bool SaveDiagramFile(HWND hwnd);
+
 // Files: the position file the diagram came from or went to (empty for a new diagram), the
-// title naming it, opening a file named on the command line or in the recent files.
+// title naming it, opening a file named on the command line or in the recent files: a position
+// file (after SaveChangesFirst) or games, shown in the game window.
 extern std::string DiagramFile;
 void UpdateTitle();
 bool OpenFileByName(HWND hwnd, const std::string &path);
-// The recent files of the File menu (RecentFiles of the editor's preferences), newest first.
+// The recent files of the File menu (RecentFiles of the editor's preferences), newest first:
+// the position files and games the user opened.
 void AddRecentFile(const std::string &path);
 void ShowRecentFiles();
 void OpenRecentFile(HWND hwnd, int id);
@@ -103,9 +117,17 @@ bool EndsWith(const std::string &text, const std::string &end);
 // The virtual-clipboard item's text, showing where the clipboard picture goes.
 std::string ClipMenuText();
 
-// Settings commands: picture size (3001..3003) and coordinates (4001..4003).
+// Settings commands: picture size (3001..3003) and coordinates (4001..4003). A box saying why,
+// when a setting the user chose could not be kept in the preferences.
 void PictureSizeCommand(HWND hwnd, int id);
 void ShowCoordsCommand(HWND hwnd, int id);
+void ReportNotRemembered(HWND hwnd, const std::string &why);
+// Colour themes: the next one, one by name (CmdThemeFirst..CmdThemeLast), keeping the one in
+// force for the next start (or no longer); the menus' check marks after the theme changed.
+void ChangeColours(HWND hwnd);
+void ThemeCommand(HWND hwnd, int id);
+void KeepThemeCommand(HWND hwnd);
+void ShowThemeChecks();
 
 // Mouse: the tool cursor over the board, a press on a square, a drag and the release.
 // A press on a figure waits for the release: released on another square the figure moves
@@ -142,8 +164,11 @@ void DrawPiece(HDC hdc, int code, int x, int y);
 // An arrow: from column, from row, to column, to row, rows from the top.
 void DrawArrow(HDC hdc, const int32_t arrow[4]);
 void DrawTip(HDC hdc, int x1, int y1, int x2, int y2, double slope);
-// Writes one line, cut to 80 characters, into the status strip under the board.
+// Writes one line into the status strip under the board, ended with "..." where it is too long
+// for the strip. ClearStaleStatus clears it once the diagram has changed since it was written
+// (a change that writes its own message writes it after RememberForUndo).
 void Scribe(HDC hdc, const char *text);
+void ClearStaleStatus();
 
 // Arrow tool, on the pending arrow (EditorState::PendingArrow).
 int ArrowValid(HDC hdc);
@@ -181,11 +206,11 @@ ATOM RegisterCustomSizeWin();
 HWND CustomSizeWindow();
 LRESULT CustomSizeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-// Help viewer.
+// Help viewer: the page named in HFName, scrolled by the arrow, page, Home and End keys and the
+// mouse wheel.
 ATOM RegisterHelpWin();
 HWND HelpWindow();
 LRESULT HlpProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-void DspHelpFile(HDC hdc);
 
 // Changes of the diagram made by the FEN, game and side-to-move commands all go through
 // ChangeDiagram: it remembers what was there, runs the change on the editor's diagram, and shows
@@ -210,6 +235,10 @@ HWND EnterFENWindow();
 // "Open PGN...": a PGN file chosen in the dialog, its games shown in the game window, where
 // choosing a move shows the position after it.
 void OpenPGN(HWND hwnd);
+// The game window for a PGN file: beside the main window the first time, then where the user
+// left it (kept in the preferences). False, after a box saying why, when the file holds no game.
+bool ShowGames(HWND hwnd, const std::string &path);
+void CloseGameWindow();  // when the main window goes: its place is kept
 
 // What every save shares (fileio.cpp): the coordinates decision of one save (the setting, or
 // the user's answer when it is Ask), the box of a file that could not be written, and the
@@ -227,6 +256,9 @@ bool WriteBoth(const PictureSettings &settings,
                const std::function<bool(std::string *bytes, std::string *why)> &exportBytes,
                const std::string &exportPath);
 void DiagramInFile();
+// After a classic page was written: the program's gifs/ copied beside it when its folder has
+// none (the status line says so), or a box saying why it could not be.
+void CopyGifsBeside(const std::string &pagePath);
 void SavedByUser();
 // "Save Picture..." (PNG, PDF or SVG, print or colour, chosen in the dialog's type list) and
 // "Save Web Page..." (one HTML5 file with the diagram inline), each with the position file

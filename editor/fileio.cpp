@@ -106,7 +106,6 @@ void DiagramInFile() {
   const std::string file = Editor().BRDFile;
   DiagramFile = file;
   MarkDiagramSaved();
-  AddRecentFile(file);
   UpdateTitle();
 }
 
@@ -182,6 +181,7 @@ void SaveHTM() {
     return true;
   };
   if (!WriteBoth(settings, page, e.HTMFile)) return;
+  CopyGifsBeside(e.HTMFile);
   SavedByUser();
   CheckLegal(2);
 }
@@ -189,7 +189,7 @@ void SaveHTM() {
 bool OpenBRDFile(HWND hwnd) {
   EditorState &e = Editor();
   std::string why;
-  RememberForUndo();
+  RememberForUndo(true);
   std::optional<PositionFile> file = ReadBRDFile(e.BRDFile, &why);
   if (!file) {
     std::string text = "Cannot open file " + e.BRDFile + ":\n" + why;
@@ -207,5 +207,6 @@ bool OpenBRDFile(HWND hwnd) {
   ReleaseDC(hwnd, hdc);
   LastFolder = FolderWithoutSlash(e.BRDFile);
   DiagramInFile();
+  AddRecentFile(e.BRDFile);
   return true;
 }

@@ -4,6 +4,7 @@
 //
 // Only the rows' texts are kept: the chosen game is read again from the file, so that a file of
 // many games never takes more memory than its largest game.
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -22,6 +23,8 @@ constexpr int ArrowBoxId = 8205;
 constexpr int MaxListedGames = 20000;
 
 HWND GameWnd = nullptr;
+constexpr int GameWidth = 460, GameHeight = 446;  // the outer frame
+constexpr int Gap = 8;                            // between the main window and the game window
 std::string PGNFile;     // the file shown, and the name the dialog offers next time
 PGNGame Game;            // the chosen game, read again from the file
 bool GameLoaded = false;
@@ -137,6 +140,33 @@ void ChooseGame(HWND hwnd) {
   ShowPly(0);
 }
 
+// Where the game window opens: where the user left it last, else beside the main window, on its
+// right where the screen has room, else on its left, else at the screen's right edge; always
+// on the screen.
+POINT GameWindowPlace() {
+  const Prefs &prefs = Editor().prefs;
+  const RECT screen = ScreenWorkArea();
+  RECT main = {screen.left, screen.top, screen.left, screen.top};
+  if (MainWnd) GetWindowRect(MainWnd, &main);
+  POINT at = {main.right + Gap, main.top};
+  if (at.x + GameWidth > screen.right) at.x = main.left - Gap - GameWidth;
+  if (at.x < screen.left) at.x = screen.right - GameWidth;
+  if (prefs.GameWindowPlaced) at = {prefs.GameWindowX, prefs.GameWindowY};
+  at.x = std::max(screen.left, std::min(at.x, screen.right - GameWidth));
+  at.y = std::max(screen.top, std::min(at.y, screen.bottom - GameHeight));
+  return at;
+}
+
+// The game window's place, kept in the preferences when it closes (nothing to confirm).
+void KeepGameWindowPlace() {
+  Prefs &prefs = Editor().prefs;
+  RECT r;
+  if (!GetWindowRect(GameWnd, &r)) return;
+  if (prefs.GameWindowPlaced && prefs.GameWindowX == r.left && prefs.GameWindowY == r.top) return;
+  prefs.GameWindowPlaced = true, prefs.GameWindowX = r.left, prefs.GameWindowY = r.top;
+  SavePrefs();
+}
+
 LRESULT GameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CREATE:
@@ -171,6 +201,7 @@ LRESULT GameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       if (hwnd == GameWnd) {
+        KeepGameWindowPlace();
         GameWnd = nullptr;
         GameLoaded = false;
         Game = PGNGame();
@@ -183,16 +214,21 @@ LRESULT GameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void OpenPGN(HWND hwnd) {
   // The game files are looked for where the program started; the diagrams' folder stays.
-  if (!AskForFile(hwnd, false, "PGN Files (*.pgn)\0*.pgn\0", "pgn",
-                  OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, &PGNFile, nullptr, false))
-    return;
+  std::string path = PGNFile;
+  if (AskForFile(hwnd, false, "PGN Files (*.pgn)\0*.pgn\0", "pgn",
+                 OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, &path, nullptr, false))
+    ShowGames(hwnd, path);
+}
 
+bool ShowGames(HWND hwnd, const std::string &path) {
+  PGNFile = path;
   if (!GameWnd || !IsWindow(GameWnd)) {
     RegisterPlainClass("GameWindowClass", GameProc, RGB(255, 255, 240));
+    POINT at = GameWindowPlace();
     CreateWindowEx(0, "GameWindowClass", "Games",
-                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, 560, 40,
-                   460, 446, nullptr, nullptr, Inst, nullptr);
-    if (!GameWnd) return;
+                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, at.x, at.y,
+                   GameWidth, GameHeight, nullptr, nullptr, Inst, nullptr);
+    if (!GameWnd) return false;
   }
   ShowWindow(GameWnd, SW_SHOWNORMAL);
   std::string title = "Games: " + FileName(PGNFile);
@@ -201,5 +237,12 @@ void OpenPGN(HWND hwnd) {
   if (!ListGames(&why)) {
     std::string text = "Cannot open file " + PGNFile + ":\n" + why;
     MessageBox(hwnd, text.c_str(), "Open PGN", MB_OK | MB_ICONEXCLAMATION);
+    return false;
   }
+  AddRecentFile(PGNFile);
+  return true;
+}
+
+void CloseGameWindow() {
+  if (GameWnd) DestroyWindow(GameWnd);
 }

@@ -8,10 +8,11 @@
 
 namespace {
 const char Usage[] =
-    "Usage: boardsmith [OPTION] [POSITION.brd]\n"
+    "Usage: boardsmith [OPTION] [POSITION.brd | GAMES.pgn]\n"
     "Composes chess diagrams for documents and web pages: set up a position on the board, draw\n"
     "arrows, and save the diagram as a picture (.bmp) or a web page (.htm) with its position\n"
-    "file (.brd) beside it. POSITION.brd is opened at start.\n"
+    "file (.brd) beside it. POSITION.brd is opened at start; the games of GAMES.pgn are listed\n"
+    "in the game window.\n"
     "\n"
     "Options:\n"
     "  --check-files  check that the images, cursors and help pages are found, say where\n"
@@ -21,8 +22,9 @@ const char Usage[] =
     "\n"
     "The images and help pages are read from the start folder when it is a run folder (it\n"
     "holds bmp/ and the program), else from the program's folder or ../share/boardsmith/\n"
-    "beside it. The picture size and coordinates setting are kept in prefs.txt: in the run\n"
-    "folder, else in $XDG_CONFIG_HOME/boardsmith/ (~/.config/boardsmith/ by default).\n";
+    "beside it. The picture size, coordinates setting, window size, recent files and a kept\n"
+    "theme are kept in prefs.txt: in the run folder, else in $XDG_CONFIG_HOME/boardsmith/\n"
+    "(~/.config/boardsmith/ by default).\n";
 
 int UsageError(const std::string &problem) {
   std::fprintf(stderr, "boardsmith: %s\nTry 'boardsmith --help' for more information.\n",
@@ -51,7 +53,7 @@ int main(int argc, char **argv) {
     } else if (file.empty()) {
       file = arg;
     } else {
-      return UsageError("more than one position file given");
+      return UsageError("more than one file given");
     }
   }
   // Qt reads its own options (-platform, -display ...) from what it is given: only the name.

@@ -4,12 +4,16 @@
 
 #include "editor/editor.h"
 #include "files/paths.h"
+#include "model/themes.h"
 
 namespace {
 struct MenuEntry {
-  const char *text;  // null: the virtual-clipboard item, whose text names the real path
+  const char *text;  // null: the virtual-clipboard item, whose text names the real path, or a
+                     // theme's item, named after the theme
   int id;            // 0: the title of a new pop-up menu; the items below belong to it
+  bool inner = false;  // an item of the last Submenu entry's pop-up menu, within the menu
 };
+constexpr int Submenu = -1;  // id of a pop-up menu's title within a menu
 
 const MenuEntry CommandTable[] = {
     {"&File", 0},
@@ -29,6 +33,16 @@ const MenuEntry CommandTable[] = {
     {"&Enter FEN...", CmdEnterFEN},
     {"&Colours", 0},
     {"Chang&e", CmdColours},
+    {"&Theme", Submenu},
+    {nullptr, CmdThemeFirst, true},
+    {nullptr, CmdThemeFirst + 1, true},
+    {nullptr, CmdThemeFirst + 2, true},
+    {nullptr, CmdThemeFirst + 3, true},
+    {nullptr, CmdThemeFirst + 4, true},
+    {nullptr, CmdThemeFirst + 5, true},
+    {nullptr, CmdThemeFirst + 6, true},
+    {nullptr, CmdThemeFirst + 7, true},
+    {"&Keep this theme", CmdKeepTheme},
     {"&Picture Size", 0},
     {"&Small", CmdSmall},
     {"&Medium", CmdMedium},
@@ -54,7 +68,10 @@ const MenuEntry CommandTable[] = {
 
 // The item's text with the shortcut of its command; Ctrl+S stands beside the save it repeats.
 std::string ItemText(const MenuEntry &entry) {
-  std::string text = entry.text ? entry.text : ClipMenuText();
+  const int theme = entry.id - CmdThemeFirst;
+  std::string text = entry.text                        ? entry.text
+                     : theme >= 0 && theme < NThemes ? std::string("&") + ThemeNames[theme]
+                                                       : ClipMenuText();
   std::string shortcut = entry.id == SaveCommand ? ShortcutText(CmdSaveLast) : ShortcutText(entry.id);
   return shortcut.empty() ? text : text + "\t" + shortcut;
 }
@@ -89,7 +106,7 @@ std::string ClipMenuText() {
 
 HMENU BuildMenuBar() {
   HMENU bar = CreateMenu();
-  HMENU popup = nullptr;
+  HMENU popup = nullptr, inner = nullptr;
   const char *title = nullptr;
   auto attach = [&]() {
     if (popup) AppendMenu(bar, MF_POPUP, reinterpret_cast<uintptr_t>(popup), title);
@@ -101,7 +118,13 @@ HMENU BuildMenuBar() {
       title = entry.text;
       continue;
     }
-    AppendMenu(popup, MF_STRING, static_cast<uintptr_t>(entry.id), ItemText(entry).c_str());
+    if (entry.id == Submenu) {
+      inner = CreatePopupMenu();
+      AppendMenu(popup, MF_POPUP, reinterpret_cast<uintptr_t>(inner), entry.text);
+      continue;
+    }
+    AppendMenu(entry.inner ? inner : popup, MF_STRING, static_cast<uintptr_t>(entry.id),
+               ItemText(entry).c_str());
   }
   attach();
   MainMenu = bar;

@@ -33,13 +33,17 @@ void UpdateTitle() {
 }
 
 bool OpenFileByName(HWND hwnd, const std::string &path) {
+  if (EndsWith(path, ".pgn")) return ShowGames(hwnd, path);
   if (!EndsWith(path, ".brd")) {
-    std::string text = "Cannot open file " + path + ":\nit is not a position file (.brd).";
+    std::string text = "Cannot open file " + path + ":\nit is not a position file (.brd) or games (.pgn).";
     MessageBox(hwnd, text.c_str(), "Open failed", MB_OK | MB_ICONEXCLAMATION);
     return false;
   }
+  if (!SaveChangesFirst(hwnd)) return false;
   Editor().BRDFile = path;
-  return OpenBRDFile(hwnd);
+  const bool opened = OpenBRDFile(hwnd);
+  ShowThemeChecks();  // the file's theme is in force
+  return opened;
 }
 
 void AddRecentFile(const std::string &path) {

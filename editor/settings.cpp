@@ -45,6 +45,8 @@ const CoordsSetting CoordsSettings[] = {
      "This setting will be remembered\n"},
 };
 
+}  // namespace
+
 // When the preferences could not be written the confirmation promises too much, so a second
 // box says what happened.
 void ReportNotRemembered(HWND hwnd, const std::string &why) {
@@ -52,7 +54,6 @@ void ReportNotRemembered(HWND hwnd, const std::string &why) {
                      ":\n" + (why.empty() ? std::string("the file could not be written.") : why);
   MessageBox(hwnd, text.c_str(), "Preferences", MB_OK | MB_ICONEXCLAMATION);
 }
-}  // namespace
 
 void ShowSettingsChecks() {
   auto mark = [](bool on) -> UINT { return on ? MF_CHECKED : MF_UNCHECKED; };

@@ -42,6 +42,7 @@ void LoadPrefs() {
   e.settings.Dpi = e.prefs.Dpi;
   e.settings.PicSiz = e.prefs.PicSiz;
   e.ShowCoords = e.prefs.ShowCoords;
+  if (e.prefs.KeptTheme >= 0) e.settings.Theme = e.prefs.KeptTheme;  // else the one at random
 }
 
 bool SavePrefs(std::string *why) {

@@ -20,19 +20,19 @@ void RunPreset(HWND hwnd, Preset preset, const char *status) {
   ReleaseDC(hwnd, hdc);
 }
 
-void ChangeColours(HWND hwnd) {
-  int32_t &theme = Editor().settings.Theme;
-  theme = theme >= NThemes - 1 ? 0 : theme + 1;
-  HDC hdc = GetDC(hwnd);
-  DrawBoard(hdc);
-  ReleaseDC(hwnd, hdc);
-}
-
 void SelectTool(HWND hwnd, int index) {
   if (index < 0 || index > 15) return;  // only the palette's sixteen buttons choose a tool
+  const bool fromArrows = Editor().SelPiece == 15;
   Editor().SelPiece = index;
   ShowSelectedTool(hwnd);
-  if (index != 15) return;
+  if (index != 15) {
+    if (fromArrows) {  // the arrow tool's prompt no longer holds
+      HDC hdc = GetDC(hwnd);
+      Scribe(hdc, "");
+      ReleaseDC(hwnd, hdc);
+    }
+    return;
+  }
   Editor().ArrowStarted = false;
   HDC hdc = GetDC(hwnd);
   Scribe(hdc, "Arrow selected. Click on a square to start.");
@@ -54,8 +54,14 @@ void Command(HWND hwnd, int id, int code) {
     OpenRecentFile(hwnd, id);
     return;
   }
+  if (id >= CmdThemeFirst && id <= CmdThemeLast) {
+    ThemeCommand(hwnd, id);
+    return;
+  }
   switch (id) {
-    case CmdOpenBRD: FileIO(hwnd, 2); break;
+    case CmdOpenBRD:
+      if (SaveChangesFirst(hwnd)) FileIO(hwnd, 2);
+      break;
     case CmdOpenPGN: OpenPGN(hwnd); break;
     case CmdSaveLast: Command(hwnd, SaveCommand, 0); break;
     case CmdSaveBMP: e.VClip = false; FileIO(hwnd, 0); break;
@@ -71,6 +77,7 @@ void Command(HWND hwnd, int id, int code) {
     case CmdRedo: RedoCommand(hwnd); break;
     case CmdExit: PostMessage(hwnd, WM_CLOSE, 0, 0); break;
     case CmdColours: ChangeColours(hwnd); break;
+    case CmdKeepTheme: KeepThemeCommand(hwnd); break;
     case CmdSmall: case CmdMedium: case CmdLarge: PictureSizeCommand(hwnd, id); break;
     case CmdCustom: CustomSizeWindow(); break;  // custom once its "Ok" takes a size
     case CmdNever: case CmdAlways: case CmdAsk: ShowCoordsCommand(hwnd, id); break;
@@ -115,6 +122,7 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       SetMenu(hwnd, BuildMenuBar());
       ShowSideToMove();
       ShowSettingsChecks();
+      ShowThemeChecks();
       ShowRecentFiles();
       StartUndo();
       CreatePalette(hwnd);
@@ -129,8 +137,10 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_CLOSE:
-      if (MessageBox(hwnd, "Are you sure you want to quit?", "Quit?",
-                     MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
+      // Unsaved changes are asked about instead of the quit question.
+      if (DiagramModified() ? SaveChangesFirst(hwnd)
+                            : MessageBox(hwnd, "Are you sure you want to quit?", "Quit?",
+                                         MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
         DestroyWindow(hwnd);
       return 0;
     case WM_GETMINMAXINFO:  // the first size: palette, board and status line at scale 1
@@ -142,9 +152,11 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DIAGRAMCHANGED:
       UpdateTitle();
+      ClearStaleStatus();
       return 0;
     case WM_DESTROY:
       RememberWindowSize(hwnd);
+      if (hwnd == MainWnd) CloseGameWindow();
       PostQuitMessage(0);
       FreePaletteImages();
       if (MainWnd == hwnd) MainWnd = nullptr;
@@ -152,6 +164,7 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       Command(hwnd, LOWORD(wParam), HIWORD(wParam));
       ShowSideToMove();  // a command may have set up another position
+      ShowThemeChecks();  // or opened a file with a theme of its own
       return 0;
     case WM_MOUSEMOVE:
       if (wParam & MK_LBUTTON)

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "exporter/games.h"
+#include "exporter/inputkind.h"
 #include "exporter/pattern.h"
 #include "exporter/stopsignals.h"
 #include "exporter/uniquenames.h"
@@ -337,11 +338,8 @@ class Reader {
       if (!Blank(line) || tooLong) break;
       skipped += line + "\n";
     }
-    size_t start = line.find_first_not_of(" \t\xEF\xBB\xBF");
-    std::string head = start == std::string::npos ? "" : line.substr(start);
-    char c = head.empty() ? 0 : head[0];
-    size_t digits = head.find_first_not_of("0123456789");
-    if (head.rfind("Boardsmith", 0) == 0) {
+    const Source::Kind kind = KindOfFirstLine(line);
+    if (lineNumber > 0 && kind == Source::PositionFile) {
       std::string text = skipped + line + "\n";
       char buffer[4096];
       size_t n;
@@ -356,8 +354,7 @@ class Reader {
         job.text = std::move(text);
       }
       Give(std::move(job), NamingOf(o_, s), "stdin");
-    } else if (c == '[' || c == '{' || c == ';' || c == '%' ||
-               (digits > 0 && digits != std::string::npos && head[digits] == '.')) {
+    } else if (kind == Source::Games) {
       std::string prefix = skipped + line + "\n";
       FILE *f = PrefixedFile(prefix, in);
       if (!f) {

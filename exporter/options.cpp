@@ -1,9 +1,12 @@
 // The exporter's options: one table gives their names, values, help lines and what they set.
 #include "exporter/options.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <cstring>
 
+#include "exporter/inputkind.h"
 #include "exporter/pattern.h"
 #include "render/knightarrow.h"
 #include "render/picturefile.h"
@@ -83,7 +86,11 @@ struct OptionSpec {
   const char *help;
   Setter set;
   bool optional = false;  // the value may be left out (then set gets ""); only as --name=value
+  const char *range = nullptr;  // what a value out of range is told it must be; else value
 };
+
+// The range of --px, named in its error.
+const std::string PxRange = "8.." + std::to_string(MaxColourPixels);
 
 // --game=N, N-M or all.
 bool GameRange(ExportOptions *o, const std::string &v) {
@@ -106,8 +113,8 @@ const OptionSpec Table[] = {
      }},
     {"output", 'o', "PATTERN",
      "names of the outputs: {n} running number, {name} input's base name, {game}, {ply}, "
-     "{line} a variation's path (\"\" on the main line); ending in / means {name}-{n}.bmp in "
-     "that folder",
+     "{line} a variation's path (\"\" on the main line); a number with a width is padded with "
+     "zeros ({ply:3} gives 007); ending in / means {name}-{n}.bmp in that folder",
      [](ExportOptions *o, const std::string &v, std::string *) {
        o->pattern = v;
        return !v.empty();
@@ -132,7 +139,8 @@ const OptionSpec Table[] = {
        o->dpi = 0;
        o->inches = static_cast<float>(inches);
        return true;
-     }},
+     },
+     false, "small|medium|large or 1.0..6.0 (inches)"},
     {"arrow", 0, "e2e4", "an arrow between two squares (repeatable)",
      [](ExportOptions *o, const std::string &v, std::string *problem) {
        SquareArrow arrow;
@@ -153,9 +161,11 @@ const OptionSpec Table[] = {
     {"game", 0, "N|N-M|all",
      "the games of a PGN file, from 1 (default 1; with --every-ply, all); each gives the "
      "position after its last ply, or --ply's",
-     [](ExportOptions *o, const std::string &v, std::string *) { return GameRange(o, v); }},
+     [](ExportOptions *o, const std::string &v, std::string *) { return GameRange(o, v); }, false,
+     "N|N-M|all (games from 1, N <= M)"},
     {"ply", 0, "P", "the position after ply P of the game; 0 the start (default the last)",
-     [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 0, 999999999, &o->ply); }},
+     [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 0, 999999999, &o->ply); },
+     false, "0 or more"},
     {"every-ply", 0, nullptr,
      "every position of the chosen games; with one .gif or .png name without {ply} or {n}, "
      "each game as one animated picture, the last move as an arrow",
@@ -190,14 +200,16 @@ const OptionSpec Table[] = {
     {"px", 0, "N", "pixel width of a colour PNG or GIF (default 592)",
      [](ExportOptions *o, const std::string &v, std::string *) {
        return Number(v, 8, MaxColourPixels, &o->px);
-     }},
+     },
+     false, PxRange.c_str()},
     {"page", 0, "gif|svg", "web page of GIF cells (default) or one page with an SVG diagram",
      [](ExportOptions *o, const std::string &v, std::string *) {
        o->page = Word(v, {"gif", "svg"});
        return o->page >= 0;
      }},
     {"jobs", 'j', "N", "threads composing pictures (default: the number of cores)",
-     [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 1, 256, &o->jobs); }},
+     [](ExportOptions *o, const std::string &v, std::string *) { return Number(v, 1, 256, &o->jobs); },
+     false, "1..256"},
     {"report", 0, "FILE.json|FILE.csv", "each position's input, output, FEN and check report",
      [](ExportOptions *o, const std::string &v, std::string *) {
        o->report = v;
@@ -208,6 +220,7 @@ const OptionSpec Table[] = {
     {"progress", 0, nullptr, "a progress line every 10 s when standard error is not a terminal",
      [](ExportOptions *o, const std::string &, std::string *) { return o->progress = true; }},
     {"help", 'h', nullptr, "this text", nullptr},
+    {"version", 0, nullptr, "the program's version", nullptr},
 };
 
 const OptionSpec *FindLong(const std::string &name) {
@@ -222,14 +235,18 @@ const OptionSpec *FindShort(char letter) {
   return nullptr;
 }
 
+// An input's kind by its extension; by its content when the extension is none of the inputs'
+// and the file is there (a list named notes.txt). *known: the name is an input's.
 Source::Kind InputKindOf(const std::string &path, bool *known) {
   std::string ext = Extension(path);
   *known = true;
   if (path == "-") return Source::StandardInput;
   if (ext == ".pgn") return Source::Games;
   if (ext == ".fen" || ext == ".epd") return Source::List;
-  *known = ext == ".brd";
-  return Source::PositionFile;
+  if (ext == ".brd") return Source::PositionFile;
+  struct stat st;
+  *known = OutputKindOf(path) == OutputUnknown && stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  return *known ? KindOfFileContent(path) : Source::PositionFile;
 }
 
 std::string OutputExtensions() {
@@ -267,7 +284,7 @@ bool Settle(ExportOptions *o, std::vector<size_t> positional, std::string *probl
   const std::string &name = !o->output.empty() ? o->output : o->pattern;
   const OutputKind named = OutputKindOf(name);
   o->animate = o->everyPly && !o->printFEN && (named == OutputGIF || named == OutputPNG) &&
-               name.find("{ply}") == std::string::npos && name.find("{n}") == std::string::npos;
+               !PatternHas(name, "ply") && !PatternHas(name, "n");
   if (o->animate && !o->output.empty() && !o->firstGame) o->firstGame = o->lastGame = 1;
   bool many = s.size() > 1 || (o->everyPly && !o->animate) || (o->firstGame && o->lastGame != o->firstGame);
   bool fromText = false;
@@ -284,7 +301,7 @@ bool Settle(ExportOptions *o, std::vector<size_t> positional, std::string *probl
     if (source.kind == Source::FENText || source.kind == Source::StandardInput) fromText = true;
   }
   if (s.empty()) {
-    *problem = "no position file given";
+    *problem = "no input given: name a file, give --fen=FEN, or - for standard input";
     return false;
   }
   if (!o->output.empty() && !o->pattern.empty()) {
@@ -397,6 +414,7 @@ ParseOutcome ParseCommandLine(int argc, char **argv, ExportOptions *o, std::stri
       return ParseUsage;
     }
     if (entry->letter == 'h') return ParseHelp;
+    if (std::strcmp(entry->name, "version") == 0) return ParseVersion;
     if (!entry->value && hasValue) {
       *problem = shown + " takes no value";
       return ParseUsage;
@@ -410,7 +428,9 @@ ParseOutcome ParseCommandLine(int argc, char **argv, ExportOptions *o, std::stri
     }
     problem->clear();
     if (!entry->set(o, value, problem)) {
-      if (problem->empty()) *problem = shown + " takes " + entry->value + ", not \"" + value + "\"";
+      if (problem->empty())
+        *problem = shown + " takes " + (entry->range ? entry->range : entry->value) + ", not \"" +
+                   value + "\"";
       return ParseUsage;
     }
   }
@@ -426,8 +446,8 @@ ParseOutcome ParseCommandLine(int argc, char **argv, ExportOptions *o, std::stri
 }
 
 std::string UsageText() {
-  return "Usage: boardsmith-export [--coords=yes|no] POSITION.brd [OUTPUT]\n"
-         "  or:  boardsmith-export [OPTIONS] INPUT... [OUTPUT | -o PATTERN]\n";
+  return "Usage: boardsmith-export [OPTIONS] INPUT... [OUTPUT | -o PATTERN]\n"
+         "  or:  boardsmith-export [--coords=yes|no] POSITION.brd [OUTPUT]\n";
 }
 
 std::string HelpText() {
@@ -436,11 +456,12 @@ std::string HelpText() {
       OutputExtensions() +
       "). INPUT is a position file (.brd),\n"
       "a list of FEN or EPD records (.fen, .epd; one a line, # comments), games (.pgn), or - for\n"
-      "standard input. Without OUTPUT a position file's picture is written beside it, under its\n"
-      "name with .bmp. The check's report goes to standard output for one position, its summary\n"
-      "for many. Exit status: 0 every output was written, 1 an input could not be read or an\n"
-      "output not written, 2 wrong usage or outputs that could get one name, 128 + N when signal\n"
-      "N (INT, TERM, HUP, PIPE) stopped the run.\n\n"
+      "standard input; a file of another name is told by its first line, as standard input is.\n"
+      "Without OUTPUT a position file's picture is written beside it, under its name with .bmp.\n"
+      "The check's report goes to standard output for one position, its summary for many. Exit\n"
+      "status: 0 every output was written, 1 an input could not be read or an output not\n"
+      "written, 2 wrong usage or outputs that could get one name, 128 + N when signal N (INT,\n"
+      "TERM, HUP, PIPE) stopped the run.\n\n"
       "Options:\n";
   for (const OptionSpec &entry : Table) {
     std::string left = "  ";

@@ -45,7 +45,7 @@ struct ExportOptions {
   int page = -1;   // 0 the page of GIF cells, 1 the page with an inline SVG; -1 the GIF page
 };
 
-enum ParseOutcome { ParseRun, ParseHelp, ParseUsage };
+enum ParseOutcome { ParseRun, ParseHelp, ParseVersion, ParseUsage };
 
 // Reads argv into *options. ParseUsage leaves *problem naming what is wrong (the option and
 // its value, or the argument).

@@ -36,7 +36,7 @@ std::vector<HelpLine> HelpPageLines(const std::string &page) {
   HelpColour colour = {0, 0, 0};
   size_t end = page.size() < HelpPageLimit ? page.size() : HelpPageLimit;
   size_t at = 0;
-  for (int top = HelpTop; top < HelpBottom && at < end;) {
+  for (int top = HelpTop; lines.size() < static_cast<size_t>(HelpMaxLines) && at < end;) {
     std::string piece = ReadPiece(page, end, &at);
     // The text ends at a zero byte, as it would in C.
     piece.resize(std::strlen(piece.c_str()));

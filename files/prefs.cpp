@@ -88,9 +88,41 @@ void ReadWindowAndRecent(const std::string &text, size_t *at, Prefs &prefs) {
   if (found && foundH && w >= 100 && w <= 8192 && h >= 100 && h <= 8192)
     prefs.WindowWidth = w, prefs.WindowHeight = h;
   if (!ReadLongLine(text, at, &line)) return;  // header
+  // An empty line ends the list.
   std::vector<std::string> &files = prefs.RecentFiles;
-  while (files.size() < MaxRecentFiles && ReadLongLine(text, at, &line))
-    if (!line.empty() && FileNameText(line)) files.push_back(line);
+  while (ReadLongLine(text, at, &line) && !line.empty())
+    if (files.size() < MaxRecentFiles && FileNameText(line)) files.push_back(line);
+}
+
+// The kept theme and the game window's place: a header line, then its value line, each.
+constexpr char ThemeHeader[] = "Theme kept (0..7):";
+constexpr char GameWindowHeader[] = "Game window (X Y):";
+constexpr int MaxPlace = 16384;  // a window's corner further off than this is damage
+
+void ReadThemeAndGameWindow(const std::string &text, size_t *at, Prefs &prefs) {
+  std::string header, value;
+  while (ReadLongLine(text, at, &header) && ReadLongLine(text, at, &value)) {
+    if (header == ThemeHeader && value.size() == 1 && value[0] >= '0' && value[0] <= '7')
+      prefs.KeptTheme = value[0] - '0';
+    if (header != GameWindowHeader) continue;
+    bool foundX = false, foundY = false;
+    int x = LeadingInt(value.c_str(), &foundX);
+    size_t space = value.find(' ', value.find_first_not_of(' '));
+    int y = space == std::string::npos ? 0 : LeadingInt(value.c_str() + space, &foundY);
+    auto near = [](int v) { return v >= -MaxPlace && v <= MaxPlace; };
+    if (foundX && foundY && near(x) && near(y))
+      prefs.GameWindowPlaced = true, prefs.GameWindowX = x, prefs.GameWindowY = y;
+  }
+}
+
+std::string ThemeAndGameWindowLines(const Prefs &prefs) {
+  std::string lines;
+  if (prefs.KeptTheme >= 0 && prefs.KeptTheme <= 7)
+    lines += std::string(ThemeHeader) + "\r\n" + std::to_string(prefs.KeptTheme) + "\r\n";
+  if (prefs.GameWindowPlaced)
+    lines += std::string(GameWindowHeader) + "\r\n" + std::to_string(prefs.GameWindowX) + " " +
+             std::to_string(prefs.GameWindowY) + "\r\n";
+  return lines;
 }
 
 std::string WindowAndRecentLines(const Prefs &prefs) {
@@ -98,9 +130,11 @@ std::string WindowAndRecentLines(const Prefs &prefs) {
   std::string files;
   for (size_t i = 0; i < recent.size() && i < MaxRecentFiles; i++)
     if (recent[i].find_first_of("\r\n") == std::string::npos) files += recent[i] + "\r\n";
-  if (prefs.WindowWidth <= 0 && files.empty()) return "";
+  const std::string more = ThemeAndGameWindowLines(prefs);
+  if (prefs.WindowWidth <= 0 && files.empty() && more.empty()) return "";
   return "Window size (WIDTH HEIGHT):\r\n" + std::to_string(prefs.WindowWidth) + " " +
-         std::to_string(prefs.WindowHeight) + "\r\nRecent files:\r\n" + files;
+         std::to_string(prefs.WindowHeight) + "\r\nRecent files:\r\n" + files +
+         (more.empty() ? "" : "\r\n" + more);
 }
 }  // namespace
 
@@ -131,6 +165,9 @@ void ReadPrefsText(const std::string &text, Prefs &prefs) {
   size_t at = 0;
   prefs.WindowWidth = prefs.WindowHeight = 0;
   prefs.RecentFiles.clear();
+  prefs.KeptTheme = -1;
+  prefs.GameWindowPlaced = false;
+  prefs.GameWindowX = prefs.GameWindowY = 0;
   char line[LineBuffer] = "";
   ReadLine(text, &at, line);
   ReadLine(text, &at, line);
@@ -153,6 +190,7 @@ void ReadPrefsText(const std::string &text, Prefs &prefs) {
   else if (Begins(line, "ASK"))
     prefs.ShowCoords = 2;
   ReadWindowAndRecent(text, &at, prefs);
+  ReadThemeAndGameWindow(text, &at, prefs);
 }
 
 std::string PrefsText(const Prefs &prefs) {

@@ -17,14 +17,20 @@ struct Prefs {
   // window's outer size (0 x 0 when none was kept) and the recent files, newest first.
   int WindowWidth = 0, WindowHeight = 0;
   std::vector<std::string> RecentFiles;
+  // Kept after the recent files and an empty line, each only when set: the theme the user chose
+  // to keep (-1: a theme at random at every start) and the game window's last place on the
+  // screen (its outer frame's top left corner).
+  int32_t KeptTheme = -1;
+  bool GameWindowPlaced = false;
+  int GameWindowX = 0, GameWindowY = 0;
   bool operator==(const Prefs &) const = default;
 };
 
 // The preferences at path; the defaults when it is missing or not a file.
 Prefs ReadPrefs(const std::string &path);
 // Reads the text of a preferences file over prefs: a settings line that matches nothing leaves
-// its setting as it was; the window size and recent files are what the text holds (none when it
-// holds none).
+// its setting as it was; the window size, recent files, kept theme and game window place are
+// what the text holds (none when it holds none).
 void ReadPrefsText(const std::string &text, Prefs &prefs);
 // The text of the preferences file.
 std::string PrefsText(const Prefs &prefs);

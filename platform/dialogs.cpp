@@ -22,15 +22,25 @@ int AskPerson(HWND owner, const QString &text, const QString &caption, UINT type
     icon = QMessageBox::Warning;
   else if ((type & 0xF0) == MB_ICONQUESTION)
     icon = QMessageBox::Question;
-  bool yesNo = (type & 0xF) == MB_YESNO;
-  QMessageBox box(icon, caption, text,
-                  yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                  OwnerWidget(owner));
+  // The buttons of the type, the one Escape presses, and the answer of each.
+  struct Answer {
+    QMessageBox::StandardButton button;
+    int id;
+  };
+  std::vector<Answer> answers = {{QMessageBox::Ok, IDOK}};
+  if ((type & 0xF) == MB_YESNO) answers = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
+  if ((type & 0xF) == MB_SAVEDISCARDCANCEL)
+    answers = {{QMessageBox::Save, IDYES}, {QMessageBox::Discard, IDNO},
+               {QMessageBox::Cancel, IDCANCEL}};
+  QMessageBox::StandardButtons buttons;
+  for (const Answer &a : answers) buttons |= a.button;
+  QMessageBox box(icon, caption, text, buttons, OwnerWidget(owner));
   box.setTextFormat(Qt::PlainText);
-  box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
-  int answer = box.exec();
-  if (yesNo) return answer == QMessageBox::Yes ? IDYES : IDNO;
-  return IDOK;
+  box.setEscapeButton(answers.back().button);
+  int pressed = box.exec();
+  for (const Answer &a : answers)
+    if (pressed == a.button) return a.id;
+  return answers.back().id;
 }
 
 bool AskPersonForFile(bool save, OPENFILENAME *ofn, const QStringList &filters) {

@@ -291,6 +291,10 @@ int DrawText(HDC hdc, const char *text, int length, RECT *rect, UINT format) {
   if (format & DT_SINGLELINE) {
     s.replace(QLatin1Char('\n'), QLatin1Char(' '));
     s.remove(QLatin1Char('\r'));
+    if (format & DT_END_ELLIPSIS) {
+      const int room = std::max(0, rect->right - rect->left);
+      s = QFontMetrics(SurfaceFont(dc)).elidedText(s, Qt::ElideRight, room);
+    }
     lines << s;
   } else {
     s.remove(QLatin1Char('\r'));

@@ -100,6 +100,7 @@ class ClientWidget : public QWidget {
   void mouseMoveEvent(QMouseEvent *e) override;
   void mousePressEvent(QMouseEvent *e) override;
   void mouseReleaseEvent(QMouseEvent *e) override;
+  void wheelEvent(QWheelEvent *e) override;
 };
 
 // The widget of a top-level window: the menu bar above the client area. Its close box posts

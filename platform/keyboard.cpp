@@ -18,6 +18,11 @@ int VirtualKey(int key) {
   switch (key) {
     case Qt::Key_Return: case Qt::Key_Enter: return VK_RETURN;
     case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_Home: return VK_HOME;
     case Qt::Key_Left: return VK_LEFT;
     case Qt::Key_Up: return VK_UP;
     case Qt::Key_Right: return VK_RIGHT;

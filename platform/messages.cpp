@@ -2,6 +2,7 @@
 // the mouse input that Qt delivers to a client area.
 #include <QApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include "platform/internal.h"
 
@@ -130,4 +131,11 @@ void ClientWidget::mouseReleaseEvent(QMouseEvent *e) {
   if (e->button() != Qt::LeftButton) return;
   QPoint p = e->position().toPoint();
   PostToQueue(win, WM_LBUTTONUP, 0, MAKELPARAM(p.x(), p.y()));
+}
+
+void ClientWidget::wheelEvent(QWheelEvent *e) {
+  // Qt counts a notch as 120 eighths of a degree, as the classic platform does.
+  int turn = std::clamp(e->angleDelta().y(), -32768, 32767);
+  QPoint p = e->position().toPoint();
+  PostToQueue(win, WM_MOUSEWHEEL, MAKEWPARAM(0, turn), MAKELPARAM(p.x(), p.y()));
 }

@@ -95,6 +95,8 @@ enum : UINT {
                            // wParam: MK_LBUTTON while the left button is held
   WM_LBUTTONDOWN = 0x0201, // lParam as for WM_MOUSEMOVE
   WM_LBUTTONUP = 0x0202,   // lParam as for WM_MOUSEMOVE
+  WM_MOUSEWHEEL = 0x020A,  // wParam: the turn in its high 16 bits (signed, WHEEL_DELTA a notch,
+                           // positive away from the user); lParam as for WM_MOUSEMOVE
   BM_GETCHECK = 0x00F0,    // returns BST_CHECKED or BST_UNCHECKED
   BM_SETCHECK = 0x00F1,    // wParam BST_CHECKED shows the button pressed in
   BM_SETIMAGE = 0x00F7,
@@ -108,6 +110,8 @@ enum : int {
   BN_DRAGGED = 0x100,
 };
 enum : WPARAM { MK_LBUTTON = 0x0001, BST_UNCHECKED = 0, BST_CHECKED = 1 };
+constexpr int WHEEL_DELTA = 120;
+inline constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM w) { return static_cast<int16_t>(HIWORD(w)); }
 
 // Window styles.
 enum : uint32_t {
@@ -172,6 +176,10 @@ bool GetClientRect(HWND hwnd, RECT *rect);
 // reaches the procedure as WM_SIZE. False for a control.
 bool MoveWindow(HWND hwnd, int x, int y, int w, int h, bool repaint);
 HWND GetParent(HWND hwnd);
+// A top-level window's outer frame on the screen, as given to CreateWindowEx and MoveWindow.
+bool GetWindowRect(HWND hwnd, RECT *rect);
+// The part of the screen windows may take (without panels and docks).
+RECT ScreenWorkArea();
 
 // The message loop. GetMessage waits for the next message of any window of the thread: posted
 // messages first, then input, then WM_PAINT of invalid windows. Returns 0 for WM_QUIT.
@@ -190,8 +198,9 @@ bool PeekMessage(MSG *msg, HWND hwnd, UINT first, UINT last, UINT remove);
 // key itself) is posted to that window as WM_KEYDOWN. Virtual keys: 'A'..'Z' and '0'..'9' as
 // their letters, and these.
 enum : int {
-  VK_RETURN = 0x0D, VK_ESCAPE = 0x1B, VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27,
-  VK_DOWN = 0x28, VK_F1 = 0x70,
+  VK_RETURN = 0x0D, VK_ESCAPE = 0x1B, VK_SPACE = 0x20, VK_PRIOR = 0x21, VK_NEXT = 0x22,
+  VK_END = 0x23, VK_HOME = 0x24, VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27, VK_DOWN = 0x28,
+  VK_F1 = 0x70,
 };
 // Accelerator tables: key with modifiers -> command. TranslateAccelerator turns a WM_KEYDOWN
 // for hwnd whose key and modifiers match an entry exactly into WM_COMMAND (id, code 1) sent to
@@ -242,6 +251,8 @@ enum : int { LB_ERR = -1, LBN_SELCHANGE = 1 };
 enum : UINT {
   MB_OK = 0x0000,
   MB_YESNO = 0x0004,
+  // Ours: "Save", "Discard" and "Cancel", answered IDYES, IDNO and IDCANCEL (Escape cancels).
+  MB_SAVEDISCARDCANCEL = 0x0007,
   MB_ICONQUESTION = 0x0020,
   MB_ICONEXCLAMATION = 0x0030,
 };
@@ -257,7 +268,10 @@ bool EndPaint(HWND hwnd, const PAINTSTRUCT *ps);
 // Shapes and text.
 enum : int { PS_SOLID = 0 };
 enum : int { TRANSPARENT = 1, OPAQUE = 2 };
-enum : UINT { DT_LEFT = 0x0, DT_TOP = 0x0, DT_SINGLELINE = 0x20, DT_NOCLIP = 0x100 };
+// DT_END_ELLIPSIS (with DT_SINGLELINE): a text wider than the rectangle ends in "..." inside it.
+enum : UINT {
+  DT_LEFT = 0x0, DT_TOP = 0x0, DT_SINGLELINE = 0x20, DT_NOCLIP = 0x100, DT_END_ELLIPSIS = 0x8000
+};
 HBRUSH CreateSolidBrush(COLORREF colour);
 int FillRect(HDC hdc, const RECT *rect, HBRUSH brush);
 HPEN CreatePen(int style, int width, COLORREF colour);

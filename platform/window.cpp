@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QPainter>
 #include <QStringDecoder>
 #include <algorithm>
@@ -422,4 +423,20 @@ bool MoveWindow(HWND hwnd, int x, int y, int w, int h, bool) {
 HWND GetParent(HWND hwnd) {
   Window *w = LiveWindow(hwnd);
   return w ? w->parent : nullptr;
+}
+
+bool GetWindowRect(HWND hwnd, RECT *rect) {
+  Window *w = LiveWindow(hwnd);
+  if (!w || !w->frame || !rect) return false;
+  // The outer size counts 8 and 38 pixels of frame round the client area, the menu bar in them.
+  QPoint at = w->frame->pos();
+  QSize client = w->image.size();
+  *rect = RECT{at.x(), at.y(), at.x() + client.width() + 8, at.y() + client.height() + 38};
+  return true;
+}
+
+RECT ScreenWorkArea() {
+  QScreen *screen = QGuiApplication::primaryScreen();
+  QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  return RECT{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
 }

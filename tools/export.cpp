@@ -18,6 +18,9 @@ int main(int argc, char **argv) {
     case ParseHelp:
       std::fputs(HelpText().c_str(), stdout);
       return std::fflush(stdout) == 0 ? 0 : 1;
+    case ParseVersion:
+      std::printf("boardsmith-export %s\n", BS_VERSION);
+      return std::fflush(stdout) == 0 ? 0 : 1;
     case ParseUsage:
       break;
     case ParseRun:

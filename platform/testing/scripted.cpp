@@ -20,7 +20,8 @@ std::vector<FileDialogRecord> FileDialogs;
 
 int ScriptedBox(HWND owner, const char *text, const char *caption, UINT type) {
   Boxes.push_back(BoxRecord{owner, text ? text : "", caption ? caption : "", type});
-  if (BoxAnswers.empty()) return (type & 0xF) == MB_YESNO ? IDNO : IDOK;
+  if (BoxAnswers.empty())
+    return (type & 0xF) == MB_YESNO ? IDNO : (type & 0xF) == MB_SAVEDISCARDCANCEL ? IDCANCEL : IDOK;
   int answer = BoxAnswers.front();
   BoxAnswers.pop_front();
   return answer;

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include "platform/internal.h"
 #include "platform/testing/testing.h"
@@ -198,6 +199,10 @@ void PressKey(HWND hwnd, int vk, int modifiers) {
             : vk == VK_RIGHT                ? Qt::Key_Right
             : vk == VK_UP                   ? Qt::Key_Up
             : vk == VK_DOWN                 ? Qt::Key_Down
+            : vk == VK_PRIOR                ? Qt::Key_PageUp
+            : vk == VK_NEXT                 ? Qt::Key_PageDown
+            : vk == VK_HOME                 ? Qt::Key_Home
+            : vk == VK_END                  ? Qt::Key_End
                                             : vk;
   Qt::KeyboardModifiers held = Qt::NoModifier;
   if (modifiers & FSHIFT) held |= Qt::ShiftModifier;
@@ -206,6 +211,16 @@ void PressKey(HWND hwnd, int vk, int modifiers) {
   QKeyEvent event(QEvent::KeyPress, key, held);
   QWidget *target = w->edit ? static_cast<QWidget *>(w->edit) : w->Widget();
   QApplication::sendEvent(target, &event);
+}
+
+void TurnWheel(HWND hwnd, int x, int y, int notches) {
+  Window *w = LiveWindow(hwnd);
+  if (!w || !w->client) return;
+  const QPointF at(x, y);
+  QWheelEvent event(at, w->client->mapToGlobal(at), QPoint(), QPoint(0, notches * WHEEL_DELTA),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(w->client, &event);
+  PumpMessages();
 }
 
 bool MenuItemChecked(HWND hwnd, int id) {

@@ -25,7 +25,8 @@ struct FileDialogRecord {
   uint32_t filterIndex;  // the filter pair offered first (0: the first)
 };
 
-// Answers given in order; when none is left a box answers IDOK (OK box) or IDNO (Yes/No box).
+// Answers given in order; when none is left a box answers IDOK (OK box), IDNO (Yes/No box) or
+// IDCANCEL (Save/Discard/Cancel box).
 void ScriptBoxAnswer(int answer);
 // The path the next file dialog returns; an empty path cancels it. When none is left, cancel.
 // For a save dialog with OFN_OVERWRITEPROMPT on an existing file, the overwrite question is a
@@ -76,6 +77,9 @@ void DragButtonTo(HWND button, int x, int y);
 // A key pressed in the window (modifiers FSHIFT, FCONTROL, FALT). Only delivered: the messages
 // are left for the program's own loop, so that its accelerators see them.
 void PressKey(HWND hwnd, int vk, int modifiers);
+// The mouse wheel turned over (x, y) of the client area: notches away from the user (negative:
+// towards). The messages are pumped.
+void TurnWheel(HWND hwnd, int x, int y, int notches);
 // The menu item's check mark.
 bool MenuItemChecked(HWND hwnd, int id);
 void ChooseListRow(HWND list, int row);  // the user chooses a list box's row

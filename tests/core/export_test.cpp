@@ -19,6 +19,7 @@
 
 #include "chess/diagram.h"
 #include "chess/fen.h"
+#include "exporter/pattern.h"
 #include "files/brd.h"
 #include "files/htm.h"
 #include "model/model.h"
@@ -180,7 +181,8 @@ const char List[] =
     "# three positions\n4k3/8/8/8/8/8/8/R3K2R b KQ -\n\n"
     "rnbqkbnr/ppppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1\n  7k/8/8/8/8/8/8/RRR1K3 w - - 0 1\n";
 
-const char Usage[] = "Usage: boardsmith-export [--coords=yes|no] POSITION.brd [OUTPUT]";
+const char Usage[] = "Usage: boardsmith-export [OPTIONS] INPUT... [OUTPUT | -o PATTERN]\n"
+                     "  or:  boardsmith-export [--coords=yes|no] POSITION.brd [OUTPUT]\n";
 
 std::string StopName(int signal) {
   return signal == SIGINT    ? "SIGINT"
@@ -197,7 +199,8 @@ struct Line {
   std::string in = "";  // a file of the folder for standard input
 };
 const Line Lines[] = {
-    {{}, 2, Usage, ""},
+    {{}, 2, "no input given: name a file, give --fen=FEN, or - for standard input\n", ""},
+    {{"--version"}, 0, "", std::string("boardsmith-export ") + BS_VERSION + "\n"},
     {{"--coords=maybe", "@s.brd"}, 2, Usage, ""},
     {{"--colour=red", "@s.brd"}, 2, Usage, ""},
     {{"@s.brd", "@x.tif"}, 2, Usage, ""},
@@ -207,10 +210,12 @@ const Line Lines[] = {
     {{"--arrow=e2f5", "@s.brd"}, 2,
      "--arrow=e2f5 is not along a rank, file or diagonal, nor a knight's move\n", ""},
     {{"--arrow", "e4e4", "@s.brd"}, 2, "--arrow=e4e4 starts and ends on one square\n", ""},
-    {{"--size=6.5", "@s.brd"}, 2, "--size takes small|medium|large|INCHES, not \"6.5\"\n", ""},
+    {{"--size=6.5", "@s.brd"}, 2, "--size takes small|medium|large or 1.0..6.0 (inches), not \"6.5\"\n", ""},
+    {{"--px=4", "--style=colour", "@s.brd", "@o.png"}, 2, "--px takes 8..4096, not \"4\"\n", ""},
+    {{"-j", "0", "@s.brd"}, 2, "-j takes 1..256, not \"0\"\n", ""},
     {{"@s.brd", "-j"}, 2, "-j needs a value: N\n", ""},
     {{"--print-fen=yes", "@s.brd"}, 2, "--print-fen takes no value or =labelled, not \"yes\"\n", ""},
-    {{"--game=3-2", "@g.pgn", "@x.bmp"}, 2, "--game takes N|N-M|all, not \"3-2\"\n", ""},
+    {{"--game=3-2", "@g.pgn", "@x.bmp"}, 2, "--game takes N|N-M|all (games from 1, N <= M), not \"3-2\"\n", ""},
     {{"--game=all", "@g.pgn", "@x.bmp"}, 2, "OUTPUT names one file, but the inputs give many positions", ""},
     {{"--variations", "@g.pgn", "@x.bmp"}, 2, "--variations adds the variations' positions to --every-ply", ""},
     {{"--every-ply", "--variations", "@g.pgn", "@x.gif"}, 2, "an animated game shows its main line", ""},
@@ -218,7 +223,9 @@ const Line Lines[] = {
     {{"--every-ply", "--delay=5", "@g.pgn", "@x.gif"}, 2, "--delay takes 20..10000, not \"5\"\n", ""},
     {{"--fen=8/8/8/8/8/8/8/8"}, 2, "need OUTPUT or -o PATTERN\n", ""},
     {{"@l.fen", "@x.bmp"}, 2, "OUTPUT names one file, but the inputs give many positions", ""},
-    {{"-o", "@{num}.bmp", "@s.brd"}, 2, "knows {n}, {name}, {game}, {ply} and {line}, not {num}\n", ""},
+    {{"-o", "@{num}.bmp", "@s.brd"}, 2, "knows {n}, {name}, {game}, {ply} and {line}, a number's width "
+     "1..9 as in {ply:3}, not {num}\n", ""},
+    {{"-o", "@{name:2}{n:0}.bmp", "@s.brd"}, 2, "not {name:2}\n", ""},
     {{"--report=@r.txt", "@s.brd"}, 2, "--report takes FILE.json|FILE.csv, not", ""},
     {{"--every-ply", "--ply=2", "@g.pgn"}, 2, "--ply chooses one position, --every-ply all", ""},
     // Refused FEN: exit 1, the reason, no file (the reasons are fen_test.cpp's).
@@ -277,6 +284,8 @@ const Line Lines[] = {
     {{"--print-fen", "-"}, 1, "boardsmith-export: stdin:4: rank 7 has 9 squares\n",
      "4k3/8/8/8/8/8/8/R3K2R b KQ - 0 1\n7k/8/8/8/8/8/8/RRR1K3 w - - 0 1\n", "l.fen"},
     {{"--print-fen", "-"}, 0, "", std::string(StartFEN) + "\n", "s.brd"},
+    {{"--print-fen", "@l.txt"}, 1, "boardsmith-export: @l.txt:4: rank 7 has 9 squares\n",  // by content
+     "4k3/8/8/8/8/8/8/R3K2R b KQ - 0 1\n7k/8/8/8/8/8/8/RRR1K3 w - - 0 1\n"},
     // The check's report; inputs that cannot be read (what the reader refuses is brd_test.cpp's);
     // a position file is never overwritten by its own picture.
     {{"@pawn.brd"}, 0, "",
@@ -320,6 +329,7 @@ TEST_F(Exporter, CommandLines) {
   WriteWhole(folder_ / "garbage.brd", garbage);
   WriteWhole(folder_ / "g.pgn", Games);
   WriteWhole(folder_ / "l.fen", List);
+  WriteWhole(folder_ / "l.txt", List);
   WriteWhole(folder_ / "nul.fen", std::string("abc\0def\n", 8));
   WriteWhole(folder_ / "...fen", "4k3/8/8/8/8/8/8/4K3 w - - 0 1\n");
   std::filesystem::create_directory_symlink(folder_.Path(), folder_ / "link");
@@ -337,7 +347,7 @@ TEST_F(Exporter, CommandLines) {
     EXPECT_EQ(o.out, At(line.out, folder_.Path())) << first;
   }
   EXPECT_EQ(NamesIn(folder_.Path()),
-            (std::set<std::string>{"s.brd", "g.pgn", "l.fen", "nul.fen", "self.bmp", "pawn.brd",
+            (std::set<std::string>{"s.brd", "g.pgn", "l.fen", "l.txt", "nul.fen", "self.bmp", "pawn.brd",
                                    "pawn.bmp", "garbage.brd", "link", "same.bmp", "...fen", "__-1.bmp",
                                    "empty.pgn", "empty.fen", "v.pgn", "edges.pgn", "null.bmp"}));
   EXPECT_EQ(ReadWhole(folder_ / "self.bmp"), ReadWhole(folder_ / "s.brd"));
@@ -347,8 +357,16 @@ TEST_F(Exporter, CommandLines) {
   EXPECT_EQ(help.out.rfind("Usage: ", 0), 0u);
   for (const char *name : {"fen", "output", "coords", "flip", "theme", "size", "arrow", "dot",
                            "cross", "game", "ply", "every-ply", "variations", "delay", "print-fen",
-                           "style", "px", "page", "jobs", "report", "quiet", "progress", "help"})
+                           "style", "px", "page", "jobs", "report", "quiet", "progress", "help", "version"})
     EXPECT_NE(help.out.find(std::string("--") + name), std::string::npos) << name;
+}
+
+// Number fields take a width and are padded with zeros to it, so that names sort in order.
+TEST(OutputPattern, NumbersArePaddedToTheirWidth) {
+  EXPECT_EQ(ExpandPattern("{game:2}/{ply:3}-{n}-{name}{n:1}{line}", {12, "x", 3, 7, "-1"}),
+            "03/007-12-x12-1");
+  EXPECT_TRUE(PatternNumbers("a{n:4}.bmp"));
+  EXPECT_FALSE(PatternNumbers("a{ply:4}.bmp"));
 }
 
 std::string Base64(const std::string &bytes) {

@@ -106,6 +106,27 @@ TEST_F(PrefsFile, ShortAndLongFiles) {
   EXPECT_TRUE(ReadPrefs(Path()) == Prefs{});
 }
 
+// After the recent files and an empty line: the kept theme and the game window's place, each
+// only when set; a value out of its range is left out.
+TEST_F(PrefsFile, KeptThemeAndGameWindowPlace) {
+  Prefs prefs;
+  prefs.RecentFiles = {"/a.brd"};
+  prefs.KeptTheme = 5;
+  prefs.GameWindowPlaced = true, prefs.GameWindowX = -20, prefs.GameWindowY = 40;
+  const std::string text = PrefsText(prefs);
+  const std::string tail = "Recent files:\r\n/a.brd\r\n\r\nTheme kept (0..7):\r\n5\r\n"
+                           "Game window (X Y):\r\n-20 40\r\n";
+  EXPECT_EQ(text.substr(text.find("Recent")), tail);
+  Prefs read;
+  ReadPrefsText(text, read);
+  EXPECT_EQ(read, prefs);
+  ReadPrefsText(text.substr(0, text.find("Recent")) +
+                    "Recent files:\r\n\r\nTheme kept (0..7):\r\n8\r\nGame window (X Y):\r\n20000 0\r\n",
+                read);
+  EXPECT_EQ(std::make_tuple(read.KeptTheme, read.GameWindowPlaced, read.RecentFiles.size()),
+            std::make_tuple(-1, false, size_t{0}));
+}
+
 TEST_F(PrefsFile, WritesFourLinesWithCRLF) {
   const struct {
     int dpi, showCoords;

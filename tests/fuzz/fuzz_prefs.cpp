@@ -20,6 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   Require(!std::fetestexcept(FE_OVERFLOW), "no number overflows (a size beyond float is clamped first)");
   Require(read.ShowCoords >= 0 && read.ShowCoords <= 2, "the coordinates setting is never, always or ask");
   fuzz::RequireSizeInRange(read.Dpi, read.PicSiz);
+  Require(read.KeptTheme >= -1 && read.KeptTheme <= 7, "a kept theme is one of the eight, or none");
+  Require(!read.GameWindowPlaced || (read.GameWindowX >= -16384 && read.GameWindowX <= 16384 &&
+                                     read.GameWindowY >= -16384 && read.GameWindowY <= 16384),
+          "the game window's place is near the screen");
 
   // Outside a run folder the preferences live in $XDG_CONFIG_HOME/boardsmith/.
   const std::string path = fuzz::ScratchFile("boardsmith/prefs.txt", text);
@@ -33,6 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   const std::string written = PrefsText(read);
   Prefs again;
   ReadPrefsText(written, again);
+  Require(again.KeptTheme == read.KeptTheme && again.GameWindowPlaced == read.GameWindowPlaced,
+          "a written file gives the kept theme and the game window back");
   Require(again.ShowCoords == read.ShowCoords && again.Dpi == read.Dpi,
           "a written file gives the settings back");
   Require(again.PicSiz - read.PicSiz <= 0.0051f && read.PicSiz - again.PicSiz <= 0.0051f,

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <functional>
 
 #include "tests/gui/editor_fixture.h"
 
@@ -57,7 +58,7 @@ TEST_F(BoardView, ArrowWithAnEndOffTheBoardIsNotDrawn) {
 
 using StatusLine = EditorWindow;
 
-TEST_F(StatusLine, TextAppearsInTheStripCutAfter80CharactersAndARepaintErasesIt) {
+TEST_F(StatusLine, TextAppearsInTheStripEndsInAnEllipsisWhenTooLongAndARepaintErasesIt) {
   std::vector<COLORREF> blank = Strip();
   for (COLORREF c : blank) ASSERT_EQ(c, WindowBackground);
   Write("Start position");
@@ -75,14 +76,27 @@ TEST_F(StatusLine, TextAppearsInTheStripCutAfter80CharactersAndARepaintErasesIt)
   EXPECT_EQ(Strip(), written);
   Repaint();
   EXPECT_EQ(Strip(), blank);
-  // Text is cut after 80 characters.
-  Write(std::string(80, 'i'));
-  std::vector<COLORREF> eighty = Strip();
-  Write(std::string(79, 'i'));
-  EXPECT_NE(Strip(), eighty);
-  Write(std::string(81, 'i'));
-  EXPECT_EQ(Strip(), eighty);
-  Write(std::string(100, 'i'));
-  EXPECT_EQ(Strip(), eighty);
+  // Text too long for the strip ends in "..." inside it, whatever follows.
+  Write(std::string(200, 'W'));
+  std::vector<COLORREF> elided = Strip();
+  Write(std::string(100, 'W') + "i");
+  EXPECT_EQ(Strip(), elided);
+  auto inked = [this](int x0, int x1) {
+    const std::vector<COLORREF> p = Pixels(x0, 340, x1, 356);
+    return std::count_if(p.begin(), p.end(), [](COLORREF c) { return c != WindowBackground; });
+  };
+  EXPECT_GT(inked(500, 520), 0);
+  EXPECT_EQ(inked(520, ClientWidth(hwnd)), 0);
+  // A message speaks of the diagram of its time: a change that writes none (a click, an undo)
+  // and a tool after the arrow tool's prompt clear it.
+  for (auto [id, change] : std::vector<std::pair<int, std::function<void()>>>{
+           {CmdEmpty, [this] { ClickTool(2), ClickSquare(3, 3); }},
+           {CmdStart, [this] { Key('Z', FCONTROL); }},
+           {15, [this] { ClickTool(2); }}}) {
+    id == 15 ? ClickTool(15) : Choose(id);
+    EXPECT_NE(Strip(), blank);
+    change();
+    EXPECT_EQ(Strip(), blank) << id;
+  }
 }
 }  // namespace

@@ -54,6 +54,36 @@ TEST_F(Commands, ColoursCycleThroughTheEightThemesAndLeaveTheStatusLine) {
   EXPECT_TRUE(RecordedBoxes().empty());
 }
 
+// The Theme menu chooses a theme by name and checks the one in force, as Change does; "Keep this
+// theme" keeps it (and the themes chosen after it) for the next start; without it the start's
+// theme, drawn at random, stays.
+TEST_F(Commands, ThemesByNameAreCheckedAndOneCanBeKept) {
+  auto checked = [this] {
+    std::vector<int> marks;
+    for (int k = 0; k < NThemes; k++) marks.push_back(MenuItemChecked(hwnd, CmdThemeFirst + k));
+    return marks;
+  };
+  auto keptInFile = [this] { return ReadPrefs(PrefsPath(folder)).KeptTheme; };
+  for (auto [id, theme, keep, kept] : std::vector<std::tuple<int, int, bool, int>>{
+           {CmdThemeFirst + 5, 5, false, -1}, {CmdColours, 6, false, -1}, {CmdKeepTheme, 6, true, 6},
+           {CmdThemeFirst + 2, 2, true, 2}, {CmdKeepTheme, 2, false, -1}}) {
+    SCOPED_TRACE(id);
+    Choose(id);
+    EXPECT_EQ(Settings().Theme, theme);
+    EXPECT_EQ(Pixel(CentreX(0), CentreY(2)), LightColour(theme));  // a6
+    std::vector<int> marks(NThemes, 0);
+    marks[theme] = 1;
+    EXPECT_EQ(checked(), marks);
+    EXPECT_EQ(MenuItemChecked(hwnd, CmdKeepTheme), keep);
+    EXPECT_EQ(keptInFile(), kept);
+    Settings().Theme = 7;  // as drawn at a start
+    LoadPrefs();
+    EXPECT_EQ(Settings().Theme, keep ? kept : 7);
+    Settings().Theme = theme;
+  }
+  EXPECT_TRUE(RecordedBoxes().empty());
+}
+
 // What the presets and the flip do to the model is model_test.cpp's; here the window's part: the
 // message, the repaint, and a half-drawn arrow abandoned, so that the next click starts a new one.
 TEST_F(Commands, PositionCommandsWriteTheirMessageRepaintAndAbandonAHalfDrawnArrow) {

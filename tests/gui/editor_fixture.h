@@ -50,7 +50,7 @@ class EditorWindow : public ::testing::Test {
     char name[] = "/tmp/bs-editor-XXXXXX";
     ASSERT_NE(mkdtemp(name), nullptr);
     folder = name;
-    for (const char *linked : {"bmp", "cur", "boardsmith"})
+    for (const char *linked : {"bmp", "cur", "gifs", "boardsmith"})
       fs::create_symlink(fs::path(BS_RUN_DIR) / linked, folder + "/" + linked);
     // The virtual clipboard lives in the home folder: keep it inside the test's folder.
     setenv("HOME", folder.c_str(), 1);

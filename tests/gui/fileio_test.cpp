@@ -19,7 +19,7 @@ using Names = std::set<std::string>;
 // preferences (which keep the recent files).
 Names FilesIn(const std::string &folder) {
   Names names = NamesIn(folder);
-  for (const char *linked : {"bmp", "cur", "boardsmith", "prefs.txt"}) names.erase(linked);
+  for (const char *linked : {"bmp", "cur", "gifs", "boardsmith", "prefs.txt"}) names.erase(linked);
   return names;
 }
 
@@ -99,6 +99,7 @@ TEST_F(FileCommands, CoordinatesAreAskedEachTimeOnlyWhenSetToAsk) {
 // why (a file gone since it was named is editing_test.cpp's: the title and the recent files).
 TEST_F(FileCommands, CancelledDialogsAndADamagedPositionFileChangeNothing) {
   TypicalPosition(Now());
+  MarkDiagramSaved();  // nothing unsaved to ask about before the open
   const Diagram before = Now();
   Settings().Theme = 3;
   Editor().BMPFile = In("old.bmp");
@@ -286,4 +287,27 @@ TEST_F(FileCommands, AFailedPairSaveKeepsTheOldPairAndIsReportedNotConfirmed) {
     EXPECT_EQ(ReadWhole(In("pos.brd")), c.oldPosition ? "old position" : "");
     fs::remove(In("pos.brd"));
   }
+}
+
+// A classic page shows its diagram with gifs/ beside it: the program's is copied there when the
+// page's folder has none (never over one that is there), and the status line says so; when it
+// cannot be, a box says why and nothing is left behind.
+TEST_F(FileCommands, AClassicPageGetsTheGifsFolderBesideIt) {
+  fs::create_directory(In("a")), fs::create_directory(In("b")), fs::create_directory(In("b/gifs"));
+  fs::create_directory(In("c"));
+  for (const char *page : {"a/p.htm", "b/p.htm"}) {
+    ScriptFileAnswer(In(page));
+    Command(CmdSaveHTM);
+  }
+  EXPECT_EQ(NamesIn(In("a/gifs")).size(), 61u);
+  EXPECT_EQ(ReadWhole(In("a/gifs/wkl.gif")), ReadWhole(In("gifs/wkl.gif")));
+  EXPECT_EQ(NamesIn(In("a")), (Names{"gifs", "p.brd", "p.htm"}));
+  EXPECT_TRUE(NamesIn(In("b/gifs")).empty());
+  EXPECT_TRUE(Boxes("Web page images").empty());
+  ExpectStatus("The page's images were copied to " + In("a/gifs"));
+  fs::remove(In("gifs"));  // the program's own images missing
+  ScriptFileAnswer(In("c/p.htm"));
+  Command(CmdSaveHTM);
+  ExpectFailure("Web page images", hwnd, In("c/gifs"), "No such file or directory");
+  EXPECT_EQ(NamesIn(In("c")), (Names{"p.brd", "p.htm"}));
 }

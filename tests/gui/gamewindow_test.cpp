@@ -91,3 +91,41 @@ TEST_F(GameWindow, DamagedGamesSayWhyAndSetUpGamesStartFromTheirFEN) {
   EXPECT_EQ(Boxes("Open PGN").size(), 2u);
 }
 }  // namespace
+
+// The game window opens beside the main window: on its right where the screen has room, else on
+// its left, else at the screen's right edge (the headless screen is 800 x 800); then where the
+// user left it, kept in the preferences, always on the screen. boardsmith GAMES.pgn opens it too,
+// and games opened are recent files.
+TEST_F(GameWindow, OpensBesideTheMainWindowAndKeepsItsPlace) {
+  const std::string pgn = BS_SOURCE_DIR "/tests/data/pgn/editor.pgn";
+  auto place = [] {
+    RECT r = {};
+    GetWindowRect(OnlyWindow("GameWindowClass"), &r);
+    return std::make_pair(r.left, r.top);
+  };
+  for (auto [mainX, kept, x, y] : std::vector<std::tuple<int, bool, int, int>>{
+           {-300, false, 243, 20}, {470, false, 2, 20}, {10, false, 340, 20}, {10, true, 100, 50}}) {
+    SCOPED_TRACE(mainX);
+    CloseBox(OnlyWindow("GameWindowClass"));
+    PumpMessages();
+    Editor().prefs.GameWindowPlaced = kept;
+    MoveWindow(hwnd, mainX, 20, 535, 420, true);
+    ASSERT_TRUE(ShowGames(hwnd, pgn));
+    EXPECT_EQ(place(), std::make_pair(x, y));
+    MoveWindow(OnlyWindow("GameWindowClass"), 100, 50, 460, 446, true);  // as the user moves it
+  }
+  CloseBox(OnlyWindow("GameWindowClass"));
+  PumpMessages();
+  const Prefs kept = ReadPrefs(PrefsPath(folder));
+  EXPECT_EQ(std::make_tuple(kept.GameWindowPlaced, kept.GameWindowX, kept.GameWindowY),
+            std::make_tuple(true, 100, 50));
+  // At the next start (in the test's folder), with a place off the screen now.
+  Editor().prefs.GameWindowX = 5000;
+  SavePrefs();
+  std::filesystem::current_path(folder);
+  PostQuitMessage(0);
+  EXPECT_EQ(WinMain(nullptr, nullptr, pgn.c_str(), SW_SHOWNORMAL), 0);
+  EXPECT_EQ(WindowText(OnlyWindow("GameWindowClass")), "Games: editor.pgn");
+  EXPECT_EQ(place(), std::make_pair(340, 50));
+  EXPECT_EQ(Editor().prefs.RecentFiles, std::vector<std::string>{pgn});
+}

@@ -7,8 +7,10 @@
 #include <csignal>
 #include <fstream>
 #include <set>
+#include <sstream>
 #include <thread>
 
+#include "files/helppage.h"
 #include "tests/gui/editor_fixture.h"
 
 namespace {
@@ -152,16 +154,87 @@ TEST_F(Help, ReadingIsBoundedAndOnlyOfRegularFiles) {
   signal(SIGPIPE, previous);
 }
 
-// The pages that come with the program fit the viewer: every shown line ends inside the window.
+// A page longer than the window scrolls by lines with the keys and the wheel (three lines a
+// notch), within the page; a thumb at the right edge shows where the window is.
+TEST_F(Help, LongPagesScrollWithTheKeysAndTheWheel) {
+  std::string page;
+  for (int i = 0; i < 40; i++) page += i == 35 ? "<FONT COLOR=RED>\nHHHH\n<FONT COLOR=BLACK>\n" : "HHHH\n";
+  WritePage(page);
+  HWND w = Open();
+  auto thumbAtTop = [w] { return WindowPixel(w, 487, 6) == RGB(160, 160, 200); };
+  EXPECT_TRUE(thumbAtTop());
+  // What moves the page, and the band of the red line 35 then (none: out of view).
+  for (auto [key, notches, band] : std::vector<std::tuple<int, int, int>>{
+           {0, 0, -1}, {VK_END, 0, 25}, {0, 1, 28}, {VK_PRIOR, 0, -1}, {VK_NEXT, 0, 25},
+           {VK_HOME, 0, -1}, {0, -2, 29}, {VK_UP, 0, -1}, {VK_DOWN, 0, 29}}) {
+    SCOPED_TRACE(testing::Message() << key << " " << notches);
+    if (key) PressKey(w, key, 0);
+    if (notches) TurnWheel(w, 100, 100, notches);
+    PumpMessages();
+    EXPECT_EQ(BandsWith(w, IsRed), band < 0 ? std::set<int>{} : std::set<int>{band});
+    EXPECT_EQ(BandsWith(w).size(), 30u);
+  }
+  EXPECT_FALSE(thumbAtTop());
+}
+
+// The pages that come with the program fit the viewer: every line, scrolled into view, ends left
+// of the thumb.
 TEST_F(Help, ShippedPagesFitTheWindow) {
   for (const char *name : {"readme.htm", "about.htm"}) {
     SCOPED_TRACE(name);
-    fs::copy_file(fs::path(BS_SOURCE_DIR) / "help" / name, fs::path(folder) / name);
+    fs::copy_file(fs::path(BS_RUN_DIR) / name, fs::path(folder) / name);
     HWND w = Open(name);
-    std::set<int> inked = BandsWith(w);
-    ASSERT_FALSE(inked.empty());
-    EXPECT_LT(*inked.rbegin(), 30);  // above the "Ok" button
-    EXPECT_FALSE(Inked(w, 490, 0, ClientWidth(w), ClientHeight(w)));
+    ASSERT_FALSE(BandsWith(w).empty());
+    for (int page = 0; page < 6; page++, PressKey(w, VK_NEXT, 0), PumpMessages()) {
+      EXPECT_LT(*BandsWith(w).rbegin(), 30);  // above the "Ok" button
+      EXPECT_FALSE(Inked(w, 484, 0, 486, ClientHeight(w)));
+      EXPECT_FALSE(Inked(w, 490, 0, ClientWidth(w), ClientHeight(w)));
+    }
   }
+}
+
+// The help tells every menu command with its shortcut and every option of the exporter's --help
+// (read at test time, so that the help keeps up with both); About the version, the exporter's
+// usage and where the preferences are kept.
+TEST_F(Help, ThePagesTellEveryMenuCommandShortcutAndExporterOption) {
+  auto text = [](const char *name) {
+    std::string joined;
+    for (const HelpLine &line : HelpPageLines(ReadWhole(fs::path(BS_RUN_DIR) / name)))
+      joined += line.text + " ";
+    return joined;
+  };
+  const std::string readme = text("readme.htm"), about = text("about.htm");
+  auto told = [&](std::string what, const std::string &page) {
+    std::erase(what, '&');
+    EXPECT_NE(page.find(what), std::string::npos) << what;
+  };
+  for (std::string item : MenuBarTexts(hwnd)) {
+    const int id = std::stoi(item.substr(item.rfind('|') + 1));
+    if (id >= CmdRecentFirst && id <= CmdRecentLast) continue;
+    item.erase(item.rfind('|'));
+    const std::string path = folder + "/";
+    if (item.find(path) != std::string::npos) item.erase(item.find(path), path.size());
+    const size_t tab = item.find('\t');
+    if (tab != std::string::npos) told(item.substr(tab + 1), readme), item.erase(tab);
+    if (item.ends_with("...")) item.erase(item.size() - 3);
+    told(item.substr(0, item.find('|')), readme);
+    told(item.substr(item.find('|') + 1), readme);
+  }
+  FILE *pipe = popen(BS_RUN_DIR "/boardsmith-export --help", "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string help;
+  for (int c; (c = std::fgetc(pipe)) != EOF;) help += static_cast<char>(c);
+  pclose(pipe);
+  const size_t options = help.find("\nOptions:");
+  ASSERT_NE(options, std::string::npos);
+  int names = 0;
+  for (size_t at = help.find(" --", options); at != std::string::npos; at = help.find(" --", at + 1), names++)
+    told(help.substr(at + 1, help.find_first_not_of("abcdefghijklmnopqrstuvwxyz-", at + 3) - at - 1), readme);
+  EXPECT_GE(names, 21);
+  told("boardsmith-serve", readme);
+  std::istringstream usage(help);  // "Usage: boardsmith-export ...", "  or:  boardsmith-export ..."
+  for (std::string line; std::getline(usage, line) && line.find("boardsmith-export") != std::string::npos;)
+    told(line.substr(line.find("boardsmith-export")), about);
+  for (const char *part : {"Version " BS_VERSION ",", "prefs.txt", "~/.config/boardsmith/"}) told(part, about);
 }
 }  // namespace

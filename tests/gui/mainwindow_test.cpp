@@ -16,7 +16,10 @@ TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
       "&File|Save H&TM...|1004", "&File|Save &Web Page...|1008", "&File|E&xit\tCtrl+Q|1005",
       "&Edit||0", "&Edit|&Undo\tCtrl+Z|8001", "&Edit|&Redo\tCtrl+Y|8002",
       "&Edit|&Copy FEN\tCtrl+Shift+C|8003", "&Edit|&Paste FEN\tCtrl+V|8004",
-      "&Edit|&Enter FEN...|8005", "&Colours||0", "&Colours|Chang&e|2001", "&Picture Size||0",
+      "&Edit|&Enter FEN...|8005", "&Colours||0", "&Colours|Chang&e|2001", "&Theme||0",
+      "&Theme|&Walnut|2010", "&Theme|&Slate|2011", "&Theme|&Paper|2012", "&Theme|&Ocean|2013",
+      "&Theme|&Meadow|2014", "&Theme|&Rose|2015", "&Theme|&Apricot|2016", "&Theme|&Khaki|2017",
+      "&Colours|&Keep this theme|2002", "&Picture Size||0",
       "&Picture Size|&Small|3001", "&Picture Size|&Medium|3002", "&Picture Size|&Large|3003",
       "&Picture Size|&Custom|3004", "&Show Coords||0", "&Show Coords|&Never|4001",
       "&Show Coords|&Always|4002", "&Show Coords|&Ask|4003", "P&osition||0", "P&osition|&Flip|5001",
@@ -28,6 +31,7 @@ TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
   EXPECT_TRUE(MenuItemChecked(hwnd, CmdMedium));
   EXPECT_TRUE(MenuItemChecked(hwnd, CmdAsk));
   EXPECT_FALSE(MenuItemChecked(hwnd, CmdSmall));
+  EXPECT_TRUE(MenuItemChecked(hwnd, CmdThemeFirst));  // the fixture's theme 0
   // An ampersand in the real path is doubled so that it shows.
   setenv("HOME", "/tmp/R&D", 1);
   EXPECT_EQ(ClipMenuText(), "To /tmp/R&&D/cl&ip.bmp (virtual clipboard)");

@@ -1,6 +1,6 @@
 // The window services the editor relies on, through a window class of the test's own: message
 // order, the loop, drawing edges, images and file dialogs (the rest is driven through the editor
-// in every GUI test); and the main window's quit question, which ends the loop.
+// in every GUI test). The main window's quit question, which ends the loop, is unsaved_test.cpp's.
 #include <algorithm>
 #include <fstream>
 
@@ -142,26 +142,3 @@ TEST_F(PlatformTest, ScriptedFileDialogsReturnBoundedPathsAndAskBeforeReplacing)
 }
 }  // namespace
 
-// No (the close box, unscripted) keeps the window and the diagram; Yes destroys the window, frees
-// its images and ends the loop with exit code 0.
-TEST_F(EditorWindow, QuitIsAskedAndOnlyYesEndsTheLoop) {
-  Editor().SelPiece = WQ;
-  ClickSquare(4, 4);
-  ClearRecords();
-  CloseBox(hwnd);
-  PumpMessages();
-  ExpectBox(hwnd, "Are you sure you want to quit?", "Quit?", MB_YESNO | MB_ICONEXCLAMATION);
-  EXPECT_TRUE(IsWindow(hwnd));
-  EXPECT_EQ(Now().Pos[4 * 8 + 3], WQ);
-  EXPECT_NE(Pics[1], nullptr);
-  ScriptBoxAnswer(IDYES);
-  Choose(CmdExit);
-  PumpMessages();
-  EXPECT_EQ(Boxes("Quit?").size(), 2u);
-  EXPECT_FALSE(IsWindow(hwnd));
-  EXPECT_EQ(MainWnd, nullptr);
-  for (int i = 1; i < 16; i++) EXPECT_EQ(Pics[i], nullptr);
-  MSG msg = {};
-  EXPECT_EQ(GetMessage(&msg, nullptr, 0, 0), 0);
-  EXPECT_EQ(msg.wParam, 0u);
-}

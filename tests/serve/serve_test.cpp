@@ -42,7 +42,7 @@ TEST(ServeAnswers, BadRequestsAreRefusedWithTheReason) {
   } rows[] = {
       {"GET", "/diagram.png?fen=8/ppppppppp/8/8/8/8/8/8", "", 400, "fen: rank 7 has 9 squares"},
       {"GET", "/diagram.png?fen=" + Start + "&zap=1", "", 400, "unknown parameter zap for /diagram.png"},
-      {"GET", "/diagram.png?fen=" + Start + "&style=colour&px=5000", "", 400, "--px takes N, not \"5000\""},
+      {"GET", "/diagram.png?fen=" + Start + "&style=colour&px=5000", "", 400, "--px takes 8..4096, not \"5000\""},
       {"GET", "/diagram.png?fen=" + Start + "&style=colour&px=3000", "", 400, "px is at most 2048 here, not 3000"},
       {"GET", "/diagram.bmp?fen=" + Start + "&style=colour", "", 400,
        "--style=colour needs a .png, .gif, .pdf or .svg picture or a page: a BMP is the print picture"},
