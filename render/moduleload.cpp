@@ -12,7 +12,7 @@
 namespace {
 std::mutex Loading;
 std::string ChosenFolder;
-std::map<std::string, void *> Entries;  // module name -> its loaded entry point
+std::map<std::string, void *> Entries;  // "module:entry" -> the loaded entry point
 
 std::vector<std::string> Candidates(const std::string &module) {
   std::vector<std::string> paths;
@@ -31,7 +31,8 @@ std::vector<std::string> Candidates(const std::string &module) {
 void *ModuleEntry(const char *module, const char *entry, const char *writer, const char *needs,
                   std::string *why) {
   std::lock_guard<std::mutex> lock(Loading);
-  auto known = Entries.find(module);
+  const std::string key = std::string(module) + ":" + entry;
+  auto known = Entries.find(key);
   if (known != Entries.end()) return known->second;
   std::string tried;
   for (const std::string &path : Candidates(module)) {
@@ -53,7 +54,7 @@ void *ModuleEntry(const char *module, const char *entry, const char *writer, con
       dlclose(handle);
       return nullptr;
     }
-    Entries[module] = found;
+    Entries[key] = found;
     return found;
   }
   *why = std::string(needs) + " need the " + writer + " " + module +
@@ -63,7 +64,10 @@ void *ModuleEntry(const char *module, const char *entry, const char *writer, con
 
 bool ModuleLoaded(const char *module) {
   std::lock_guard<std::mutex> lock(Loading);
-  return Entries.count(module) != 0;
+  const std::string prefix = std::string(module) + ":";
+  for (const auto &[key, entry] : Entries)
+    if (key.compare(0, prefix.size(), prefix) == 0) return true;
+  return false;
 }
 
 void AppendToString(void *context, const uint8_t *bytes, size_t count) {
