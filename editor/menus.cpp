@@ -104,6 +104,7 @@ HMENU BuildMenuBar() {
     AppendMenu(popup, MF_STRING, static_cast<uintptr_t>(entry.id), ItemText(entry).c_str());
   }
   attach();
+  AppendMenu(bar, MF_POPUP, reinterpret_cast<uintptr_t>(PieceSetMenu()), "P&ieces");
   MainMenu = bar;
   return bar;
 }

@@ -54,6 +54,10 @@ void Command(HWND hwnd, int id, int code) {
     OpenRecentFile(hwnd, id);
     return;
   }
+  if (id >= CmdPiecesFirst && id <= CmdPiecesLast) {
+    PieceSetCommand(hwnd, id);
+    return;
+  }
   switch (id) {
     case CmdOpenBRD: FileIO(hwnd, 2); break;
     case CmdOpenPGN: OpenPGN(hwnd); break;
@@ -115,6 +119,7 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       SetMenu(hwnd, BuildMenuBar());
       ShowSideToMove();
       ShowSettingsChecks();
+      ShowPieceSetCheck();
       ShowRecentFiles();
       StartUndo();
       CreatePalette(hwnd);

@@ -23,8 +23,10 @@ constexpr const char *PieceSetsEntryName = "BoardsmithPieceSets";
 // What the module makes besides PDF and SVG (render/picturefile.h numbers those): RGB rows of a
 // width x width raster, the top row first; and the editor's board view, its white field of
 // 322 x 320 units drawn width x height pixels, as cairo's premultiplied 32-bit pixels (0xAARRGGBB
-// in native order) for the screen.
-enum : int { PictureRaster = 4, PictureBoardView = 5 };
+// in native order) for the screen; and a palette face, the man or marker of the diagram's first
+// cell (a8 as shown) on a square of theme 0's light colour, width x height pixels, as the board
+// view's pixels.
+enum : int { PictureRaster = 4, PictureBoardView = 5, PictureFace = 6 };
 // Room for the module's reason for a failure, its terminating zero included.
 constexpr size_t VectorReasonSize = 1024;
 
@@ -32,8 +34,8 @@ constexpr size_t VectorReasonSize = 1024;
 // as they are.
 struct VectorDiagram {
   int interface;             // VectorInterface of the caller
-  int format;                // PicturePDF, PictureSVG, PictureRaster or PictureBoardView
-  int width, height;         // pixels of a raster or board view
+  int format;                // PicturePDF, PictureSVG, PictureRaster, PictureBoardView, PictureFace
+  int width, height;         // pixels of a raster, board view or face
   Diagram diagram;
   PictureSettings settings;  // style, coordinates, theme and printed width
 };

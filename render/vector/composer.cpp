@@ -352,6 +352,18 @@ Layout PictureLayout(bool coords) {
 
 Layout BoardViewLayout() { return {322, 320, 22, 21, 36, 37, true}; }
 
+Layout FaceLayout() { return {36, 36, 0, 0, 36, 36, true}; }
+
+void ComposeFace(cairo_t *cr, int code, const PieceSet &set) {
+  const Layout l = FaceLayout();
+  const Pen pen{cr, l.height};
+  pen.Rect(0, 0, l.width, l.height);
+  pen.Colour(Lt[0]);
+  cairo_fill(cr);
+  if (code >= 1 && code <= 12) Man(pen, set, code, 0, 0, l.side, false);
+  else if (code == DotMark || code == CrossMark) Marker(pen, code, 0, 0, l.side, false);
+}
+
 void ComposeDiagram(cairo_t *cr, const VectorDiagram &d, const PieceSet &set, const Layout &l,
                     bool reuse) {
   const Pen pen{cr, l.height};

@@ -17,6 +17,12 @@ struct Layout {
 // The layout of a picture (with or without coordinates) or of the board view.
 Layout PictureLayout(bool coords);
 Layout BoardViewLayout();
+// A palette face: one square of 36 units.
+Layout FaceLayout();
+
+// A palette face: the man or marker of a square code on a square of theme 0's light colour, in
+// the face layout's units.
+void ComposeFace(cairo_t *cr, int code, const PieceSet &set);
 
 // Draws the whole diagram on cr, whose user space must be the layout's units with y downward
 // (the composer turns it upward). reuse records each man, marker and hatched square once and

@@ -103,17 +103,19 @@ bool Finish(cairo_t *cr, cairo_surface_t *surface, std::string *why) {
 
 // A raster: RGB rows of the picture, or the board view's own pixels.
 bool RasterOf(const VectorDiagram &d, const PieceSet &set, std::string *bytes, std::string *why) {
-  const bool view = d.format == PictureBoardView;
+  const bool view = d.format == PictureBoardView || d.format == PictureFace;
   const int w = d.width, h = view ? d.height : d.width;
   if (w < 1 || h < 1 || w > 8192 || h > 8192) {
     *why = "A picture is 1 to 8192 pixels each way.";
     return false;
   }
-  const Layout layout = view ? BoardViewLayout() : PictureLayout(d.settings.Coords != 0);
+  const Layout layout = d.format == PictureFace ? FaceLayout()
+                        : view ? BoardViewLayout() : PictureLayout(d.settings.Coords != 0);
   cairo_surface_t *surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
   cairo_t *cr = cairo_create(surface);
   cairo_scale(cr, w / layout.width, h / layout.height);
-  ComposeDiagram(cr, d, set, layout, false);
+  if (d.format == PictureFace) ComposeFace(cr, d.diagram.Pos[7], set);
+  else ComposeDiagram(cr, d, set, layout, false);
   cairo_surface_flush(surface);
   const int stride = cairo_image_surface_get_stride(surface);
   const unsigned char *pixels = cairo_image_surface_get_data(surface);
@@ -145,7 +147,8 @@ bool PictureOf(const VectorDiagram *diagram, std::string *bytes, std::string *wh
   const VectorDiagram &d = *diagram;
   const PieceSet *set = PieceSetNamed(d.settings.PieceSet(), why);
   if (!set) return false;
-  if (d.format == PictureRaster || d.format == PictureBoardView) return RasterOf(d, *set, bytes, why);
+  if (d.format == PictureRaster || d.format == PictureBoardView || d.format == PictureFace)
+    return RasterOf(d, *set, bytes, why);
   if (d.format != PicturePDF && d.format != PictureSVG) {
     *why = "The vector writer writes PDF, SVG and rasters only.";
     return false;
