@@ -14,25 +14,16 @@ std::string Lower(std::string text) {
   return text;
 }
 
-// Pixels per metre of a raster px pixels wide printed at the picture's width.
-int RasterResolution(const PictureSettings &settings, int px) {
-  return static_cast<int>(px * 100 / (settings.Inches() * 2.54) + 0.5);
-}
-
 // The exact 1-bit picture is the print picture of the classic figures at its own size.
 bool ExactPicture(const PictureSettings &settings, int px) {
   return settings.Style == StylePrint && settings.PieceSet() == ClassicPieces &&
          (px == 0 || px == PictureSize(settings.Coords));
 }
 
-// Any other PNG: the vector composer's raster.
+// Any other PNG: the vector composer's raster, encoded where it is drawn (render/vector/pngencode.cpp).
 bool RasterPNG(const Diagram &diagram, const PictureSettings &settings, int px, std::string *bytes,
                std::string *why) {
-  std::string rgb;
-  if (!VectorPicture(VectorDiagramOf(PictureRaster, diagram, settings, px, px), &rgb, why)) return false;
-  *bytes = PNGOfRows(reinterpret_cast<const uint8_t *>(rgb.data()), px, px, px * 3, true,
-                     RasterResolution(settings, px), why);
-  return !bytes->empty();
+  return VectorPicture(VectorDiagramOf(PictureRasterPNG, diagram, settings, px, px), bytes, why);
 }
 }  // namespace
 

@@ -20,13 +20,15 @@ constexpr const char *VectorModuleName = "boardsmith-vector.so";
 constexpr const char *VectorEntryName = "BoardsmithVectorPicture";
 constexpr const char *PieceSetsEntryName = "BoardsmithPieceSets";
 
-// What the module makes besides PDF and SVG (render/picturefile.h numbers those): RGB rows of a
-// width x width raster, the top row first; and the editor's board view, its white field of
-// 322 x 320 units drawn width x height pixels, as cairo's premultiplied 32-bit pixels (0xAARRGGBB
-// in native order) for the screen; and a palette face, the man or marker of the diagram's first
+// What the module makes besides PDF and SVG (render/picturefile.h numbers those), each as cairo's
+// premultiplied 32-bit pixels (0xAARRGGBB in native order, rows top first, opaque): the picture as
+// a width x width raster; the editor's board view, its white field of 322 x 320 units drawn
+// width x height pixels; and a palette face, the man or marker of the diagram's first
 // cell (a8 as shown) on a square of theme 0's light colour, width x height pixels, as the board
 // view's pixels.
-enum : int { PictureRaster = 4, PictureBoardView = 5, PictureFace = 6 };
+// PictureRasterPNG is the raster's PNG file (8-bit RGB, its pHYs the print width's resolution),
+// encoded where it was drawn.
+enum : int { PictureRaster = 4, PictureBoardView = 5, PictureFace = 6, PictureRasterPNG = 7 };
 // Room for the module's reason for a failure, its terminating zero included.
 constexpr size_t VectorReasonSize = 1024;
 

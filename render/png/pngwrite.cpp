@@ -1,13 +1,14 @@
-// The PNG writer's module: 1-bit pictures through libpng into memory, with zlib's fastest level
-// and no row filter (their runs of equal bytes are what deflate finds anyway; slower levels gain
-// little and cost milliseconds); colour pictures in one pass of our own (rgbpng.cpp).
+// The PNG writer's module: libpng writing into memory, with zlib's fastest level. 1-bit pictures
+// go without a row filter (their runs of equal bytes are what deflate finds anyway), colour
+// pictures with the Up filter (rows repeat down a square). Slower levels gain little and cost
+// milliseconds. Nothing here needs the C++ library, so loading the module loads libpng and zlib
+// and nothing more.
 #include <png.h>
 #include <zlib.h>
 
 #include <csetjmp>
 
 #include "render/png.h"
-#include "render/png/rgbpng.h"
 
 namespace {
 struct Sink {
@@ -28,11 +29,6 @@ void NoFlush(png_structp) {}
 extern "C" __attribute__((visibility("default"))) bool BoardsmithPNG(
     const uint8_t *rows, int width, int height, int stride, bool rgb, int ppm, PNGAppend *append,
     void *context) {
-  if (rgb) {
-    const std::vector<uint8_t> file = RGBPNG(rows, width, height, stride, ppm);
-    append(context, file.data(), file.size());
-    return true;
-  }
   Sink sink{append, context};
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   if (!png) return false;
@@ -43,8 +39,8 @@ extern "C" __attribute__((visibility("default"))) bool BoardsmithPNG(
   }
   png_set_write_fn(png, &sink, Append, NoFlush);
   png_set_compression_level(png, Z_BEST_SPEED);
-  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
-  png_set_IHDR(png, info, width, height, 1, PNG_COLOR_TYPE_GRAY,
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, rgb ? PNG_FILTER_UP : PNG_FILTER_NONE);
+  png_set_IHDR(png, info, width, height, rgb ? 8 : 1, rgb ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_GRAY,
                PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
   png_set_pHYs(png, info, ppm, ppm, PNG_RESOLUTION_METER);
   png_write_info(png, info);

@@ -265,8 +265,11 @@ void ColourArrow(const Pen &pen, const Layout &l, const int32_t *a) {
   const double shaft = 0.16 * q, headLength = 0.38 * q, headHalf = 0.25 * q, edge = 0.035 * q;
   const double tipX = tx - ux * 0.16 * q, tipY = ty - uy * 0.16 * q;
   const double baseX = tipX - ux * headLength, baseY = tipY - uy * headLength;
-  auto Shaft = [&] {
-    cairo_move_to(cr, p[0], p[1]);
+  // The outline's shaft starts an edge's width before the fill's, so that its tail is edged too.
+  const double tailX = (p.size() > 2 ? p[2] - p[0] : tx - p[0]), tailY = (p.size() > 2 ? p[3] - p[1] : ty - p[1]);
+  auto Shaft = [&](double back = 0) {
+    const double norm = std::hypot(tailX, tailY);
+    cairo_move_to(cr, p[0] - tailX / norm * back, p[1] - tailY / norm * back);
     for (size_t k = 2; k < p.size(); k += 2) cairo_line_to(cr, p[k], p[k + 1]);
     cairo_line_to(cr, baseX + ux * 0.05 * q, baseY + uy * 0.05 * q);
   };
@@ -281,7 +284,7 @@ void ColourArrow(const Pen &pen, const Layout &l, const int32_t *a) {
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
   pen.Colour(ArrowEdge);
-  Shaft();
+  Shaft(edge);
   cairo_set_line_width(cr, shaft + 2 * edge);
   cairo_stroke(cr);
   Head();

@@ -12,8 +12,10 @@
 #include <cstring>
 #include <ctime>
 #include <map>
+#include <vector>
 
 #include "render/picturefile.h"
+#include "render/vector/pngencode.h"
 #include "render/vector/composer.h"
 #include "render/vector/fontoutlines.h"
 #include "render/vectorapi.h"
@@ -101,8 +103,14 @@ bool Finish(cairo_t *cr, cairo_surface_t *surface, std::string *why) {
   return false;
 }
 
-// A raster: RGB rows of the picture, or the board view's own pixels.
-bool RasterOf(const VectorDiagram &d, const PieceSet &set, std::string *bytes, std::string *why) {
+// Each thread's raster: the pixels of its last picture, kept so that a batch neither allocates
+// nor clears a picture's worth of memory for each one (the composer paints every pixel).
+thread_local std::vector<uint32_t> Raster;
+
+// A raster of the picture, the board view or a palette face: its pixels, handed over as they are,
+// or the picture's PNG.
+bool RasterOf(const VectorDiagram &d, const PieceSet &set, VectorAppend *append, void *context,
+              std::string *why) {
   const bool view = d.format == PictureBoardView || d.format == PictureFace;
   const int w = d.width, h = view ? d.height : d.width;
   if (w < 1 || h < 1 || w > 8192 || h > 8192) {
@@ -111,35 +119,31 @@ bool RasterOf(const VectorDiagram &d, const PieceSet &set, std::string *bytes, s
   }
   const Layout layout = d.format == PictureFace ? FaceLayout()
                         : view ? BoardViewLayout() : PictureLayout(d.settings.Coords != 0);
-  cairo_surface_t *surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+  const size_t count = static_cast<size_t>(w) * h;
+  if (Raster.size() < count) Raster.resize(count);
+  cairo_surface_t *surface = cairo_image_surface_create_for_data(
+      reinterpret_cast<unsigned char *>(Raster.data()), CAIRO_FORMAT_ARGB32, w, h, w * 4);
   cairo_t *cr = cairo_create(surface);
   cairo_scale(cr, w / layout.width, h / layout.height);
   if (d.format == PictureFace) ComposeFace(cr, d.diagram.Pos[7], set);
   else ComposeDiagram(cr, d, set, layout, false);
   cairo_surface_flush(surface);
-  const int stride = cairo_image_surface_get_stride(surface);
-  const unsigned char *pixels = cairo_image_surface_get_data(surface);
-  if (cairo_status(cr) == CAIRO_STATUS_SUCCESS && pixels) {
-    if (view) {
-      bytes->resize(static_cast<size_t>(w) * h * 4);
-      for (int y = 0; y < h; y++) std::memcpy(&(*bytes)[static_cast<size_t>(y) * w * 4], pixels + y * stride, w * 4);
-    } else {
-      // Opaque pixels: 0xFFRRGGBB words become R, G, B bytes.
-      bytes->resize(static_cast<size_t>(w) * h * 3);
-      char *out = bytes->data();
-      for (int y = 0; y < h; y++) {
-        const uint32_t *row = reinterpret_cast<const uint32_t *>(pixels + y * stride);
-        for (int x = 0; x < w; x++, out += 3)
-          out[0] = static_cast<char>(row[x] >> 16), out[1] = static_cast<char>(row[x] >> 8),
-          out[2] = static_cast<char>(row[x]);
-      }
-    }
+  if (!Finish(cr, surface, why)) return false;
+  if (d.format == PictureRasterPNG) {
+    // Pixels per metre of the picture printed at its width.
+    const int ppm = static_cast<int>(w * 100 / (d.settings.Inches() * 2.54) + 0.5);
+    const std::vector<uint8_t> png = PixelsPNG(Raster.data(), w, h, ppm);
+    append(context, png.data(), png.size());
+    return true;
   }
-  return Finish(cr, surface, why);
+  append(context, reinterpret_cast<const uint8_t *>(Raster.data()), count * 4);
+  return true;
 }
 
-// The picture's file, or false with a reason.
-bool PictureOf(const VectorDiagram *diagram, std::string *bytes, std::string *why) {
+// The picture's file (a vector picture whole into bytes, a raster straight to append), or false
+// with a reason.
+bool PictureOf(const VectorDiagram *diagram, std::string *bytes, VectorAppend *append, void *context,
+               std::string *why) {
   if (!diagram || diagram->interface != VectorInterface) {
     *why = "The vector writer does not match this program (reinstall both).";
     return false;
@@ -147,8 +151,9 @@ bool PictureOf(const VectorDiagram *diagram, std::string *bytes, std::string *wh
   const VectorDiagram &d = *diagram;
   const PieceSet *set = PieceSetNamed(d.settings.PieceSet(), why);
   if (!set) return false;
-  if (d.format == PictureRaster || d.format == PictureBoardView || d.format == PictureFace)
-    return RasterOf(d, *set, bytes, why);
+  if (d.format == PictureRaster || d.format == PictureBoardView || d.format == PictureFace ||
+      d.format == PictureRasterPNG)
+    return RasterOf(d, *set, append, context, why);
   if (d.format != PicturePDF && d.format != PictureSVG) {
     *why = "The vector writer writes PDF, SVG and rasters only.";
     return false;
@@ -180,8 +185,8 @@ bool PictureOf(const VectorDiagram *diagram, std::string *bytes, std::string *wh
 extern "C" __attribute__((visibility("default"))) bool BoardsmithVectorPicture(
     const VectorDiagram *d, VectorAppend *append, void *context, char *why, size_t whySize) {
   std::string bytes, reason;
-  if (PictureOf(d, &bytes, &reason)) {
-    append(context, reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
+  if (PictureOf(d, &bytes, append, context, &reason)) {
+    if (!bytes.empty()) append(context, reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
     return true;
   }
   if (why && whySize > 0) std::snprintf(why, whySize, "%s", reason.c_str());

@@ -158,6 +158,10 @@ const Line Lines[] = {
      "--arrow=e2f5 is not along a rank, file or diagonal, nor a knight's move\n", ""},
     {{"--arrow", "e4e4", "@s.brd"}, 2, "--arrow=e4e4 starts and ends on one square\n", ""},
     {{"--size=6.5", "@s.brd"}, 2, "--size takes small|medium|large|INCHES, not \"6.5\"\n", ""},
+    {{"--pieces=", "@s.brd"}, 2, "--pieces takes classic|FAMILY|FILE.ttf|FILE.otf, not \"\"\n", ""},
+    {{"--px=300", "@s.brd", "@x.bmp"}, 2, "--px sets the width of a PNG (a .png output)\n", ""},
+    {{"--pieces=/nowhere/men.ttf", "@s.brd", "@x.png"}, 1,
+     "boardsmith-export: cannot write @x.png: The font /nowhere/men.ttf cannot be read as a font.\n", ""},
     {{"@s.brd", "-j"}, 2, "-j needs a value: N\n", ""},
     {{"--print-fen=yes", "@s.brd"}, 2, "--print-fen takes no value\n", ""},
     {{"--fen=8/8/8/8/8/8/8/8"}, 2, "need OUTPUT or -o PATTERN\n", ""},
@@ -225,7 +229,7 @@ TEST_F(Exporter, CommandLines) {
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out.rfind("Usage: ", 0), 0u);
   for (const char *name : {"fen", "output", "coords", "flip", "theme", "size", "arrow", "dot",
-                           "cross", "game", "ply", "every-ply", "print-fen", "style", "px", "page",
+                           "cross", "game", "ply", "every-ply", "print-fen", "style", "px", "pieces", "page",
                            "jobs", "report", "quiet", "help"})
     EXPECT_NE(help.out.find(std::string("--") + name), std::string::npos) << name;
 }

@@ -270,6 +270,16 @@ TEST(PictureFile, ComposedPicturesAreSmoothPathsAndReproducible) {
     colours.insert(smooth.bytes[k] << 16 | smooth.bytes[k + 1] << 8 | smooth.bytes[k + 2]);
   EXPECT_GT(colours.size(), 300u);
   EXPECT_NE(smooth.bytes, classic.bytes);
+  // A white man of a font is filled white under its outline: on the dark a1 its body is white.
+  Diagram king;
+  king.Pos[0] = WK;
+  std::string png, why;
+  ASSERT_TRUE(PictureBytes(PicturePNG, king, {.Style = StyleColour}, *canvas, &png, &why)) << why;
+  const Pixels k = DecodePNG(png, true);
+  int white = 0;
+  for (int y = 512; y < 584; y++)
+    for (int x = 8; x < 80; x++) white += k.At(x, y, 0) == 255 && k.At(x, y, 1) == 255 && k.At(x, y, 2) == 255;
+  EXPECT_GT(white, 500);
   for (const std::string set : {"", "classic", "DejaVu Sans"}) {
     const std::string svg = Bytes(PictureSVG, set), pdf = Bytes(PicturePDF, set);
     EXPECT_EQ(svg, Bytes(PictureSVG, set)) << set;

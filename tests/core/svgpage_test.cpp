@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -115,8 +116,9 @@ TEST(SVGPage, ChromiumShowsTheColourPicture) {
         for (int y = by; y < by + 8; y++)
           for (int x = bx; x < bx + 8; x++) {
             const chromium::Rgb c = shot.At(16 + x, 16 + y);
-            sum += (k == 0 ? c.r : k == 1 ? c.g : c.b) -
-                   static_cast<uint8_t>(want[(static_cast<size_t>(y) * 384 + x) * 3 + k]);
+            uint32_t pixel;  // 0xAARRGGBB
+            std::memcpy(&pixel, &want[(static_cast<size_t>(y) * 384 + x) * 4], 4);
+            sum += (k == 0 ? c.r : k == 1 ? c.g : c.b) - static_cast<int>(pixel >> (16 - 8 * k) & 0xFF);
           }
         worst = std::max(worst, std::fabs(sum) / (64 * 255.0));
       }

@@ -24,6 +24,7 @@
 #include "render/canvas.h"
 #include "render/glyphs.h"
 #include "render/makebmp.h"
+#include "render/moduleload.h"
 #include "render/picturefile.h"
 #include "render/vectorapi.h"
 
@@ -175,6 +176,7 @@ int main(int argc, char **argv) {
     return 2;
   }
   std::string folder = argv[1];
+  SetModuleFolder(BS_MODULE_FOLDER);  // the vector composer of this build
   auto canvas = std::make_unique<Canvas>();
   bool ok = WritePieces(*canvas, folder + "/pieces.bmp");
   Diagram diagram;
