@@ -131,7 +131,7 @@ TEST_F(Editing, TheBoardScalesWithTheWindowAndClicksFollow) {
     MoveWindow(hwnd, 10, 0, width, height, true);  // as by the user (outer size)
     PumpMessages();
     EXPECT_EQ(std::tie(BoardScale, BoardLeft, BoardTop), std::tie(k, left, top));
-    auto At = [&](double field) { return static_cast<int>(std::lround(field * k)); };
+    auto At = [scale = k](double field) { return static_cast<int>(std::lround(field * scale)); };
     const int x0 = left + At(22), y0 = top + At(4);
     // The white king on e1 fills its square as much at every scale.
     int figure = 0;
