@@ -28,7 +28,7 @@ constexpr const char *PieceSetsEntryName = "BoardsmithPieceSets";
 // view's pixels.
 // PictureRasterPNG is the raster's PNG file (8-bit RGB, its pHYs the print width's resolution),
 // encoded where it was drawn.
-enum : int { PictureRaster = 4, PictureBoardView = 5, PictureFace = 6, PictureRasterPNG = 7 };
+enum : int { PictureRaster = 10, PictureBoardView = 11, PictureFace = 12, PictureRasterPNG = 13 };
 // Room for the module's reason for a failure, its terminating zero included.
 constexpr size_t VectorReasonSize = 1024;
 
