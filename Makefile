@@ -17,8 +17,9 @@ PREFIX ?= /usr/local
 
 # The Debian packages, the one list of them (setup.sh and CI use these targets).
 # Building and running:
-RUN_PACKAGES = g++ cmake make pkg-config help2man fonts-dejavu-core \
-               qt6-base-dev libgif-dev libpng-dev libcairo2-dev libpotrace-dev libmicrohttpd-dev
+RUN_PACKAGES = g++ cmake make pkg-config help2man fonts-dejavu-core fonts-freefont-ttf \
+               qt6-base-dev libgif-dev libpng-dev libcairo2-dev libpotrace-dev libmicrohttpd-dev \
+               libfreetype-dev libfontconfig-dev
 # Tests, benchmarks, packaging and CI, on top of those:
 TEST_PACKAGES = googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
                 xvfb xauth imagemagick chromium poppler-utils librsvg2-bin default-jre-headless \

@@ -4,10 +4,15 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bench/floors.h"
+#include "chess/diagram.h"
+#include "chess/fen.h"
 #include "files/svgpage.h"
 #include "render/moduleload.h"
 #include "render/makebmp.h"
@@ -82,3 +87,34 @@ BENCHMARK(PDFPrint)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(SVGPrint)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(SVGColour)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(SVGPage)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// Colour PNGs 592 pixels wide of the positions of a FEN list (one a line; BS_BENCH_FENS names
+// it, else the full board alone), composed and encoded one after another on one thread: the
+// time a picture takes in a batch (bench/png_vs_peer.sh sets it beside the npm package
+// chessboard-image). Goal: at most 3 ms a picture.
+static void PNGColourBatch(benchmark::State &state) {
+  std::vector<Diagram> diagrams;
+  if (const char *list = std::getenv("BS_BENCH_FENS")) {
+    std::ifstream in(list);
+    std::string line, why;
+    Board board;
+    while (std::getline(in, line))
+      if (ReadFEN(line, &board, &why)) diagrams.emplace_back(), DiagramFromBoard(board, diagrams.back());
+  }
+  if (diagrams.empty()) diagrams.push_back(FullBoard());
+  PictureSettings settings;
+  settings.Style = StyleColour, settings.Px = 592;
+  auto canvas = std::make_unique<Canvas>();
+  Measure(state, [&] {
+    for (const Diagram &d : diagrams) {
+      std::string bytes, why;
+      if (!PictureBytes(PicturePNG, d, settings, *canvas, &bytes, &why)) state.SkipWithError(why.c_str());
+      benchmark::DoNotOptimize(bytes.data());
+    }
+  });
+  state.counters["pictures"] = static_cast<double>(diagrams.size());
+  state.counters["ms_a_picture"] = benchmark::Counter(
+      static_cast<double>(state.iterations() * diagrams.size()) / 1000,
+      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(PNGColourBatch)->Unit(benchmark::kMillisecond)->UseRealTime();

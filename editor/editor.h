@@ -33,6 +33,10 @@ extern const int ButX[16];
 extern const int ButY[16];
 // Creation: the sixteen buttons with their faces, the cursors, pictures and masks.
 void CreatePalette(HWND hwnd);
+// The buttons' faces: the men and markers of the editor's piece set, drawn by the composer at the
+// screen's pixels (the face images of the data folder without it), the eraser and arrow tool's
+// from the data folder.
+void ShowPaletteFaces(HWND hwnd);
 // Destruction: frees the button faces, pictures and masks.
 void FreePaletteImages();
 
@@ -52,6 +56,7 @@ enum : int {
   CmdWhiteToMove = 5005, CmdBlackToMove = 5006,
   CmdUndo = 8001, CmdRedo = 8002, CmdCopyFEN = 8003, CmdPasteFEN = 8004, CmdEnterFEN = 8005,
   CmdSaveLast = 1009,  // Ctrl+S: the picture command last used (SaveCommand)
+  CmdPiecesFirst = 2100, CmdPiecesLast = 2139,  // the Pieces menu's sets, in its order
 };
 HMENU BuildMenuBar();
 extern HMENU MainMenu;  // the bar BuildMenuBar made last
@@ -63,6 +68,11 @@ void ShowSettingsChecks();
 void ShowSelectedTool(HWND hwnd);
 // The menus' Ctrl+S item follows SaveCommand.
 void ShowSaveShortcut();
+// The Pieces menu (the default set, classic, the installed chess fonts), its check mark on the
+// editor's set, and choosing a set, which the board shows at once.
+HMENU PieceSetMenu();
+void ShowPieceSetCheck();
+void PieceSetCommand(HWND hwnd, int id);
 
 // Shortcuts: the accelerator table, the text a menu item shows for its command ("Ctrl+Z"), and
 // one message through the accelerators to its window (the message loop's body).
@@ -141,29 +151,27 @@ void PaletteDrag(int index);
 
 // Board view. At the first window size (scale 1) square (column c, row-from-top t) has its
 // top-left pixel at (SquareLeft + SquareStep * c, SquareTop + SquareStep * t) and is 36 x 36; a
-// grid line runs between neighbours. The view grows by whole factors with the window: every
-// length is BoardScale times as long, measured from the white field's corner (BoardLeft,
-// BoardTop), which is (198, 16) at the first size.
+// grid line runs between neighbours. The view grows with the window, by any factor: every
+// length is BoardScale times as long (rounded to whole pixels), measured from the white field's
+// corner (BoardLeft, BoardTop), which is (198, 16) at the first size.
 constexpr int SquareLeft = 220, SquareTop = 20, SquareStep = 37, SquareSide = 36;
 constexpr int FieldWidth = 322, FieldHeight = 320;  // the white field at scale 1
-extern int BoardScale, BoardLeft, BoardTop;
+extern double BoardScale;
+extern int BoardLeft, BoardTop;
 int SquareX(int column);
 int SquareY(int rowFromTop);
 // Scale and place of the board for a client area of width x height (WM_SIZE): the largest
-// whole scale that fits right of the palette and above the status line, centred there; the
-// status line moves under it. Loads the figures for a new scale.
+// scale (at least 1) that fits right of the palette and above the status line, centred there;
+// the status line moves under it. Loads the arrow tool's start mark for a new scale.
 void FitBoard(int width, int height);
-// The board view's figures (Pics, Mask) for a scale: the 36-pixel images at 1, the 72-pixel
-// ones drawn at 36 * scale pixels above.
-void LoadBoardImages(int scale);
-// One square drawn again: its colour, its figure, and the arrows over it.
+// The board view's screen images (Pics, Mask: the arrow tool's start mark, and the figures the
+// palette shows) side pixels square: the 36-pixel images at 36, the 72-pixel ones above.
+void LoadBoardImages(int side);
+// One square drawn again (the composer draws the whole field).
 void RepaintSquare(HDC hdc, int column, int rowFromTop);
 void DrawBoard(HDC hdc);
-void EmptySq(HDC hdc, int column, int rowFromTop);
+// A screen image (the arrow tool's start mark) over its square's top-left pixel (x, y).
 void DrawPiece(HDC hdc, int code, int x, int y);
-// An arrow: from column, from row, to column, to row, rows from the top.
-void DrawArrow(HDC hdc, const int32_t arrow[4]);
-void DrawTip(HDC hdc, int x1, int y1, int x2, int y2, double slope);
 // Writes one line into the status strip under the board, ended with "..." where it is too long
 // for the strip. ClearStaleStatus clears it once the diagram has changed since it was written
 // (a change that writes its own message writes it after RememberForUndo).

@@ -127,6 +127,7 @@ HMENU BuildMenuBar() {
                ItemText(entry).c_str());
   }
   attach();
+  AppendMenu(bar, MF_POPUP, reinterpret_cast<uintptr_t>(PieceSetMenu()), "P&ieces");
   MainMenu = bar;
   return bar;
 }

@@ -1,16 +1,13 @@
 // Mouse editing: the tool cursor over the board, placing and removing figures, the arrow tool
 // (start click, end click; drawing an existing arrow again erases it), and dragging figures.
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "editor/editor.h"
 
 namespace {
 constexpr int ArrowTool = 15;
-
-// Division rounding towards minus infinity: a click left of or above the board gives a
-// negative column or row, never column or row 0.
-int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
 // The pressed figure waiting for the release: its code (0: none), its square (column -1: it
 // comes from the palette), and whether the pointer has left that square.
@@ -20,9 +17,10 @@ bool DragMoved = false;
 // The square under a point of the client area; false off the board. Each square answers for
 // its pixels and the grid line to its right and below it.
 bool SquareAt(int x, int y, int *c, int *t) {
-  const int step = SquareStep * BoardScale;
-  *c = FloorDiv(x - SquareX(0), step);
-  *t = FloorDiv(y - SquareY(0), step);
+  // Rounded down: a click left of or above the board gives a negative column or row, never 0.
+  const double step = SquareStep * BoardScale;
+  *c = static_cast<int>(std::floor((x - SquareX(0)) / step));
+  *t = static_cast<int>(std::floor((y - SquareY(0)) / step));
   return *c >= 0 && *c <= 7 && *t >= 0 && *t <= 7;
 }
 
@@ -33,13 +31,10 @@ void PlaceOrRemove(HDC hdc, int c, int t) {
   const int32_t tool = Editor().SelPiece;
   RememberForUndo();
   Editor().diagram.NullMove = 0;  // the men edited are no longer the position a null move left
-  EmptySq(hdc, c, t);
-  if (tool != 0 && cell != tool) {
-    DrawPiece(hdc, tool, SquareX(c), SquareY(t));
-    cell = tool;
-  } else {
-    cell = 0;  // the eraser, or a second click with the square's own figure
-  }
+  // The tool goes on the square; the eraser, or a second click with the square's own figure,
+  // empties it.
+  cell = tool != 0 && cell != tool ? tool : 0;
+  RepaintSquare(hdc, c, t);
 }
 
 void ArrowClick(HWND hwnd, HDC hdc, int c, int t) {
@@ -55,7 +50,6 @@ void ArrowClick(HWND hwnd, HDC hdc, int c, int t) {
     if (ArrowValid(hdc)) {
       int32_t *added = d.Arr[d.NArrows];
       std::copy(pending, pending + 4, added);
-      DrawArrow(hdc, added);
       d.NArrows++;
     }
     RepaintSquare(hdc, c0, t0);  // the start mark has done its work, whatever the verdict

@@ -1,8 +1,10 @@
 // The palette: sixteen image buttons, one per tool, and the screen images of each tool.
+#include <cmath>
 #include <string>
 
 #include "editor/editor.h"
 #include "files/paths.h"
+#include "render/vectorapi.h"
 
 // Image stem and button position of each palette index: 0 eraser, 1..14 square codes, 15 arrows.
 const char *const PName[16] = {"em", "wk", "wq", "wr", "wb", "wn", "wp", "bk",
@@ -32,14 +34,13 @@ void FreeBoardImages() {
 }
 }  // namespace
 
-void LoadBoardImages(int scale) {
+void LoadBoardImages(int side) {
   FreeBoardImages();
-  // 72-pixel figures drawn at whole multiples of 36: exact at 2 and 4, every glyph pixel kept.
-  const std::string size = scale > 1 ? "72" : "";
+  const std::string size = side > ImageSize ? "72" : "";
   for (int i = 1; i < 16; i++) {
     const std::string stem = "bmp/" + std::string(PName[i]) + size;
-    Pics[i] = static_cast<HBITMAP>(LoadScreenImage(stem + ".bmp", IMAGE_BITMAP, ImageSize * scale));
-    Mask[i] = static_cast<HBITMAP>(LoadScreenImage(stem + "m.bmp", IMAGE_BITMAP, ImageSize * scale));
+    Pics[i] = static_cast<HBITMAP>(LoadScreenImage(stem + ".bmp", IMAGE_BITMAP, side));
+    Mask[i] = static_cast<HBITMAP>(LoadScreenImage(stem + "m.bmp", IMAGE_BITMAP, side));
   }
 }
 
@@ -49,18 +50,40 @@ void ShowSelectedTool(HWND hwnd) {
     SendMessage(GetDlgItem(hwnd, i), BM_SETCHECK, i == selected ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+namespace {
+// The face of a man or marker in the editor's piece set, drawn by the composer at the screen's
+// own pixels; null when the composer is missing.
+HBITMAP ComposedFace(HWND hwnd, int code) {
+  const double ratio = PixelRatio(hwnd);
+  const int side = static_cast<int>(std::lround(ImageSize * ratio));
+  Diagram one;
+  one.Pos[7] = code;
+  std::string pixels, why;
+  if (!VectorPicture(VectorDiagramOf(PictureFace, one, Editor().settings, side, side), &pixels, &why))
+    return nullptr;
+  return CreatePictureBitmap(reinterpret_cast<const uint32_t *>(pixels.data()), side, side, ratio);
+}
+}  // namespace
+
+void ShowPaletteFaces(HWND hwnd) {
+  for (int i = 0; i < 16; i++) {
+    HBITMAP face = i >= 1 && i <= 14 ? ComposedFace(hwnd, i) : nullptr;
+    if (!face) face = static_cast<HBITMAP>(LoadScreenImage("bmp/" + std::string(PName[i]) + "w.bmp", IMAGE_BITMAP));
+    HWND button = GetDlgItem(hwnd, i);
+    if (button) SendMessage(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(face));
+    if (Faces[i]) DeleteObject(Faces[i]);
+    Faces[i] = face;
+  }
+}
+
 void CreatePalette(HWND hwnd) {
   for (int i = 0; i < 16; i++) {
-    const std::string stem = PName[i];
-    HWND button = CreateWindowEx(0, "button", "", WS_CHILD | WS_VISIBLE | BS_BITMAP, ButX[i],
-                                 ButY[i], ButtonSide, ButtonSide, hwnd,
-                                 reinterpret_cast<HMENU>(static_cast<intptr_t>(i)), Inst, nullptr);
-    Faces[i] = static_cast<HBITMAP>(LoadScreenImage("bmp/" + stem + "w.bmp", IMAGE_BITMAP));
-    if (button && Faces[i])
-      SendMessage(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(Faces[i]));
-    Curs[i] = static_cast<HCURSOR>(LoadScreenImage("cur/" + stem + ".ico", IMAGE_CURSOR));
+    CreateWindowEx(0, "button", "", WS_CHILD | WS_VISIBLE | BS_BITMAP, ButX[i], ButY[i], ButtonSide,
+                   ButtonSide, hwnd, reinterpret_cast<HMENU>(static_cast<intptr_t>(i)), Inst, nullptr);
+    Curs[i] = static_cast<HCURSOR>(LoadScreenImage("cur/" + std::string(PName[i]) + ".ico", IMAGE_CURSOR));
   }
-  LoadBoardImages(BoardScale);
+  ShowPaletteFaces(hwnd);
+  LoadBoardImages(static_cast<int>(std::lround(ImageSize * BoardScale)));
   ShowSelectedTool(hwnd);
 }
 

@@ -142,12 +142,15 @@ void OfferDiagramToClipboard(const std::string &picturePath, const PictureSettin
   const Diagram &diagram = Editor().diagram;
   ClipboardOffer offer;
   offer.picturePath = picturePath;
-  std::vector<uint8_t> png = EncodePNG(diagram, settings, PictureCanvas());
-  offer.png.assign(png.begin(), png.end());
+  // The composer's picture at its print width (96 pixels an inch on a page) with twice the pixels,
+  // sharp on a high-density screen; described for a reader; none without the writer modules.
+  const int width = static_cast<int>(std::lround(settings.Inches() * 96.0));
+  PictureSettings sharp = settings;
+  sharp.Px = 2 * width;
+  std::string png;
+  if (PictureBytes(PicturePNG, diagram, sharp, PictureCanvas(), &png, nullptr))
+    offer.png.assign(png.begin(), png.end());
   offer.text = WriteFEN(BoardFromDiagram(diagram));
-  // The picture at its print width (96 pixels an inch on a page), described for a reader; none
-  // without the PNG writer.
-  int width = static_cast<int>(std::lround(settings.PicSiz * 96.0));
   if (!offer.png.empty())
     offer.html = "<img src=\"data:image/png;base64," + Base64(offer.png) + "\" width=\"" +
                  std::to_string(width) + "\" height=\"" + std::to_string(width) + "\" alt=\"" +

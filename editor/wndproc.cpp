@@ -58,6 +58,10 @@ void Command(HWND hwnd, int id, int code) {
     ThemeCommand(hwnd, id);
     return;
   }
+  if (id >= CmdPiecesFirst && id <= CmdPiecesLast) {
+    PieceSetCommand(hwnd, id);
+    return;
+  }
   switch (id) {
     case CmdOpenBRD:
       if (SaveChangesFirst(hwnd)) FileIO(hwnd, 2);
@@ -123,6 +127,7 @@ LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       ShowSideToMove();
       ShowSettingsChecks();
       ShowThemeChecks();
+      ShowPieceSetCheck();
       ShowRecentFiles();
       StartUndo();
       CreatePalette(hwnd);

@@ -96,6 +96,7 @@ bool OutputBytes(const std::string &path, const ExportOptions &o, const Position
   PictureSettings settings = p.settings;
   settings.Style = o.style >= 0 ? o.style : page ? StyleColour : StylePrint;
   settings.Px = o.px;
+  settings.SetPieceSet(o.pieces);
   if (page && o.page == 1) {
     *bytes = SVGPageText(p.diagram, settings, why);
     return !bytes->empty();

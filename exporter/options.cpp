@@ -197,11 +197,18 @@ const OptionSpec Table[] = {
        o->style = k > 0 ? 1 : k;
        return k >= 0;
      }},
-    {"px", 0, "N", "pixel width of a colour PNG or GIF (default 592)",
+    {"px", 0, "N", "pixel width of a PNG (default 592; a print PNG its own size) or a colour GIF",
      [](ExportOptions *o, const std::string &v, std::string *) {
        return Number(v, 8, MaxColourPixels, &o->px);
      },
      false, PxRange.c_str()},
+    {"pieces", 0, "classic|FAMILY|FILE.ttf|FILE.otf",
+     "piece set of every picture but the BMP: the program's own figures, or the chess men of a font"
+     " (default FreeSerif)",
+     [](ExportOptions *o, const std::string &v, std::string *) {
+       o->pieces = v;
+       return !v.empty() && v.size() < PieceSetNameSize;
+     }},
     {"page", 0, "gif|svg", "web page of GIF cells (default) or one page with an SVG diagram",
      [](ExportOptions *o, const std::string &v, std::string *) {
        o->page = Word(v, {"gif", "svg"});
@@ -347,8 +354,8 @@ bool Settle(ExportOptions *o, std::vector<size_t> positional, std::string *probl
     *problem = "--style=colour needs a .png, .gif, .pdf or .svg picture or a page: a BMP is the print picture";
     return false;
   }
-  if (o->px && !(o->style == 1 && (kind == OutputPNG || kind == OutputGIF))) {
-    *problem = "--px sets the width of a colour PNG or GIF (--style=colour and a .png or .gif output)";
+  if (o->px && !(kind == OutputPNG || (o->style == 1 && kind == OutputGIF))) {
+    *problem = "--px sets the width of a PNG, or of a colour GIF (--style=colour and a .gif output)";
     return false;
   }
   if (o->page >= 0 && kind != OutputPage) {

@@ -41,7 +41,8 @@ struct ExportOptions {
   int jobs = 0;  // 0: the number of cores
   std::string report;
   int style = -1;  // 0 the 1-bit print picture, 1 the theme's colours; -1 the output's default
-  int px = 0;      // pixel width of a colour raster; 0 the writer's default
+  int px = 0;      // pixel width of a PNG; 0 the writer's default
+  std::string pieces;  // the piece set: "" the default font set, "classic", a family or a font file
   int page = -1;   // 0 the page of GIF cells, 1 the page with an inline SVG; -1 the GIF page
 };
 

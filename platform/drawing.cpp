@@ -147,7 +147,8 @@ QRect Dc::Bounds() const {
   return clip.isNull() ? image->rect() : image->rect() & clip;
 }
 
-void Dc::Changed() const {
+void Dc::Changed(const QRect &area) const {
+  if (window && !window->sharp.isNull() && area.intersects(window->sharpRect)) window->sharp = QImage();
   if (window && window->alive && window->client) window->client->update();
 }
 
@@ -157,7 +158,7 @@ void Dc::FillSolid(int left, int top, int right, int bottom, COLORREF colour) {
   QRect r = Area(left, top, right, bottom) & Bounds();
   if (r.isEmpty()) return;
   FillPixels(image, r, PixelOf(colour));
-  Changed();
+  Changed(r);
 }
 
 HBRUSH CreateSolidBrush(COLORREF colour) {
@@ -326,4 +327,26 @@ COLORREF GetPixel(HDC hdc, int x, int y) {
   QImage *image = dc ? dc->Target() : nullptr;
   if (!image || !image->rect().contains(x, y)) return CLR_INVALID;
   return ColourOf(image->pixel(x, y));
+}
+
+bool DrawPicture(HDC hdc, int x, int y, int w, int h, const uint32_t *pixels, int pw, int ph) {
+  Dc *dc = LiveDc(hdc);
+  QImage *image = dc ? dc->Target() : nullptr;
+  if (!image || !pixels || w <= 0 || h <= 0 || pw <= 0 || ph <= 0) return false;
+  // The caller's pixels, not copied: the image below is made from them before this returns.
+  const QImage picture(reinterpret_cast<const uchar *>(pixels), pw, ph, pw * 4,
+                       QImage::Format_ARGB32_Premultiplied);
+  const QRect area(x, y, w, h);
+  QPainter p(image);
+  p.setClipRect(dc->Bounds());
+  p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  p.drawImage(area, picture);
+  p.end();
+  dc->Changed(area);
+  if (dc->window && (pw > w || ph > h)) {
+    dc->window->sharp = picture.copy();
+    dc->window->sharp.setDevicePixelRatio(static_cast<double>(pw) / w);
+    dc->window->sharpRect = area;
+  }
+  return true;
 }

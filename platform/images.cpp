@@ -64,6 +64,19 @@ HANDLE LoadImage(HINSTANCE, const char *name, UINT type, int cx, int cy, UINT fl
   return nullptr;
 }
 
+HBITMAP CreatePictureBitmap(const uint32_t *pixels, int pw, int ph, double ratio) {
+  if (!pixels || pw <= 0 || ph <= 0 || pw > 4096 || ph > 4096 || !(ratio >= 1)) return nullptr;
+  QImage image(pw, ph, QImage::Format_RGB32);
+  for (int y = 0; y < ph; y++) {
+    QRgb *out = reinterpret_cast<QRgb *>(image.scanLine(y));
+    for (int x = 0; x < pw; x++) out[x] = pixels[static_cast<size_t>(y) * pw + x] | 0xFF000000u;
+  }
+  image.setDevicePixelRatio(ratio);
+  auto *bitmap = new GdiBitmap{image, 0, false};
+  RegisterGdi(bitmap, GdiKind::Bitmap);
+  return bitmap;
+}
+
 HDC CreateCompatibleDC(HDC hdc) {
   if (hdc && !LiveDc(hdc)) return nullptr;
   Dc *dc = NewDc();
@@ -114,6 +127,6 @@ bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, uint32
         out[col] = out[col] | in[col] | 0xFF000000u;
     }
   }
-  to->Changed();
+  to->Changed(area);
   return true;
 }

@@ -82,6 +82,10 @@ struct Window {
   std::string title;
 
   QImage image;  // the client area (class windows only)
+  // A picture shown at the screen's own pixels over a rectangle of the client area (DrawPicture),
+  // until anything else draws there.
+  QImage sharp;
+  QRect sharpRect;
   bool invalid = false, eraseNeeded = false;
   QRect invalidRect;
 
@@ -203,7 +207,9 @@ struct Dc {
 
   QImage *Target() const;      // null when the window or bitmap is gone
   QRect Bounds() const;        // the target's rectangle within the clip
-  void Changed() const;        // the screen should show the target again
+  // The screen should show the target again; what was drawn over area (when given) hides the
+  // window's sharp picture.
+  void Changed(const QRect &area = QRect()) const;
   // Fills left..right-1, top..bottom-1 with a solid colour.
   void FillSolid(int left, int top, int right, int bottom, COLORREF colour);
 };

@@ -305,6 +305,17 @@ int GetObject(HGDIOBJ object, int size, void *out);
 // Copies w x h pixels from (sx, sy) of src to (x, y) of dst: SRCCOPY, SRCAND (dst AND src) or
 // SRCPAINT (dst OR src).
 bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, uint32_t rop);
+// Draws a picture of pw x ph premultiplied 32-bit pixels (0xAARRGGBB), its top row first, into
+// the rectangle (x, y, w, h) of a window's surface. When the picture has more pixels than the
+// rectangle (a screen with a device pixel ratio above 1) the window shows them as they are,
+// sharp, until something else is drawn over that rectangle; the backing image gets the picture
+// at its own size.
+bool DrawPicture(HDC hdc, int x, int y, int w, int h, const uint32_t *pixels, int pw, int ph);
+// A bitmap of pw x ph opaque 32-bit pixels (0xFFRRGGBB), shown as a button's face at ratio screen
+// pixels a unit (sharp on a high-density screen). Null for a picture of no pixels.
+HBITMAP CreatePictureBitmap(const uint32_t *pixels, int pw, int ph, double ratio);
+// Screen pixels per unit of the window's client area (1, or 2 with QT_SCALE_FACTOR=2).
+double PixelRatio(HWND hwnd);
 
 // Cursors and icons.
 enum : int { IDC_ARROW = 32512, IDI_APPLICATION = 32512 };

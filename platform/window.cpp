@@ -81,6 +81,10 @@ ClientWidget::ClientWidget(Window *w, QWidget *parent) : QWidget(parent), win(w)
 void ClientWidget::paintEvent(QPaintEvent *e) {
   QPainter p(this);
   p.drawImage(e->rect(), win->image, e->rect());
+  if (!win->sharp.isNull() && win->sharpRect.intersects(e->rect())) {
+    p.setClipRect(e->rect());
+    p.drawImage(win->sharpRect, win->sharp);
+  }
 }
 
 FrameWidget::FrameWidget(Window *w) : QWidget(nullptr), win(w) {
@@ -117,6 +121,7 @@ void ResizeClient(Window *w, int width, int height) {
   image.fill(PixelOf(w->background));
   QPainter(&image).drawImage(0, 0, w->image);
   w->image = image;
+  w->sharp = QImage();
   w->client->resize(width, height);
   w->invalid = false;
   Invalidate(w, w->image.rect(), false);
@@ -140,7 +145,7 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     w->buttonImage = bitmap;
     if (bitmap) {
       w->button->setIcon(QIcon(QPixmap::fromImage(bitmap->image)));
-      w->button->setIconSize(bitmap->image.size());
+      w->button->setIconSize(bitmap->image.deviceIndependentSize().toSize());
     } else {
       w->button->setIcon(QIcon());
     }
@@ -439,4 +444,10 @@ RECT ScreenWorkArea() {
   QScreen *screen = QGuiApplication::primaryScreen();
   QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
   return RECT{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+}
+
+double PixelRatio(HWND hwnd) {
+  Window *w = LiveWindow(hwnd);
+  QWidget *widget = w ? w->Widget() : nullptr;
+  return widget ? widget->devicePixelRatioF() : 1.0;
 }

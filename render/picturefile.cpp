@@ -2,7 +2,6 @@
 #include "render/picturefile.h"
 
 #include "render/animation.h"
-#include "render/colourraster.h"
 #include "render/makebmp.h"
 #include "render/png.h"
 #include "render/vectorapi.h"
@@ -16,12 +15,16 @@ std::string Lower(std::string text) {
   return text;
 }
 
-bool ColourPNG(const Diagram &diagram, const PictureSettings &settings, Canvas &canvas, int px,
-               std::string *bytes, std::string *why) {
-  const int size = PictureSize(settings.Coords);
-  std::vector<uint8_t> rgb = ScaleByArea(ComposeColour(diagram, settings, canvas), size, px);
-  *bytes = PNGOfRows(rgb.data(), px, px, px * 3, true, ColourResolution(settings, px), why);
-  return !bytes->empty();
+// The exact 1-bit picture is the print picture of the classic figures at its own size.
+bool ExactPicture(const PictureSettings &settings, int px) {
+  return settings.Style == StylePrint && settings.PieceSet() == ClassicPieces &&
+         (px == 0 || px == PictureSize(settings.Coords));
+}
+
+// Any other PNG: the vector composer's raster, encoded where it is drawn (render/vector/pngencode.cpp).
+bool RasterPNG(const Diagram &diagram, const PictureSettings &settings, int px, std::string *bytes,
+               std::string *why) {
+  return VectorPicture(VectorDiagramOf(PictureRasterPNG, diagram, settings, px, px), bytes, why);
 }
 }  // namespace
 
@@ -47,18 +50,20 @@ bool PictureBytes(int format, const Diagram &diagram, const PictureSettings &set
   };
   const int style = settings.Style;
   if (style != StylePrint && style != StyleColour) return Fail("The picture style is neither print nor colour.");
-  const int px = settings.Px == 0 ? DefaultColourPixels : settings.Px;
-  if ((format == PicturePNG || format == PictureGIF) && style == StyleColour && (px < 8 || px > MaxColourPixels))
-    return Fail("A colour picture is 8 to " + std::to_string(MaxColourPixels) + " pixels wide, not " +
+  const int px = settings.Px != 0 ? settings.Px
+                 : style == StyleColour ? DefaultColourPixels : PictureSize(settings.Coords);
+  if ((format == PicturePNG || (format == PictureGIF && style == StyleColour)) && (px < 8 || px > MaxColourPixels))
+    return Fail("A PNG or colour GIF is 8 to " + std::to_string(MaxColourPixels) + " pixels wide, not " +
                 std::to_string(px) + ".");
   switch (format) {
     case PictureBMP: {
       if (style == StyleColour) return Fail("A BMP picture is always the print picture; use PNG for colour.");
+      // The exact picture has the classic figures whatever set the other pictures use.
       *bytes = MakeBMPFile(diagram, settings, canvas);
       return true;
     }
     case PicturePNG: {
-      if (style == StyleColour) return ColourPNG(diagram, settings, canvas, px, bytes, why);
+      if (!ExactPicture(settings, settings.Px)) return RasterPNG(diagram, settings, px, bytes, why);
       std::vector<uint8_t> png = EncodePNG(diagram, settings, canvas, why);
       bytes->assign(png.begin(), png.end());
       return !png.empty();

@@ -2,14 +2,15 @@
 #include "render/moduleload.h"
 #include "render/vectorapi.h"
 
-VectorDiagram VectorDiagramOf(int format, const Diagram &diagram, const PictureSettings &settings) {
-  return VectorDiagram{VectorInterface, format, diagram, settings};
+VectorDiagram VectorDiagramOf(int format, const Diagram &diagram, const PictureSettings &settings,
+                              int width, int height) {
+  return VectorDiagram{VectorInterface, format, width, height, diagram, settings};
 }
 
 bool VectorPicture(const VectorDiagram &diagram, std::string *bytes, std::string *why) {
   std::string reason;
   auto *entry = reinterpret_cast<VectorEntry *>(ModuleEntry(
-      VectorModuleName, VectorEntryName, "vector writer", "PDF and SVG pictures", &reason));
+      VectorModuleName, VectorEntryName, "vector writer", "PDF, SVG and composed PNG pictures", &reason));
   bytes->clear();
   if (!entry) {
     if (why) *why = reason;
@@ -20,4 +21,20 @@ bool VectorPicture(const VectorDiagram &diagram, std::string *bytes, std::string
   bytes->clear();
   if (why) *why = failure;
   return false;
+}
+
+std::vector<std::string> PieceSets() {
+  std::string reason, text;
+  auto *entry = reinterpret_cast<PieceSetsEntry *>(ModuleEntry(
+      VectorModuleName, PieceSetsEntryName, "vector writer", "Piece sets", &reason));
+  if (entry) entry(AppendToString, &text);
+  std::vector<std::string> sets;
+  for (size_t at = 0; at < text.size();) {
+    size_t end = text.find('\n', at);
+    if (end == std::string::npos) end = text.size();
+    if (end > at) sets.push_back(text.substr(at, end - at));
+    at = end + 1;
+  }
+  if (sets.empty()) sets.push_back(ClassicPieces);
+  return sets;
 }

@@ -11,6 +11,7 @@
 #include "exporter/compose.h"
 #include "exporter/games.h"
 #include "exporter/options.h"
+#include "render/vectorapi.h"
 #include "serve/indexpage.h"
 #include "serve/query.h"
 
@@ -26,7 +27,7 @@ const Parameter Parameters[] = {
     {"fen", false, false},  {"coords", false, false}, {"flip", false, false},
     {"theme", false, false}, {"size", false, false},  {"arrow", false, false},
     {"dot", false, false},  {"cross", false, false},  {"style", false, false},
-    {"px", false, false},   {"pgn", true, false},     {"game", true, false},
+    {"px", false, false},   {"pieces", false, false}, {"pgn", true, false},     {"game", true, false},
     {"ply", true, false},   {"every-ply", true, true}, {"delay", true, false},
 };
 
@@ -36,6 +37,15 @@ const Parameter *FindParameter(const std::string &name) {
   return nullptr;
 }
 
+// The piece sets of this server ("classic" and its chess fonts), read once.
+const std::vector<std::string> &InstalledPieceSets() {
+  static const std::vector<std::string> sets = PieceSets();
+  return sets;
+}
+bool InstalledPieceSet(const std::string &name) {
+  const auto &sets = InstalledPieceSets();
+  return std::find(sets.begin(), sets.end(), name) != sets.end();
+}
 // The formats of /diagram.EXT and /game.EXT.
 struct Format {
   const char *extension;
@@ -189,6 +199,10 @@ Response Picture(const Request &request, const Route &route, const std::string &
       pgn = p.value;
       continue;
     }
+    // Only the sets installed here, by name: a URL never names a file of the server's.
+    if (p.name == "pieces" && !InstalledPieceSet(p.value))
+      return Plain(400, "pieces names a set installed here (classic or a chess font's family), not \"" +
+                            p.value + "\"");
     if (known->flag) {
       if (p.value == "" || p.value == "yes") args.push_back("--" + p.name);
       else if (p.value != "no") return Plain(400, p.name + " takes yes or no, not \"" + p.value + "\"");

@@ -213,6 +213,11 @@ const Line Lines[] = {
     {{"--size=6.5", "@s.brd"}, 2, "--size takes small|medium|large or 1.0..6.0 (inches), not \"6.5\"\n", ""},
     {{"--px=4", "--style=colour", "@s.brd", "@o.png"}, 2, "--px takes 8..4096, not \"4\"\n", ""},
     {{"-j", "0", "@s.brd"}, 2, "-j takes 1..256, not \"0\"\n", ""},
+    {{"--pieces=", "@s.brd"}, 2, "--pieces takes classic|FAMILY|FILE.ttf|FILE.otf, not \"\"\n", ""},
+    {{"--px=300", "@s.brd", "@x.bmp"}, 2,
+     "--px sets the width of a PNG, or of a colour GIF (--style=colour and a .gif output)\n", ""},
+    {{"--pieces=/nowhere/men.ttf", "@s.brd", "@x.png"}, 1,
+     "boardsmith-export: cannot write @x.png: The font /nowhere/men.ttf cannot be read as a font.\n", ""},
     {{"@s.brd", "-j"}, 2, "-j needs a value: N\n", ""},
     {{"--print-fen=yes", "@s.brd"}, 2, "--print-fen takes no value or =labelled, not \"yes\"\n", ""},
     {{"--game=3-2", "@g.pgn", "@x.bmp"}, 2, "--game takes N|N-M|all (games from 1, N <= M), not \"3-2\"\n", ""},
@@ -357,7 +362,8 @@ TEST_F(Exporter, CommandLines) {
   EXPECT_EQ(help.out.rfind("Usage: ", 0), 0u);
   for (const char *name : {"fen", "output", "coords", "flip", "theme", "size", "arrow", "dot",
                            "cross", "game", "ply", "every-ply", "variations", "delay", "print-fen",
-                           "style", "px", "page", "jobs", "report", "quiet", "progress", "help", "version"})
+                           "style", "px", "pieces", "page", "jobs", "report", "quiet", "progress", "help",
+                           "version"})
     EXPECT_NE(help.out.find(std::string("--") + name), std::string::npos) << name;
 }
 

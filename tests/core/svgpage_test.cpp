@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -13,7 +14,7 @@
 #include "files/atomicwrite.h"
 #include "files/svgpage.h"
 #include "model/model.h"
-#include "render/colourraster.h"
+#include "render/vectorapi.h"
 #include "render/moduleload.h"
 #include "tests/core/chromium.h"
 #include "tests/core/tempfolder.h"
@@ -94,7 +95,7 @@ TEST(SVGPage, PassesTheNuChecker) {
 }
 
 // Opened from a folder without gifs/, the page shows the colour picture: compared in 8 x 8
-// blocks with the colour picture at the width the page gives it (4 inches: 384 CSS pixels,
+// blocks with the composer's raster at the width the page gives it (4 inches: 384 CSS pixels,
 // after the body's 16-pixel margin).
 TEST(SVGPage, ChromiumShowsTheColourPicture) {
   if (!chromium::Missing().empty()) GTEST_SKIP() << chromium::Missing();
@@ -105,8 +106,8 @@ TEST(SVGPage, ChromiumShowsTheColourPicture) {
   WritePage(dir / "page.html", d, settings);
   const chromium::Shot shot = chromium::Screenshot(dir / "page.html", dir.Path(), "page");
   ASSERT_GE(shot.width, 16 + 384);
-  auto canvas = std::make_unique<Canvas>();
-  const std::vector<uint8_t> want = ScaleByArea(ComposeColour(d, settings, *canvas), 592, 384);
+  std::string want, why;
+  ASSERT_TRUE(VectorPicture(VectorDiagramOf(PictureRaster, d, settings, 384, 384), &want, &why)) << why;
   double worst = 0;
   for (int by = 0; by < 384; by += 8)
     for (int bx = 0; bx < 384; bx += 8)
@@ -115,7 +116,9 @@ TEST(SVGPage, ChromiumShowsTheColourPicture) {
         for (int y = by; y < by + 8; y++)
           for (int x = bx; x < bx + 8; x++) {
             const chromium::Rgb c = shot.At(16 + x, 16 + y);
-            sum += (k == 0 ? c.r : k == 1 ? c.g : c.b) - want[(static_cast<size_t>(y) * 384 + x) * 3 + k];
+            uint32_t pixel;  // 0xAARRGGBB
+            std::memcpy(&pixel, &want[(static_cast<size_t>(y) * 384 + x) * 4], 4);
+            sum += (k == 0 ? c.r : k == 1 ? c.g : c.b) - static_cast<int>(pixel >> (16 - 8 * k) & 0xFF);
           }
         worst = std::max(worst, std::fabs(sum) / (64 * 255.0));
       }

@@ -103,7 +103,7 @@ TEST_F(Commands, PositionCommandsWriteTheirMessageRepaintAndAbandonAHalfDrawnArr
     EXPECT_FALSE(Editor().ArrowStarted);
     ExpectStatus(message);
     const COLORREF shaft = Pixel((PointX(c0) + PointX(c1)) / 2, (PointY(t0) + PointY(t1)) / 2);
-    EXPECT_EQ(shaft == ArrowColour, shown);
+    EXPECT_EQ(IsArrow(shaft), shown);
     EXPECT_EQ(Now().Flipped, id == CmdFlip || id == CmdStart ? 1 : 0);  // Start keeps it
     const int arrows = Now().NArrows;
     ClickSquare(2, 2);

@@ -1,6 +1,7 @@
 // The grown editor: undo and redo, shortcuts, dragging, the board at every scale, the diagram's
 // file in the title, recent files, the window's size and the last folder kept.
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "files/atomicwrite.h"
@@ -125,29 +126,30 @@ TEST_F(Editing, ShortcutsDoWhatTheirMenuItemsDo) {
   EXPECT_EQ(std::count(menu.begin(), menu.end(), "&File|Save H&TM...\tCtrl+S|1004"), 1);
 }
 
-TEST_F(Editing, TheBoardScalesByWholeFactorsAndClicksFollow) {
-  // The white king's figure pixels: 657 from the 36-pixel image, 2509 from the 72-pixel glyph
-  // (not 4 x 657), and that glyph drawn at 108 pixels.
-  const std::vector<std::tuple<int, int, int, int, int, int>> sizes = {
-      {535, 420, 1, 198, 16, 657}, {857, 740, 2, 198, 16, 2509}, {1000, 740, 2, 269, 16, 2509},
-      {1179, 1060, 3, 198, 16, 5645}};
-  for (auto [width, height, k, left, top, kingPixels] : sizes) {
+TEST_F(Editing, TheBoardScalesWithTheWindowAndClicksFollow) {
+  // Outer size, the board's scale and corner: any scale that fits (800 x 560 gives 1.4375).
+  const std::vector<std::tuple<int, int, double, int, int>> sizes = {
+      {535, 420, 1.0, 198, 16}, {800, 560, 1.4375, 260, 16}, {1000, 740, 2.0, 269, 16},
+      {1179, 1060, 3.0, 198, 16}};
+  for (auto [width, height, k, left, top] : sizes) {
     SCOPED_TRACE(k);
     MoveWindow(hwnd, 10, 0, width, height, true);  // as by the user (outer size)
     PumpMessages();
     EXPECT_EQ(std::tie(BoardScale, BoardLeft, BoardTop), std::tie(k, left, top));
-    const int x0 = left + 22 * k, y0 = top + 4 * k;
+    auto At = [scale = k](double field) { return static_cast<int>(std::lround(field * scale)); };
+    const int x0 = left + At(22), y0 = top + At(4);
+    // The white king on e1 fills its square as much at every scale.
     int figure = 0;
-    for (COLORREF c : Pixels(x0 + 4 * 37 * k, y0 + 7 * 37 * k, x0 + (4 * 37 + 36) * k,
-                             y0 + (7 * 37 + 36) * k))
+    for (COLORREF c : Pixels(left + At(22 + 4 * 37), top + At(4 + 7 * 37), left + At(58 + 4 * 37),
+                             top + At(40 + 7 * 37)))
       figure += c != DarkColour(0) && c != LightColour(0);
-    EXPECT_EQ(figure, kingPixels);
-    EXPECT_EQ(Pixel(x0 + 36 * k, y0), RGB(0, 0, 0));  // the grid line, k pixels wide
-    EXPECT_EQ(Pixel(x0 + 37 * k - 1, y0), RGB(0, 0, 0));
-    EXPECT_EQ(Pixel(x0 + 37 * k, y0), DarkColour(0));
+    EXPECT_NEAR(figure / (k * k), 600, 150);
+    const COLORREF grid = Pixel(left + At(58.4), y0 + At(10));  // the grid line between a8 and b8
+    EXPECT_LT(std::max({grid & 0xFF, grid >> 8 & 0xFF, grid >> 16 & 0xFF}), 100u) << std::hex << grid;
+    EXPECT_EQ(Pixel(left + At(60), y0 + At(10)), DarkColour(0));
     // A click on the grid line right of and below c3 belongs to it.
     ClickTool(13);
-    ClickAt(hwnd, x0 + 2 * 37 * k + 36 * k, y0 + 5 * 37 * k + 36 * k);
+    ClickAt(hwnd, left + At(58.4 + 2 * 37), top + At(40.4 + 5 * 37));
     EXPECT_EQ(Now().Pos[2 * 8 + 2], DotMark);
     ClickAt(hwnd, x0 - 1, y0);  // left of the board
     Choose(CmdStart);
@@ -219,7 +221,7 @@ TEST_F(Editing, WindowSizeAndLastFolderAreKept) {
   EXPECT_EQ(Editor().prefs.WindowHeight, 800);
   hwnd = CreateMainWindow(SW_SHOWNORMAL);
   EXPECT_EQ(ClientWidth(hwnd), 892);
-  EXPECT_EQ(BoardScale, 2);
+  EXPECT_DOUBLE_EQ(BoardScale, 687.0 / 322);  // the field as wide as the room beside the palette
   // The open dialog starts where the last file was saved.
   std::filesystem::create_directory(folder + "/sub");
   Editor().ShowCoords = 0;

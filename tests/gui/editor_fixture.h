@@ -148,3 +148,9 @@ inline COLORREF LightColour(int theme) { return ThemeColour(Lt[theme]); }
 inline COLORREF DarkColour(int theme) { return ThemeColour(Dk[theme]); }
 constexpr COLORREF WindowBackground = RGB(242, 237, 222);
 constexpr COLORREF ArrowColour = RGB(180, 0, 0);
+// An arrow's pixel: its red (the start mark's, exactly), or the semi-transparent arrow's red
+// over a square or a man.
+inline bool IsArrow(COLORREF c) {
+  const int r = c & 0xFF, g = c >> 8 & 0xFF, b = c >> 16 & 0xFF;
+  return r >= 120 && g < 100 && b < 100 && r - g > 90;
+}

@@ -169,7 +169,7 @@ TEST_F(FileCommands, TheClipboardIsOfferedAllAtOnceReplacedWithoutAskingAndEndsA
   EXPECT_EQ(ClipboardData("image/bmp"), ReadWhole(In("clip.bmp")));
   const std::string png = ClipboardData("image/png");
   EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
-  EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\x50\0\0\x02\x50", 8));  // 592 x 592
+  EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x03\0\0\0\x03\0", 8));  // 768: twice the 384 shown
   const std::string html = ClipboardData("text/html");
   EXPECT_EQ(html.rfind("<img src=\"data:image/png;base64,iVBORw0KGgo", 0), 0u)
       << html.substr(0, 80);
@@ -236,7 +236,7 @@ TEST_F(FileCommands, EverySaveWritesItsFileBesideThePositionFileAndReports) {
     const std::string bytes = ReadWhole(In(r.file));
     EXPECT_EQ(bytes.rfind(r.magic, 0), 0u);
     if (std::string(r.file).ends_with(".png")) {
-      EXPECT_EQ(bytes[24], stem == "a" ? 1 : 8);  // bit depth: the print picture or colour
+      EXPECT_EQ(bytes[24], 8);  // bit depth: the composer's picture in print or colour
     }
     ASSERT_EQ(RecordedFileDialogs().size(), r.answer ? 1u : 0u);
     if (r.filter) ExpectDialog(RecordedFileDialogs()[0], true, r.filter, r.ext, 0x80806u);

@@ -1,4 +1,6 @@
 // The main window as created: title, menu bar, palette and images.
+#include <algorithm>
+
 #include "tests/gui/editor_fixture.h"
 
 TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
@@ -26,7 +28,15 @@ TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
       "P&osition|&Empty|5002", "P&osition|&Start|5003", "P&osition|&Typical|5004",
       "P&osition|&White to move|5005", "P&osition|&Black to move|5006", "&Verify||0",
       "&Verify|Check &Legal|6002", "&Help||0", "&Help|&About|7003", "&Help|&Help\tF1|7002"};
-  EXPECT_EQ(MenuBarTexts(hwnd), expected);
+  // Then the piece sets: the default, the classic figures, the installed chess fonts.
+  std::vector<std::string> menus = MenuBarTexts(hwnd);
+  ASSERT_GT(menus.size(), expected.size() + 3);
+  EXPECT_EQ(std::vector<std::string>(menus.begin(), menus.begin() + expected.size()), expected);
+  EXPECT_EQ(std::vector<std::string>(menus.begin() + expected.size(), menus.begin() + expected.size() + 3),
+            (std::vector<std::string>{"P&ieces||0", "P&ieces|&Book (FreeSerif)|2100", "P&ieces|&Classic|2101"}));
+  EXPECT_TRUE(std::any_of(menus.begin(), menus.end(),
+                          [](const std::string &m) { return m.starts_with("P&ieces|FreeSerif|21"); }));
+  EXPECT_TRUE(MenuItemChecked(hwnd, CmdPiecesFirst));
   // The settings in force are checked.
   EXPECT_TRUE(MenuItemChecked(hwnd, CmdMedium));
   EXPECT_TRUE(MenuItemChecked(hwnd, CmdAsk));
@@ -38,7 +48,8 @@ TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
 }
 
 // The images come from the start folder: the tests run in the build folder, which holds none.
-// Without them the buttons and the board go without, and clicks and moves still work.
+// Without them the eraser and arrow tool go without faces, the men and markers' faces and the
+// board's men still come from the composer, and clicks and moves still work.
 TEST_F(EditorWindow, PaletteFacesAndImagesAreLoadedOrLeftOutWhenMissing) {
   for (bool present : {true, false}) {
     if (!present) {
@@ -55,7 +66,8 @@ TEST_F(EditorWindow, PaletteFacesAndImagesAreLoadedOrLeftOutWhenMissing) {
       HWND button = GetDlgItem(hwnd, i);
       ASSERT_NE(button, nullptr);
       EXPECT_EQ(GetParent(button), hwnd);
-      EXPECT_EQ(ButtonImage(button) != nullptr, present);
+      // The men and markers' faces come from the composer; the eraser's and arrow tool's from files.
+      EXPECT_EQ(ButtonImage(button) != nullptr, present || (i >= 1 && i <= 14));
       EXPECT_EQ(Curs[i] != nullptr, present);
       EXPECT_EQ(Pics[i] != nullptr, present && i > 0);  // the empty square has no picture
       EXPECT_EQ(Mask[i] != nullptr, present && i > 0);
@@ -64,6 +76,6 @@ TEST_F(EditorWindow, PaletteFacesAndImagesAreLoadedOrLeftOutWhenMissing) {
   Editor().SelPiece = WQ;
   ClickSquare(4, 4);
   EXPECT_EQ(Now().Pos[4 * 8 + 3], WQ);
-  EXPECT_EQ(Pixel(CentreX(4), CentreY(4)), LightColour(0));
+  EXPECT_NE(Pixel(CentreX(4), CentreY(4)), LightColour(0));  // the composer draws the men
   MoveMouseTo(hwnd, 300, 100);
 }

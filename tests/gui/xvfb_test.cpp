@@ -34,11 +34,11 @@ constexpr uint32_t Colour(int r, int g, int b) { return r | g << 8 | b << 16; }
 
 // The board frame's top line: the first row's run of 290 to 330 black pixels times the scale (the
 // black screen beside the window is longer); its left end and length, x -1 when there is none. At
-// the first size its left end lies at x 215 of the client area (the 5-pixel pen round x 217), y 15.
+// the first size its left end lies at x 215 of the client area, y 16.
 struct FrameLine {
   int x = -1, y = -1, length = 0;
 };
-FrameLine FrameAt(const Screen &screen, int scale = 1) {
+FrameLine FrameAt(const Screen &screen, double scale = 1) {
   for (int y = 0; y < screen.height; y++)
     for (int x = 0, n = 0; x <= screen.width; x++) {  // the pixel right of the screen is no black
       if (screen.At(x, y) == 0) {
@@ -87,7 +87,7 @@ TEST(Xvfb, FileArgumentUndoRedoDesktopClipboardPasteAndALargerBoard) {
       "xdotool key ctrl+y; sleep 1; import -window root \"$F/4.png\"; "
       "printf %s \"K7/8/8/8/8/8/8/7k b - - 0 1\" | xclip -selection clipboard; "
       "xdotool key ctrl+v; sleep 1; import -window root \"$F/5.png\"; "
-      "xdotool windowsize $w 1070 840; sleep 1.5; import -window root \"$F/6.png\"; "
+      "xdotool windowsize $w 688 700; sleep 1.5; import -window root \"$F/6.png\"; "
       "kill $pid; wait $pid";
   // The script runs from the run folder on an X server (not headless, whatever the tests use),
   // with F naming the folder, which gets the log; the timeout ends everything should it hang.
@@ -102,7 +102,7 @@ TEST(Xvfb, FileArgumentUndoRedoDesktopClipboardPasteAndALargerBoard) {
     ASSERT_TRUE(shots[i].Read(folder + "/" + std::to_string(i) + ".png")) << i << ".png";
   const FrameLine frame = FrameAt(shots[1]);
   ASSERT_GE(frame.x, 0) << "no board on the screen";
-  const int ox = frame.x - 215, oy = frame.y - 15;
+  const int ox = frame.x - 215, oy = frame.y - 16;
   SCOPED_TRACE("client origin " + std::to_string(ox) + "," + std::to_string(oy));
   // The board's white field, 322 x 320 pixels at the first size.
   auto field = [&](int shot) { return Pixels(shots[shot], ox + 198, oy + 16, 322, 320); };
@@ -139,10 +139,51 @@ TEST(Xvfb, FileArgumentUndoRedoDesktopClipboardPasteAndALargerBoard) {
   for (int c = 0; c < 8; c++)
     for (int t = 0; t < 8; t++)
       EXPECT_EQ(occupied(c, t), (c == 0 && t == 0) || (c == 7 && t == 7)) << c << "," << t;
-  int before = FrameAt(shots[4]).length, after = FrameAt(shots[6], 2).length;
-  EXPECT_GE(after, 2 * before - 20) << before << " -> " << after;
-  EXPECT_LE(after, 2 * before + 20) << before << " -> " << after;
+  // 688 pixels wide: the room right of the palette is 1.5 times the field's 322.
+  int before = FrameAt(shots[4]).length, after = FrameAt(shots[6], 1.5).length;
+  EXPECT_GE(after, 1.5 * before - 10) << before << " -> " << after;
+  EXPECT_LE(after, 1.5 * before + 10) << before << " -> " << after;
   // The screenshots stay for a look when the test failed; otherwise their folder goes.
+  if (HasFailure())
+    std::printf("screenshots kept in %s\n", folder.c_str());
+  else
+    std::system(("rm -rf '" + folder + "'").c_str());
+}
+
+// With QT_SCALE_FACTOR=2 the palette and the board are twice the size, and the board is drawn
+// at the screen's own pixels: its men's edges are smooth at that resolution, not the first
+// size's pixels doubled (where every aligned 2 x 2 block is one colour).
+TEST(Xvfb, TwiceTheScaleFactorGivesATwiceAsLargeSharpBoard) {
+  for (const char *tool : {"xvfb-run", "import", "convert", "xdotool"})
+    if (std::system(("command -v " + std::string(tool) + " >/dev/null 2>&1").c_str()) != 0)
+      GTEST_SKIP() << tool << " is not installed";
+  char name[] = "/tmp/bs-xvfb-XXXXXX";
+  ASSERT_NE(mkdtemp(name), nullptr);
+  const std::string folder = name;
+  Diagram typical;
+  TypicalPosition(typical);
+  ASSERT_TRUE(WriteFileAtomically(folder + "/typical.brd", MakeBRDFile(typical, PictureSettings()), nullptr));
+  const std::string script =
+      "./boardsmith \"$F/typical.brd\" & pid=$!; sleep 4; import -window root \"$F/1.png\"; kill $pid; wait $pid";
+  std::system(("cd '" BS_RUN_DIR "' && F='" + folder + "' timeout -k 5 60 xvfb-run -a -s "
+               "'-screen 0 1600x1200x24' sh -c 'QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2; "
+               "export QT_QPA_PLATFORM QT_SCALE_FACTOR; " + script + "' >'" + folder + "/log.txt' 2>&1").c_str());
+  Screen screen;
+  ASSERT_TRUE(screen.Read(folder + "/1.png"));
+  const FrameLine frame = FrameAt(screen, 2);
+  ASSERT_GE(frame.x, 0) << "no board twice the size on the screen; see " << folder;
+  EXPECT_NEAR(frame.length, 2 * 305, 4);
+  const int ox = frame.x - 2 * 215, oy = frame.y - 2 * 16;
+  // A palette button's face, twice as large: its light square colour.
+  EXPECT_GT(Count(Pixels(screen, ox + 20, oy + 20, 92, 92), Colour(231, 208, 167)), 4 * 200);
+  // The field's aligned 2 x 2 blocks of more than one colour.
+  int mixed = 0, blocks = 0;
+  for (int y = oy + 2 * 20; y < oy + 2 * 316; y += 2)
+    for (int x = ox + 2 * 220; x < ox + 2 * 516; x += 2, blocks++) {
+      const uint32_t c = screen.At(x, y);
+      mixed += screen.At(x + 1, y) != c || screen.At(x, y + 1) != c || screen.At(x + 1, y + 1) != c;
+    }
+  EXPECT_GT(mixed, blocks / 50) << mixed << " of " << blocks;
   if (HasFailure())
     std::printf("screenshots kept in %s\n", folder.c_str());
   else

@@ -7,6 +7,11 @@
 //   start-flipped.bmp the same flipped, black at the bottom
 //   typical.bmp       the typical position with its arrow, white at the bottom, without
 //                     coordinates
+//   SET-PX-STYLE.png  the vector composer's picture of every man on a light and a dark square,
+//                     both markers on both, and every kind of arrow (rank, file, diagonal,
+//                     knight's move, two sharing a target), for each piece set (default,
+//                     classic, each installed chess font), at 64, 300 and 1200 pixels, colour
+//                     and print
 // View them as PNG, magnified: convert FOLDER/pieces.bmp -scale 400% pieces.png
 #include <cstdio>
 #include <cstring>
@@ -19,6 +24,9 @@
 #include "render/canvas.h"
 #include "render/glyphs.h"
 #include "render/makebmp.h"
+#include "render/moduleload.h"
+#include "render/picturefile.h"
+#include "render/vectorapi.h"
 
 namespace {
 constexpr uint8_t Unwritten = 7;  // a canvas value no primitive writes
@@ -121,6 +129,45 @@ bool WriteDiagram(const Diagram &diagram, int coords, Canvas &canvas, const std:
   std::fprintf(stderr, "reviewsheet: %s\n", why.c_str());
   return false;
 }
+// Every man and marker on both colours of square, and every kind of arrow.
+Diagram ReviewDiagram() {
+  Diagram d;
+  const int men[6] = {WK, WQ, WR, WB, WN, WP};
+  for (int k = 0; k < 6; k++) {
+    d.Pos[k * 8 + 0] = men[k], d.Pos[(5 - k) * 8 + 1] = men[k];
+    d.Pos[k * 8 + 7] = men[k] + 6, d.Pos[(5 - k) * 8 + 6] = men[k] + 6;
+  }
+  d.Pos[6 * 8 + 0] = d.Pos[7 * 8 + 1] = d.Pos[6 * 8 + 7] = d.Pos[7 * 8 + 6] = DotMark;
+  d.Pos[7 * 8 + 0] = d.Pos[6 * 8 + 1] = d.Pos[7 * 8 + 7] = d.Pos[6 * 8 + 6] = CrossMark;
+  // Columns from the left, rows from the top: c3-c6, a5-d5, b3-e6 and e3-e6, g3-f5, h6-h4.
+  const int32_t arrows[6][4] = {{2, 5, 2, 2}, {0, 3, 3, 3}, {1, 5, 4, 2}, {4, 5, 4, 2}, {6, 5, 5, 3}, {7, 2, 7, 4}};
+  std::memcpy(d.Arr, arrows, sizeof arrows);
+  d.NArrows = 6;
+  return d;
+}
+
+// The review diagram in every set, size and style, as PNG.
+bool WriteSets(Canvas &canvas, const std::string &folder) {
+  bool ok = true;
+  std::vector<std::string> sets = PieceSets();
+  sets.insert(sets.begin(), "");
+  for (const std::string &set : sets)
+    for (int px : {64, 300, 1200})
+      for (int style : {StyleColour, StylePrint}) {
+        PictureSettings settings;
+        settings.Coords = 1, settings.Theme = 0, settings.Style = style, settings.Px = px;
+        settings.SetPieceSet(set);
+        std::string name = set.empty() ? "default" : set, bytes, why;
+        for (char &c : name) c = c == ' ' || c == '/' ? '_' : c;
+        name += "-" + std::to_string(px) + (style == StyleColour ? "-colour.png" : "-print.png");
+        if (!PictureBytes(PicturePNG, ReviewDiagram(), settings, canvas, &bytes, &why) ||
+            !WriteFileAtomically(folder + "/" + name, bytes, &why)) {
+          std::fprintf(stderr, "reviewsheet: %s: %s\n", name.c_str(), why.c_str());
+          ok = false;
+        }
+      }
+  return ok;
+}
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -129,6 +176,7 @@ int main(int argc, char **argv) {
     return 2;
   }
   std::string folder = argv[1];
+  SetModuleFolder(BS_MODULE_FOLDER);  // the vector composer of this build
   auto canvas = std::make_unique<Canvas>();
   bool ok = WritePieces(*canvas, folder + "/pieces.bmp");
   Diagram diagram;
@@ -139,5 +187,6 @@ int main(int argc, char **argv) {
   diagram.Flipped = 0;
   TypicalPosition(diagram);
   ok = ok && WriteDiagram(diagram, 0, *canvas, folder + "/typical.bmp");
+  ok = WriteSets(*canvas, folder) && ok;
   return ok ? 0 : 1;
 }
