@@ -1,6 +1,8 @@
 // An input's kind told by its first line that is not blank.
 #include "exporter/inputkind.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <memory>
 
@@ -38,4 +40,28 @@ Source::Kind KindOfFileContent(const std::string &path) {
     at = end + 1;
   }
   return Source::PositionFile;
+}
+
+bool ListHoldsOneRecord(const std::string &path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;  // a pipe is read once
+  struct Closer {
+    void operator()(std::FILE *f) const { std::fclose(f); }
+  };
+  std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "rb"));
+  if (!file) return true;  // the reader says why it cannot be read
+  std::FILE *f = file.get();
+  int records = 0, c;
+  for (const char *bom = "\xEF\xBB\xBF"; *bom && (c = getc_unlocked(f)) != EOF; bom++)
+    if (c != static_cast<unsigned char>(*bom)) {
+      ungetc(c, f);  // no byte-order mark (a partial one is the record's own bytes: rare, harmless)
+      break;
+    }
+  // Each line: its first character that is not a blank tells a record from a blank or comment.
+  while (records < 2 && (c = getc_unlocked(f)) != EOF) {
+    while (c == ' ' || c == '\t' || c == '\r') c = getc_unlocked(f);
+    if (c != '\n' && c != '#' && c != EOF) records++;
+    while (c != '\n' && c != EOF) c = getc_unlocked(f);
+  }
+  return records < 2;
 }

@@ -304,7 +304,7 @@ bool Settle(ExportOptions *o, std::vector<size_t> positional, std::string *probl
     }
   }
   for (const Source &source : s) {
-    if (source.kind == Source::List) many = true;
+    if (source.kind == Source::List && !ListHoldsOneRecord(source.text)) many = true;
     if (source.kind == Source::FENText || source.kind == Source::StandardInput) fromText = true;
   }
   if (s.empty()) {

@@ -321,6 +321,7 @@ const Line Lines[] = {
     {{"@l.fen", "-o", "@same.bmp"}, 1, "cannot write @same.bmp: @l.fen:2 of this run goes there\n",
      "1 of 3 diagrams written; their checks found 0 errors and 0 warnings\n"},
     {{"@...fen", "-o", "@{name}-{n}.bmp"}, 0, "", "BMP file saved with 0 errors and 0 warnings\n"},
+    {{"@one.fen", "@one.bmp"}, 0, "", "BMP file saved with 0 errors and 0 warnings\n"},  // one record
 };
 
 TEST_F(Exporter, CommandLines) {
@@ -337,6 +338,7 @@ TEST_F(Exporter, CommandLines) {
   WriteWhole(folder_ / "l.txt", List);
   WriteWhole(folder_ / "nul.fen", std::string("abc\0def\n", 8));
   WriteWhole(folder_ / "...fen", "4k3/8/8/8/8/8/8/4K3 w - - 0 1\n");
+  WriteWhole(folder_ / "one.fen", "\xEF\xBB\xBF# a comment\n\n  4k3/8/8/8/8/8/8/4K3 w - - 0 1\n \t\n");
   std::filesystem::create_directory_symlink(folder_.Path(), folder_ / "link");
   WriteWhole(folder_ / "empty.pgn", "\n");
   WriteWhole(folder_ / "empty.fen", "# nothing but a comment\n");
@@ -354,7 +356,8 @@ TEST_F(Exporter, CommandLines) {
   EXPECT_EQ(NamesIn(folder_.Path()),
             (std::set<std::string>{"s.brd", "g.pgn", "l.fen", "l.txt", "nul.fen", "self.bmp", "pawn.brd",
                                    "pawn.bmp", "garbage.brd", "link", "same.bmp", "...fen", "__-1.bmp",
-                                   "empty.pgn", "empty.fen", "v.pgn", "edges.pgn", "null.bmp"}));
+                                   "empty.pgn", "empty.fen", "v.pgn", "edges.pgn", "null.bmp",
+                                   "one.fen", "one.bmp"}));
   EXPECT_EQ(ReadWhole(folder_ / "self.bmp"), ReadWhole(folder_ / "s.brd"));
 
   Outcome help = Run({"--help"});
