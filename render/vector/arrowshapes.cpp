@@ -30,7 +30,8 @@ int SquareCentre(int square) { return 72 * square + 45; }
 // Along a column (vertical) or a row, from l0 to l1 in direction s, on the line across.
 void Straight(Shapes &out, bool vertical, int across, int l0, int l1, int s) {
   auto P = [&](double a, double l) { return vertical ? Centre(a, l) : Centre(l, a); };
-  const double tip = l1 + 6 + 0.5 * s, base = l1 - 18 - 0.5 * s;
+  // The head's point is 6 pixels past the centre, its base 24 behind the point (mirrored with s).
+  const double tip = l1 + 6.5 * s, base = l1 - 18.5 * s;
   out.Add(WhiteEdge, 1, {P(across, tip), P(across - 12.5, base), P(across + 12.5, base)});
   out.Add(WhiteLine, 1, {P(across - 5, l0), P(across - 5, l0 + 30 * s)});
   out.Add(WhiteLine, 1, {P(across + 5, l0), P(across + 5, l0 + 30 * s)});

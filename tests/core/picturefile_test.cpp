@@ -253,6 +253,27 @@ TEST(PictureFile, VectorPicturesOnSeveralThreads) {
 // 1-bit figures give a handful), the default set is not the classic one; PDF and SVG hold paths
 // only (no text, font or image), each man once in an SVG, and the same file every time (a PDF's
 // date only from SOURCE_DATE_EPOCH); fonts without the chess men, or missing, are refused.
+// The composer's print arrows are the exact picture's, in each of the four straight directions
+// and the four diagonal ones: on an empty board at the picture's own size, no 8 x 8 block of the
+// composed PNG (a font set, so not the BMP's own pixels) differs much from the BMP.
+TEST(PictureFile, ComposedPrintArrowsPointAsTheExactPictureDoes) {
+  SetModuleFolder(BS_MODULE_FOLDER);
+  auto canvas = std::make_unique<Canvas>();
+  const int32_t arrows[8][4] = {{1, 6, 1, 2}, {6, 2, 6, 5}, {2, 1, 6, 1}, {5, 6, 0, 6},
+                                {0, 7, 3, 4}, {7, 0, 4, 3}, {3, 3, 0, 6}, {4, 4, 7, 7}};
+  for (const auto &arrow : arrows) {
+    SCOPED_TRACE(testing::Message() << "arrow " << arrow[0] << arrow[1] << " to " << arrow[2] << arrow[3]);
+    Diagram d;
+    d.NArrows = 1;
+    std::memcpy(d.Arr[0], arrow, sizeof arrow);
+    PictureSettings settings;
+    std::string png, why;
+    ASSERT_TRUE(PictureBytes(PicturePNG, d, settings, *canvas, &png, &why)) << why;
+    Compose(d, settings, *canvas);
+    EXPECT_LT(BlockDifference(DecodePNG(png, false), CanvasGrey(*canvas, PictureSize(0)), 8), 0.15);
+  }
+}
+
 TEST(PictureFile, ComposedPicturesAreSmoothPathsAndReproducible) {
   SetModuleFolder(BS_MODULE_FOLDER);
   auto canvas = std::make_unique<Canvas>();
