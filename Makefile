@@ -103,6 +103,7 @@ bench: build
 	$(BUILD)/bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	bench/startup.sh $(BUILD)
 	bench/serve_load.sh $(BUILD)
+	bench/png_vs_peer.sh $(BUILD)
 
 # Through sudo only when PREFIX cannot be written otherwise.
 install: build-run
