@@ -52,7 +52,7 @@ void DrawBoard(HDC hdc) {
   std::string pixels, why;
   SetBkMode(hdc, TRANSPARENT);  // as the labels' text always left it for the status line
   if (VectorPicture(VectorDiagramOf(PictureBoardView, Editor().diagram, Editor().settings, pw, ph),
-                    &pixels, &why)) {
+                    PictureCanvas(), &pixels, &why)) {
     DrawPicture(hdc, X(0), Y(0), w, h, reinterpret_cast<const uint32_t *>(pixels.data()), pw, ph);
     return;
   }

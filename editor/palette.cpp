@@ -59,7 +59,8 @@ HBITMAP ComposedFace(HWND hwnd, int code) {
   Diagram one;
   one.Pos[7] = code;
   std::string pixels, why;
-  if (!VectorPicture(VectorDiagramOf(PictureFace, one, Editor().settings, side, side), &pixels, &why))
+  if (!VectorPicture(VectorDiagramOf(PictureFace, one, Editor().settings, side, side), PictureCanvas(),
+                     &pixels, &why))
     return nullptr;
   return CreatePictureBitmap(reinterpret_cast<const uint32_t *>(pixels.data()), side, side, ratio);
 }

@@ -16,8 +16,23 @@
 constexpr int CanvasSize = 630;
 constexpr int SquarePixels = 72;
 
+// The vector composer's working memory for the canvas's owner (its last raster, the PNG
+// encoder's room, the men it has drawn at a size), made by the composer's module on first use
+// and handed back to it with the canvas, so that a batch reuses it and no owner shares it.
+struct ComposerRoom {
+  void *room = nullptr;
+  void (*release)(void *) = nullptr;
+  ComposerRoom() = default;
+  ComposerRoom(const ComposerRoom &) = delete;
+  ComposerRoom &operator=(const ComposerRoom &) = delete;
+  ~ComposerRoom() {
+    if (release) release(room);
+  }
+};
+
 struct Canvas {
   uint8_t Dot[CanvasSize][CanvasSize] = {};  // all white when made
+  ComposerRoom composer;
 };
 
 void HLine(Canvas &canvas, int y, int x1, int x2, uint8_t colour);

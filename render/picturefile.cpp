@@ -22,9 +22,9 @@ bool ExactPicture(const PictureSettings &settings, int px) {
 }
 
 // Any other PNG: the vector composer's raster, encoded where it is drawn (render/vector/pngencode.cpp).
-bool RasterPNG(const Diagram &diagram, const PictureSettings &settings, int px, std::string *bytes,
-               std::string *why) {
-  return VectorPicture(VectorDiagramOf(PictureRasterPNG, diagram, settings, px, px), bytes, why);
+bool RasterPNG(const Diagram &diagram, const PictureSettings &settings, int px, Canvas &canvas,
+               std::string *bytes, std::string *why) {
+  return VectorPicture(VectorDiagramOf(PictureRasterPNG, diagram, settings, px, px), canvas, bytes, why);
 }
 }  // namespace
 
@@ -63,14 +63,14 @@ bool PictureBytes(int format, const Diagram &diagram, const PictureSettings &set
       return true;
     }
     case PicturePNG: {
-      if (!ExactPicture(settings, settings.Px)) return RasterPNG(diagram, settings, px, bytes, why);
+      if (!ExactPicture(settings, settings.Px)) return RasterPNG(diagram, settings, px, canvas, bytes, why);
       std::vector<uint8_t> png = EncodePNG(diagram, settings, canvas, why);
       bytes->assign(png.begin(), png.end());
       return !png.empty();
     }
     case PicturePDF:
     case PictureSVG:
-      return VectorPicture(VectorDiagramOf(format, diagram, settings), bytes, why);
+      return VectorPicture(VectorDiagramOf(format, diagram, settings), canvas, bytes, why);
     case PictureGIF:
       return AnimationBytes(PictureGIF, {diagram}, {0}, settings, canvas, bytes, why);
     default:

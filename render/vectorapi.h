@@ -14,11 +14,14 @@
 
 #include "model/diagram.h"
 #include "model/picturesettings.h"
+#include "render/canvas.h"
 
-constexpr int VectorInterface = 4;  // raised whenever VectorDiagram or VectorEntry changes
+constexpr int VectorInterface = 5;  // raised whenever VectorDiagram or VectorEntry changes
 constexpr const char *VectorModuleName = "boardsmith-vector.so";
 constexpr const char *VectorEntryName = "BoardsmithVectorPicture";
 constexpr const char *PieceSetsEntryName = "BoardsmithPieceSets";
+constexpr const char *RoomEntryName = "BoardsmithVectorRoom";
+constexpr const char *RoomReleaseName = "BoardsmithVectorRoomRelease";
 
 // What the module makes besides PDF and SVG (render/picturefile.h numbers those), each as cairo's
 // premultiplied 32-bit pixels (0xAARRGGBB in native order, rows top first, opaque): the picture as
@@ -46,9 +49,13 @@ static_assert(std::is_standard_layout_v<VectorDiagram> && std::is_trivially_copy
 // Where the module's bytes go, a piece at a time.
 extern "C" typedef void VectorAppend(void *context, const uint8_t *bytes, size_t count);
 // The module's entry point: the whole picture handed to append, or false with a reason written
-// into why (whySize bytes of room) and nothing handed over.
-extern "C" typedef bool VectorEntry(const VectorDiagram *diagram, VectorAppend *append, void *context,
-                                    char *why, size_t whySize);
+// into why (whySize bytes of room) and nothing handed over. room is the caller's working memory
+// from RoomEntry (null: the call makes its own).
+extern "C" typedef bool VectorEntry(const VectorDiagram *diagram, void *room, VectorAppend *append,
+                                    void *context, char *why, size_t whySize);
+// A new working memory for one caller, and its release (ComposerRoom in render/canvas.h).
+extern "C" typedef void *RoomEntry();
+extern "C" typedef void RoomRelease(void *room);
 
 // The module's list of piece sets: "classic", then each installed font family that has the twelve
 // chess men, one a line, handed to append.
@@ -58,9 +65,9 @@ extern "C" typedef void PieceSetsEntry(VectorAppend *append, void *context);
 // and piece set; width and height for a raster or board view.
 VectorDiagram VectorDiagramOf(int format, const Diagram &diagram, const PictureSettings &settings,
                               int width = 0, int height = 0);
-// Loads the module (once) and writes the picture; false with a reason when the module is
-// missing or fails.
-bool VectorPicture(const VectorDiagram &diagram, std::string *bytes, std::string *why);
+// Loads the module (once) and writes the picture, in the working memory the canvas carries;
+// false with a reason when the module is missing or fails.
+bool VectorPicture(const VectorDiagram &diagram, Canvas &canvas, std::string *bytes, std::string *why);
 // The piece sets the editor's menu offers: "classic" and the installed chess fonts; only
 // "classic" when the module is missing.
 std::vector<std::string> PieceSets();

@@ -7,17 +7,26 @@ VectorDiagram VectorDiagramOf(int format, const Diagram &diagram, const PictureS
   return VectorDiagram{VectorInterface, format, width, height, diagram, settings};
 }
 
-bool VectorPicture(const VectorDiagram &diagram, std::string *bytes, std::string *why) {
+bool VectorPicture(const VectorDiagram &diagram, Canvas &canvas, std::string *bytes, std::string *why) {
   std::string reason;
-  auto *entry = reinterpret_cast<VectorEntry *>(ModuleEntry(
-      VectorModuleName, VectorEntryName, "vector writer", "PDF, SVG and composed PNG pictures", &reason));
+  const char *needs = "PDF, SVG and composed PNG pictures";
+  auto *entry = reinterpret_cast<VectorEntry *>(
+      ModuleEntry(VectorModuleName, VectorEntryName, "vector writer", needs, &reason));
   bytes->clear();
   if (!entry) {
     if (why) *why = reason;
     return false;
   }
+  ComposerRoom &room = canvas.composer;
+  if (!room.room) {
+    auto *make = reinterpret_cast<RoomEntry *>(
+        ModuleEntry(VectorModuleName, RoomEntryName, "vector writer", needs, &reason));
+    auto *release = reinterpret_cast<RoomRelease *>(
+        ModuleEntry(VectorModuleName, RoomReleaseName, "vector writer", needs, &reason));
+    if (make && release) room.room = make(), room.release = release;
+  }
   char failure[VectorReasonSize] = "";
-  if (entry(&diagram, AppendToString, bytes, failure, sizeof failure)) return true;
+  if (entry(&diagram, room.room, AppendToString, bytes, failure, sizeof failure)) return true;
   bytes->clear();
   if (why) *why = failure;
   return false;

@@ -2,6 +2,7 @@
 // piece set, markers, arrows and coordinates, every one a shape. Drawn in layout units, y upward.
 #include "render/vector/composer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <vector>
@@ -140,39 +141,23 @@ void Place(const Pen &pen, const Recording &r, double x, double y, double q) {
 }
 
 // Rasters draw each man and marker once per set, size and style into a small picture of its own
-// and place that on every square it stands on, at whole pixels: a batch of pictures of one size
-// draws each man once. Each thread keeps its own pictures (a few hundred at most).
-struct SpriteKey {
-  const PieceSet *set;
-  int code;
-  long side;  // the square's side in device pixels, times 1024
-  bool print;
-  auto operator<=>(const SpriteKey &) const = default;
-};
-struct Sprites {
-  std::map<SpriteKey, cairo_surface_t *> made;
-  ~Sprites() {
-    for (auto &[key, surface] : made) cairo_surface_destroy(surface);
-  }
-};
-thread_local Sprites ThreadSprites;
+// (kept in the caller's room, a few hundred at most) and place that on every square it stands
+// on, at whole pixels: a batch of pictures of one size draws each man once.
 constexpr size_t MaxSprites = 256;
 
 // The man or marker on the square whose user-space corner is (x, y), from its sprite.
 template <typename Draw>
-void PlaceSprite(const Pen &pen, const SpriteKey &key, double x, double y, double q, Draw draw) {
+void PlaceSprite(const Pen &pen, Sprites &sprites, const SpriteKey &key, double x, double y, double q,
+                 Draw draw) {
   cairo_t *cr = pen.cr;
   double left = x, top = pen.height - y - q, side = q, zero = 0;
   cairo_user_to_device(cr, &left, &top);
   cairo_user_to_device_distance(cr, &side, &zero);
   const int margin = static_cast<int>(std::ceil(0.1 * side)) + 1, size = static_cast<int>(std::ceil(side)) + 2 * margin;
-  auto &made = ThreadSprites.made;
+  auto &made = sprites.made;
   auto known = made.find(key);
   if (known == made.end()) {
-    if (made.size() >= MaxSprites) {
-      for (auto &[k, surface] : made) cairo_surface_destroy(surface);
-      made.clear();
-    }
+    if (made.size() >= MaxSprites) sprites.Clear();
     cairo_surface_t *sprite = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size);
     cairo_t *sc = cairo_create(sprite);
     cairo_translate(sc, margin, margin);
@@ -242,7 +227,7 @@ void PrintArrow(const Pen &pen, const int32_t *a, double shift, cairo_pattern_t 
 // shaft and a head, filled red over a dark outline, the whole laid semi-transparently so that a
 // man beneath shows. The tip stops short of the target's centre on the side it comes from, so
 // that arrows sharing a target keep their heads apart.
-void ColourArrow(const Pen &pen, const Layout &l, const int32_t *a) {
+void ColourArrow(const Pen &pen, const Layout &l, const int32_t *a, bool raster) {
   cairo_t *cr = pen.cr;
   const double q = l.side;
   auto Centre = [&](int c, int r, double *x, double *y) {
@@ -279,6 +264,18 @@ void ColourArrow(const Pen &pen, const Layout &l, const int32_t *a) {
     cairo_line_to(cr, baseX + uy * headHalf, baseY - ux * headHalf);
     cairo_close_path(cr);
   };
+  // On a raster the group is the arrow's own extent (a margin of half a square round its points),
+  // not the whole picture, so that a board of 32 arrows composites 32 small groups; a vector
+  // file would only grow by the clip.
+  cairo_save(cr);
+  if (raster) {
+    double left = tx, right = tx, top = ty, bottom = ty;
+    for (size_t k = 0; k + 1 < p.size(); k += 2)
+      left = std::min(left, p[k]), right = std::max(right, p[k]), top = std::min(top, p[k + 1]),
+      bottom = std::max(bottom, p[k + 1]);
+    cairo_rectangle(cr, left - q / 2, top - q / 2, right - left + q, bottom - top + q);
+    cairo_clip(cr);
+  }
   cairo_push_group(cr);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
@@ -298,6 +295,7 @@ void ColourArrow(const Pen &pen, const Layout &l, const int32_t *a) {
   cairo_fill(cr);
   cairo_pop_group_to_source(cr);
   cairo_paint_with_alpha(cr, ArrowOpacity);
+  cairo_restore(cr);
 }
 
 // Arrows as the picture draws them: ends on the board, along a line or a knight's move.
@@ -368,7 +366,8 @@ void ComposeFace(cairo_t *cr, int code, const PieceSet &set) {
 }
 
 void ComposeDiagram(cairo_t *cr, const VectorDiagram &d, const PieceSet &set, const Layout &l,
-                    bool reuse) {
+                    Sprites *sprites) {
+  const bool reuse = sprites == nullptr;
   const Pen pen{cr, l.height};
   const bool print = d.settings.Style == StylePrint && !l.view;
   const int theme = d.settings.ThemeIndex();
@@ -398,7 +397,7 @@ void ComposeDiagram(cairo_t *cr, const VectorDiagram &d, const PieceSet &set, co
       } else {
         double side = q, zero = 0;
         cairo_user_to_device_distance(cr, &side, &zero);
-        PlaceSprite(pen, {nullptr, 0, std::lround(side * 1024), true}, x, y, q,
+        PlaceSprite(pen, *sprites, {nullptr, 0, std::lround(side * 1024), true}, x, y, q,
                     [](const Pen &p, double, double) { Hatching(p, 0, 0); });
       }
     }
@@ -417,7 +416,7 @@ void ComposeDiagram(cairo_t *cr, const VectorDiagram &d, const PieceSet &set, co
       } else {
         double side = q, zero = 0;
         cairo_user_to_device_distance(cr, &side, &zero);
-        PlaceSprite(pen, {&set, code, std::lround(side * 1024), print}, x, y, q, Draw);
+        PlaceSprite(pen, *sprites, {&set, code, std::lround(side * 1024), print}, x, y, q, Draw);
       }
     }
   cairo_pattern_t *halftone[2] = {nullptr, nullptr};
@@ -426,7 +425,7 @@ void ComposeDiagram(cairo_t *cr, const VectorDiagram &d, const PieceSet &set, co
     const int32_t *a = d.diagram.Arr[i];
     if (!Drawn(a)) continue;
     if (print) PrintArrow(pen, a, l.left - 8, halftone);
-    else ColourArrow(pen, l, a);
+    else ColourArrow(pen, l, a, !reuse);
   }
   if (print) cairo_pattern_destroy(halftone[0]), cairo_pattern_destroy(halftone[1]);
   if (d.settings.Coords || l.view) Labels(pen, l, d.diagram.Flipped != 0);

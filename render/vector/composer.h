@@ -6,6 +6,7 @@
 #include <cairo.h>
 
 #include "render/vector/pieceset.h"
+#include "render/vector/room.h"
 #include "render/vectorapi.h"
 
 struct Layout {
@@ -25,8 +26,8 @@ Layout FaceLayout();
 void ComposeFace(cairo_t *cr, int code, const PieceSet &set);
 
 // Draws the whole diagram on cr, whose user space must be the layout's units with y downward
-// (the composer turns it upward). reuse records each man, marker and hatched square once and
-// places it, so that an SVG or PDF holds each drawing once; without it (rasters) each man and
-// marker is drawn once a size into a picture of its own, placed at whole pixels.
+// (the composer turns it upward). Without sprites (an SVG or PDF) each man, marker and hatched
+// square is recorded once and placed, so that the file holds each drawing once; with them (a
+// raster) each is drawn once a size into a picture of its own, kept there, placed at whole pixels.
 void ComposeDiagram(cairo_t *cr, const VectorDiagram &d, const PieceSet &set, const Layout &layout,
-                    bool reuse);
+                    Sprites *sprites);

@@ -132,11 +132,10 @@ void Chunk(std::vector<uint8_t> &png, const char *type, const uint8_t *data, siz
 }
 }  // namespace
 
-std::vector<uint8_t> PixelsPNG(const uint32_t *pixels, int width, int height, int ppm) {
+std::vector<uint8_t> PixelsPNG(const uint32_t *pixels, int width, int height, int ppm,
+                               std::vector<uint8_t> &room) {
   const size_t rowBytes = static_cast<size_t>(width) * 3;
   // The worst case: every byte a nine-bit literal; then the header, end and checksum.
-  // The deflate stream's room, kept by each thread for its next picture (no fresh pages to clear).
-  thread_local std::vector<uint8_t> room;
   room.resize(std::max(room.size(), 2 + (rowBytes + 1) * height * 9 / 8 + 16));
   uint8_t *z = room.data();
   z[0] = 0x78, z[1] = 0x01;

@@ -5,5 +5,7 @@
 #include <vector>
 
 // The whole PNG file of height rows of width pixels (0xAARRGGBB words, alpha ignored, the top row
-// first, rows back to back), with pixelsPerMetre in its pHYs chunk.
-std::vector<uint8_t> PixelsPNG(const uint32_t *pixels, int width, int height, int pixelsPerMetre);
+// first, rows back to back), with pixelsPerMetre in its pHYs chunk; room holds the deflate stream
+// on the way, kept by the caller for its next picture (no fresh pages to clear).
+std::vector<uint8_t> PixelsPNG(const uint32_t *pixels, int width, int height, int pixelsPerMetre,
+                               std::vector<uint8_t> &room);

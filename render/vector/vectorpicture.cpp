@@ -12,6 +12,7 @@
 #include <cstring>
 #include <ctime>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "render/picturefile.h"
@@ -103,14 +104,11 @@ bool Finish(cairo_t *cr, cairo_surface_t *surface, std::string *why) {
   return false;
 }
 
-// Each thread's raster: the pixels of its last picture, kept so that a batch neither allocates
-// nor clears a picture's worth of memory for each one (the composer paints every pixel).
-thread_local std::vector<uint32_t> Raster;
-
 // A raster of the picture, the board view or a palette face: its pixels, handed over as they are,
 // or the picture's PNG.
-bool RasterOf(const VectorDiagram &d, const PieceSet &set, VectorAppend *append, void *context,
-              std::string *why) {
+// The room's raster is the last picture's pixels: the composer paints every pixel again.
+bool RasterOf(const VectorDiagram &d, const PieceSet &set, VectorRoom &room, VectorAppend *append,
+              void *context, std::string *why) {
   const bool view = d.format == PictureBoardView || d.format == PictureFace;
   const int w = d.width, h = view ? d.height : d.width;
   if (w < 1 || h < 1 || w > 8192 || h > 8192) {
@@ -120,30 +118,31 @@ bool RasterOf(const VectorDiagram &d, const PieceSet &set, VectorAppend *append,
   const Layout layout = d.format == PictureFace ? FaceLayout()
                         : view ? BoardViewLayout() : PictureLayout(d.settings.Coords != 0);
   const size_t count = static_cast<size_t>(w) * h;
-  if (Raster.size() < count) Raster.resize(count);
+  std::vector<uint32_t> &raster = room.raster;
+  if (raster.size() < count) raster.resize(count);
   cairo_surface_t *surface = cairo_image_surface_create_for_data(
-      reinterpret_cast<unsigned char *>(Raster.data()), CAIRO_FORMAT_ARGB32, w, h, w * 4);
+      reinterpret_cast<unsigned char *>(raster.data()), CAIRO_FORMAT_ARGB32, w, h, w * 4);
   cairo_t *cr = cairo_create(surface);
   cairo_scale(cr, w / layout.width, h / layout.height);
   if (d.format == PictureFace) ComposeFace(cr, d.diagram.Pos[7], set);
-  else ComposeDiagram(cr, d, set, layout, false);
+  else ComposeDiagram(cr, d, set, layout, &room.sprites);
   cairo_surface_flush(surface);
   if (!Finish(cr, surface, why)) return false;
   if (d.format == PictureRasterPNG) {
     // Pixels per metre of the picture printed at its width.
     const int ppm = static_cast<int>(w * 100 / (d.settings.Inches() * 2.54) + 0.5);
-    const std::vector<uint8_t> png = PixelsPNG(Raster.data(), w, h, ppm);
+    const std::vector<uint8_t> png = PixelsPNG(raster.data(), w, h, ppm, room.deflate);
     append(context, png.data(), png.size());
     return true;
   }
-  append(context, reinterpret_cast<const uint8_t *>(Raster.data()), count * 4);
+  append(context, reinterpret_cast<const uint8_t *>(raster.data()), count * 4);
   return true;
 }
 
 // The picture's file (a vector picture whole into bytes, a raster straight to append), or false
 // with a reason.
-bool PictureOf(const VectorDiagram *diagram, std::string *bytes, VectorAppend *append, void *context,
-               std::string *why) {
+bool PictureOf(const VectorDiagram *diagram, VectorRoom &room, std::string *bytes, VectorAppend *append,
+               void *context, std::string *why) {
   if (!diagram || diagram->interface != VectorInterface) {
     *why = "The vector writer does not match this program (reinstall both).";
     return false;
@@ -153,7 +152,7 @@ bool PictureOf(const VectorDiagram *diagram, std::string *bytes, VectorAppend *a
   if (!set) return false;
   if (d.format == PictureRaster || d.format == PictureBoardView || d.format == PictureFace ||
       d.format == PictureRasterPNG)
-    return RasterOf(d, *set, append, context, why);
+    return RasterOf(d, *set, room, append, context, why);
   if (d.format != PicturePDF && d.format != PictureSVG) {
     *why = "The vector writer writes PDF, SVG and rasters only.";
     return false;
@@ -171,7 +170,7 @@ bool PictureOf(const VectorDiagram *diagram, std::string *bytes, VectorAppend *a
   cairo_t *cr = cairo_create(surface);
   const Layout layout = PictureLayout(d.settings.Coords != 0);
   cairo_scale(cr, points / layout.width, points / layout.height);
-  ComposeDiagram(cr, d, *set, layout, true);
+  ComposeDiagram(cr, d, *set, layout, nullptr);
   if (!Finish(cr, surface, why)) return false;
   if (d.format == PictureSVG) {
     WidthInInches(bytes, d.settings.Inches());
@@ -183,9 +182,11 @@ bool PictureOf(const VectorDiagram *diagram, std::string *bytes, VectorAppend *a
 
 // The picture is made whole here, then handed over in one piece: a failure hands over nothing.
 extern "C" __attribute__((visibility("default"))) bool BoardsmithVectorPicture(
-    const VectorDiagram *d, VectorAppend *append, void *context, char *why, size_t whySize) {
+    const VectorDiagram *d, void *room, VectorAppend *append, void *context, char *why, size_t whySize) {
   std::string bytes, reason;
-  if (PictureOf(d, &bytes, append, context, &reason)) {
+  std::unique_ptr<VectorRoom> own(room ? nullptr : new VectorRoom);
+  VectorRoom &work = room ? *static_cast<VectorRoom *>(room) : *own;
+  if (PictureOf(d, work, &bytes, append, context, &reason)) {
     if (!bytes.empty()) append(context, reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
     return true;
   }
@@ -201,4 +202,11 @@ extern "C" __attribute__((visibility("default"))) void BoardsmithPieceSets(Vecto
   std::string text = std::string(ClassicPieces) + "\n";
   for (const std::string &family : FamiliesWith(men)) text += family + "\n";
   append(context, reinterpret_cast<const uint8_t *>(text.data()), text.size());
+}
+
+// A caller's working memory, and its release with the caller's canvas.
+extern "C" __attribute__((visibility("default"))) void *BoardsmithVectorRoom() { return new VectorRoom; }
+
+extern "C" __attribute__((visibility("default"))) void BoardsmithVectorRoomRelease(void *room) {
+  delete static_cast<VectorRoom *>(room);
 }

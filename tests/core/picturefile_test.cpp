@@ -240,7 +240,10 @@ TEST(PictureFile, VectorPicturesOnSeveralThreads) {
   bool ok[8];
   std::vector<std::thread> threads;
   for (int t = 0; t < 8; t++)
-    threads.emplace_back([&, t] { ok[t] = VectorPicture(diagrams[t % 2], &bytes[t], &why[t]); });
+    threads.emplace_back([&, t] {
+      auto canvas = std::make_unique<Canvas>();  // each thread its own, as the exporter's workers
+      ok[t] = VectorPicture(diagrams[t % 2], *canvas, &bytes[t], &why[t]);
+    });
   for (std::thread &t : threads) t.join();
   // The same bytes from every thread: no dates, ids numbered per picture.
   for (int t = 0; t < 8; t++) {

@@ -107,7 +107,8 @@ TEST(SVGPage, ChromiumShowsTheColourPicture) {
   const chromium::Shot shot = chromium::Screenshot(dir / "page.html", dir.Path(), "page");
   ASSERT_GE(shot.width, 16 + 384);
   std::string want, why;
-  ASSERT_TRUE(VectorPicture(VectorDiagramOf(PictureRaster, d, settings, 384, 384), &want, &why)) << why;
+  ASSERT_TRUE(VectorPicture(VectorDiagramOf(PictureRaster, d, settings, 384, 384), *std::make_unique<Canvas>(),
+                            &want, &why)) << why;
   double worst = 0;
   for (int by = 0; by < 384; by += 8)
     for (int bx = 0; bx < 384; bx += 8)
