@@ -110,6 +110,9 @@ HMENU BuildMenuBar() {
   const char *title = nullptr;
   auto attach = [&]() {
     if (popup) AppendMenu(bar, MF_POPUP, reinterpret_cast<uintptr_t>(popup), title);
+    // The piece sets, found at run time, beside the other looks of the board.
+    if (popup && std::string(title) == "&Colours")
+      AppendMenu(bar, MF_POPUP, reinterpret_cast<uintptr_t>(PieceSetMenu()), "P&ieces");
   };
   for (const MenuEntry &entry : CommandTable) {
     if (entry.id == 0) {
@@ -127,7 +130,6 @@ HMENU BuildMenuBar() {
                ItemText(entry).c_str());
   }
   attach();
-  AppendMenu(bar, MF_POPUP, reinterpret_cast<uintptr_t>(PieceSetMenu()), "P&ieces");
   MainMenu = bar;
   return bar;
 }

@@ -28,14 +28,18 @@ TEST_F(EditorWindow, TitleClientAreaAndMenuBar) {
       "P&osition|&Empty|5002", "P&osition|&Start|5003", "P&osition|&Typical|5004",
       "P&osition|&White to move|5005", "P&osition|&Black to move|5006", "&Verify||0",
       "&Verify|Check &Legal|6002", "&Help||0", "&Help|&About|7003", "&Help|&Help\tF1|7002"};
-  // Then the piece sets: the default, the classic figures, the installed chess fonts.
+  // After Colours the piece sets: the default, the classic figures, the installed chess fonts.
   std::vector<std::string> menus = MenuBarTexts(hwnd);
-  ASSERT_GT(menus.size(), expected.size() + 3);
-  EXPECT_EQ(std::vector<std::string>(menus.begin(), menus.begin() + expected.size()), expected);
-  EXPECT_EQ(std::vector<std::string>(menus.begin() + expected.size(), menus.begin() + expected.size() + 3),
-            (std::vector<std::string>{"P&ieces||0", "P&ieces|&Book (FreeSerif)|2100", "P&ieces|&Classic|2101"}));
-  EXPECT_TRUE(std::any_of(menus.begin(), menus.end(),
-                          [](const std::string &m) { return m.starts_with("P&ieces|FreeSerif|21"); }));
+  const auto pieces = std::find(menus.begin(), menus.end(), "P&ieces||0");
+  ASSERT_TRUE(pieces != menus.end() && menus.end() - pieces > 3);
+  EXPECT_EQ(std::vector<std::string>(pieces + 1, pieces + 3),
+            (std::vector<std::string>{"P&ieces|&Book (FreeSerif)|2100", "P&ieces|&Classic|2101"}));
+  const auto fonts = std::find_if(pieces, menus.end(), [](const std::string &m) { return !m.starts_with("P&ieces|"); });
+  EXPECT_TRUE(std::any_of(pieces, fonts, [](const std::string &m) { return m.starts_with("P&ieces|FreeSerif|21"); }));
+  std::vector<std::string> others(menus.begin(), pieces);
+  others.insert(others.end(), fonts, menus.end());
+  EXPECT_EQ(others, expected);
+  EXPECT_EQ(*(pieces - 1), "&Colours|&Keep this theme|2002");
   EXPECT_TRUE(MenuItemChecked(hwnd, CmdPiecesFirst));
   // The settings in force are checked.
   EXPECT_TRUE(MenuItemChecked(hwnd, CmdMedium));
