@@ -5,7 +5,9 @@
 // before it, everything else as literals, the Adler-32 kept on the way. That is one look at
 // each pixel, where a general compressor searches for matches at every byte; the file comes out
 // some two to three times larger than zlib's fastest level makes it. A picture that does not
-// shrink eightfold that way (the print style's hatching) goes through zlib's fastest level.
+// shrink eightfold that way goes through zlib's fastest level; so does a picture of greys only
+// (the print style), as an 8-bit grey PNG, a third of the bytes: its hatching repeats along the
+// diagonal, not down the rows, and there zlib's search pays.
 #include "render/vector/pngencode.h"
 
 #include <zlib.h>
@@ -97,23 +99,39 @@ struct Stream {
   }
 };
 
-// The Up-filtered rows through zlib's fastest level; empty should zlib fail.
-std::vector<uint8_t> Deflated(const uint32_t *pixels, int width, int height) {
-  const size_t rowBytes = static_cast<size_t>(width) * 3;
-  std::vector<uint8_t> rows((rowBytes + 1) * height);
+// True when every pixel is a grey (red, green and blue alike).
+bool Greys(const uint32_t *pixels, size_t count) {
+  for (size_t k = 0; k < count; k++) {
+    const uint32_t p = pixels[k];
+    if (((p >> 16) & 0xFF) != (p & 0xFF) || ((p >> 8) & 0xFF) != (p & 0xFF)) return false;
+  }
+  return true;
+}
+
+// The Up-filtered rows (RGB, or the blue byte alone of greys) through zlib's fastest level into
+// room.deflated; its size, or 0 should zlib fail.
+size_t Deflated(const uint32_t *pixels, int width, int height, bool grey, PNGRoom &room) {
+  const int channels = grey ? 1 : 3;
+  const size_t rowBytes = static_cast<size_t>(width) * channels;
+  std::vector<uint8_t> &rows = room.filtered;
+  rows.resize(std::max(rows.size(), (rowBytes + 1) * height));
+  const std::vector<uint32_t> none(width, 0);
   for (int y = 0; y < height; y++) {
     uint8_t *at = &rows[(rowBytes + 1) * y];
     *at++ = 2;
-    for (int x = 0; x < width; x++) {
-      const uint32_t p = pixels[static_cast<size_t>(y) * width + x], q = y ? pixels[static_cast<size_t>(y - 1) * width + x] : 0;
-      for (int shift : {16, 8, 0}) *at++ = static_cast<uint8_t>((p >> shift) - (q >> shift));
+    const uint32_t *row = pixels + static_cast<size_t>(y) * width, *above = y ? row - width : none.data();
+    if (grey) {
+      for (int x = 0; x < width; x++) at[x] = static_cast<uint8_t>(row[x] - above[x]);
+      continue;
     }
+    for (int x = 0; x < width; x++)
+      for (int shift : {16, 8, 0}) *at++ = static_cast<uint8_t>((row[x] >> shift) - (above[x] >> shift));
   }
-  std::vector<uint8_t> out(compressBound(rows.size()));
-  uLongf size = out.size();
-  if (compress2(out.data(), &size, rows.data(), rows.size(), Z_BEST_SPEED) != Z_OK) return {};
-  out.resize(size);
-  return out;
+  const uLong in = static_cast<uLong>((rowBytes + 1) * height);
+  room.deflated.resize(std::max<size_t>(room.deflated.size(), compressBound(in)));
+  uLongf size = room.deflated.size();
+  if (compress2(room.deflated.data(), &size, rows.data(), in, Z_BEST_SPEED) != Z_OK) return 0;
+  return size;
 }
 
 void Put32(uint8_t *at, uint32_t v) {
@@ -130,14 +148,13 @@ void Chunk(std::vector<uint8_t> &png, const char *type, const uint8_t *data, siz
   if (size) std::memcpy(at + 8, data, size);
   Put32(at + 8 + size, static_cast<uint32_t>(crc32(0, at + 4, static_cast<uInt>(size + 4))));
 }
-}  // namespace
 
-std::vector<uint8_t> PixelsPNG(const uint32_t *pixels, int width, int height, int ppm,
-                               std::vector<uint8_t> &room) {
+// The Up-filtered RGB rows in one pass into room.fast, through the end of the stream.
+uint8_t *FastDeflated(const uint32_t *pixels, int width, int height, PNGRoom &room) {
   const size_t rowBytes = static_cast<size_t>(width) * 3;
   // The worst case: every byte a nine-bit literal; then the header, end and checksum.
-  room.resize(std::max(room.size(), 2 + (rowBytes + 1) * height * 9 / 8 + 16));
-  uint8_t *z = room.data();
+  room.fast.resize(std::max(room.fast.size(), 2 + (rowBytes + 1) * height * 9 / 8 + 16));
+  uint8_t *z = room.fast.data();
   z[0] = 0x78, z[1] = 0x01;
   Stream s{BitWriter{z + 2}};
   s.w.Put(1, 1);  // the last block
@@ -175,16 +192,29 @@ std::vector<uint8_t> PixelsPNG(const uint32_t *pixels, int width, int height, in
   s.w.Flush();
   uint8_t *end = s.w.out;
   Put32(end, static_cast<uint32_t>(s.b << 16 | s.a));
-  end += 4;
-  // Hatching repeats along the diagonal, not down the rows: there zlib's search pays.
-  std::vector<uint8_t> slow;
-  if (static_cast<size_t>(end - z) > rowBytes * height / 8) slow = Deflated(pixels, width, height);
-  const uint8_t *stream = slow.empty() ? z : slow.data();
-  const size_t streamSize = slow.empty() ? static_cast<size_t>(end - z) : slow.size();
+  return end + 4;
+}
+}  // namespace
+
+std::vector<uint8_t> PixelsPNG(const uint32_t *pixels, int width, int height, int ppm, PNGRoom &room) {
+  const size_t count = static_cast<size_t>(width) * height;
+  const bool grey = Greys(pixels, count);
+  const uint8_t *stream = room.fast.data();
+  size_t streamSize = 0;
+  if (!grey) {
+    streamSize = static_cast<size_t>(FastDeflated(pixels, width, height, room) - room.fast.data());
+    stream = room.fast.data();
+  }
+  if (grey || streamSize > count * 3 / 8) {
+    const size_t slow = Deflated(pixels, width, height, grey, room);
+    if (slow) stream = room.deflated.data(), streamSize = slow;
+    else if (grey) return {};  // zlib could not, and there is no other stream
+  }
 
   std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   png.reserve(streamSize + 128);
   uint8_t header[13] = {0, 0, 0, 0, 0, 0, 0, 0, 8, 2, 0, 0, 0};  // 8 bits, RGB, no interlace
+  if (grey) header[9] = 0;                                      // 8 bits, grey
   Put32(header, static_cast<uint32_t>(width));
   Put32(header + 4, static_cast<uint32_t>(height));
   Chunk(png, "IHDR", header, sizeof header);

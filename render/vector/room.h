@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "render/vector/pieceset.h"
+#include "render/vector/pngencode.h"
 
 struct SpriteKey {
   const PieceSet *set;  // null: the hatched square
@@ -34,6 +35,6 @@ struct Sprites {
 
 struct VectorRoom {
   std::vector<uint32_t> raster;
-  std::vector<uint8_t> deflate;
+  PNGRoom png;
   Sprites sprites;
 };

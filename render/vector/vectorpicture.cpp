@@ -131,7 +131,11 @@ bool RasterOf(const VectorDiagram &d, const PieceSet &set, VectorRoom &room, Vec
   if (d.format == PictureRasterPNG) {
     // Pixels per metre of the picture printed at its width.
     const int ppm = static_cast<int>(w * 100 / (d.settings.Inches() * 2.54) + 0.5);
-    const std::vector<uint8_t> png = PixelsPNG(raster.data(), w, h, ppm, room.deflate);
+    const std::vector<uint8_t> png = PixelsPNG(raster.data(), w, h, ppm, room.png);
+    if (png.empty()) {
+      *why = "zlib could not compress the picture.";
+      return false;
+    }
     append(context, png.data(), png.size());
     return true;
   }

@@ -273,7 +273,10 @@ TEST(PictureFile, ComposedPrintArrowsPointAsTheExactPictureDoes) {
     std::string png, why;
     ASSERT_TRUE(PictureBytes(PicturePNG, d, settings, *canvas, &png, &why)) << why;
     Compose(d, settings, *canvas);
-    EXPECT_LT(BlockDifference(DecodePNG(png, false), CanvasGrey(*canvas, PictureSize(0)), 8), 0.15);
+    const Pixels composed = DecodePNG(png, false);
+    ASSERT_EQ(composed.width, PictureSize(0));
+    EXPECT_LT(BlockDifference(composed, CanvasGrey(*canvas, PictureSize(0)), 8), 0.15);
+    EXPECT_EQ(png[25], 0);  // IHDR's colour type: print pictures are greys, written as such
   }
 }
 
@@ -288,7 +291,9 @@ TEST(PictureFile, ComposedPicturesAreSmoothPathsAndReproducible) {
     EXPECT_TRUE(PictureBytes(format, d, s, *canvas, &bytes, &why)) << why;
     return bytes;
   };
-  const Pixels smooth = DecodePNG(Bytes(PicturePNG, ""), true), classic = DecodePNG(Bytes(PicturePNG, "classic"), true);
+  const std::string colourPNG = Bytes(PicturePNG, "");
+  EXPECT_EQ(colourPNG[25], 2);  // IHDR's colour type: RGB
+  const Pixels smooth = DecodePNG(colourPNG, true), classic = DecodePNG(Bytes(PicturePNG, "classic"), true);
   ASSERT_EQ(smooth.width, 1200);
   std::set<int> colours;
   for (size_t k = 0; k + 2 < smooth.bytes.size(); k += 3)
