@@ -1,6 +1,7 @@
 // boardsmith-serve: chess diagrams by URL.
 #include <cstdio>
 
+#include "exporter/workingmemory.h"
 #include "serve/serveoptions.h"
 
 int main(int argc, char **argv) {
@@ -19,5 +20,6 @@ int main(int argc, char **argv) {
     case ServeParse::Run:
       break;
   }
+  KeepWorkingMemory();
   return RunServer(options);
 }

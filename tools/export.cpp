@@ -10,6 +10,7 @@
 #include "exporter/batch.h"
 #include "exporter/options.h"
 #include "exporter/uniquenames.h"
+#include "exporter/workingmemory.h"
 
 int main(int argc, char **argv) {
   ExportOptions options;
@@ -25,7 +26,10 @@ int main(int argc, char **argv) {
       break;
     case ParseRun:
       // Names that two positions could share are refused before anything is written.
-      if (OutputNamesApart(options, &problem)) return RunExport(options, stdout, stderr);
+      if (OutputNamesApart(options, &problem)) {
+        KeepWorkingMemory();
+        return RunExport(options, stdout, stderr);
+      }
       break;
   }
   std::fprintf(stderr, "boardsmith-export: %s\n%sTry boardsmith-export --help for the options.\n",
