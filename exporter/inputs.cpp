@@ -265,6 +265,7 @@ class Reader {
   void ReadList(FILE *f, const Source &s, std::string first, int lineNumber) {
     std::string label = SourceLabel(o_, static_cast<size_t>(&s - o_.sources.data()));
     const OutputNaming naming = NamingOf(o_, s);
+    const std::string name = SourceName(s);  // once a file, not once a record
     std::string line = std::move(first);
     bool tooLong = false, have = lineNumber > 0;
     long records = 0;
@@ -289,7 +290,7 @@ class Reader {
       job.kind = Job::FEN;
       job.input = std::move(where);
       job.text.swap(line);  // the next line is read into the old text's room
-      Give(std::move(job), naming, SourceName(s));
+      Give(std::move(job), naming, name);
     }
     if (!records && !std::ferror(f)) Fail(label, label + ": no positions");
   }
@@ -298,6 +299,7 @@ class Reader {
   void ReadGameFile(FILE *f, const TextStream *text, const Source &s) {
     std::string label = SourceLabel(o_, static_cast<size_t>(&s - o_.sources.data()));
     const OutputNaming naming = NamingOf(o_, s);
+    const std::string name = SourceName(s);  // once a file, not once a position
     ReadGames(f, label, o_, [&](GameFind &&find) {
       position_ = static_cast<double>(text->bytes);
       Job job;
@@ -317,7 +319,7 @@ class Reader {
           job.label = label + "\tgame " + std::to_string(find.game) + "\tply " +
                       std::to_string(find.ply) + "\tline " + (job.line.empty() ? "main" : job.line);
       }
-      Give(std::move(job), naming, SourceName(s), find.game, find.ply);
+      Give(std::move(job), naming, name, find.game, find.ply);
     });
   }
 
