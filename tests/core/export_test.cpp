@@ -396,6 +396,7 @@ std::string Base64(const std::string &bytes) {
 struct Played {
   std::vector<int> delays;
   std::vector<uint8_t> picture;
+  int outside = 0;  // pixels of frames that reach past the picture
 };
 Played Play(const std::string &png) {
   Played played;
@@ -412,7 +413,9 @@ Played Play(const std::string &png) {
       for (uint32_t x = 0; x < frame[0]; x++) {
         const uint32_t bit = x * depth, byte = rows[y * (stride + 1) + 1 + bit / 8];
         const uint32_t index = byte >> (8 - depth - bit % 8) & ((1u << depth) - 1);
-        if (index != transparent) played.picture[(frame[3] + y) * width + frame[2] + x] = static_cast<uint8_t>(index);
+        const size_t at = (frame[3] + y) * width + frame[2] + x;
+        if (frame[2] + x >= width || at >= played.picture.size()) played.outside++;
+        else if (index != transparent) played.picture[at] = static_cast<uint8_t>(index);
       }
     data.clear();
   };
@@ -451,6 +454,7 @@ TEST_F(Exporter, GamesAsAnimatedPictures) {
   const std::string bmp = ReadWhole(folder_ / "final.bmp");
   const Played played = Play(png), colour = Play(ReadWhole(folder_ / "c.png"));
   ASSERT_EQ(played.picture.size(), 592u * 592u);
+  EXPECT_EQ(played.outside + colour.outside, 0);
   int differ = 0;
   for (int y = 0; y < 592; y++)
     for (int x = 0; x < 592; x++)  // the BMP's rows bottom-up, 76 bytes each, a set bit white

@@ -26,8 +26,10 @@ run_fault() {  # $1 description, $2 file, $3 text, $4 replacement
   if ! cmake --build build -j "$(nproc)" >/dev/null 2>&1; then
     echo "caught  $1 (does not build)"; caught=$((caught + 1))
   else
+    # Every test that did not pass: failed, crashed, aborted or timed out.
     failed=$(cd build && QT_QPA_PLATFORM=offscreen ctest -j "$(nproc)" --timeout 120 2>/dev/null |
-             sed -n 's/^.*- \(.*\) (Failed).*$/\1/p' | head -n 3 | paste -sd, -)
+             sed -n '/tests FAILED:/,$ s/^[[:space:]]*[0-9][0-9]* - \(.*\) ([^)]*)$/\1/p' |
+             head -n 3 | paste -sd, -)
     if [ -n "$failed" ]; then echo "caught  $1 by $failed"; caught=$((caught + 1))
     else echo "MISSED  $1"; missed=$((missed + 1)); fi
   fi
