@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <initializer_list>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -61,6 +62,25 @@ std::vector<uint32_t> Pixels(const Screen &screen, int x0, int y0, int width, in
 int Count(const std::vector<uint32_t> &pixels, uint32_t colour) {
   return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
 }
+
+// The first of the tools that is not installed, or "".
+std::string MissingTool(std::initializer_list<const char *> tools) {
+  for (const char *tool : tools)
+    if (std::system(("command -v " + std::string(tool) + " >/dev/null 2>&1").c_str()) != 0) return tool;
+  return "";
+}
+
+// A new folder under /tmp holding the typical position in a position file of the given name;
+// "" when it could not be made.
+std::string FolderWithTypical(const std::string &file) {
+  char name[] = "/tmp/bs-xvfb-XXXXXX";
+  if (!mkdtemp(name)) return "";
+  Diagram typical;
+  TypicalPosition(typical);
+  return WriteFileAtomically(std::string(name) + "/" + file, MakeBRDFile(typical, PictureSettings()), nullptr)
+             ? name
+             : "";
+}
 }  // namespace
 
 // Started from the run folder with a position file: its name in the title; P&osition, &Flip by
@@ -68,16 +88,10 @@ int Count(const std::vector<uint32_t> &pixels, uint32_t colour) {
 // the FEN another program holds on the desktop clipboard, shown with the theme's squares and the
 // palette's faces; the window made twice as large shows the board twice as large.
 TEST(Xvfb, FileArgumentUndoRedoDesktopClipboardPasteAndALargerBoard) {
-  for (const char *tool : {"xvfb-run", "import", "convert", "xclip", "xdotool"})
-    if (std::system(("command -v " + std::string(tool) + " >/dev/null 2>&1").c_str()) != 0)
-      GTEST_SKIP() << tool << " is not installed";
-  char name[] = "/tmp/bs-xvfb-XXXXXX";
-  ASSERT_NE(mkdtemp(name), nullptr);
-  const std::string folder = name;
-  Diagram typical;
-  TypicalPosition(typical);
-  ASSERT_TRUE(WriteFileAtomically(folder + "/immortal game.brd",
-                                  MakeBRDFile(typical, PictureSettings()), nullptr));
+  const std::string missing = MissingTool({"xvfb-run", "import", "convert", "xclip", "xdotool"});
+  if (!missing.empty()) GTEST_SKIP() << missing << " is not installed";
+  const std::string folder = FolderWithTypical("immortal game.brd");
+  ASSERT_FALSE(folder.empty());
   const std::string script =
       "./boardsmith \"$F/immortal game.brd\" & pid=$!; sleep 4; "
       "w=$(xdotool search --name \"immortal game.brd - Boardsmith13\" | head -1); echo \"$w\" >\"$F/found\"; "
@@ -154,15 +168,10 @@ TEST(Xvfb, FileArgumentUndoRedoDesktopClipboardPasteAndALargerBoard) {
 // at the screen's own pixels: its men's edges are smooth at that resolution, not the first
 // size's pixels doubled (where every aligned 2 x 2 block is one colour).
 TEST(Xvfb, TwiceTheScaleFactorGivesATwiceAsLargeSharpBoard) {
-  for (const char *tool : {"xvfb-run", "import", "convert", "xdotool"})
-    if (std::system(("command -v " + std::string(tool) + " >/dev/null 2>&1").c_str()) != 0)
-      GTEST_SKIP() << tool << " is not installed";
-  char name[] = "/tmp/bs-xvfb-XXXXXX";
-  ASSERT_NE(mkdtemp(name), nullptr);
-  const std::string folder = name;
-  Diagram typical;
-  TypicalPosition(typical);
-  ASSERT_TRUE(WriteFileAtomically(folder + "/typical.brd", MakeBRDFile(typical, PictureSettings()), nullptr));
+  const std::string missing = MissingTool({"xvfb-run", "import", "convert", "xdotool"});
+  if (!missing.empty()) GTEST_SKIP() << missing << " is not installed";
+  const std::string folder = FolderWithTypical("typical.brd");
+  ASSERT_FALSE(folder.empty());
   const std::string script =
       "./boardsmith \"$F/typical.brd\" & pid=$!; sleep 4; import -window root \"$F/1.png\"; kill $pid; wait $pid";
   std::system(("cd '" BS_RUN_DIR "' && F='" + folder + "' timeout -k 5 60 xvfb-run -a -s "
